@@ -1,0 +1,102 @@
+#include "record_display.h"
+
+#include "codepage.h"
+#include "failure.h"
+#include "instrument_catalog.h"
+#include "numbers.h"
+#include "record_layout.h"
+#include "text.h"
+
+namespace quillory {
+namespace {
+
+std::string HalfNumberText(int styleNumber) {
+    return ZeroPad(static_cast<long long>(RoundHalfAwayFromZero(styleNumber / 2.0)), 3);
+}
+
+// Characters up to the first zero byte.
+std::string TextUpToZero(const Bytes& bytes, std::size_t offset, std::size_t width) {
+    std::string raw;
+    for (std::size_t i = 0; i < width && bytes[offset + i] != 0; ++i) {
+        raw.push_back(static_cast<char>(bytes[offset + i]));
+    }
+    return DecodeWindows1252(raw);
+}
+
+// Every non-zero byte of the field, in order.
+std::string TextWithoutZeros(const Bytes& bytes, std::size_t offset, std::size_t width) {
+    std::string raw;
+    for (std::size_t i = 0; i < width; ++i) {
+        if (bytes[offset + i] != 0) {
+            raw.push_back(static_cast<char>(bytes[offset + i]));
+        }
+    }
+    return DecodeWindows1252(raw);
+}
+
+const char* YesNo(bool yes) { return yes ? "Yes" : "No"; }
+
+}  // namespace
+
+StyleCell StyleCellFor(int styleNumber, std::string_view source, const SourceStyles& styles,
+                       bool styleNumbersChecked) {
+    const std::string key = ZeroPad(styleNumber, StyleDigits(source));
+    auto numberOrHalf = [&]() -> StyleCell {
+        if (styleNumber == 0) {
+            return {key, true};
+        }
+        return {HalfNumberText(styleNumber), false};
+    };
+    auto lookUp = [&]() -> StyleCell {
+        if (const std::string* name = styles.Find(key)) {
+            return {*name, false};
+        }
+        return {key, true};
+    };
+    const Instrument* instrument = FindInstrument(source);
+    if (styleNumbersChecked || !instrument) {
+        return numberOrHalf();
+    }
+    switch (instrument->sourceRule) {
+        case SourceRule::kNumberFrom600:
+            return styleNumber < 600 ? lookUp() : StyleCell{key, true};
+        case SourceRule::kHalfFrom623:
+            return styleNumber < 623 ? lookUp() : StyleCell{HalfNumberText(styleNumber), false};
+        case SourceRule::kHalfFrom689:
+            return styleNumber < 689 ? lookUp() : StyleCell{HalfNumberText(styleNumber), false};
+        case SourceRule::kLookUpAll:
+            break;
+    }
+    return lookUp();
+}
+
+std::string TimeSigText(int numerator, int denominator) {
+    return SignedNumberText(numerator) + "/" + SignedNumberText(denominator);
+}
+
+Row DecodeRecordRow(const Bytes& bytes, std::size_t offset, std::string styleText) {
+    if (offset + kRecordSize > bytes.size()) {
+        throw Failure(kInputPastEndOfFile);
+    }
+    Row row;
+    auto& c = row.cells;
+    c[kNumberColumn] = ZeroPad(ReadBigEndian16(bytes, offset + field::kNumber) + 1, 5);
+    c[kGenreColumn] = TextWithoutZeros(bytes, offset + field::kGenre, field::kGenreSize);
+    c[kMusicColumn] = TextUpToZero(bytes, offset + field::kMusic, field::kMusicSize);
+    c[kStyleColumn] = std::move(styleText);
+    c[kTimeSigColumn] = TimeSigText(bytes[offset + field::kTimeSigNumerator],
+                                    bytes[offset + field::kTimeSigDenominator]);
+    c[kTempoColumn] = ZeroPad(ReadBigEndian16(bytes, offset + field::kTempo), 3);
+    c[kKeywordsColumn] = TextUpToZero(bytes, offset + field::kKeywords, field::kKeywordsSize);
+    const std::uint8_t marks = bytes[offset + field::kMarks];
+    const bool decoded = marks <= 7;
+    c[kFavoriteColumn] = YesNo(decoded && (marks & kFavoriteBit));
+    c[kSearch1Column] = YesNo(decoded && (marks & kSearch1Bit));
+    c[kSearch2Column] = YesNo(decoded && (marks & kSearch2Bit));
+    const std::uint8_t sections = bytes[offset + field::kSections];
+    c[kIntroColumn] = SectionText(sections >> 4);
+    c[kSectionColumn] = SectionText(sections & 0x0F);
+    return row;
+}
+
+}  // namespace quillory

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "record_list.h"
+#include "record_store.h"
+
+namespace quillory {
+
+// The style column's text for a style number, and whether the record counts as carrying a
+// user style (one the source table cannot name).
+struct StyleCell {
+    std::string text;
+    bool userStyle = false;
+};
+
+// Works out the style text by the source instrument's rules: numbers at or above its threshold
+// are shown as the number or as half of it, the others are looked up under the number
+// zero-padded to the instrument's digit count.
+StyleCell StyleCellFor(int styleNumber, std::string_view source, const SourceStyles& styles,
+                       bool styleNumbersChecked);
+
+// The time signature as the list shows it: " 4/ 4".
+std::string TimeSigText(int numerator, int denominator);
+
+// The twelve display cells of the record at offset; the style cell is given. Fails with
+// overflow when a big-endian field's first byte is 128 or more.
+Row DecodeRecordRow(const Bytes& bytes, std::size_t offset, std::string styleText);
+
+}  // namespace quillory

@@ -1,0 +1,85 @@
+#include "style_table.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "codepage.h"
+#include "instrument_catalog.h"
+#include "interaction.h"
+#include "numbers.h"
+#include "record_store.h"
+#include "text.h"
+
+namespace quillory {
+
+std::vector<StyleTableLine> ParseStyleTable(std::string_view text) {
+    std::vector<StyleTableLine> lines;
+    const auto pieces = Split(text, "\r\n");
+    for (std::size_t i = 0; i + 1 < pieces.size(); ++i) {
+        const std::string_view piece = pieces[i];
+        if (piece.empty()) {
+            break;
+        }
+        const auto semicolon = piece.find(';');
+        if (semicolon == std::string_view::npos) {
+            continue;
+        }
+        lines.push_back({std::string(piece.substr(0, semicolon)),
+                         std::string(piece.substr(semicolon + 1))});
+    }
+    return lines;
+}
+
+std::string ReadTextFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return {};
+    }
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        return {};
+    }
+    return DecodeWindows1252(bytes);
+}
+
+std::string ReadStyleTable(const RecordStore& store, std::string_view instrument) {
+    return ReadTextFile(store.ProgramFile(StyleTableFileName(instrument)));
+}
+
+void SourceStyles::Add(std::string numberText, std::string name) {
+    styles_.try_emplace(std::move(numberText), std::move(name));
+}
+
+const std::string* SourceStyles::Find(const std::string& numberText) const {
+    const auto found = styles_.find(numberText);
+    return found == styles_.end() ? nullptr : &found->second;
+}
+
+void FillSourceStyles(SourceStyles& styles, std::string_view tableText) {
+    styles.Clear();
+    for (auto& line : ParseStyleTable(tableText)) {
+        styles.Add(std::move(line.numberText), std::move(line.name));
+    }
+}
+
+void LoadSourceStyleTable(RecordStore& store, std::string_view instrument) {
+    FillSourceStyles(store.gSourceStyles, ReadStyleTable(store, instrument));
+}
+
+void FillStyleChoices(RecordStore& store, std::string_view tableText) {
+    store.styleChoices.clear();
+    for (const auto& line : ParseStyleTable(tableText)) {
+        store.styleChoices.push_back({Trim(line.name), ParseInt32(line.numberText)});
+    }
+    store.gDefaultStyle = store.styleChoices.empty() ? "" : store.styleChoices.back().name;
+}
+
+void cboStyle_setup(RecordStore& store, Interaction& ui) {
+    try {
+        FillStyleChoices(store, ReadStyleTable(store, store.gTargetInstrument));
+    } catch (const Failure& failure) {
+        ui.ReportError(failure, "cboStyle_setup");
+    }
+}
+
+}  // namespace quillory

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace quillory {
+
+struct RecordStore;
+class Interaction;
+
+// One line of a style table file: the name before the first ";" (untrimmed) and the number
+// text after it.
+struct StyleTableLine {
+    std::string name;
+    std::string numberText;
+};
+
+// The lines of a style table text (UTF-8). The text is cut at every CR LF; the piece after the
+// last CR LF is never read, reading stops at the first empty line, and a line without ";" is
+// not a table line and is skipped.
+std::vector<StyleTableLine> ParseStyleTable(std::string_view text);
+
+// The whole file as text, decoded from the single-byte code page; the empty text when the file
+// is missing or cannot be read.
+std::string ReadTextFile(const std::filesystem::path& path);
+
+// The style table text of an instrument, read from the program's folder.
+std::string ReadStyleTable(const RecordStore& store, std::string_view instrument);
+
+// The source instrument's style table: number text as written to name as written. A number
+// that occurs again keeps the name of its first line.
+class SourceStyles {
+public:
+    void Add(std::string numberText, std::string name);
+    const std::string* Find(const std::string& numberText) const;
+    std::size_t Size() const { return styles_.size(); }
+    void Clear() { styles_.clear(); }
+
+private:
+    std::unordered_map<std::string, std::string> styles_;
+};
+
+// One entry of the record editor's style list: the name shown and its style number.
+struct StyleChoice {
+    std::string name;
+    std::int32_t number = 0;
+};
+
+// Fills the source table from the instrument's style table file (replacing what it held).
+void LoadSourceStyleTable(RecordStore& store, std::string_view instrument);
+void FillSourceStyles(SourceStyles& styles, std::string_view tableText);
+
+// Loads the target instrument's table into the editor's style choices (names trimmed, numbers
+// as 32-bit integers, duplicates kept) and makes its last style the default style. A number
+// that is not a whole number fails with type mismatch: the choices keep what came before it,
+// the default style stays as it was, and the failure is reported as "cboStyle_setup".
+void cboStyle_setup(RecordStore& store, Interaction& ui);
+void FillStyleChoices(RecordStore& store, std::string_view tableText);
+
+}  // namespace quillory

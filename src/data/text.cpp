@@ -1,0 +1,159 @@
+#include "text.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "codepage.h"
+
+namespace quillory {
+namespace {
+
+char32_t LowerCodePoint(char32_t cp) {
+    if (cp >= 'A' && cp <= 'Z') {
+        return cp + 32;
+    }
+    if (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7) {
+        return cp + 32;
+    }
+    switch (cp) {
+        case 0x0160: return 0x0161;
+        case 0x0152: return 0x0153;
+        case 0x017D: return 0x017E;
+        case 0x0178: return 0x00FF;
+        default: return cp;
+    }
+}
+
+bool IsSkippedBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+
+}  // namespace
+
+std::string Trim(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const auto last = text.find_last_not_of(' ');
+    return std::string(text.substr(first, last - first + 1));
+}
+
+std::string LowerCase(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const char c = text[pos];
+        if (static_cast<unsigned char>(c) < 0x80) {
+            out.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c);
+            ++pos;
+        } else {
+            AppendUtf8(out, LowerCodePoint(NextCodePoint(text, pos)));
+        }
+    }
+    return out;
+}
+
+std::string StripChars(std::string_view text, std::string_view set) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        if (set.find(c) == std::string_view::npos) {
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
+std::string NormalisedStyleName(std::string_view name) {
+    return LowerCase(Trim(StripChars(name, " ")));
+}
+
+std::vector<std::string_view> Split(std::string_view text, std::string_view separator) {
+    std::vector<std::string_view> pieces;
+    if (text.empty()) {
+        return pieces;
+    }
+    std::size_t start = 0;
+    while (true) {
+        const auto found = text.find(separator, start);
+        if (found == std::string_view::npos) {
+            pieces.push_back(text.substr(start));
+            return pieces;
+        }
+        pieces.push_back(text.substr(start, found - start));
+        start = found + separator.size();
+    }
+}
+
+double NumericValue(std::string_view text) {
+    std::size_t pos = 0;
+    auto skipBlanks = [&] {
+        while (pos < text.size() && IsSkippedBlank(text[pos])) {
+            ++pos;
+        }
+    };
+    skipBlanks();
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) {
+        negative = text[pos] == '-';
+        ++pos;
+    }
+    double value = 0;
+    double scale = 0;  // 0 before the decimal point, then the weight of the next digit
+    for (skipBlanks(); pos < text.size(); ++pos, skipBlanks()) {
+        const char c = text[pos];
+        if (c >= '0' && c <= '9') {
+            if (scale == 0) {
+                value = value * 10 + (c - '0');
+            } else {
+                value += (c - '0') * scale;
+                scale /= 10;
+            }
+        } else if (c == '.' && scale == 0) {
+            scale = 0.1;
+        } else {
+            break;
+        }
+    }
+    return negative ? -value : value;
+}
+
+std::string ZeroPad(long long value, int width) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%0*lld", width, value);
+    return buffer;
+}
+
+std::string SignedNumberText(long long value) {
+    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+}
+
+int CompareWithoutCase(std::string_view a, std::string_view b) {
+    // Works on the bytes: ASCII letters fold directly, and the Latin-1 capitals (the two-byte
+    // sequences C3 80 to C3 9E) fold to their small forms in the second byte.
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        auto fold = [&](std::string_view s) {
+            auto byte = static_cast<unsigned char>(s[i]);
+            if (byte >= 'A' && byte <= 'Z') {
+                return byte + 32;
+            }
+            if (byte >= 0x80 && byte <= 0x9E && byte != 0x97 && i > 0 &&
+                static_cast<unsigned char>(s[i - 1]) == 0xC3) {
+                return byte + 32;
+            }
+            return static_cast<int>(byte);
+        };
+        const int ca = fold(a);
+        const int cb = fold(b);
+        if (ca != cb) {
+            return ca < cb ? -1 : 1;
+        }
+    }
+    if (a.size() == b.size()) {
+        return 0;
+    }
+    return a.size() < b.size() ? -1 : 1;
+}
+
+}  // namespace quillory

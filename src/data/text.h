@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillory {
+
+// Removes leading and trailing blanks (only the blank character, as the program always has).
+std::string Trim(std::string_view text);
+
+// Lower case for every letter the single-byte code page knows.
+std::string LowerCase(std::string_view text);
+
+// The text without every character of set; set holds single-byte (ASCII) characters.
+std::string StripChars(std::string_view text, std::string_view set);
+
+// A style name with every blank removed, trimmed and lower-cased: the form in which conversion
+// and import match style names.
+std::string NormalisedStyleName(std::string_view name);
+
+// Cuts text at every separator. An empty text has no pieces at all; otherwise there is always
+// one piece more than there are separators.
+std::vector<std::string_view> Split(std::string_view text, std::string_view separator);
+
+// The number a text begins with: blanks are skipped, reading stops at the first character that
+// cannot continue the number, and a text that does not begin with one counts as 0.
+double NumericValue(std::string_view text);
+
+// A whole number written with at least width digits, zero-padded ("042", "0012", "1234").
+std::string ZeroPad(long long value, int width);
+
+// A number the way a signed number prints: a blank before it unless it is negative (" 42").
+std::string SignedNumberText(long long value);
+
+// Orders two texts the way the list's text sort does: letters without regard to case.
+int CompareWithoutCase(std::string_view a, std::string_view b);
+
+}  // namespace quillory

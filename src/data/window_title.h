@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quillory {
+
+struct RecordStore;
+
+// The main window's titles, all built from "Quillory", three blanks and the file name.
+std::string TitleWithFile(std::string_view fileName);
+// After a read: the file, the source instrument and the default style.
+std::string TitleAfterRead(const RecordStore& store);
+// After a target instrument was chosen in the combo.
+std::string TitleAfterTargetChosen(const RecordStore& store);
+
+}  // namespace quillory
