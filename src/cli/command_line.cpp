@@ -1,5 +1,6 @@
 #include "command_line.h"
 
+#include <algorithm>
 #include <map>
 
 namespace quillory::cli {
@@ -7,15 +8,43 @@ namespace {
 
 struct CommandShape {
     std::size_t files;
-    bool takesOutput;
+    std::vector<std::string> options;   // the options this command takes
+    std::vector<std::string> required;  // the options it cannot do without
 };
 
 const std::map<std::string, CommandShape>& Commands() {
     static const std::map<std::string, CommandShape> kCommands = {
-        {"info", {1, false}},
-        {"list", {1, true}},
+        {"info", {1, {"--styles", "--numbers"}, {}}},
+        {"list", {1, {"--styles", "--numbers", "-o"}, {}}},
+        {"convert",
+         {1,
+          {"--styles", "--numbers", "-o", "--to", "--default-style", "--allow-user-styles", "--log"},
+          {"-o", "--to"}}},
+        {"import", {2, {"--styles", "-o", "--allow-user-styles", "--log"}, {"-o"}}},
     };
     return kCommands;
+}
+
+bool TakesValue(const std::string& option) {
+    return option != "--numbers" && option != "--allow-user-styles";
+}
+
+void Store(CommandLine& line, const std::string& option, const std::string& value) {
+    if (option == "--styles") {
+        line.styles = value;
+    } else if (option == "-o") {
+        line.output = value;
+    } else if (option == "--log") {
+        line.log = value;
+    } else if (option == "--to") {
+        line.target = value;
+    } else if (option == "--default-style") {
+        line.defaultStyle = value;
+    } else if (option == "--numbers") {
+        line.numbers = true;
+    } else if (option == "--allow-user-styles") {
+        line.allowUserStyles = true;
+    }
 }
 
 }  // namespace
@@ -26,35 +55,39 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const std::vector<std::st
     }
     CommandLine line;
     line.command = args[0];
-    const auto shape = Commands().find(line.command);
-    if (shape == Commands().end()) {
+    const auto found = Commands().find(line.command);
+    if (found == Commands().end()) {
         return UsageError{"unknown command '" + line.command + "'"};
     }
+    const CommandShape& shape = found->second;
+    std::vector<std::string> given;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        auto value = [&]() -> std::optional<std::string> {
+        if (arg.size() < 2 || arg[0] != '-') {
+            line.files.emplace_back(arg);
+            continue;
+        }
+        if (std::find(shape.options.begin(), shape.options.end(), arg) == shape.options.end()) {
+            return UsageError{"unknown option '" + arg + "' for " + line.command};
+        }
+        std::string value;
+        if (TakesValue(arg)) {
             if (i + 1 >= args.size()) {
-                return std::nullopt;
-            }
-            return args[++i];
-        };
-        if (arg == "--styles" || (arg == "-o" && shape->second.takesOutput)) {
-            const auto given = value();
-            if (!given) {
                 return UsageError{arg + " needs a value"};
             }
-            (arg == "--styles" ? line.styles : line.output) = *given;
-        } else if (arg == "--numbers") {
-            line.numbers = true;
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            return UsageError{"unknown option '" + arg + "'"};
-        } else {
-            line.files.emplace_back(arg);
+            value = args[++i];
+        }
+        Store(line, arg, value);
+        given.push_back(arg);
+    }
+    for (const std::string& option : shape.required) {
+        if (std::find(given.begin(), given.end(), option) == given.end()) {
+            return UsageError{line.command + " needs " + option};
         }
     }
-    if (line.files.size() != shape->second.files) {
-        return UsageError{line.command + " takes " + std::to_string(shape->second.files) +
-                          " file"};
+    if (line.files.size() != shape.files) {
+        return UsageError{line.command + " takes " + std::to_string(shape.files) +
+                          (shape.files == 1 ? " file" : " files")};
     }
     return line;
 }
@@ -62,14 +95,26 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const std::vector<std::st
 std::string UsageText() {
     return "usage: quillory-cli info FILE [--styles DIR] [--numbers]\n"
            "       quillory-cli list FILE [--styles DIR] [--numbers] [-o OUT]\n"
+           "       quillory-cli convert FILE --to ID -o OUT [--styles DIR] [--numbers]\n"
+           "                    [--default-style NAME] [--allow-user-styles] [--log PATH]\n"
+           "       quillory-cli import FILE TEXT -o OUT [--styles DIR] [--allow-user-styles]\n"
+           "                    [--log PATH]\n"
            "\n"
            "  info     the file's model name, record count and source instrument\n"
            "  list     the records as tab-delimited text, as the program exports them\n"
+           "  convert  saves the records as a Music Finder file for the instrument ID\n"
+           "  import   appends the lines of a tab-delimited TEXT file to FILE and saves the\n"
+           "           result for the file's own instrument\n"
            "\n"
-           "  --styles DIR  folder of the <instrument>.dat style tables (default: this\n"
-           "                program's folder)\n"
-           "  --numbers     show style numbers instead of names (\"Use Style Numbers\")\n"
-           "  -o OUT        write to OUT instead of standard output\n";
+           "  --styles DIR          folder of the <instrument>.dat style tables (default: this\n"
+           "                        program's folder)\n"
+           "  --numbers             show style numbers instead of names (\"Use Style Numbers\")\n"
+           "  -o OUT                the file to write (list: standard output without it)\n"
+           "  --to ID               the target instrument, e.g. PSR-2000, TYROS, CVP-207\n"
+           "  --default-style NAME  the style for styles the target lacks; None drops them\n"
+           "  --allow-user-styles   keep user style numbers on the same instrument\n"
+           "  --log PATH            write the conversion log (convert) or the log of refused\n"
+           "                        lines (import) to PATH\n";
 }
 
 }  // namespace quillory::cli

@@ -10,11 +10,15 @@ namespace quillory::cli {
 
 // What the user asked for on the command line.
 struct CommandLine {
-    std::string command;                  // "info" or "list"
+    std::string command;  // "info", "list", "convert" or "import"
     std::vector<std::filesystem::path> files;
     std::optional<std::filesystem::path> styles;  // folder of the style tables
     std::optional<std::filesystem::path> output;
-    bool numbers = false;                 // "Use Style Numbers" instead of "Auto"
+    std::optional<std::filesystem::path> log;
+    std::optional<std::string> target;        // --to
+    std::optional<std::string> defaultStyle;  // --default-style
+    bool numbers = false;                     // "Use Style Numbers" instead of "Auto"
+    bool allowUserStyles = false;
 };
 
 struct UsageError {

@@ -1,20 +1,25 @@
 #include "commands.h"
 
+#include <algorithm>
 #include <ostream>
 
 #include "cli/console_interaction.h"
 #include "data/codepage.h"
+#include "data/instrument_catalog.h"
 #include "data/list_export.h"
 #include "data/music_finder_reader.h"
 #include "data/record_layout.h"
 #include "data/record_store.h"
 #include "data/safe_file.h"
+#include "data/save_as.h"
+#include "data/style_options.h"
+#include "data/text_import.h"
 
 namespace quillory::cli {
 namespace {
 
 // A store as the program has it at start-up, with the style tables of the given folder and no
-// logs written.
+// logs written unless asked for.
 RecordStore StoreFor(const CommandLine& line, const std::filesystem::path& defaultStyles) {
     RecordStore store(line.styles.value_or(defaultStyles));
     store.exportLogPath.reset();
@@ -57,6 +62,62 @@ int List(RecordStore& store, const CommandLine& line, std::ostream& out, Console
     return kSuccess;
 }
 
+// Saves all records for the chosen target through the Save As path.
+int Save(RecordStore& store, const CommandLine& line, ConsoleInteraction& ui) {
+    ui.SetSaveFile(*line.output);
+    return SaveAs(store, false, ui) == ConversionOutcome::kSaved ? kSuccess : kRefused;
+}
+
+int Convert(RecordStore& store, const CommandLine& line, std::ostream& errors,
+            ConsoleInteraction& ui) {
+    if (!FindInstrument(*line.target)) {
+        errors << "quillory-cli: " << *line.target << " is not an instrument this program knows\n";
+        return kWrongCommandLine;
+    }
+    if (!Open(store, line.files[0], ui)) {
+        return kRefused;
+    }
+    ChooseTargetInstrument(store, *line.target, ui);
+    if (line.defaultStyle) {
+        const auto& choices = store.styleChoices;
+        const bool known = *line.defaultStyle == "None" ||
+                           std::any_of(choices.begin(), choices.end(), [&](const StyleChoice& c) {
+                               return c.name == *line.defaultStyle;
+                           });
+        if (!known) {
+            errors << "quillory-cli: " << *line.defaultStyle << " is not a style of "
+                   << *line.target << "\n";
+            return kWrongCommandLine;
+        }
+        SetDefaultStyle(store, *line.defaultStyle, ui);
+    }
+    if (line.allowUserStyles) {
+        SetAllowUserStyles(store, true, ui);
+    }
+    store.exportLogPath = line.log;
+    return Save(store, line, ui);
+}
+
+int Import(RecordStore& store, const CommandLine& line, std::ostream& errors,
+           ConsoleInteraction& ui) {
+    if (!Open(store, line.files[0], ui)) {
+        return kRefused;
+    }
+    if (!FindInstrument(store.gSourceInstrument)) {
+        errors << "quillory-cli: the header of " << line.files[0].string()
+               << " names no instrument this program knows\n";
+        return kRefused;
+    }
+    ChooseTargetInstrument(store, store.gSourceInstrument, ui);
+    SetAllowUserStyles(store, line.allowUserStyles, ui);
+    store.importLogPath = line.log;
+    ui.SetOpenFile(line.files[1]);
+    if (ImportTextDelimitedFile(store, ui).failed) {
+        return kRefused;
+    }
+    return Save(store, line, ui);
+}
+
 }  // namespace
 
 int RunCommand(const CommandLine& line, const std::filesystem::path& defaultStyles,
@@ -66,7 +127,13 @@ int RunCommand(const CommandLine& line, const std::filesystem::path& defaultStyl
     if (line.command == "info") {
         return Info(store, line, out, ui);
     }
-    return List(store, line, out, ui);
+    if (line.command == "list") {
+        return List(store, line, out, ui);
+    }
+    if (line.command == "convert") {
+        return Convert(store, line, errors, ui);
+    }
+    return Import(store, line, errors, ui);
 }
 
 }  // namespace quillory::cli

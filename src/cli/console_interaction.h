@@ -22,6 +22,8 @@ public:
     std::optional<std::filesystem::path> AskOpenFileName(const FileDialogRequest&) override;
     std::optional<std::filesystem::path> AskSaveFileName(const FileDialogRequest&) override;
     bool ConfirmOkCancel(const std::string&) override { return true; }
+    // The warnings before a conversion: the command asked to convert, so it goes on.
+    bool AskYesNo(const std::string&, const std::string&) override { return true; }
 
     void SetOpenFile(std::filesystem::path path) { openFile_ = std::move(path); }
     void SetSaveFile(std::filesystem::path path) { saveFile_ = std::move(path); }

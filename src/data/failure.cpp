@@ -11,6 +11,7 @@ Failure::Failure(int number) : Failure(number, StandardDescription(number)) {}
 
 std::string StandardDescription(int number) {
     switch (number) {
+        case kInvalidProcedureCall: return "Invalid procedure call or argument";
         case kOverflow: return "Overflow";
         case kSubscriptOutOfRange: return "Subscript out of range";
         case kTypeMismatch: return "Type mismatch";

@@ -9,9 +9,10 @@ namespace quillory {
 
 // Error numbers of the form runtime that the program's messages are keyed on.
 enum ErrorNumber : int {
-    kTypeMismatch = 13,
+    kInvalidProcedureCall = 5,
     kOverflow = 6,
     kSubscriptOutOfRange = 9,
+    kTypeMismatch = 13,
     kFileNotFound = 53,
     kBadFileMode = 54,
     kDeviceIoError = 57,

@@ -33,6 +33,9 @@ public:
     virtual std::optional<std::filesystem::path> AskSaveFileName(const FileDialogRequest& request) = 0;
     // A question with OK and Cancel and the exclamation icon; true for OK.
     virtual bool ConfirmOkCancel(const std::string& question) = 0;
+    // A question with Yes and No under a title, the exclamation icon and No as the default
+    // button; true for Yes.
+    virtual bool AskYesNo(const std::string& question, const std::string& title) = 0;
 };
 
 // Shows the busy pointer for as long as it lives.

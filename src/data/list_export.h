@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "record_list.h"
 
@@ -10,5 +11,11 @@ namespace quillory {
 // order (every row, deleted ones too), each starting with a running count in place of the
 // record number. Every line ends with CR LF.
 std::string RecordListExportText(const RecordList& list);
+
+// The play list as tab-delimited text: a header line, then one line per row in display order,
+// a running count followed by the row's cells 1 to 5 (music, style, time signature, tempo,
+// comment). Rows of fewer than six cells (the song-genre layout) fail with subscript out of
+// range. Every line ends with CR LF.
+std::string PlayListExportText(const std::vector<std::vector<std::string>>& rows);
 
 }  // namespace quillory

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <unordered_set>
 
+#include "conversion.h"
 #include "instrument_catalog.h"
 #include "interaction.h"
 #include "record_display.h"
@@ -143,6 +144,12 @@ bool OpenMusicFinderFile(RecordStore& store, const std::filesystem::path& path,
 }
 
 std::optional<Bytes> LoadFileBytes(const std::filesystem::path& path) {
+    // Only a regular file has a length to read: a folder opens as a stream whose end lies at
+    // the largest offset there is.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        return std::nullopt;
+    }
     std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) {
         return std::nullopt;
@@ -184,6 +191,7 @@ bool ReadMusicFinderFile(RecordStore& store, Interaction& ui) {
     store.list.Assign(std::move(rows));
     store.window.fileControlsEnabled = true;
     store.window.title = TitleAfterRead(store);
+    SaveMusicFinder(store, store.gTargetInstrument, false, ConversionMode::kPreview, ui);
     store.gFileLoaded = true;
     return true;
 }

@@ -27,6 +27,11 @@ std::optional<std::filesystem::path> ScriptedInteraction::AskSaveFileName(
     return answer;
 }
 
+bool ScriptedInteraction::AskYesNo(const std::string& question, const std::string& title) {
+    questionTitles.push_back(title);
+    return ConfirmOkCancel(question);
+}
+
 bool ScriptedInteraction::ConfirmOkCancel(const std::string& question) {
     questions.push_back(question);
     if (confirmAnswers.empty()) {

@@ -1,0 +1,238 @@
+#include "conversion.h"
+
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+#include <fstream>
+#include <optional>
+#include <unordered_map>
+
+#include "instrument_catalog.h"
+#include "numbers.h"
+#include "record_layout.h"
+#include "safe_file.h"
+#include "style_name_index.h"
+#include "style_table.h"
+#include "text.h"
+#include "text_file.h"
+
+namespace quillory {
+namespace {
+
+inline constexpr int kNotFound = -1;
+inline constexpr std::size_t kPadUpTo = 24;
+
+std::string CurrentDateTime() {
+    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    char text[64];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", std::localtime(&now));
+    return text;
+}
+
+// Header bytes 0 to 37 of the output: the input's bytes with the format digit for the target,
+// the target's identifier from byte 16 padded with the input's own pad byte (byte 31) up to
+// byte 24; the count is written once the records are known.
+Bytes OutputHeader(const Bytes& in, const std::string& target) {
+    if (in.size() < kHeaderSize) {
+        throw Failure(kInputPastEndOfFile);
+    }
+    Bytes out(in.begin(), in.begin() + kHeaderSize);
+    out[12] = static_cast<std::uint8_t>(FormatDigit(target));
+    std::size_t at = kModelNameOffset;
+    for (char c : target) {
+        if (at < kCountOffset) {
+            out[at++] = static_cast<std::uint8_t>(c);
+        }
+    }
+    for (; at <= kPadUpTo; ++at) {
+        out[at] = in[kModelNameOffset + kModelNameSize - 1];
+    }
+    return out;
+}
+
+// The song title as the log names it: bytes below "0" or above "}" read as blanks, trimmed.
+std::string LogTitle(const Bytes& in, std::size_t record) {
+    std::string title(field::kMusicSize, ' ');
+    for (std::size_t i = 0; i < field::kMusicSize; ++i) {
+        const std::uint8_t byte = in[record + field::kMusic + i];
+        if (byte >= '0' && byte <= '}') {
+            title[i] = static_cast<char>(byte);
+        }
+    }
+    return Trim(title);
+}
+
+// The target's number for a style cell and the cell's normalised name, looked up once per
+// distinct cell text.
+struct StyleMatch {
+    std::string key;
+    int number = kNotFound;
+};
+
+class StyleMatcher {
+public:
+    explicit StyleMatcher(const StyleNameIndex& index) : index_(index) {}
+
+    const StyleMatch& Match(const std::string& cell) {
+        auto [entry, added] = cache_.try_emplace(cell);
+        if (added) {
+            entry->second.key = NormalisedStyleName(cell);
+            if (const std::string* number = index_.Find(entry->second.key)) {
+                entry->second.number = ToInt16(NumericValue(*number));
+            }
+        }
+        return entry->second;
+    }
+
+private:
+    const StyleNameIndex& index_;
+    std::unordered_map<std::string, StyleMatch> cache_;
+};
+
+// For each record number, the row that shows it.
+std::vector<std::optional<std::size_t>> RowsByRecord(const RecordList& list, int count) {
+    std::vector<std::optional<std::size_t>> rows(static_cast<std::size_t>(count) + 1);
+    for (std::size_t i = 0; i < list.Size(); ++i) {
+        const int number = list.At(i).RecordNumber();
+        if (number >= 1 && number <= count && !rows[static_cast<std::size_t>(number)]) {
+            rows[static_cast<std::size_t>(number)] = i;
+        }
+    }
+    return rows;
+}
+
+struct Conversion {
+    Bytes image;
+    std::string log;
+};
+
+Conversion Convert(RecordStore& store, const std::string& target, bool checkedOnly) {
+    const Bytes& in = store.gFileBytes;
+    const StyleNameIndex index(ReadStyleTable(store, target));
+    Conversion result;
+    result.log = "Style conversions to " + store.gDefaultStyle + "   " + CurrentDateTime() + "\r\n\r\n";
+    int logCounter = 1;
+    result.image = OutputHeader(in, target);
+    result.image.reserve(in.size());
+
+    RecordList& list = store.list;
+    list.SetSort(list.Sorted(), kNumberColumn, SortOrder::kAscending);
+    store.gRecordCount = ReadBigEndian16(in, kCountOffset);
+    const int count = store.gRecordCount;
+    const auto rowOf = RowsByRecord(list, count);
+    const bool sameInstrument = store.gSourceInstrument == target;
+    const bool dropMissing = store.gDefaultStyle.empty() || store.gDefaultStyle == "None";
+    const std::string defaultKey = NormalisedStyleName(store.gDefaultStyle);
+    StyleMatcher matcher(index);
+    RecordList::ChangeBatch batch(list);
+    int written = 0;
+
+    for (int j = 1; j <= count; ++j) {
+        if (!rowOf[static_cast<std::size_t>(j)]) {
+            throw Failure(kSubscriptOutOfRange);
+        }
+        const std::size_t rowIndex = *rowOf[static_cast<std::size_t>(j)];
+        const Row& row = list.At(rowIndex);
+        if (row.IsDeleted() || (checkedOnly && !row.checked)) {
+            continue;
+        }
+        const std::size_t r = RecordOffset(j);
+        if (r + kRecordSize > in.size()) {
+            throw Failure(kInputPastEndOfFile);
+        }
+        const int inputNumber = ReadBigEndian16(in, r + field::kStyle);
+        const StyleMatch& match = matcher.Match(row.Cell(kStyleColumn));
+        int newStyle = match.number;
+        bool missing = newStyle == kNotFound;
+        if (missing) {
+            store.gStylesMissing = true;
+        }
+        list.SetStyleColour(rowIndex, missing ? store.gUnknownStyleColor : kBlack);
+
+        bool substituted = false;
+        const bool keepUserStyle = sameInstrument && store.gAllowUserStyles;
+        if (missing && keepUserStyle) {
+            newStyle = inputNumber;
+            list.SetStyleColour(rowIndex, kBlack);
+        } else if (missing) {
+            if (dropMissing) {
+                continue;
+            }
+            result.log += ZeroPad(logCounter++, 4) + "  " + LogTitle(in, r) + "   " + match.key + "\r\n";
+            const std::string* defaultNumber = index.Find(defaultKey);
+            if (!defaultNumber) {
+                throw Failure(kInvalidProcedureCall, "The default style " + store.gDefaultStyle +
+                                     " is not a style of " + target);
+            }
+            newStyle = ToInt16(NumericValue(*defaultNumber));
+            substituted = true;
+        }
+
+        const std::size_t at = result.image.size();
+        result.image.insert(result.image.end(), in.begin() + static_cast<std::ptrdiff_t>(r),
+                            in.begin() + static_cast<std::ptrdiff_t>(r + kRecordSize));
+        WriteBigEndian16(result.image, at + field::kNumber, written++);
+        WriteBigEndian16(result.image, at + field::kStyle, newStyle);
+        if (substituted) {
+            std::copy_n("FIX,", 4, result.image.begin() + static_cast<std::ptrdiff_t>(at + field::kKeywords));
+        }
+    }
+    WriteBigEndian16(result.image, kCountOffset, written);
+    return result;
+}
+
+// Asks for the file and writes the image; failures in writing are thrown.
+ConversionOutcome WriteMusicFinderFile(const Bytes& image, Interaction& ui) {
+    const auto path = ui.AskSaveFileName(MusicFinderFileDialog());
+    if (!path || path->empty()) {
+        return ConversionOutcome::kNotSaved;
+    }
+    if (std::ifstream(*path, std::ios::binary).good() &&
+        !ui.ConfirmOkCancel("This will replace existing file")) {
+        return ConversionOutcome::kNotSaved;
+    }
+    BusyPointer busy(ui);
+    WriteFileReplacing(*path, std::string_view(reinterpret_cast<const char*>(image.data()), image.size()));
+    return ConversionOutcome::kSaved;
+}
+
+}  // namespace
+
+FileDialogRequest MusicFinderFileDialog() { return {"Music Finder Files(*.mfd)|*.mfd|", "mfd"}; }
+
+ConversionOutcome SaveMusicFinder(RecordStore& store, const std::string& target, bool checkedOnly,
+                                  ConversionMode mode, Interaction& ui) {
+    BusyPointer busy(ui);
+    ConversionOutcome outcome = ConversionOutcome::kPreviewed;
+    std::string log;
+    try {
+        store.gStylesMissing = false;
+        Conversion conversion = Convert(store, target, checkedOnly);
+        store.gOutBytes = std::move(conversion.image);
+        log = std::move(conversion.log);
+        if (mode == ConversionMode::kSave) {
+            const int written = static_cast<int>((store.gOutBytes.size() - kHeaderSize) / kRecordSize);
+            if (const auto limit = RecordLimit(target); limit && written > *limit) {
+                ui.ShowMessage(RecordLimitMessage(written, *limit));
+                return ConversionOutcome::kOverLimit;
+            }
+            outcome = WriteMusicFinderFile(store.gOutBytes, ui);
+        }
+        store.list.SetSort(store.list.Sorted(), kNumberColumn, SortOrder::kAscending);
+    } catch (const Failure& failure) {
+        ui.ReportError(failure, "SaveMusicFinder");
+        return ConversionOutcome::kFailed;
+    }
+    if (store.exportLogPath) {
+        WriteTextFileContents(log, *store.exportLogPath, ui);
+    }
+    return outcome;
+}
+
+void RefreshPreview(RecordStore& store, Interaction& ui) {
+    if (store.gFileLoaded) {
+        SaveMusicFinder(store, store.gTargetInstrument, false, ConversionMode::kPreview, ui);
+    }
+}
+
+}  // namespace quillory

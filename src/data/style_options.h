@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+#include "interaction.h"
+#include "record_store.h"
+
+namespace quillory {
+
+// The settings that steer how styles are shown and converted. Each one that can change which
+// styles the list shows as missing refreshes the preview while a file is loaded.
+
+// The target combo: loads the instrument's style table into the editor's style list, makes
+// its last style the default style, refreshes the preview and the title.
+void ChooseTargetInstrument(RecordStore& store, const std::string& target, Interaction& ui);
+
+// "Allow User Styles".
+void SetAllowUserStyles(RecordStore& store, bool allowed, Interaction& ui);
+
+// The default style dialog's OK; "None" drops the records whose style the target lacks.
+void SetDefaultStyle(RecordStore& store, const std::string& style, Interaction& ui);
+
+// The warning colour of missing styles (red or blue).
+void SetUnknownStyleColour(RecordStore& store, Colour colour, Interaction& ui);
+
+}  // namespace quillory

@@ -1,0 +1,26 @@
+#include "text_file.h"
+
+#include <string>
+
+#include "codepage.h"
+#include "interaction.h"
+#include "safe_file.h"
+
+namespace quillory {
+
+void WriteTextFile(std::string_view text, const std::filesystem::path& path) {
+    WriteFileReplacing(path, EncodeWindows1252(std::string(text) + "\r\n"));
+}
+
+bool WriteTextFileContents(std::string_view text, const std::filesystem::path& path,
+                           Interaction& ui) {
+    try {
+        WriteTextFile(text, path);
+        return true;
+    } catch (const Failure& failure) {
+        ui.ReportError(failure, "WriteTextFileContents");
+        return false;
+    }
+}
+
+}  // namespace quillory

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+namespace quillory {
+
+class Interaction;
+
+// Replaces the file at path by the text followed by one CR LF, in the single-byte code page.
+// A failure is reported as "WriteTextFileContents"; false then.
+bool WriteTextFileContents(std::string_view text, const std::filesystem::path& path,
+                           Interaction& ui);
+
+// The same text as bytes, without reporting: failures are thrown.
+void WriteTextFile(std::string_view text, const std::filesystem::path& path);
+
+}  // namespace quillory

@@ -1,0 +1,203 @@
+#include "text_import.h"
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include "numbers.h"
+#include "record_layout.h"
+#include "style_name_index.h"
+#include "style_table.h"
+#include "text.h"
+#include "text_file.h"
+
+namespace quillory {
+namespace {
+
+inline constexpr int kLeastFields = 10;
+inline constexpr int kAllFields = 12;
+
+// The lines to import: the text cut at CR LF, empty lines dropped except the last piece, which
+// is never imported itself (normally empty, since every line ends with CR LF).
+std::vector<std::string_view> ImportLines(std::string_view text) {
+    std::vector<std::string_view> pieces = Split(text, "\r\n");
+    if (pieces.empty()) {
+        return pieces;
+    }
+    const std::string_view last = pieces.back();
+    pieces.pop_back();
+    std::erase_if(pieces, [](std::string_view piece) { return piece.empty(); });
+    pieces.push_back(last);
+    return pieces;
+}
+
+std::string_view FieldOrEmpty(const std::vector<std::string_view>& fields, std::size_t index) {
+    return index < fields.size() ? fields[index] : std::string_view();
+}
+
+bool IsYes(std::string_view text) { return LowerCase(text) == "yes"; }
+
+struct PreparedLine {
+    Row row;
+    Bytes record;
+};
+
+class LineImporter {
+public:
+    LineImporter(RecordStore& store, const StyleNameIndex& index) : store_(store), index_(index) {}
+
+    // The row and record of a data line at record position p; nothing when its style is refused.
+    std::optional<PreparedLine> Prepare(std::string_view line, int p, std::string& refusal) {
+        const std::vector<std::string_view> fields = Split(line, "\t");
+        if (fields.size() < kLeastFields || fields.size() == kLeastFields + 1) {
+            throw Failure(kSubscriptOutOfRange);
+        }
+        const std::string key = NormalisedStyleName(fields[3]);
+        int style = 0;
+        if (const std::string* number = index_.Find(key)) {
+            style = ToInt16(NumericValue(*number));
+        } else if (!store_.gAllowUserStyles) {
+            refusal = std::string(fields[1]) + "\t" + std::string(fields[2]) + "\t" + key;
+            return std::nullopt;
+        } else {
+            style = ToInt16(NumericValue(key));
+            OfferUserStyle(key, fields[3], style);
+        }
+
+        PreparedLine prepared;
+        prepared.row.cells[kNumberColumn] = ZeroPad(p, 5);
+        for (std::size_t column = kGenreColumn; column < kAllFields; ++column) {
+            prepared.row.cells[column] = std::string(FieldOrEmpty(fields, column));
+        }
+        prepared.record = RecordBytes(fields, p, style);
+        return prepared;
+    }
+
+private:
+    // Offers the style as typed in the editor's style list unless an entry reads as its key.
+    void OfferUserStyle(const std::string& key, std::string_view shown, int style) {
+        if (!choiceNames_) {
+            choiceNames_.emplace();
+            for (const auto& choice : store_.styleChoices) {
+                choiceNames_->insert(choice.name);
+            }
+        }
+        if (!choiceNames_->contains(key)) {
+            store_.styleChoices.push_back({std::string(shown), style});
+            choiceNames_->insert(key);
+        }
+    }
+
+    static Bytes RecordBytes(const std::vector<std::string_view>& fields, int p, int style) {
+        Bytes record(kRecordSize, 0);
+        WriteBigEndian16(record, field::kNumber, p);
+        WriteBigEndian16(record, field::kStyle, style);
+        const std::string_view timeSig = fields[4];
+        const auto slash = timeSig.find('/');
+        if (slash == std::string_view::npos) {
+            throw Failure(kInvalidProcedureCall);
+        }
+        record[field::kTimeSigNumerator] = ToByte(NumericValue(timeSig.substr(0, slash)));
+        record[field::kTimeSigDenominator] = ToByte(NumericValue(timeSig.substr(slash + 1)));
+        WriteBigEndian16(record, field::kTempo, ToInt16(NumericValue(fields[5])));
+        record[field::kMarks] = static_cast<std::uint8_t>((IsYes(fields[7]) ? kFavoriteBit : 0) |
+                                                          (IsYes(fields[8]) ? kSearch1Bit : 0) |
+                                                          (IsYes(fields[9]) ? kSearch2Bit : 0));
+        WriteTextField(record, field::kMusic, field::kMusicSize, fields[2], ' ');
+        WriteTextField(record, field::kGenre, field::kGenreSize, fields[1], ' ');
+        WriteTextField(record, field::kKeywords, field::kKeywordsSize, fields[6], ' ');
+        record[field::kSections] = static_cast<std::uint8_t>(
+            SectionCode(FieldOrEmpty(fields, 10)) * 16 + SectionCode(FieldOrEmpty(fields, 11)));
+        return record;
+    }
+
+    RecordStore& store_;
+    const StyleNameIndex& index_;
+    std::optional<std::unordered_set<std::string>> choiceNames_;
+};
+
+// Puts an accepted line's record at its position p in the image and keeps its row for the
+// list; the header's count follows at once, so that records and rows always agree.
+void Commit(RecordStore& store, PreparedLine prepared, int p, std::vector<Row>& rows) {
+    const std::size_t at = RecordOffset(p);
+    if (store.gFileBytes.size() < at + kRecordSize) {
+        store.gFileBytes.resize(at + kRecordSize, 0);
+    }
+    std::copy(prepared.record.begin(), prepared.record.end(),
+              store.gFileBytes.begin() + static_cast<std::ptrdiff_t>(at));
+    WriteBigEndian16(store.gFileBytes, kCountOffset, p);
+    rows.push_back(std::move(prepared.row));
+}
+
+}  // namespace
+
+FileDialogRequest TextDelimitedFileDialog() { return {"Text Delimited Files(*.txt)|*.txt|", "txt"}; }
+
+ImportOutcome ImportTextDelimitedFile(RecordStore& store, Interaction& ui) {
+    if (store.gFileName.empty()) {
+        ui.ShowMessage(
+            "A music finder file must be loaded before you can append a text delimited file to it");
+        return {};
+    }
+    const auto path = ui.AskOpenFileName(TextDelimitedFileDialog());
+    if (!path || path->empty()) {
+        return {};
+    }
+    return ImportTextDelimitedText(store, ReadTextFile(*path), ui);
+}
+
+ImportOutcome ImportTextDelimitedText(RecordStore& store, std::string_view text, Interaction& ui) {
+    ImportOutcome outcome;
+    std::string log = "Item #\tGenre\tSong\tStyle\r\n";
+    const std::vector<std::string_view> lines = ImportLines(text);
+    std::optional<std::size_t> current;
+    std::vector<Row> rows;
+    try {
+        if (lines.empty()) {
+            throw Failure(kInputPastEndOfFile);
+        }
+        const StyleNameIndex index(ReadStyleTable(store, store.gSourceInstrument));
+        LineImporter importer(store, index);
+        std::size_t first = 0;
+        current = 0;
+        if (Trim(FieldOrEmpty(Split(lines[0], "\t"), 1)) == "Genre") {
+            first = 1;
+        }
+        int p = static_cast<int>(store.list.Size()) + 1;
+        for (std::size_t i = first; i + 1 < lines.size() && !lines[i].empty(); ++i) {
+            current = i;
+            std::string refusal;
+            std::optional<PreparedLine> prepared = importer.Prepare(lines[i], p, refusal);
+            if (!prepared) {
+                ++outcome.refused;
+                log += std::to_string(i + 1) + "\t" + refusal + "\r\n";
+                continue;
+            }
+            Commit(store, std::move(*prepared), p++, rows);
+            ++outcome.accepted;
+        }
+        store.list.Append(std::move(rows));
+    } catch (const Failure& failure) {
+        store.list.Append(std::move(rows));
+        if (current && lines.size() >= 2 && *current < lines.size() - 2) {
+            ui.ShowMessage("There is a problem (e.g. extra carriage return) in this line " +
+                           std::to_string(*current) + "\r\n" + std::string(lines[*current]));
+        }
+        ui.ReportError(failure, "ImportTextDelimitedFile");
+        outcome.failed = true;
+        return outcome;
+    }
+    if (outcome.refused > 0) {
+        ui.ShowMessage(
+            "Some entries could not be stored because the style indicated does not exist on the "
+            "source instrument. See ImportLog.txt for details");
+        if (store.importLogPath) {
+            WriteTextFileContents(log, *store.importLogPath, ui);
+        }
+    }
+    return outcome;
+}
+
+}  // namespace quillory
