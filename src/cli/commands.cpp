@@ -49,11 +49,13 @@ int List(RecordStore& store, const CommandLine& line, std::ostream& out, Console
         return kRefused;
     }
     const std::string text = EncodeWindows1252(RecordListExportText(store.list) + "\r\n");
-    if (!line.output) {
-        out << text;
-        return kSuccess;
-    }
     try {
+        if (!line.output) {
+            if (!(out << text).flush()) {
+                throw Failure(kDeviceIoError);
+            }
+            return kSuccess;
+        }
         WriteFileReplacing(*line.output, text);
     } catch (const Failure& failure) {
         ui.ReportError(failure, "SaveDelimitedFile");

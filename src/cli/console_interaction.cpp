@@ -6,14 +6,12 @@ namespace quillory::cli {
 
 void ConsoleInteraction::ShowMessage(const std::string& text) {
     errors_ << text << '\n';
-    troubled_ = true;
 }
 
 void ConsoleInteraction::ReportError(const Failure& failure, const std::string& operation) {
     if (const auto text = ErrorReportText(failure, operation)) {
         errors_ << *text << '\n';
     }
-    troubled_ = true;
 }
 
 std::optional<std::filesystem::path> ConsoleInteraction::AskOpenFileName(const FileDialogRequest&) {

@@ -27,14 +27,11 @@ public:
 
     void SetOpenFile(std::filesystem::path path) { openFile_ = std::move(path); }
     void SetSaveFile(std::filesystem::path path) { saveFile_ = std::move(path); }
-    // Whether anything went wrong or was refused since the start.
-    bool Troubled() const { return troubled_; }
 
 private:
     std::ostream& errors_;
     std::optional<std::filesystem::path> openFile_;
     std::optional<std::filesystem::path> saveFile_;
-    bool troubled_ = false;
 };
 
 }  // namespace quillory::cli

@@ -1,15 +1,173 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <cstdlib>
 #include <sstream>
 
 #include "cli/command_line.h"
+#include "cli/commands.h"
+#include "support/mfd_builder.h"
+#include "support/temp_folder.h"
 
 namespace quillory::cli {
 namespace {
 
-TEST(CommandLineTest, RefusesUnknownCommands) {
-    const auto parsed = ParseCommandLine({"frobnicate"});
-    EXPECT_TRUE(std::holds_alternative<UsageError>(parsed));
+using testkit::BuildMfd;
+using testkit::ReadFile;
+using testkit::TempFolder;
+using testkit::WriteFile;
+
+std::string Problem(const std::vector<std::string>& args) {
+    const auto parsed = ParseCommandLine(args);
+    const auto* usage = std::get_if<UsageError>(&parsed);
+    return usage ? usage->problem : "accepted";
+}
+
+// The problem names what was wrong; its exact wording is the tool's own.
+TEST(CliCommandLineTest, RefusesWrongCommandLines) {
+    using testing::HasSubstr;
+    EXPECT_THAT(Problem({}), HasSubstr("no command given"));
+    EXPECT_THAT(Problem({"frobnicate", "a.mfd"}), HasSubstr("unknown command 'frobnicate'"));
+    EXPECT_THAT(Problem({"info", "a.mfd", "--verbose"}), HasSubstr("unknown option '--verbose'"));
+    EXPECT_THAT(Problem({"info", "a.mfd", "-o", "out.txt"}), HasSubstr("unknown option '-o'"));
+    EXPECT_THAT(Problem({"list", "a.mfd", "-o"}), HasSubstr("-o needs a value"));
+    EXPECT_THAT(Problem({"info", "a.mfd", "--styles"}), HasSubstr("--styles needs a value"));
+    EXPECT_THAT(Problem({"info"}), HasSubstr("info takes 1 file"));
+    EXPECT_THAT(Problem({"list", "a.mfd", "b.mfd"}), HasSubstr("list takes 1 file"));
+}
+
+TEST(CliCommandLineTest, TakesOptionsInAnyOrder) {
+    const auto line = std::get<CommandLine>(
+        ParseCommandLine({"list", "-o", "out.txt", "--numbers", "a.mfd", "--styles", "tables"}));
+    EXPECT_EQ(line.files, std::vector<std::filesystem::path>{"a.mfd"});
+    EXPECT_EQ(line.output, std::filesystem::path("out.txt"));
+    EXPECT_EQ(line.styles, std::filesystem::path("tables"));
+    EXPECT_TRUE(line.numbers);
+}
+
+// A PSR-2000 file of two records beside its style table; texts outside ASCII on both sides.
+class CliCommandsTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        WriteFile(folder_.File("PSR-2000.dat"), std::string("Bossa Se\xF1or;042\r\n8Beat;001\r\n"));
+        // number, style, time signature, tempo, marks, music, genre, keywords, sections
+        WriteFile(
+            File("songs.mfd"),
+            BuildMfd("PSR-2000", {{std::nullopt, 42, 4, 4, 120, 3, "Café", "Pop", "€uro", 0x15},
+                                  {std::nullopt, 7, 3, 4, 96, 4, "Blue", "Jazz", "", 0}}));
+        std::filesystem::create_directory(File("empty"));
+    }
+
+    std::string File(const std::string& name) const { return folder_.File(name); }
+
+    struct Outcome {
+        int status;
+        std::string out;
+        std::string errors;
+    };
+
+    // Runs a command line with this folder as the tool's own folder.
+    Outcome Run(const std::vector<std::string>& args) const {
+        std::ostringstream out;
+        std::ostringstream errors;
+        const int status =
+            RunCommand(std::get<CommandLine>(ParseCommandLine(args)), folder_.Path(), out, errors);
+        return {status, out.str(), errors.str()};
+    }
+
+    TempFolder folder_;
+};
+
+const std::string kHeader =
+    "Number\tGenre    \tMusic         \tStyle    \tTimeSig\tTempo\tKeywords\tFavorites\t"
+    "Search 1\tSearch 2\tIntro\tSection\r\n";
+
+TEST_F(CliCommandsTest, InfoPrintsModelCountAndSource) {
+    const Outcome outcome = Run({"info", File("songs.mfd")});
+    EXPECT_EQ(outcome.status, kSuccess);
+    EXPECT_EQ(outcome.out, "model: PSR-2000\nrecords: 2\nsource: PSR-2000\n");
+    EXPECT_EQ(outcome.errors, "");
+    EXPECT_EQ(Run({"info", File("songs.mfd"), "--numbers"}).out,
+              "model: PSR-2000\nrecords: 2\nsource: numbers\n");
+}
+
+TEST_F(CliCommandsTest, ListWritesTheExportTextInWindows1252) {
+    const Outcome outcome = Run({"list", File("songs.mfd")});
+    EXPECT_EQ(outcome.status, kSuccess);
+    EXPECT_EQ(outcome.errors, "");
+    EXPECT_EQ(outcome.out, kHeader +
+                               "1\tPop\tCaf\xE9\tBossa Se\xF1or\t 4/ 4\t120\t\x80uro\tYes\tYes\tNo"
+                               "\tIntro 1\tMain B\r\n"
+                               "2\tJazz\tBlue\t007\t 3/ 4\t096\t\tNo\tNo\tYes\tOff\tOff\r\n"
+                               "\r\n");
+}
+
+TEST_F(CliCommandsTest, ListTakesStylesFromTheGivenFolderOrShowsNumbers) {
+    const std::string unnamed = "1\tPop\tCaf\xE9\t042\t";
+    EXPECT_NE(Run({"list", File("songs.mfd"), "--styles", File("empty")}).out.find(unnamed),
+              std::string::npos);
+    const std::string numbers = Run({"list", File("songs.mfd"), "--numbers"}).out;
+    EXPECT_NE(numbers.find("1\tPop\tCaf\xE9\t021\t"), std::string::npos);
+    EXPECT_NE(numbers.find("2\tJazz\tBlue\t004\t"), std::string::npos);
+}
+
+TEST_F(CliCommandsTest, ListWritesOrReplacesTheOutputFile) {
+    const std::string expected = Run({"list", File("songs.mfd")}).out;
+    WriteFile(File("out.txt"), std::string("an older and much longer export text\r\n"));
+    const Outcome outcome = Run({"list", File("songs.mfd"), "-o", File("out.txt")});
+    EXPECT_EQ(outcome.status, kSuccess);
+    EXPECT_EQ(outcome.out + outcome.errors, "");
+    EXPECT_EQ(ReadFile(File("out.txt")), Bytes(expected.begin(), expected.end()));
+
+    const Outcome nowhere = Run({"list", File("songs.mfd"), "-o", File("missing/out.txt")});
+    EXPECT_EQ(nowhere.status, kRefused);
+    EXPECT_EQ(nowhere.errors, "That path doesn't exist.\n");
+}
+
+TEST_F(CliCommandsTest, RefusedFilesGiveTheProgramsMessages) {
+    Bytes shortFile = BuildMfd("PSR-2000", {{}}, 2);
+    Bytes overflow = BuildMfd("PSR-2000", {{}});
+    overflow[RecordOffset(1) + 2] = 0x80;  // style number
+    WriteFile(File("songs.txt"), BuildMfd("PSR-2000", {}));
+    WriteFile(File("empty.mfd"), std::string());
+    WriteFile(File("short.mfd"), shortFile);
+    WriteFile(File("overflow.mfd"), overflow);
+    std::filesystem::create_directory(File("folder.mfd"));
+    WriteFile(File("out.txt"), std::string("kept"));
+    const std::pair<const char*, const char*> cases[] = {
+        {"songs.txt", "The program can only open mfd files. Not a valid file\n"},
+        {"absent.mfd", "Could not find that file \n"},
+        {"folder.mfd", "Could not find that file \n"},
+        {"empty.mfd", "Bad File\n"},
+        {"short.mfd", "There was a problem With this file\n"},
+        {"overflow.mfd", "Quillory can not read this file\n"},
+    };
+    for (const auto& [name, message] : cases) {
+        for (const char* command : {"info", "list"}) {
+            SCOPED_TRACE(std::string(command) + " " + name);
+            const Outcome outcome = Run({command, File(name)});
+            EXPECT_EQ(outcome.status, kRefused);
+            EXPECT_EQ(outcome.out, "");
+            EXPECT_EQ(outcome.errors, message);
+        }
+        EXPECT_EQ(Run({"list", File(name), "-o", File("out.txt")}).status, kRefused);
+        EXPECT_EQ(ReadFile(File("out.txt")), Bytes({'k', 'e', 'p', 't'}));
+    }
+}
+
+TEST(CliExecutableTest, WrongCommandLineShowsUsageAndExitsWith2) {
+    TempFolder folder;
+    const std::string command = std::string("'") + QUILLORY_CLI_PATH + "' info a.mfd --bogus >'" +
+                                folder.File("out") + "' 2>'" + folder.File("err") + "'";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), kWrongCommandLine);
+    EXPECT_TRUE(ReadFile(folder.File("out")).empty());
+    const Bytes bytes = ReadFile(folder.File("err"));
+    const std::string errors(bytes.begin(), bytes.end());
+    EXPECT_THAT(errors, testing::StartsWith("quillory-cli: unknown option '--bogus'"));
+    EXPECT_THAT(errors, testing::EndsWith("\n\n" + UsageText()));
 }
 
 }  // namespace
