@@ -1,6 +1,8 @@
 #include "style_options.h"
 
 #include "conversion.h"
+#include "style_table.h"
+#include "text.h"
 #include "window_title.h"
 
 namespace quillory {
@@ -25,6 +27,33 @@ void SetDefaultStyle(RecordStore& store, const std::string& style, Interaction& 
 void SetUnknownStyleColour(RecordStore& store, Colour colour, Interaction& ui) {
     store.gUnknownStyleColor = colour;
     RefreshPreview(store, ui);
+}
+
+std::vector<std::string> DefaultStyleChoices(RecordStore& store) {
+    std::vector<std::string> choices = {"None"};
+    for (const auto& line : ParseStyleTable(ReadStyleTable(store, store.gTargetInstrument))) {
+        choices.push_back(Trim(line.name));
+    }
+    if (store.gDefaultStyle.empty() && choices.size() > 1) {
+        store.gDefaultStyle = choices.back();
+    }
+    return choices;
+}
+
+void ChooseAutoSource(RecordStore& store) { store.sourceMenu = {SourceMenu::Choice::kAuto, ""}; }
+
+void ChooseStyleNumbersSource(RecordStore& store) {
+    store.sourceMenu = {SourceMenu::Choice::kStyleNumbers, ""};
+}
+
+void ChooseSourceInstrumentItem(RecordStore& store, const std::string& instrument) {
+    const SourceMenu item{SourceMenu::Choice::kInstrument, instrument};
+    if (store.sourceMenu.choice == item.choice && store.sourceMenu.instrument == instrument) {
+        return;
+    }
+    store.sourceMenu = item;
+    store.window.title = TitleForSourceItem(store.gFileName, instrument);
+    store.gSourceInstrument = instrument;
 }
 
 }  // namespace quillory

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "interaction.h"
 #include "record_store.h"
@@ -22,5 +23,16 @@ void SetDefaultStyle(RecordStore& store, const std::string& style, Interaction& 
 
 // The warning colour of missing styles (red or blue).
 void SetUnknownStyleColour(RecordStore& store, Colour colour, Interaction& ui);
+
+// The entries of the default style dialog: "None", then the target table's style names in
+// file order. An empty default style becomes the table's last style.
+std::vector<std::string> DefaultStyleChoices(RecordStore& store);
+
+// The source-instrument menu. Each takes effect at the next read; choosing the item that is
+// already ticked changes nothing.
+void ChooseAutoSource(RecordStore& store);
+void ChooseStyleNumbersSource(RecordStore& store);
+// One fixed instrument; the title names it.
+void ChooseSourceInstrumentItem(RecordStore& store, const std::string& instrument);
 
 }  // namespace quillory

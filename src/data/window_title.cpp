@@ -13,6 +13,11 @@ std::string TitleAfterRead(const RecordStore& store) {
            "   Deafult Style = " + store.gDefaultStyle;
 }
 
+std::string TitleForSourceItem(std::string_view fileName, std::string_view instrument) {
+    return TitleWithFile(fileName) + "  Source Instrument = " +
+           std::string(instrument == "TYROS" ? "Tyros" : instrument);
+}
+
 std::string TitleAfterTargetChosen(const RecordStore& store) {
     if (store.gSourceInstrument.empty()) {
         return TitleWithFile(store.gFileName) + "   Default Style = " + store.gDefaultStyle;

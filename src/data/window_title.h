@@ -11,6 +11,8 @@ struct RecordStore;
 std::string TitleWithFile(std::string_view fileName);
 // After a read: the file, the source instrument and the default style.
 std::string TitleAfterRead(const RecordStore& store);
+// After a source instrument was chosen in the source-instrument menu.
+std::string TitleForSourceItem(std::string_view fileName, std::string_view instrument);
 // After a target instrument was chosen in the combo.
 std::string TitleAfterTargetChosen(const RecordStore& store);
 

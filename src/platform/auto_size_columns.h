@@ -1,0 +1,12 @@
+#pragma once
+
+class QTreeView;
+
+namespace quillory {
+
+// Sets every column of the list to the width of its widest cell over all rows (not only the
+// rows on screen); with useHeader the header text counts as a cell and the last column also
+// takes whatever width is left in the list. Each distinct text of a column is measured once.
+void AutoSizeColumns(QTreeView& list, bool useHeader);
+
+}  // namespace quillory

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+class QPrinter;
+
+namespace quillory {
+
+// Every message box, input box, file dialog and printer dialog the windows show goes through
+// this interface: the program shows real dialogs, tests answer from a script so that nothing
+// ever waits on a modal box.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // A message box with an OK button and no title.
+    virtual void Message(QWidget* parent, const QString& text) = 0;
+    // OK and Cancel with the exclamation icon; true for OK.
+    virtual bool OkCancel(QWidget* parent, const QString& text) = 0;
+    // Yes and No with the exclamation icon and No as the default button; true for Yes.
+    virtual bool YesNo(QWidget* parent, const QString& text, const QString& title) = 0;
+    // An input box; the empty text when cancelled, as the form runtime's input box answers.
+    virtual QString Input(QWidget* parent, const QString& prompt, const QString& title,
+                          const QString& defaultText) = 0;
+    // File dialogs with a filter in the form runtime's notation ("Text file|*.txt") and a
+    // default extension; nothing when cancelled.
+    virtual std::optional<QString> OpenFile(QWidget* parent, const QString& filter,
+                                            const QString& defaultExtension) = 0;
+    virtual std::optional<QString> SaveFile(QWidget* parent, const QString& filter,
+                                            const QString& defaultExtension) = 0;
+    // The printer dialog for a document; allowSelection offers printing the selection only.
+    // False when cancelled.
+    virtual bool Printer(QWidget* parent, QPrinter& printer, bool allowSelection) = 0;
+};
+
+// The Qt filter ("Text file (*.txt)") of a filter in the form runtime's notation
+// ("Text file|*.txt" or "Music Finder Files(*.mfd)|*.mfd|").
+QString QtFilter(const QString& runtimeFilter);
+
+}  // namespace quillory

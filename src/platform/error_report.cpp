@@ -1,0 +1,16 @@
+#include "platform/error_report.h"
+
+#include <QString>
+
+#include "platform/dialogs.h"
+
+namespace quillory {
+
+void ReportError(Dialogs& dialogs, QWidget* parent, const Failure& failure,
+                 const std::string& operation) {
+    if (const auto text = ErrorReportText(failure, operation)) {
+        dialogs.Message(parent, QString::fromStdString(*text));
+    }
+}
+
+}  // namespace quillory

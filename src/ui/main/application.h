@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <filesystem>
+#include <memory>
+
+#include "data/record_store.h"
+
+class QWidget;
+
+namespace quillory {
+
+class Dialogs;
+class MainWindow;
+class ConvertDialog;
+class DefaultStyleDialog;
+
+// The program: the record store and the one instance of every window, created at start-up and
+// living until exit. Windows reach each other and the store through it.
+class Application : public QObject {
+    Q_OBJECT
+
+public:
+    Application(std::filesystem::path programFolder, Dialogs& dialogs);
+    ~Application() override;
+
+    // Start-up: the warning colour, the main window with its columns and target combo, shown;
+    // the record editor loaded hidden.
+    void Main();
+
+    RecordStore& Store() { return store_; }
+    Dialogs& GetDialogs() { return dialogs_; }
+    MainWindow* Window() const { return mainWindow_.get(); }
+
+    // The secondary windows: each is created on first use and shown modeless.
+    ConvertDialog* ShowConvert();
+    DefaultStyleDialog* ShowDefaultStyle();
+    ConvertDialog* Convert() const;
+    DefaultStyleDialog* DefaultStyle() const;
+
+    // Shutdown: every window is closed; nothing is asked or saved.
+    void CloseAll();
+
+private:
+    RecordStore store_;
+    Dialogs& dialogs_;
+    std::unique_ptr<MainWindow> mainWindow_;
+    QPointer<ConvertDialog> convert_;
+    QPointer<DefaultStyleDialog> defaultStyle_;
+};
+
+}  // namespace quillory

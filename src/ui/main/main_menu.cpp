@@ -1,0 +1,111 @@
+#include "ui/main/main_menu.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace quillory {
+namespace {
+
+struct ItemState {
+    bool checkable = false;
+    bool checked = false;
+    bool visible = true;
+    bool enabled = true;
+};
+
+QAction* AddItem(QWidget& parent, const char* name, const QString& caption, ItemState state = {}) {
+    auto* action = new QAction(caption, &parent);
+    action->setObjectName(name);
+    action->setCheckable(state.checkable);
+    action->setChecked(state.checked);
+    action->setVisible(state.visible);
+    action->setEnabled(state.enabled);
+    parent.addAction(action);
+    return action;
+}
+
+QMenu* AddSubmenu(QWidget& parent, const char* name, const QString& caption, bool visible = true) {
+    auto* menu = new QMenu(caption, &parent);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(QString(name) + "Action");
+    menu->menuAction()->setVisible(visible);
+    parent.addAction(menu->menuAction());
+    return menu;
+}
+
+constexpr ItemState kTick{true, false};
+constexpr ItemState kTicked{true, true};
+
+}  // namespace
+
+const std::vector<SourceItem>& SourceItems() {
+    static const std::vector<SourceItem> kItems = {
+        {"mnuPSR2000", "PSR2000", "PSR-2000", true}, {"mnuPSR2100", "PSR2100", "PSR-2100", true},
+        {"mnuPSR1000", "PSR1000", "PSR-1000", true}, {"mnuPSR1100", "PSR1100", "PSR-1100", true},
+        {"mnuPSR1500", "PSR1500", "PSR-1500", true}, {"mnuPSR3000", "PSR3000", "PSR-3000", true},
+        {"mnuCVP209", "CVP209", "CVP-209", true},    {"mnuCVP207", "CVP207", "CVP-207", true},
+        {"mnuCVP205", "CVP205", "CVP-205", true},    {"mnuCVP203", "CVP203", "CVP-203", true},
+        {"mnuCVP210", "CVP210", "CVP-210", false},   {"mnuCVP208", "CVP208", "CVP-208", false},
+        {"mnuCVP206", "CVP206", "CVP-206", false},   {"mnuCVP204", "CVP204", "CVP-204", false},
+        {"mnuTYROS", "Tyros", "TYROS", true},
+    };
+    return kItems;
+}
+
+void BuildMainMenu(QMainWindow& window) {
+    QMenuBar& bar = *window.menuBar();
+    AddItem(bar, "mnuOpen", "&Open File");
+
+    QMenu& saveAs = *AddSubmenu(bar, "mnuSaveAs", "S&ave As");
+    AddItem(saveAs, "mnuTextFile", "&Delimited Text File");
+    AddItem(saveAs, "mnuConvert", "MusicFinder File ");
+    AddItem(saveAs, "mnuConvert2", "MusicFinder File with UserStyle Numbers", {false, false, false});
+
+    AddItem(bar, "mnuPrint", "&Print");
+
+    QMenu& options = *AddSubmenu(bar, "mnuOption", "Options");
+    AddItem(options, "mnuUserStyles", "Allow User Styles", kTick);
+    AddItem(options, "mnuDefaultStyle", "Change Defult Style");
+    QMenu& colour = *AddSubmenu(options, "mnuColor", "Color for unrecognized styles");
+    AddItem(colour, "mnuRed", "Red", kTicked);
+    AddItem(colour, "mnuBlue", "Blue", kTick);
+    QMenu& doubleClick = *AddSubmenu(options, "mnudblclick", "Double Click Action");
+    AddItem(doubleClick, "mnuEditRecord", "Edit Record", kTicked);
+    AddItem(doubleClick, "mnuToggleFavorite", "Toggle Favorite", kTick);
+
+    QMenu& font = *AddSubmenu(bar, "mnufont", "&Font ", false);
+    AddItem(font, "mnuselFon", "Select &Font");
+    AddItem(font, "mnuresDefaults", "&Restore Defaults");
+
+    QMenu& orientation = *AddSubmenu(bar, "mnuOrientation", "Pri&nter Orientation    ", false);
+    AddItem(orientation, "mnuPort", "Portrait");
+    AddItem(orientation, "mnuLand", "Landscape ");
+
+    QMenu& source = *AddSubmenu(bar, "mnuOptions", "&Source Instrument    ");
+    AddItem(source, "mnuAuto", "Auto", kTicked);
+    for (const SourceItem& item : SourceItems()) {
+        const bool psr1500 = QString(item.name) == "mnuPSR1500";
+        AddItem(source, item.name, item.caption, {true, false, false, !psr1500});
+    }
+    AddItem(source, "mnuStyleNumbers", "Use Style Numbers", kTick);
+
+    QMenu& import = *AddSubmenu(bar, "mnuImport", "&Import");
+    AddItem(import, "mnuTextDelimitedInput", "Text Delimited File");
+    AddItem(import, "mnuMfdInput", "MFD File", {false, false, false, false});
+
+    QMenu& logs = *AddSubmenu(bar, "mnuLogs", "&View Logs");
+    AddItem(logs, "mnuConversion", "Conversion Log");
+    AddItem(logs, "mnuDelimitedFile", "Delimited File Load");
+
+    AddItem(bar, "mnuKeyword_add", "Keyword_Add");
+    AddItem(bar, "mnuHelp", "&Help/Info");
+    AddItem(bar, "mnuAbout", "&About");
+    AddItem(bar, "mnuExit", "&Exit");
+
+    QMenu& track = *AddSubmenu(bar, "mnuTrackMenu", "TrackMenu", false);
+    AddItem(track, "mnuTrackMenuSetFavorite", "Set Favorite");
+}
+
+}  // namespace quillory

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+class QMainWindow;
+class QAction;
+
+namespace quillory {
+
+// An item of the source-instrument menu that fixes one instrument.
+struct SourceItem {
+    const char* name;        // objectName, "mnuPSR2000"
+    const char* caption;     // "PSR2000"
+    const char* instrument;  // "PSR-2000"
+    bool hasAction;          // the CVP-204, -206, -208 and -210 items do nothing
+};
+
+// The source-instrument items in menu order.
+const std::vector<SourceItem>& SourceItems();
+
+// Builds the main window's whole menu tree: captions with their access keys, tick marks,
+// hidden and disabled items, each action and submenu named for tests and accessibility.
+void BuildMainMenu(QMainWindow& window);
+
+}  // namespace quillory

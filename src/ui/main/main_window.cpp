@@ -1,0 +1,303 @@
+#include "ui/main/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "data/instrument_catalog.h"
+#include "data/music_finder_reader.h"
+#include "data/record_commands.h"
+#include "data/style_options.h"
+#include "data/text_import.h"
+#include "platform/auto_size_columns.h"
+#include "platform/dialogs.h"
+#include "platform/error_report.h"
+#include "platform/file_names.h"
+#include "ui/main/application.h"
+#include "ui/main/main_menu.h"
+#include "ui/main/record_list_model.h"
+
+namespace quillory {
+namespace {
+
+QPushButton* AddButton(QWidget& parent, QLayout& layout, const char* name, const char* caption) {
+    auto* button = new QPushButton(caption, &parent);
+    button->setObjectName(name);
+    button->setEnabled(false);
+    layout.addWidget(button);
+    return button;
+}
+
+QGroupBox* AddFrame(QLayout& layout, const char* name, const char* caption, bool enabled) {
+    auto* frame = new QGroupBox(caption);
+    frame->setObjectName(name);
+    frame->setEnabled(enabled);
+    layout.addWidget(frame);
+    return frame;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Application& app) : app_(app), ui_(app.GetDialogs(), this) {
+    setObjectName("frmQuillory");
+    setWindowTitle("Quillory");
+    BuildMainMenu(*this);
+
+    auto* central = new QWidget(this);
+    auto* layout = new QHBoxLayout(central);
+    layout->addWidget(BuildButtonPanel());
+
+    auto* frame = new QGroupBox(central);
+    frame->setObjectName("Frame1");
+    auto* frameLayout = new QVBoxLayout(frame);
+    list_ = new QTreeView(frame);
+    list_->setObjectName("ListView1");
+    list_->setRootIsDecorated(false);
+    list_->setItemsExpandable(false);
+    list_->setUniformRowHeights(true);
+    list_->setAllColumnsShowFocus(true);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setFont(QFont("Arial", 8));
+    list_->header()->setSectionsClickable(true);
+    list_->header()->setStretchLastSection(false);
+    list_->installEventFilter(this);
+    frameLayout->addWidget(list_);
+    layout->addWidget(frame, 1);
+    setCentralWidget(central);
+    resize(1100, 650);
+
+    CreateColumnHeaders();
+    FillInstrumentCombo();
+    Connect();
+    ShowStoreState();
+}
+
+MainWindow::~MainWindow() = default;
+
+QWidget* MainWindow::BuildButtonPanel() {
+    auto* panel = new QWidget(this);
+    auto* layout = new QVBoxLayout(panel);
+
+    QGroupBox* target = AddFrame(*layout, "Frame2", "Target Instrument", true);
+    auto* targetLayout = new QVBoxLayout(target);
+    cboInst_ = new QComboBox(target);
+    cboInst_->setObjectName("cboInst");
+    targetLayout->addWidget(cboInst_);
+
+    QGroupBox* clear = AddFrame(*layout, "fraClear", "Clear", false);
+    auto* clearLayout = new QHBoxLayout(clear);
+    AddButton(*clear, *clearLayout, "cmdS2", "S2");
+    AddButton(*clear, *clearLayout, "cmdS1", "S1");
+    AddButton(*clear, *clearLayout, "CmdFav", "Fav");
+
+    QGroupBox* edit = AddFrame(*layout, "fraEdit", "Edit Item", false);
+    auto* editLayout = new QVBoxLayout(edit);
+    AddButton(*edit, *editLayout, "cmdReplaceStyle", "Replace");
+    AddButton(*edit, *editLayout, "cmdDeleteChecked", "Del Chk'd");
+    AddButton(*edit, *editLayout, "cmdAdd", "Add");
+    AddButton(*edit, *editLayout, "CmdDelete", "Delete");
+    AddButton(*edit, *editLayout, "cmdModify", "Modify");
+
+    QGroupBox* check = AddFrame(*layout, "fraCheck", "Checkbox Control", false);
+    auto* checkLayout = new QVBoxLayout(check);
+    AddButton(*check, *checkLayout, "CmdUnCheck", "Uncheck ");
+    AddButton(*check, *checkLayout, "cmdInvert", "Invert");
+    AddButton(*check, *checkLayout, "cmdCheck", "Check");
+    auto* counter = new QHBoxLayout;
+    auto* lblchk = new QLabel("Number", check);
+    lblchk->setObjectName("lblchk");
+    lblNumberChecked_ = new QLabel("0", check);
+    lblNumberChecked_->setObjectName("lblNumberChecked");
+    counter->addWidget(lblchk);
+    counter->addWidget(lblNumberChecked_);
+    checkLayout->addLayout(counter);
+
+    AddButton(*panel, *layout, "cmdPlayList", "Play List ");
+    AddButton(*panel, *layout, "cmdSearch", "Search");
+    layout->addStretch(1);
+    return panel;
+}
+
+void MainWindow::CreateColumnHeaders() {
+    Run("Add Headers", [&] {
+        model_ = new RecordListModel(app_.Store().list, this);
+        list_->setModel(model_);
+        AutoSizeColumns(*list_, true);
+        if (!app_.Store().gFileName.empty()) {
+            ReadMusicFinderFile(app_.Store(), ui_);
+        }
+    });
+}
+
+void MainWindow::FillInstrumentCombo() {
+    for (const Instrument& instrument : Instruments()) {
+        cboInst_->addItem(QString::fromLatin1(instrument.id.data(),
+                                              static_cast<qsizetype>(instrument.id.size())));
+    }
+    cboInst_->setCurrentIndex(-1);
+}
+
+void MainWindow::ConnectAction(const char* name, void (MainWindow::*handler)()) {
+    connect(findChild<QAction*>(name), &QAction::triggered, this, handler);
+}
+
+void MainWindow::Connect() {
+    ConnectAction("mnuOpen", &MainWindow::Open);
+    ConnectAction("mnuConvert", &MainWindow::SaveAsMusicFinder);
+    ConnectAction("mnuTextDelimitedInput", &MainWindow::ImportText);
+    ConnectAction("mnuUserStyles", &MainWindow::ToggleUserStyles);
+    ConnectAction("mnuDefaultStyle", &MainWindow::ChangeDefaultStyle);
+    ConnectAction("mnuRed", &MainWindow::ChooseRed);
+    ConnectAction("mnuBlue", &MainWindow::ChooseBlue);
+    ConnectAction("mnuAuto", &MainWindow::ChooseAuto);
+    ConnectAction("mnuStyleNumbers", &MainWindow::ChooseStyleNumbers);
+    connect(findChild<QAction*>("mnuExit"), &QAction::triggered, this, [this] { close(); });
+    for (const SourceItem& item : SourceItems()) {
+        connect(findChild<QAction*>(item.name), &QAction::triggered, this, [this, &item] {
+            if (item.hasAction) {
+                ChooseSourceItem(item);
+            }
+            ShowStoreState();
+        });
+    }
+    connect(cboInst_, &QComboBox::activated, this, &MainWindow::ChooseTarget);
+    connect(model_, &RecordListModel::checkToggled, this, &MainWindow::CheckToggled);
+}
+
+void MainWindow::Run(const char* operation, const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const Failure& failure) {
+        ReportError(app_.GetDialogs(), this, failure, operation);
+    }
+    ShowStoreState();
+}
+
+void MainWindow::ShowStoreState() {
+    const RecordStore& store = app_.Store();
+    const MainWindowState& state = store.window;
+    setWindowTitle(QString::fromStdString(state.title));
+    for (const char* name : {"fraClear", "fraEdit", "fraCheck", "cmdS2", "cmdS1", "CmdFav",
+                             "cmdAdd", "CmdUnCheck", "cmdInvert", "cmdCheck", "cmdSearch",
+                             "lblchk", "lblNumberChecked"}) {
+        findChild<QWidget*>(name)->setEnabled(state.fileControlsEnabled);
+    }
+    for (const char* name : {"CmdDelete", "cmdModify", "cmdReplaceStyle"}) {
+        findChild<QWidget*>(name)->setEnabled(state.rowControlsEnabled);
+    }
+    findChild<QWidget*>("cmdDeleteChecked")->setEnabled(state.deleteCheckedEnabled);
+    findChild<QWidget*>("cmdPlayList")->setEnabled(state.playListEnabled);
+    lblNumberChecked_->setText(QString::number(store.list.CheckedCount()));
+    cboInst_->setCurrentIndex(cboInst_->findText(QString::fromStdString(store.gTargetInstrument),
+                                                 Qt::MatchExactly | Qt::MatchCaseSensitive));
+
+    findChild<QAction*>("mnuUserStyles")->setChecked(store.gAllowUserStyles);
+    findChild<QAction*>("mnuRed")->setChecked(store.gUnknownStyleColor == kRed);
+    findChild<QAction*>("mnuBlue")->setChecked(store.gUnknownStyleColor == kBlue);
+    const SourceMenu& source = store.sourceMenu;
+    findChild<QAction*>("mnuAuto")->setChecked(source.Auto());
+    findChild<QAction*>("mnuStyleNumbers")->setChecked(source.StyleNumbers());
+    for (const SourceItem& item : SourceItems()) {
+        findChild<QAction*>(item.name)->setChecked(
+            source.choice == SourceMenu::Choice::kInstrument && source.instrument == item.instrument);
+    }
+}
+
+void MainWindow::Open() {
+    const auto chosen =
+        app_.GetDialogs().OpenFile(this, "Music Finder Files(*.mfd)|*.mfd|", QString());
+    if (!chosen) {
+        return;
+    }
+    Run("Entry", [&] {
+        OpenMusicFinderFile(app_.Store(), ToPath(*chosen), QFileInfo(*chosen).fileName().toStdString(),
+                            ui_);
+        AutoSizeColumns(*list_, true);
+    });
+}
+
+void MainWindow::ChooseTarget(int index) {
+    Run("cboInst", [&] {
+        ChooseTargetInstrument(app_.Store(), cboInst_->itemText(index).toStdString(), ui_);
+    });
+}
+
+void MainWindow::SaveAsMusicFinder() {
+    if (app_.Store().gFileName.empty()) {
+        app_.GetDialogs().Message(this, "Select a file to view first");
+        return;
+    }
+    app_.ShowConvert();
+}
+
+void MainWindow::ImportText() {
+    Run("ImportTextDelimitedFile", [&] {
+        ImportTextDelimitedFile(app_.Store(), ui_);
+        AutoSizeColumns(*list_, true);
+    });
+}
+
+void MainWindow::ToggleUserStyles() {
+    Run("mnuUserStyles", [&] { SetAllowUserStyles(app_.Store(), !app_.Store().gAllowUserStyles, ui_); });
+}
+
+void MainWindow::ChangeDefaultStyle() {
+    if (app_.Store().gTargetInstrument.empty()) {
+        app_.GetDialogs().Message(this, "Please select a target instrument before setting this option");
+        ShowStoreState();
+        return;
+    }
+    app_.ShowDefaultStyle();
+}
+
+void MainWindow::ChooseRed() {
+    Run("mnuRed", [&] { SetUnknownStyleColour(app_.Store(), kRed, ui_); });
+}
+
+void MainWindow::ChooseBlue() {
+    Run("mnuBlue", [&] { SetUnknownStyleColour(app_.Store(), kBlue, ui_); });
+}
+
+void MainWindow::ChooseAuto() {
+    ChooseAutoSource(app_.Store());
+    ShowStoreState();
+}
+
+void MainWindow::ChooseStyleNumbers() {
+    ChooseStyleNumbersSource(app_.Store());
+    ShowStoreState();
+}
+
+void MainWindow::ChooseSourceItem(const SourceItem& item) {
+    ChooseSourceInstrumentItem(app_.Store(), item.instrument);
+}
+
+void MainWindow::CheckToggled(int row, bool checked) {
+    Run("ListView_ItemCheck",
+        [&] { CheckBoxChanged(app_.Store(), static_cast<std::size_t>(row), checked); });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    app_.Store().ReleaseStyles();
+    app_.CloseAll();
+    event->accept();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && event->type() == QEvent::Resize) {
+        AutoSizeColumns(*list_, true);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace quillory
