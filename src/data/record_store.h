@@ -49,9 +49,11 @@ struct SourceMenu {
 struct MainWindowState {
     std::string title = "Quillory";
     bool fileControlsEnabled = false;   // the frames, Add, Check, Uncheck, Invert, Fav, S1, S2, Search
-    bool rowControlsEnabled = false;    // Delete, Modify, Replace: after a row was clicked
+    bool rowControlsEnabled = false;    // Delete and Modify: after a row was clicked or added
+    bool replaceEnabled = false;        // Replace: after a row was clicked
     bool deleteCheckedEnabled = false;  // Del Chk'd
     bool playListEnabled = false;       // Play List
+    bool doubleClickTogglesFavorite = false;  // "Toggle Favorite" ticked instead of "Edit Record"
 };
 
 // The program-wide state: the open file's image, the instrument settings and options, the

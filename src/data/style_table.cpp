@@ -1,6 +1,7 @@
 #include "style_table.h"
 
 #include <fstream>
+#include <ios>
 #include <iterator>
 
 #include "codepage.h"
@@ -35,7 +36,13 @@ std::string ReadTextFile(const std::filesystem::path& path) {
     if (!in) {
         return {};
     }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string bytes;
+    try {
+        // A read error (a folder of that name, a failing disk) throws out of the stream buffer.
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::ios_base::failure&) {
+        return {};
+    }
     if (in.bad()) {
         return {};
     }
@@ -66,11 +73,15 @@ void LoadSourceStyleTable(RecordStore& store, std::string_view instrument) {
     FillSourceStyles(store.gSourceStyles, ReadStyleTable(store, instrument));
 }
 
+void AppendStyleChoices(std::vector<StyleChoice>& choices, std::string_view tableText) {
+    for (const auto& line : ParseStyleTable(tableText)) {
+        choices.push_back({Trim(line.name), ParseInt32(line.numberText)});
+    }
+}
+
 void FillStyleChoices(RecordStore& store, std::string_view tableText) {
     store.styleChoices.clear();
-    for (const auto& line : ParseStyleTable(tableText)) {
-        store.styleChoices.push_back({Trim(line.name), ParseInt32(line.numberText)});
-    }
+    AppendStyleChoices(store.styleChoices, tableText);
     store.gDefaultStyle = store.styleChoices.empty() ? "" : store.styleChoices.back().name;
 }
 

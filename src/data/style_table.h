@@ -61,4 +61,8 @@ void FillSourceStyles(SourceStyles& styles, std::string_view tableText);
 void cboStyle_setup(RecordStore& store, Interaction& ui);
 void FillStyleChoices(RecordStore& store, std::string_view tableText);
 
+// Appends a table's styles to a list of choices: names trimmed, numbers as 32-bit integers
+// (type mismatch for a number that is not one, after the lines before it were appended).
+void AppendStyleChoices(std::vector<StyleChoice>& choices, std::string_view tableText);
+
 }  // namespace quillory

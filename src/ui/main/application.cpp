@@ -3,17 +3,27 @@
 #include "platform/dialogs.h"
 #include "ui/convert/convert_dialog.h"
 #include "ui/convert/default_style_dialog.h"
+#include "ui/edit/edit_dialog.h"
+#include "ui/edit/style_replace_dialog.h"
+#include "ui/search/search_dialog.h"
 #include "ui/main/main_window.h"
 
 namespace quillory {
 namespace {
 
-// Shows a window of which there is one instance, creating it first when there is none.
+// The one instance of a window, created (not shown) when there is none.
 template <typename Window>
-Window* ShowSingle(QPointer<Window>& window, Application& app) {
+Window* LoadSingle(QPointer<Window>& window, Application& app) {
     if (!window) {
         window = new Window(app);
     }
+    return window;
+}
+
+// Shows a window of which there is one instance, creating it first when there is none.
+template <typename Window>
+Window* ShowSingle(QPointer<Window>& window, Application& app) {
+    LoadSingle(window, app);
     window->show();
     window->raise();
     window->activateWindow();
@@ -31,18 +41,30 @@ void Application::Main() {
     store_.gUnknownStyleColor = kRed;
     mainWindow_ = std::make_unique<MainWindow>(*this);
     mainWindow_->show();
+    editor_ = new EditDialog(*this);
 }
 
 ConvertDialog* Application::ShowConvert() { return ShowSingle(convert_, *this); }
 
 DefaultStyleDialog* Application::ShowDefaultStyle() { return ShowSingle(defaultStyle_, *this); }
 
+SearchDialog* Application::ShowSearch() { return ShowSingle(search_, *this); }
+
+StyleReplaceDialog* Application::ShowStyleReplace() { return ShowSingle(styleReplace_, *this); }
+
+SearchDialog* Application::Search() const { return search_; }
+
+EditDialog* Application::Editor() const { return editor_; }
+
+StyleReplaceDialog* Application::StyleReplace() { return LoadSingle(styleReplace_, *this); }
+
 ConvertDialog* Application::Convert() const { return convert_; }
 
 DefaultStyleDialog* Application::DefaultStyle() const { return defaultStyle_; }
 
 void Application::CloseAll() {
-    for (QWidget* window : std::initializer_list<QWidget*>{convert_, defaultStyle_}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{search_, styleReplace_, editor_,
+                                                            convert_, defaultStyle_}) {
         if (window) {
             window->close();
         }

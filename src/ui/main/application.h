@@ -15,6 +15,9 @@ class Dialogs;
 class MainWindow;
 class ConvertDialog;
 class DefaultStyleDialog;
+class EditDialog;
+class SearchDialog;
+class StyleReplaceDialog;
 
 // The program: the record store and the one instance of every window, created at start-up and
 // living until exit. Windows reach each other and the store through it.
@@ -36,8 +39,15 @@ public:
     // The secondary windows: each is created on first use and shown modeless.
     ConvertDialog* ShowConvert();
     DefaultStyleDialog* ShowDefaultStyle();
+    SearchDialog* ShowSearch();
+    StyleReplaceDialog* ShowStyleReplace();
     ConvertDialog* Convert() const;
     DefaultStyleDialog* DefaultStyle() const;
+    SearchDialog* Search() const;
+    // The replace window, loaded (not shown) when it does not exist yet.
+    StyleReplaceDialog* StyleReplace();
+    // The record editor exists from start-up to exit.
+    EditDialog* Editor() const;
 
     // Shutdown: every window is closed; nothing is asked or saved.
     void CloseAll();
@@ -46,8 +56,11 @@ private:
     RecordStore store_;
     Dialogs& dialogs_;
     std::unique_ptr<MainWindow> mainWindow_;
+    QPointer<EditDialog> editor_;
     QPointer<ConvertDialog> convert_;
     QPointer<DefaultStyleDialog> defaultStyle_;
+    QPointer<SearchDialog> search_;
+    QPointer<StyleReplaceDialog> styleReplace_;
 };
 
 }  // namespace quillory

@@ -8,6 +8,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -15,12 +17,15 @@
 #include "data/instrument_catalog.h"
 #include "data/music_finder_reader.h"
 #include "data/record_commands.h"
+#include "data/record_editor.h"
 #include "data/style_options.h"
 #include "data/text_import.h"
 #include "platform/auto_size_columns.h"
 #include "platform/dialogs.h"
 #include "platform/error_report.h"
 #include "platform/file_names.h"
+#include "ui/edit/edit_dialog.h"
+#include "ui/edit/style_replace_dialog.h"
 #include "ui/main/application.h"
 #include "ui/main/main_menu.h"
 #include "ui/main/record_list_model.h"
@@ -71,6 +76,7 @@ MainWindow::MainWindow(Application& app) : app_(app), ui_(app.GetDialogs(), this
     list_->header()->setSectionsClickable(true);
     list_->header()->setStretchLastSection(false);
     list_->installEventFilter(this);
+    list_->viewport()->installEventFilter(this);
     frameLayout->addWidget(list_);
     layout->addWidget(frame, 1);
     setCentralWidget(central);
@@ -172,6 +178,105 @@ void MainWindow::Connect() {
     }
     connect(cboInst_, &QComboBox::activated, this, &MainWindow::ChooseTarget);
     connect(model_, &RecordListModel::checkToggled, this, &MainWindow::CheckToggled);
+
+    RecordStore& store = app_.Store();
+    ConnectButton("cmdCheck", "cmdCheck", [&store] { CheckAll(store); });
+    ConnectButton("CmdUnCheck", "UnCheck", [&store] { UncheckAll(store); });
+    ConnectButton("cmdInvert", "Invert", [&store] { InvertChecks(store); });
+    ConnectButton("CmdDelete", "cmdDelete", [&store] { DeleteSelected(store); });
+    ConnectButton("cmdDeleteChecked", "Delecte_Checked", [&store] { DeleteChecked(store); });
+    ConnectButton("CmdFav", "Fave_click", [&store] { ClearMark(store, Mark::kFavorite); });
+    ConnectButton("cmdS1", "cmdS1", [&store] { ClearMark(store, Mark::kSearch1); });
+    ConnectButton("cmdS2", "cmdS2", [&store] { ClearMark(store, Mark::kSearch2); });
+    ConnectButton("cmdAdd", "cmdAdd", [this] { Add(); });
+    ConnectButton("cmdModify", "cmdModify", [this] { Modify(); });
+    ConnectButton("cmdReplaceStyle", "cmdReplaceStyle", [this] { app_.ShowStyleReplace(); });
+    ConnectButton("cmdSearch", "cmdSearch", [this] { app_.ShowSearch(); });
+    ConnectAction("mnuKeyword_add", &MainWindow::AddKeyword);
+    connect(findChild<QAction*>("mnuEditRecord"), &QAction::triggered, this,
+            [this] { ChooseDoubleClickAction(false); });
+    connect(findChild<QAction*>("mnuToggleFavorite"), &QAction::triggered, this,
+            [this] { ChooseDoubleClickAction(true); });
+    connect(findChild<QAction*>("mnuTrackMenuSetFavorite"), &QAction::triggered, this,
+            [this, &store] { Run("mnuTrackMenuSetFavorite", [&store] { ToggleFavorite(store); }); });
+    ConnectList();
+}
+
+void MainWindow::ConnectButton(const char* name, const char* operation,
+                               const std::function<void()>& command) {
+    connect(findChild<QPushButton*>(name), &QPushButton::clicked, this,
+            [this, operation, command] { Run(operation, command); });
+}
+
+void MainWindow::ConnectList() {
+    connect(list_, &QTreeView::clicked, this, &MainWindow::RowClicked);
+    connect(list_, &QTreeView::doubleClicked, this, &MainWindow::DoubleClicked);
+    connect(list_->header(), &QHeaderView::sectionClicked, this, [this](int column) {
+        Run("ListViewClick", [&] { ColumnHeaderClicked(app_.Store(), column); });
+    });
+    connect(model_, &RecordListModel::selectionMoved, this, &MainWindow::ShowSelection);
+    connect(model_, &QAbstractItemModel::modelReset, this, &MainWindow::ShowSelection);
+    connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid()) {
+                    app_.Store().list.Select(static_cast<std::size_t>(current.row()));
+                }
+            });
+}
+
+void MainWindow::ShowSelection() {
+    const auto selected = app_.Store().list.Selected();
+    if (!selected) {
+        list_->selectionModel()->clearSelection();
+        return;
+    }
+    const QModelIndex index = model_->index(static_cast<int>(*selected), 0);
+    list_->selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    list_->scrollTo(index);
+}
+
+void MainWindow::RowClicked(const QModelIndex& index) {
+    Run("ListView_ItemClick", [&] {
+        const RowClick click = quillory::RowClicked(app_.Store(), static_cast<std::size_t>(index.row()));
+        app_.Editor()->ShowRow(click);
+        app_.StyleReplace()->ShowCurrentStyle(QString::fromStdString(click.style));
+    });
+}
+
+void MainWindow::DoubleClicked() {
+    if (!app_.Store().list.Selected()) {
+        return;
+    }
+    if (app_.Store().window.doubleClickTogglesFavorite) {
+        Run("mnuToggleFavorite", [&] { ToggleFavorite(app_.Store()); });
+    } else {
+        Run("cmdModify", [&] { Modify(); });
+    }
+}
+
+void MainWindow::ChooseDoubleClickAction(bool togglesFavorite) {
+    app_.Store().window.doubleClickTogglesFavorite = togglesFavorite;
+    ShowStoreState();
+}
+
+void MainWindow::Add() {
+    app_.Editor()->StartAdd();
+}
+
+void MainWindow::Modify() {
+    if (PrepareModify(app_.Store())) {
+        EditDialog& editor = *app_.Editor();
+        editor.show();
+        editor.raise();
+        editor.activateWindow();
+    }
+}
+
+void MainWindow::AddKeyword() {
+    const QString answer = app_.GetDialogs().Input(this, "Enter text to be included with all keywords",
+                                                   "Add Keyword to all entries", QString());
+    Run("mnuKeyword_add", [&] { KeywordAdd(app_.Store(), answer.toStdString()); });
 }
 
 void MainWindow::Run(const char* operation, const std::function<void()>& handler) {
@@ -192,14 +297,23 @@ void MainWindow::ShowStoreState() {
                              "lblchk", "lblNumberChecked"}) {
         findChild<QWidget*>(name)->setEnabled(state.fileControlsEnabled);
     }
-    for (const char* name : {"CmdDelete", "cmdModify", "cmdReplaceStyle"}) {
+    for (const char* name : {"CmdDelete", "cmdModify"}) {
         findChild<QWidget*>(name)->setEnabled(state.rowControlsEnabled);
+    }
+    findChild<QWidget*>("cmdReplaceStyle")->setEnabled(state.replaceEnabled);
+    findChild<QAction*>("mnuEditRecord")->setChecked(!state.doubleClickTogglesFavorite);
+    findChild<QAction*>("mnuToggleFavorite")->setChecked(state.doubleClickTogglesFavorite);
+    list_->header()->setSortIndicatorShown(store.list.Sorted());
+    list_->header()->setSortIndicator(store.list.SortColumn(),
+                                      store.list.Order() == SortOrder::kAscending
+                                          ? Qt::AscendingOrder
+                                          : Qt::DescendingOrder);
+    if (app_.Editor()) {
+        app_.Editor()->ShowStoreLists();
     }
     findChild<QWidget*>("cmdDeleteChecked")->setEnabled(state.deleteCheckedEnabled);
     findChild<QWidget*>("cmdPlayList")->setEnabled(state.playListEnabled);
     lblNumberChecked_->setText(QString::number(store.list.CheckedCount()));
-    cboInst_->setCurrentIndex(cboInst_->findText(QString::fromStdString(store.gTargetInstrument),
-                                                 Qt::MatchExactly | Qt::MatchCaseSensitive));
 
     findChild<QAction*>("mnuUserStyles")->setChecked(store.gAllowUserStyles);
     findChild<QAction*>("mnuRed")->setChecked(store.gUnknownStyleColor == kRed);
@@ -219,11 +333,25 @@ void MainWindow::Open() {
     if (!chosen) {
         return;
     }
+    const bool targetChosen = !app_.Store().gTargetInstrument.empty();
     Run("Entry", [&] {
         OpenMusicFinderFile(app_.Store(), ToPath(*chosen), QFileInfo(*chosen).fileName().toStdString(),
                             ui_);
         AutoSizeColumns(*list_, true);
     });
+    // The read made the source the target: the combo shows it. Otherwise the combo keeps what
+    // the user chose there, even when Save As has converted for another instrument since.
+    const std::string& target = app_.Store().gTargetInstrument;
+    if (!targetChosen && !target.empty()) {
+        Run("SelectCboInst", [&] {
+            const int index = cboInst_->findText(QString::fromStdString(target),
+                                                 Qt::MatchExactly | Qt::MatchCaseSensitive);
+            if (index < 0) {
+                throw Failure(380, "Invalid property value");
+            }
+            cboInst_->setCurrentIndex(index);
+        });
+    }
 }
 
 void MainWindow::ChooseTarget(int index) {
@@ -296,6 +424,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == list_ && event->type() == QEvent::Resize) {
         AutoSizeColumns(*list_, true);
+    }
+    if (watched == list_->viewport() && event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+        findChild<QMenu*>("mnuTrackMenu")->popup(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -60,6 +60,16 @@ private:
     void ChooseSourceItem(const SourceItem& item);
     void CheckToggled(int row, bool checked);
 
+    void ConnectButton(const char* name, const char* operation,
+                       const std::function<void()>& command);
+    void ConnectList();
+    void Add();
+    void Modify();
+    void AddKeyword();
+    void RowClicked(const QModelIndex& index);
+    void DoubleClicked();
+    void ShowSelection();
+    void ChooseDoubleClickAction(bool togglesFavorite);
     Application& app_;
     DialogsInteraction ui_;
     QTreeView* list_ = nullptr;

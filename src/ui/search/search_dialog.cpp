@@ -1,0 +1,117 @@
+#include "ui/search/search_dialog.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "ui/main/application.h"
+#include "ui/main/main_window.h"
+
+namespace quillory {
+namespace {
+
+struct FieldOption {
+    const char* caption;
+    int column;
+    const char* text;  // what the search box holds after choosing the field
+};
+
+constexpr std::array<FieldOption, 6> kFields = {{
+    {"Music", kMusicColumn, ""},
+    {"Genre", kGenreColumn, ""},
+    {"Keywords", kKeywordsColumn, ""},
+    {"Favorites", kFavoriteColumn, "Yes"},
+    {"Search 1", kSearch1Column, "Yes"},
+    {"Search 2", kSearch2Column, "Yes"},
+}};
+
+template <typename Widget>
+Widget* Named(Widget* widget, const QString& name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
+}  // namespace
+
+SearchDialog::SearchDialog(Application& app) : QDialog(app.Window()), app_(app) {
+    setObjectName("frmSearch");
+    setWindowTitle("Song Search");
+    setModal(false);
+    auto* layout = new QVBoxLayout(this);
+
+    auto* fieldFrame = Named(new QGroupBox("Select field to search", this), "Frame1");
+    auto* fieldLayout = new QVBoxLayout(fieldFrame);
+    for (std::size_t i = 0; i < kFields.size(); ++i) {
+        // The six options form one control array; each is named with its index.
+        fields_[i] = Named(new QRadioButton(kFields[i].caption, fieldFrame),
+                           QString("Option1_%1").arg(i + 1));
+        fieldLayout->addWidget(fields_[i]);
+        connect(fields_[i], &QRadioButton::clicked, this, [this, i] { ChooseField(i); });
+    }
+    fields_[0]->setChecked(true);
+    layout->addWidget(fieldFrame);
+
+    auto* matchFrame = Named(new QGroupBox("Match", this), "Frame3");
+    auto* matchLayout = new QHBoxLayout(matchFrame);
+    auto* wholeWord = Named(new QRadioButton("Whole Word", matchFrame), "OptMatchWord");
+    optMatchContaining_ = Named(new QRadioButton("Containing", matchFrame), "optMatchContaining");
+    optMatchContaining_->setChecked(true);
+    matchLayout->addWidget(wholeWord);
+    matchLayout->addWidget(optMatchContaining_);
+    layout->addWidget(matchFrame);
+
+    auto* textFrame = Named(new QGroupBox("For this text", this), "Frame2");
+    auto* textLayout = new QVBoxLayout(textFrame);
+    txtFind_ = Named(new QLineEdit(textFrame), "txtFind");
+    textLayout->addWidget(txtFind_);
+    layout->addWidget(textFrame);
+
+    auto* buttons = new QHBoxLayout;
+    auto* find = Named(new QPushButton("Find First", this), "cmdFind");
+    auto* again = Named(new QPushButton("Find Next", this), "cmdAgain");
+    auto* check = Named(new QPushButton("Find and Check All", this), "cmdCheck");
+    auto* exit = Named(new QPushButton("Close", this), "cmdExit");
+    for (QPushButton* button : {find, again, check, exit}) {
+        buttons->addWidget(button);
+    }
+    layout->addLayout(buttons);
+    connect(find, &QPushButton::clicked, this, &SearchDialog::FindFirst);
+    connect(again, &QPushButton::clicked, this, &SearchDialog::FindNext);
+    connect(check, &QPushButton::clicked, this, &SearchDialog::CheckAll);
+    connect(exit, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+void SearchDialog::ChooseField(std::size_t option) {
+    search_.column = kFields[option].column;
+    txtFind_->setText(kFields[option].text);
+    txtFind_->setFocus();
+}
+
+void SearchDialog::FindFirst() {
+    MainWindow& main = *app_.Window();
+    main.Run("Find", [&] {
+        search_.wholeWord = !optMatchContaining_->isChecked();
+        search_.FindFirst(app_.Store(), txtFind_->text().toStdString(), main.Ui());
+    });
+}
+
+void SearchDialog::FindNext() {
+    MainWindow& main = *app_.Window();
+    main.Run("FindAgain", [&] {
+        search_.wholeWord = !optMatchContaining_->isChecked();
+        search_.FindNext(app_.Store(), txtFind_->text().toStdString(), main.Ui());
+    });
+}
+
+void SearchDialog::CheckAll() {
+    MainWindow& main = *app_.Window();
+    main.Run("Check", [&] {
+        search_.wholeWord = !optMatchContaining_->isChecked();
+        search_.FindAndCheckAll(app_.Store(), txtFind_->text().toStdString(), main.Ui());
+    });
+}
+
+}  // namespace quillory
