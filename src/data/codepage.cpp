@@ -35,14 +35,17 @@ int CodePointToByte(char32_t cp) {
 std::string DecodeWindows1252(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
-    for (char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            out.push_back(c);
-        } else {
+    // Runs of ASCII bytes, the bulk of every text, are copied as they are.
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (byte >= 0x80) {
+            out.append(bytes.substr(run, i - run));
             AppendUtf8(out, ByteToCodePoint(byte));
+            run = i + 1;
         }
     }
+    out.append(bytes.substr(run));
     return out;
 }
 

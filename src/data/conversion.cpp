@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <ctime>
-#include <fstream>
+#include <numeric>
 #include <optional>
 #include <unordered_map>
 
@@ -11,6 +11,7 @@
 #include "numbers.h"
 #include "record_layout.h"
 #include "safe_file.h"
+#include "save_dialog.h"
 #include "style_name_index.h"
 #include "style_table.h"
 #include "text.h"
@@ -89,15 +90,14 @@ private:
     std::unordered_map<std::string, StyleMatch> cache_;
 };
 
-// For each record number, the row that shows it.
-std::vector<std::optional<std::size_t>> RowsByRecord(const RecordList& list, int count) {
-    std::vector<std::optional<std::size_t>> rows(static_cast<std::size_t>(count) + 1);
-    for (std::size_t i = 0; i < list.Size(); ++i) {
-        const int number = list.At(i).RecordNumber();
-        if (number >= 1 && number <= count && !rows[static_cast<std::size_t>(number)]) {
-            rows[static_cast<std::size_t>(number)] = i;
-        }
-    }
+// The rows in record order, whatever order the list shows them in: row j of this order stands
+// for record j of the image.
+std::vector<std::size_t> RowsInRecordOrder(const RecordList& list) {
+    std::vector<std::size_t> rows(list.Size());
+    std::iota(rows.begin(), rows.end(), std::size_t{0});
+    std::stable_sort(rows.begin(), rows.end(), [&](std::size_t a, std::size_t b) {
+        return list.At(a).RecordNumber() < list.At(b).RecordNumber();
+    });
     return rows;
 }
 
@@ -119,7 +119,7 @@ Conversion Convert(RecordStore& store, const std::string& target, bool checkedOn
     list.SetSort(list.Sorted(), kNumberColumn, SortOrder::kAscending);
     store.gRecordCount = ReadBigEndian16(in, kCountOffset);
     const int count = store.gRecordCount;
-    const auto rowOf = RowsByRecord(list, count);
+    const std::vector<std::size_t> rowOf = RowsInRecordOrder(list);
     const bool sameInstrument = store.gSourceInstrument == target;
     const bool dropMissing = store.gDefaultStyle.empty() || store.gDefaultStyle == "None";
     const std::string defaultKey = NormalisedStyleName(store.gDefaultStyle);
@@ -128,10 +128,10 @@ Conversion Convert(RecordStore& store, const std::string& target, bool checkedOn
     int written = 0;
 
     for (int j = 1; j <= count; ++j) {
-        if (!rowOf[static_cast<std::size_t>(j)]) {
+        if (static_cast<std::size_t>(j) > rowOf.size()) {
             throw Failure(kSubscriptOutOfRange);
         }
-        const std::size_t rowIndex = *rowOf[static_cast<std::size_t>(j)];
+        const std::size_t rowIndex = rowOf[static_cast<std::size_t>(j) - 1];
         const Row& row = list.At(rowIndex);
         if (row.IsDeleted() || (checkedOnly && !row.checked)) {
             continue;
@@ -183,12 +183,8 @@ Conversion Convert(RecordStore& store, const std::string& target, bool checkedOn
 
 // Asks for the file and writes the image; failures in writing are thrown.
 ConversionOutcome WriteMusicFinderFile(const Bytes& image, Interaction& ui) {
-    const auto path = ui.AskSaveFileName(MusicFinderFileDialog());
-    if (!path || path->empty()) {
-        return ConversionOutcome::kNotSaved;
-    }
-    if (std::ifstream(*path, std::ios::binary).good() &&
-        !ui.ConfirmOkCancel("This will replace existing file")) {
+    const auto path = AskWhereToSave(ui, MusicFinderFileDialog());
+    if (!path) {
         return ConversionOutcome::kNotSaved;
     }
     BusyPointer busy(ui);

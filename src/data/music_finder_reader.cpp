@@ -99,6 +99,7 @@ void ReadRecords(RecordStore& store, std::vector<Row>& rows) {
             userStyles.Offer(style.text);
         }
         rows.push_back(DecodeRecordRow(store.gFileBytes, offset, std::move(style.text)));
+        rows.back().record = n;
         genres.Add(rows.back().Cell(kGenreColumn));
     }
     store.genreChoices.clear();

@@ -16,11 +16,8 @@ std::string HalfNumberText(int styleNumber) {
 
 // Characters up to the first zero byte.
 std::string TextUpToZero(const Bytes& bytes, std::size_t offset, std::size_t width) {
-    std::string raw;
-    for (std::size_t i = 0; i < width && bytes[offset + i] != 0; ++i) {
-        raw.push_back(static_cast<char>(bytes[offset + i]));
-    }
-    return DecodeWindows1252(raw);
+    const std::string_view field(reinterpret_cast<const char*>(bytes.data() + offset), width);
+    return DecodeWindows1252(field.substr(0, field.find('\0')));
 }
 
 // Every non-zero byte of the field, in order.

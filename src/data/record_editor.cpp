@@ -138,6 +138,7 @@ EditorOkResult EditorOk(RecordStore& store, const EditorValues& values, Interact
 
         Row row;
         row.cells[kNumberColumn] = ZeroPad(n, 5);
+        row.record = n;
         list.Append(std::move(row));
         EditorToRow(list, list.Size() - 1, values);
         list.Select(list.FindRecord(n));

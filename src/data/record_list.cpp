@@ -7,8 +7,6 @@
 
 namespace quillory {
 
-int Row::RecordNumber() const { return static_cast<int>(NumericValue(Cell(kNumberColumn))); }
-
 void RecordList::Clear() { Assign({}); }
 
 void RecordList::Assign(std::vector<Row> rows) {

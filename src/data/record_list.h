@@ -39,10 +39,13 @@ struct Row {
     std::array<std::string, kColumnCount> cells;
     bool checked = false;
     Colour styleColour = kBlack;
+    // The record this row stands for: its position in the file image, counted from 1. It is
+    // the number the first cell shows in every file numbered as the instruments number them;
+    // kept apart so that a file numbered otherwise still pairs each row with its own record.
+    int record = 0;
 
     const std::string& Cell(int column) const { return cells[static_cast<std::size_t>(column)]; }
-    // The record this row stands for: the number in its first cell.
-    int RecordNumber() const;
+    int RecordNumber() const { return record; }
     bool IsDeleted() const { return Cell(kGenreColumn) == kDeletedMark; }
 };
 
@@ -83,7 +86,7 @@ public:
     void SetStyleColour(std::size_t index, Colour colour);
     std::size_t CheckedCount() const;
 
-    // The index of the first row that shows record number n, if any.
+    // The index of the first row that stands for record n, if any.
     std::optional<std::size_t> FindRecord(int recordNumber) const;
 
     std::optional<std::size_t> Selected() const { return selected_; }

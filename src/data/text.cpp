@@ -1,7 +1,7 @@
 #include "text.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <charconv>
 
 #include "codepage.h"
 
@@ -119,9 +119,19 @@ double NumericValue(std::string_view text) {
 }
 
 std::string ZeroPad(long long value, int width) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%0*lld", width, value);
-    return buffer;
+    // Hand-made rather than printf: the reader pads three numbers of every record.
+    char digits[24];
+    const unsigned long long magnitude =
+        value < 0 ? 0ULL - static_cast<unsigned long long>(value) : value;
+    char* const end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
+    const auto count = static_cast<std::size_t>(end - digits);
+    const std::size_t sign = value < 0 ? 1 : 0;
+    std::string text(sign + std::max(count, static_cast<std::size_t>(std::max(width, 0))), '0');
+    if (sign) {
+        text[0] = '-';
+    }
+    std::copy(digits, end, text.end() - static_cast<std::ptrdiff_t>(count));
+    return text;
 }
 
 std::string SignedNumberText(long long value) {

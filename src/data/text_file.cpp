@@ -5,6 +5,7 @@
 #include "codepage.h"
 #include "interaction.h"
 #include "safe_file.h"
+#include "save_dialog.h"
 
 namespace quillory {
 
@@ -19,6 +20,20 @@ bool WriteTextFileContents(std::string_view text, const std::filesystem::path& p
         return true;
     } catch (const Failure& failure) {
         ui.ReportError(failure, "WriteTextFileContents");
+        return false;
+    }
+}
+
+bool SaveDelimitedFile(std::string_view text, Interaction& ui) {
+    const auto path = AskWhereToSave(ui, {"Text file|*.txt", "txt"});
+    if (!path) {
+        return false;
+    }
+    try {
+        WriteTextFile(text, *path);
+        return true;
+    } catch (const Failure& failure) {
+        ui.ReportError(failure, "SaveDelimitedFile");
         return false;
     }
 }

@@ -15,4 +15,9 @@ bool WriteTextFileContents(std::string_view text, const std::filesystem::path& p
 // The same text as bytes, without reporting: failures are thrown.
 void WriteTextFile(std::string_view text, const std::filesystem::path& path);
 
+// Saves an exported text: asks for the file name ("Text file|*.txt"), asks before replacing a
+// file, and writes the text followed by one CR LF. Failures are reported as
+// "SaveDelimitedFile". True when the file was written.
+bool SaveDelimitedFile(std::string_view text, Interaction& ui);
+
 }  // namespace quillory

@@ -68,6 +68,7 @@ public:
 
         PreparedLine prepared;
         prepared.row.cells[kNumberColumn] = ZeroPad(p, 5);
+        prepared.row.record = p;
         for (std::size_t column = kGenreColumn; column < kAllFields; ++column) {
             prepared.row.cells[column] = std::string(FieldOrEmpty(fields, column));
         }
