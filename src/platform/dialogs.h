@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -33,6 +34,10 @@ public:
     // The printer dialog for a document; allowSelection offers printing the selection only.
     // False when cancelled.
     virtual bool Printer(QWidget* parent, QPrinter& printer, bool allowSelection) = 0;
+    // A print preview window with a caption and an icon, drawn by paint on the printer the user
+    // sets up in it; returns when the preview is closed.
+    virtual void PrintPreview(QWidget* parent, const QString& caption, const QString& iconFile,
+                              const std::function<void(QPrinter&)>& paint) = 0;
 };
 
 // The Qt filter ("Text file (*.txt)") of a filter in the form runtime's notation

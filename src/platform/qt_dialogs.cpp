@@ -3,7 +3,9 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QIcon>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 namespace quillory {
@@ -70,6 +72,17 @@ bool QtDialogs::Printer(QWidget* parent, QPrinter& printer, bool allowSelection)
         printer.setPrintRange(QPrinter::Selection);
     }
     return dialog.exec() == QDialog::Accepted;
+}
+
+void QtDialogs::PrintPreview(QWidget* parent, const QString& caption, const QString& iconFile,
+                             const std::function<void(QPrinter&)>& paint) {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setWindowTitle(caption);
+    preview.setWindowIcon(QIcon(iconFile));
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
+                     [&paint](QPrinter* target) { paint(*target); });
+    preview.exec();
 }
 
 }  // namespace quillory

@@ -18,6 +18,8 @@ public:
     std::optional<QString> SaveFile(QWidget* parent, const QString& filter,
                                     const QString& defaultExtension) override;
     bool Printer(QWidget* parent, QPrinter& printer, bool allowSelection) override;
+    void PrintPreview(QWidget* parent, const QString& caption, const QString& iconFile,
+                      const std::function<void(QPrinter&)>& paint) override;
 };
 
 }  // namespace quillory

@@ -1,5 +1,7 @@
 #include "platform/scripted_dialogs.h"
 
+#include <QPrinter>
+
 namespace quillory {
 
 void ScriptedDialogs::Message(QWidget*, const QString& text) { messages << text; }
@@ -43,6 +45,17 @@ bool ScriptedDialogs::Printer(QWidget*, QPrinter&, bool) {
     const bool answer = printerAnswers.front();
     printerAnswers.pop_front();
     return answer;
+}
+
+void ScriptedDialogs::PrintPreview(QWidget*, const QString& caption, const QString& iconFile,
+                                   const std::function<void(QPrinter&)>& paint) {
+    previews.push_back({caption, iconFile, previewPdf});
+    if (!previewPdf.isEmpty()) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(previewPdf);
+        paint(printer);
+    }
 }
 
 bool ScriptedDialogs::NextAnswer() {

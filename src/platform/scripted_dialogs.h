@@ -41,12 +41,22 @@ public:
     std::optional<QString> SaveFile(QWidget* parent, const QString& filter,
                                     const QString& defaultExtension) override;
     bool Printer(QWidget* parent, QPrinter& printer, bool allowSelection) override;
+    void PrintPreview(QWidget* parent, const QString& caption, const QString& iconFile,
+                      const std::function<void(QPrinter&)>& paint) override;
 
     QStringList messages;
     std::vector<Question> questions;
     std::vector<FileRequest> fileRequests;
     std::vector<InputRequest> inputs;
     int printerDialogs = 0;
+    struct Preview {
+        QString caption;
+        QString iconFile;
+        QString pdf;  // where the preview's pages were rendered
+    };
+    std::vector<Preview> previews;
+    // A print preview renders its pages into this PDF file when set.
+    QString previewPdf;
 
     std::deque<bool> answers;                    // for OK/Cancel and Yes/No questions
     std::deque<QString> inputAnswers;            // for input boxes

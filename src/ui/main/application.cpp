@@ -5,6 +5,9 @@
 #include "ui/convert/default_style_dialog.h"
 #include "ui/edit/edit_dialog.h"
 #include "ui/edit/style_replace_dialog.h"
+#include "ui/help/about_dialog.h"
+#include "ui/help/info_window.h"
+#include "ui/playlist/play_list_window.h"
 #include "ui/search/search_dialog.h"
 #include "ui/main/main_window.h"
 
@@ -56,6 +59,14 @@ SearchDialog* Application::Search() const { return search_; }
 
 EditDialog* Application::Editor() const { return editor_; }
 
+PlayListWindow* Application::ShowPlayList() { return ShowSingle(playList_, *this); }
+
+AboutDialog* Application::ShowAbout() { return ShowSingle(about_, *this); }
+
+InfoWindow* Application::Info() { return LoadSingle(info_, *this); }
+
+PlayListWindow* Application::PlayList() const { return playList_; }
+
 StyleReplaceDialog* Application::StyleReplace() { return LoadSingle(styleReplace_, *this); }
 
 ConvertDialog* Application::Convert() const { return convert_; }
@@ -63,8 +74,11 @@ ConvertDialog* Application::Convert() const { return convert_; }
 DefaultStyleDialog* Application::DefaultStyle() const { return defaultStyle_; }
 
 void Application::CloseAll() {
-    for (QWidget* window : std::initializer_list<QWidget*>{search_, styleReplace_, editor_,
-                                                            convert_, defaultStyle_}) {
+    if (playList_) {
+        playList_->CloseByProgram();
+    }
+    for (QWidget* window : std::initializer_list<QWidget*>{info_, about_, search_, styleReplace_,
+                                                            editor_, convert_, defaultStyle_}) {
         if (window) {
             window->close();
         }

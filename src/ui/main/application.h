@@ -15,7 +15,10 @@ class Dialogs;
 class MainWindow;
 class ConvertDialog;
 class DefaultStyleDialog;
+class AboutDialog;
 class EditDialog;
+class InfoWindow;
+class PlayListWindow;
 class SearchDialog;
 class StyleReplaceDialog;
 
@@ -41,6 +44,11 @@ public:
     DefaultStyleDialog* ShowDefaultStyle();
     SearchDialog* ShowSearch();
     StyleReplaceDialog* ShowStyleReplace();
+    PlayListWindow* ShowPlayList();
+    AboutDialog* ShowAbout();
+    // The information viewer, created when there is none; the caller loads and shows it.
+    InfoWindow* Info();
+    PlayListWindow* PlayList() const;
     ConvertDialog* Convert() const;
     DefaultStyleDialog* DefaultStyle() const;
     SearchDialog* Search() const;
@@ -61,6 +69,9 @@ private:
     QPointer<DefaultStyleDialog> defaultStyle_;
     QPointer<SearchDialog> search_;
     QPointer<StyleReplaceDialog> styleReplace_;
+    QPointer<PlayListWindow> playList_;
+    QPointer<InfoWindow> info_;
+    QPointer<AboutDialog> about_;
 };
 
 }  // namespace quillory

@@ -80,8 +80,8 @@ void BuildMainMenu(QMainWindow& window) {
     AddItem(font, "mnuresDefaults", "&Restore Defaults");
 
     QMenu& orientation = *AddSubmenu(bar, "mnuOrientation", "Pri&nter Orientation    ", false);
-    AddItem(orientation, "mnuPort", "Portrait");
-    AddItem(orientation, "mnuLand", "Landscape ");
+    AddItem(orientation, "mnuPort", "Portrait", kTick);
+    AddItem(orientation, "mnuLand", "Landscape ", kTick);
 
     QMenu& source = *AddSubmenu(bar, "mnuOptions", "&Source Instrument    ");
     AddItem(source, "mnuAuto", "Auto", kTicked);

@@ -15,10 +15,13 @@
 #include <QVBoxLayout>
 
 #include "data/instrument_catalog.h"
+#include "data/list_export.h"
 #include "data/music_finder_reader.h"
+#include "data/play_list.h"
 #include "data/record_commands.h"
 #include "data/record_editor.h"
 #include "data/style_options.h"
+#include "data/text_file.h"
 #include "data/text_import.h"
 #include "platform/auto_size_columns.h"
 #include "platform/dialogs.h"
@@ -26,7 +29,10 @@
 #include "platform/file_names.h"
 #include "ui/edit/edit_dialog.h"
 #include "ui/edit/style_replace_dialog.h"
+#include "ui/help/about_dialog.h"
+#include "ui/help/info_window.h"
 #include "ui/main/application.h"
+#include "ui/playlist/play_list_window.h"
 #include "ui/main/main_menu.h"
 #include "ui/main/record_list_model.h"
 
@@ -193,6 +199,22 @@ void MainWindow::Connect() {
     ConnectButton("cmdReplaceStyle", "cmdReplaceStyle", [this] { app_.ShowStyleReplace(); });
     ConnectButton("cmdSearch", "cmdSearch", [this] { app_.ShowSearch(); });
     ConnectAction("mnuKeyword_add", &MainWindow::AddKeyword);
+    ConnectButton("cmdPlayList", "Playlist", [this] { OpenPlayList(); });
+    ConnectAction("mnuPrint", &MainWindow::Print);
+    ConnectAction("mnuTextFile", &MainWindow::ExportText);
+    connect(findChild<QAction*>("mnuPort"), &QAction::triggered, this, [this] { ChooseOrientation(1, 41); });
+    connect(findChild<QAction*>("mnuLand"), &QAction::triggered, this, [this] { ChooseOrientation(2, 29); });
+    ConnectAction("mnuHelp", &MainWindow::ShowHelp);
+    connect(findChild<QAction*>("mnuConversion"), &QAction::triggered, this, [this] {
+        ShowLog(app_.Store().ProgramFile("ExportLog.txt"), "Items missing styles in target instrument",
+                "Cannot find the Information File named ExportLog.txt");
+    });
+    connect(findChild<QAction*>("mnuDelimitedFile"), &QAction::triggered, this, [this] {
+        ShowLog(app_.Store().ProgramFile("ImportLog.txt"),
+                "Items not included due in last Import operation",
+                "Cannot find the Information File named ImportLog.txt");
+    });
+    connect(findChild<QAction*>("mnuAbout"), &QAction::triggered, this, [this] { app_.ShowAbout(); });
     connect(findChild<QAction*>("mnuEditRecord"), &QAction::triggered, this,
             [this] { ChooseDoubleClickAction(false); });
     connect(findChild<QAction*>("mnuToggleFavorite"), &QAction::triggered, this,
@@ -273,6 +295,59 @@ void MainWindow::Modify() {
     }
 }
 
+void MainWindow::OpenPlayList() {
+    if (PlayListMayOpen(app_.Store(), ui_)) {
+        app_.ShowPlayList();
+    }
+}
+
+void MainWindow::Print() {
+    const RecordStore& store = app_.Store();
+    if (store.gFileName.empty()) {
+        app_.GetDialogs().Message(this, "Select a file to view first");
+        return;
+    }
+    ListPrintJob job;
+    job.settings = printSettings_;
+    job.heading = QString::fromStdString("Quillory of  " + store.gFileName);
+    job.caption = "Quillory Print Preview";
+    job.iconFile = FromPath(store.ProgramFile("styles256.ico"));
+    BusyPointer busy(ui_);
+    ListPrintPreview(app_.GetDialogs(), this, *model_, job);
+}
+
+void MainWindow::ExportText() {
+    Run("mnuTextFile", [&] { SaveDelimitedFile(RecordListExportText(app_.Store().list), ui_); });
+}
+
+void MainWindow::ChooseOrientation(int orientation, int layoutFigure) {
+    printSettings_.orientation = orientation;
+    printSettings_.layoutFigure = layoutFigure;
+    findChild<QAction*>("mnuPort")->setChecked(orientation == 1);
+    findChild<QAction*>("mnuLand")->setChecked(orientation == 2);
+}
+
+void MainWindow::ShowHelp() {
+    InfoWindow& viewer = *app_.Info();
+    if (!viewer.Load(app_.Store().ProgramFile("Quillory.rtf"), InfoWindow::Kind::kRichText)) {
+        app_.GetDialogs().Message(this, "Cannot find the Information File named Quillory.rtf");
+        return;
+    }
+    viewer.show();
+    viewer.raise();
+}
+
+void MainWindow::ShowLog(const std::filesystem::path& path, const char* title, const char* missing) {
+    InfoWindow& viewer = *app_.Info();
+    if (!viewer.Load(path, InfoWindow::Kind::kPlainText)) {
+        app_.GetDialogs().Message(this, missing);
+        return;
+    }
+    viewer.setWindowTitle(title);
+    viewer.show();
+    viewer.raise();
+}
+
 void MainWindow::AddKeyword() {
     const QString answer = app_.GetDialogs().Input(this, "Enter text to be included with all keywords",
                                                    "Add Keyword to all entries", QString());
@@ -340,17 +415,12 @@ void MainWindow::Open() {
         AutoSizeColumns(*list_, true);
     });
     // The read made the source the target: the combo shows it. Otherwise the combo keeps what
-    // the user chose there, even when Save As has converted for another instrument since.
-    const std::string& target = app_.Store().gTargetInstrument;
-    if (!targetChosen && !target.empty()) {
-        Run("SelectCboInst", [&] {
-            const int index = cboInst_->findText(QString::fromStdString(target),
-                                                 Qt::MatchExactly | Qt::MatchCaseSensitive);
-            if (index < 0) {
-                throw Failure(380, "Invalid property value");
-            }
-            cboInst_->setCurrentIndex(index);
-        });
+    // the user chose there, even when Save As has converted for another instrument since. A
+    // target the combo does not list ("numbers" under Use Style Numbers) leaves it empty.
+    if (!targetChosen) {
+        cboInst_->setCurrentIndex(cboInst_->findText(
+            QString::fromStdString(app_.Store().gTargetInstrument),
+            Qt::MatchExactly | Qt::MatchCaseSensitive));
     }
 }
 

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "platform/dialogs_interaction.h"
+#include "platform/list_print.h"
 
 class QComboBox;
 class QGroupBox;
@@ -70,12 +71,19 @@ private:
     void DoubleClicked();
     void ShowSelection();
     void ChooseDoubleClickAction(bool togglesFavorite);
+    void OpenPlayList();
+    void Print();
+    void ExportText();
+    void ChooseOrientation(int orientation, int layoutFigure);
+    void ShowHelp();
+    void ShowLog(const std::filesystem::path& path, const char* title, const char* missing);
     Application& app_;
     DialogsInteraction ui_;
     QTreeView* list_ = nullptr;
     RecordListModel* model_ = nullptr;
     QComboBox* cboInst_ = nullptr;
     QLabel* lblNumberChecked_ = nullptr;
+    PrintSettings printSettings_;
 };
 
 }  // namespace quillory

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <functional>
+#include <vector>
+
+class QAbstractItemModel;
+class QPagedPaintDevice;
+class QPainter;
+class QPrinter;
+class QWidget;
+
+namespace quillory {
+
+class Dialogs;
+
+// The print settings of a window that prints a list: the body font and the orientation, which
+// goes in pairs with a layout figure (portrait 1 with 41, landscape 2 with 29).
+struct PrintSettings {
+    QString bodyFontName = "arial";
+    qreal bodyFontSize = 8;
+    bool bodyBold = false;
+    bool bodyItalic = false;
+    int orientation = 1;
+    int layoutFigure = 41;
+};
+
+// What a list print needs besides the list: the settings, the heading above the list in its
+// font, the caption and icon of the preview window.
+struct ListPrintJob {
+    PrintSettings settings;
+    QString headingFontName = "arial";
+    QString heading;
+    QString caption;
+    QString iconFile;
+};
+
+// The pages of a printed list: the heading on the first page, the column headers on every page,
+// the columns fitted to the page width, the rows in list order, and the page number at the
+// foot of each page.
+class ListPageLayout {
+public:
+    ListPageLayout(const QAbstractItemModel& model, const ListPrintJob& job,
+                   QPagedPaintDevice& device);
+
+    int PageCount() const { return static_cast<int>(pages_.size()); }
+    // The rows on a page (from 0), first and one past the last.
+    std::pair<int, int> RowsOnPage(int page) const { return pages_.at(static_cast<std::size_t>(page)); }
+    const std::vector<int>& ColumnWidths() const { return widths_; }
+
+    // Paints every page onto the device, starting a new page between them.
+    void Paint(QPagedPaintDevice& device) const;
+
+private:
+    void PaintPage(QPainter& painter, int page) const;
+
+    const QAbstractItemModel& model_;
+    const ListPrintJob& job_;
+    QFont body_;
+    QFont bold_;
+    QFont heading_;
+    QRect area_;
+    int rowHeight_ = 0;
+    int headingHeight_ = 0;
+    std::vector<int> widths_;
+    std::vector<std::pair<int, int>> pages_;
+};
+
+// Lays the list out for printing and shows it in the print preview, from which the user prints
+// with the printer's own settings; returns when the preview is closed.
+void ListPrintPreview(Dialogs& dialogs, QWidget* parent, const QAbstractItemModel& model,
+                      const ListPrintJob& job);
+
+}  // namespace quillory

@@ -1,0 +1,68 @@
+#include "ui/help/about_dialog.h"
+
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/dialogs.h"
+#include "platform/file_names.h"
+#include "platform/system_info.h"
+#include "ui/main/application.h"
+
+namespace quillory {
+
+QString VersionText(int major, int minor, int revision) {
+    return QString("Version %1.%2.%3").arg(major).arg(minor).arg(revision);
+}
+
+AboutDialog::AboutDialog(Application& app) : QDialog(nullptr), app_(app) {
+    setObjectName("frmAbout");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    setWindowTitle("About Quillory");
+    auto* layout = new QHBoxLayout(this);
+    auto* picIcon = new QLabel(this);
+    picIcon->setObjectName("picIcon");
+    picIcon->setPixmap(QIcon(FromPath(app.Store().ProgramFile("styles256.ico"))).pixmap(64, 64));
+    layout->addWidget(picIcon, 0, Qt::AlignTop);
+
+    auto* text = new QVBoxLayout;
+    auto* lblTitle = new QLabel("Quillory", this);
+    lblTitle->setObjectName("lblTitle");
+    QFont titleFont("Arial Black");
+    titleFont.setPointSizeF(14.25);
+    lblTitle->setFont(titleFont);
+    lblTitle->setStyleSheet("color: rgb(0, 0, 255);");
+    auto* lblVersion = new QLabel(
+        VersionText(QUILLORY_VERSION_MAJOR, QUILLORY_VERSION_MINOR, QUILLORY_VERSION_PATCH), this);
+    lblVersion->setObjectName("lblVersion");
+    text->addWidget(lblTitle);
+    text->addWidget(lblVersion);
+    text->addStretch(1);
+
+    auto* buttons = new QHBoxLayout;
+    auto* ok = new QPushButton("OK", this);
+    ok->setObjectName("cmdOk");
+    ok->setDefault(true);
+    auto* sysInfo = new QPushButton("&System Info...", this);
+    sysInfo->setObjectName("cmdSysInfo");
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(sysInfo);
+    text->addLayout(buttons);
+    layout->addLayout(text);
+    // OK is also the cancel button: Escape, like Enter, closes the box.
+    connect(ok, &QPushButton::clicked, this, &QDialog::close);
+    connect(this, &QDialog::rejected, this, &QDialog::close);
+    connect(sysInfo, &QPushButton::clicked, this, &AboutDialog::StartSysInfo);
+}
+
+void AboutDialog::StartSysInfo() {
+    if (!quillory::StartSysInfo()) {
+        app_.GetDialogs().Message(this, "System Information Is Unavailable At This Time");
+    }
+}
+
+}  // namespace quillory

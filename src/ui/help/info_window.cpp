@@ -1,0 +1,94 @@
+#include "ui/help/info_window.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QTextEdit>
+#include <fstream>
+#include <iterator>
+
+#include "platform/dialogs.h"
+#include "platform/rtf_reader.h"
+#include "ui/main/application.h"
+
+namespace quillory {
+namespace {
+
+// The viewer's indent on both sides, in twips.
+constexpr qreal kIndentTwips = 600;
+
+std::optional<std::string> ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in || std::filesystem::is_directory(path)) {
+        return std::nullopt;
+    }
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void Indent(QTextDocument& document, qreal pixels) {
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        QTextCursor at(block);
+        QTextBlockFormat format = block.blockFormat();
+        format.setLeftMargin(format.leftMargin() + pixels);
+        format.setRightMargin(format.rightMargin() + pixels);
+        at.setBlockFormat(format);
+    }
+}
+
+}  // namespace
+
+InfoWindow::InfoWindow(Application& app) : app_(app) {
+    setObjectName("frmInfo");
+    setWindowTitle("Quillory-Information & Help");
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* exit = new QAction("Exit", this);
+    exit->setObjectName("mnuExit");
+    auto* print = new QAction("Print", this);
+    print->setObjectName("mnuPrint");
+    menuBar()->addAction(exit);
+    menuBar()->addAction(print);
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    connect(print, &QAction::triggered, this, &InfoWindow::Print);
+    rtfInfo_ = new QTextEdit(this);
+    rtfInfo_->setObjectName("rtfInfo");
+    rtfInfo_->setReadOnly(true);
+    setCentralWidget(rtfInfo_);
+    resize(720, 560);
+}
+
+bool InfoWindow::Load(const std::filesystem::path& path, Kind kind) {
+    const auto bytes = ReadBytes(path);
+    if (!bytes) {
+        return false;
+    }
+    auto* document = new QTextDocument(rtfInfo_);
+    if (kind == Kind::kRichText) {
+        ReadRtf(*bytes, *document);
+    } else {
+        ReadPlainText(*bytes, *document);
+    }
+    Indent(*document, kIndentTwips * kPixelsPerTwip);
+    rtfInfo_->setDocument(document);
+    return true;
+}
+
+void InfoWindow::Print() {
+    const bool selection = rtfInfo_->textCursor().hasSelection();
+    QPrinter printer(QPrinter::HighResolution);
+    if (!app_.GetDialogs().Printer(this, printer, selection)) {
+        return;
+    }
+    if (selection) {
+        QTextDocument part;
+        part.setHtml(rtfInfo_->textCursor().selection().toHtml());
+        part.print(&printer);
+    } else {
+        rtfInfo_->document()->print(&printer);
+    }
+}
+
+}  // namespace quillory
