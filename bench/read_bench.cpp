@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <string>
 
 #include "data/music_finder_reader.h"
@@ -14,6 +15,7 @@ namespace {
 constexpr int kRecords = 32767;  // the most a file can hold
 constexpr int kTableLines = 700;
 constexpr int kUserStylePercent = 3;
+constexpr std::uint64_t kSeed = 20240611;
 const std::string kFileName = "largest.mfd";
 
 // The largest possible file of realistic records in a folder of its own, beside a PSR-2000
@@ -27,8 +29,7 @@ struct LargestFile {
         for (int number = kTableLines + 1; number <= kTableLines + 60; ++number) {
             styles.user.push_back(number);
         }
-        image =
-            testkit::BuildMfd("PSR-2000", testkit::RealisticRecords(kRecords, 20240611, styles));
+        image = testkit::BuildMfd("PSR-2000", testkit::RealisticRecords(kRecords, kSeed, styles));
         testkit::WriteFile(folder.File(kFileName), image);
     }
 
@@ -49,7 +50,8 @@ bool ReadWhole(bool read, const RecordStore& store, benchmark::State& state) {
     return true;
 }
 
-// Opening the file from the disk, as the open command does: load, parse, style table lookup.
+// Opening the file from the disk, as the open command does: load, parse, style table lookup and
+// the conversion preview. One store for all runs, so every run after the first is a re-open.
 void BM_OpenMusicFinderFile(benchmark::State& state) {
     const LargestFile& file = Largest();
     RecordStore store(file.folder.Path());

@@ -141,6 +141,7 @@ EditorOkResult EditorOk(RecordStore& store, const EditorValues& values, Interact
         row.record = n;
         list.Append(std::move(row));
         EditorToRow(list, list.Size() - 1, values);
+        list.Resort();
         list.Select(list.FindRecord(n));
         store.window.rowControlsEnabled = true;
     }

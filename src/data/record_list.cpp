@@ -97,14 +97,26 @@ void RecordList::SetSort(bool sorted, int column, SortOrder order) {
     }
 }
 
+void RecordList::Resort() {
+    if (sorted_) {
+        Reorder();
+    }
+}
+
 void RecordList::Reorder() {
     std::vector<std::size_t> order(rows_.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     const auto column = static_cast<std::size_t>(sortColumn_);
     const bool descending = order_ == SortOrder::kDescending;
+    // Folded once per row: folding on every comparison, and reaching into the large rows for
+    // their cells, took most of a sort of the largest list.
+    std::vector<std::string> keys;
+    keys.reserve(rows_.size());
+    for (const Row& row : rows_) {
+        keys.push_back(CaseFoldKey(row.cells[column]));
+    }
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        const int c = CompareWithoutCase(rows_[a].cells[column], rows_[b].cells[column]);
-        return descending ? c > 0 : c < 0;
+        return descending ? keys[b] < keys[a] : keys[a] < keys[b];
     });
     if (std::is_sorted(order.begin(), order.end())) {
         return;

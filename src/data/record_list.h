@@ -97,6 +97,8 @@ public:
     SortOrder Order() const { return order_; }
     // Sets the sort state; the rows are put in order when sorting is on.
     void SetSort(bool sorted, int column, SortOrder order);
+    // Puts rows added or changed since into their places, while sorting is on.
+    void Resort();
 
     // Tells the observer about every change from now on; nullptr stops telling.
     void SetObserver(RecordListObserver* observer) { observer_ = observer; }

@@ -40,9 +40,12 @@ int ErrorNumberFor(int error) {
 
 [[noreturn]] void Fail(int error) { throw Failure(ErrorNumberFor(error)); }
 
-bool FlushToDisk(std::FILE* file) {
+bool Flush(std::FILE* file, Durability durability) {
     if (std::fflush(file) != 0) {
         return false;
+    }
+    if (durability == Durability::kWritten) {
+        return true;
     }
 #ifdef _WIN32
     return _commit(_fileno(file)) == 0;
@@ -62,12 +65,18 @@ bool Writable(const std::filesystem::file_status& status) {
 
 std::filesystem::path TemporaryNameBeside(const std::filesystem::path& path) {
     std::random_device random;
-    return path.parent_path() / ("." + path.filename().string() + "." + std::to_string(random() % 1000000) + ".tmp");
+    std::string name = path.filename().string();
+    name.insert(0, 1, '.');
+    name += '.';
+    name += std::to_string(random() % 1000000);
+    name += ".tmp";
+    return path.parent_path() / name;
 }
 
 }  // namespace
 
-void WriteFileReplacing(const std::filesystem::path& path, std::string_view bytes) {
+void WriteFileReplacing(const std::filesystem::path& path, std::string_view bytes,
+                        Durability durability) {
     std::error_code status;
     const std::filesystem::path folder =
         path.parent_path().empty() ? std::filesystem::path(".") : path.parent_path();
@@ -86,7 +95,7 @@ void WriteFileReplacing(const std::filesystem::path& path, std::string_view byte
         Fail(errno);
     }
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
-                         FlushToDisk(file);
+                         Flush(file, durability);
     const int writeError = errno;
     const bool closed = std::fclose(file) == 0;
     const int closeError = errno;

@@ -5,12 +5,18 @@
 
 namespace quillory {
 
+// How sure a write must be to survive a power cut: files the user keeps are flushed to the
+// disk before they replace the old one; the logs, rewritten on every preview, are not worth the
+// wait.
+enum class Durability { kOnDisk, kWritten };
+
 // Replaces the file at path by bytes, or creates it. The bytes go to a new file in the same
-// folder, which is flushed to the disk and then renamed over the target, so the target is
-// either its old self or wholly the new bytes, never a part. A file that may not be written
+// folder, which is flushed and then renamed over the target, so the target is either its old
+// self or wholly the new bytes, never a part. A file that may not be written
 // (read-only) is refused as the program always refused it. Failures carry the runtime's error
 // numbers: 76 missing folder, 75 read-only or not accessible, 70 busy, 61 disk full, 57 other
 // device errors.
-void WriteFileReplacing(const std::filesystem::path& path, std::string_view bytes);
+void WriteFileReplacing(const std::filesystem::path& path, std::string_view bytes,
+                        Durability durability = Durability::kOnDisk);
 
 }  // namespace quillory

@@ -45,6 +45,9 @@ void SubReplaceStyle(RecordStore& store, ReplaceMode mode, const std::string& cu
         const std::size_t rows = list.Size();
         for (std::size_t row = 0; row < rows; ++row) {
             const Row& shown = list.At(row);
+            if (shown.IsDeleted()) {
+                continue;  // a deleted row is no entry any more, whatever its cells read
+            }
             const std::size_t record = RecordOffset(shown.RecordNumber());
             if (mode == ReplaceMode::kStyle && shown.Cell(kStyleColumn) == current) {
                 list.SetCell(row, kStyleColumn, replacement);

@@ -135,27 +135,37 @@ std::string ZeroPad(long long value, int width) {
 }
 
 std::string SignedNumberText(long long value) {
-    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+    std::string text = std::to_string(value);
+    if (value >= 0) {
+        text.insert(0, 1, ' ');
+    }
+    return text;
 }
 
+namespace {
+
+// The byte at i with its letter folded: ASCII letters fold directly, and the Latin-1 capitals
+// (the two-byte sequences C3 80 to C3 9E, without the multiplication sign) fold to their small
+// forms in the second byte. Every folded value still fits in a byte.
+int FoldedByte(std::string_view s, std::size_t i) {
+    const auto byte = static_cast<unsigned char>(s[i]);
+    if (byte >= 'A' && byte <= 'Z') {
+        return byte + 32;
+    }
+    if (byte >= 0x80 && byte <= 0x9E && byte != 0x97 && i > 0 &&
+        static_cast<unsigned char>(s[i - 1]) == 0xC3) {
+        return byte + 32;
+    }
+    return byte;
+}
+
+}  // namespace
+
 int CompareWithoutCase(std::string_view a, std::string_view b) {
-    // Works on the bytes: ASCII letters fold directly, and the Latin-1 capitals (the two-byte
-    // sequences C3 80 to C3 9E) fold to their small forms in the second byte.
     const std::size_t n = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i) {
-        auto fold = [&](std::string_view s) {
-            auto byte = static_cast<unsigned char>(s[i]);
-            if (byte >= 'A' && byte <= 'Z') {
-                return byte + 32;
-            }
-            if (byte >= 0x80 && byte <= 0x9E && byte != 0x97 && i > 0 &&
-                static_cast<unsigned char>(s[i - 1]) == 0xC3) {
-                return byte + 32;
-            }
-            return static_cast<int>(byte);
-        };
-        const int ca = fold(a);
-        const int cb = fold(b);
+        const int ca = FoldedByte(a, i);
+        const int cb = FoldedByte(b, i);
         if (ca != cb) {
             return ca < cb ? -1 : 1;
         }
@@ -164,6 +174,14 @@ int CompareWithoutCase(std::string_view a, std::string_view b) {
         return 0;
     }
     return a.size() < b.size() ? -1 : 1;
+}
+
+std::string CaseFoldKey(std::string_view text) {
+    std::string key(text.size(), '\0');
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        key[i] = static_cast<char>(FoldedByte(text, i));
+    }
+    return key;
 }
 
 }  // namespace quillory

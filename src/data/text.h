@@ -35,5 +35,9 @@ std::string SignedNumberText(long long value);
 
 // Orders two texts the way the list's text sort does: letters without regard to case.
 int CompareWithoutCase(std::string_view a, std::string_view b);
+// The text with its letters folded as CompareWithoutCase folds them: two texts compare as
+// their keys compare byte by byte, so that a sort folds every text once instead of on every
+// comparison.
+std::string CaseFoldKey(std::string_view text);
 
 }  // namespace quillory

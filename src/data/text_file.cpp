@@ -9,14 +9,15 @@
 
 namespace quillory {
 
-void WriteTextFile(std::string_view text, const std::filesystem::path& path) {
-    WriteFileReplacing(path, EncodeWindows1252(std::string(text) + "\r\n"));
+void WriteTextFile(std::string_view text, const std::filesystem::path& path,
+                   Durability durability) {
+    WriteFileReplacing(path, EncodeWindows1252(std::string(text) + "\r\n"), durability);
 }
 
 bool WriteTextFileContents(std::string_view text, const std::filesystem::path& path,
                            Interaction& ui) {
     try {
-        WriteTextFile(text, path);
+        WriteTextFile(text, path, Durability::kWritten);
         return true;
     } catch (const Failure& failure) {
         ui.ReportError(failure, "WriteTextFileContents");
@@ -30,7 +31,7 @@ bool SaveDelimitedFile(std::string_view text, Interaction& ui) {
         return false;
     }
     try {
-        WriteTextFile(text, *path);
+        WriteTextFile(text, *path, Durability::kOnDisk);
         return true;
     } catch (const Failure& failure) {
         ui.ReportError(failure, "SaveDelimitedFile");

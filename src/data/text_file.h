@@ -3,17 +3,20 @@
 #include <filesystem>
 #include <string_view>
 
+#include "safe_file.h"
+
 namespace quillory {
 
 class Interaction;
 
-// Replaces the file at path by the text followed by one CR LF, in the single-byte code page.
+// Replaces a log at path by the text followed by one CR LF, in the single-byte code page.
 // A failure is reported as "WriteTextFileContents"; false then.
 bool WriteTextFileContents(std::string_view text, const std::filesystem::path& path,
                            Interaction& ui);
 
 // The same text as bytes, without reporting: failures are thrown.
-void WriteTextFile(std::string_view text, const std::filesystem::path& path);
+void WriteTextFile(std::string_view text, const std::filesystem::path& path,
+                   Durability durability);
 
 // Saves an exported text: asks for the file name ("Text file|*.txt"), asks before replacing a
 // file, and writes the text followed by one CR LF. Failures are reported as

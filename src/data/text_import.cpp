@@ -180,8 +180,10 @@ ImportOutcome ImportTextDelimitedText(RecordStore& store, std::string_view text,
             ++outcome.accepted;
         }
         store.list.Append(std::move(rows));
+        store.list.Resort();
     } catch (const Failure& failure) {
         store.list.Append(std::move(rows));
+        store.list.Resort();
         if (current && lines.size() >= 2 && *current < lines.size() - 2) {
             ui.ShowMessage("There is a problem (e.g. extra carriage return) in this line " +
                            std::to_string(*current) + "\r\n" + std::string(lines[*current]));

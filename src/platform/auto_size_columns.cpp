@@ -3,26 +3,81 @@
 #include <QAbstractItemModel>
 #include <QFontMetrics>
 #include <QHeaderView>
-#include <QSet>
 #include <QStyle>
 #include <QStyleOptionHeader>
 #include <QTreeView>
+#include <algorithm>
+#include <array>
+#include <vector>
 
 namespace quillory {
 namespace {
 
-int WidestText(const QAbstractItemModel& model, int column, const QFontMetrics& metrics) {
-    QSet<QString> seen;
-    int widest = 0;
+// The advance of single characters, measured once each.
+class CharacterWidths {
+public:
+    explicit CharacterWidths(const QFontMetrics& metrics) : metrics_(metrics) {}
+
+    int Of(const QString& text) {
+        int width = 0;
+        for (const QChar c : text) {
+            const char16_t code = c.unicode();
+            if (code < latin1_.size()) {
+                int& known = latin1_[code];
+                if (known < 0) {
+                    known = metrics_.horizontalAdvance(c);
+                }
+                width += known;
+            } else {
+                width += metrics_.horizontalAdvance(c);
+            }
+        }
+        return width;
+    }
+
+private:
+    const QFontMetrics& metrics_;
+    std::array<int, 256> latin1_ = Unmeasured();
+
+    static std::array<int, 256> Unmeasured() {
+        std::array<int, 256> widths;
+        widths.fill(-1);
+        return widths;
+    }
+};
+
+// The width of the widest cell of a column. Shaping every text would take long on the largest
+// lists, so each text is first estimated by the sum of its characters' advances, and only the
+// texts that could be the widest are measured exactly.
+int WidestText(const QAbstractItemModel& model, int column, const QFontMetrics& metrics,
+               CharacterWidths& characters) {
+    constexpr std::size_t kCandidates = 24;
+    std::vector<std::pair<int, QString>> widest;  // the widest estimates, widest first
     const int rows = model.rowCount();
     for (int row = 0; row < rows; ++row) {
         QString text = model.index(row, column).data(Qt::DisplayRole).toString();
-        if (!seen.contains(text)) {
-            widest = std::max(widest, metrics.horizontalAdvance(text));
-            seen.insert(std::move(text));
+        const int estimate = characters.Of(text);
+        if (widest.size() == kCandidates && estimate <= widest.back().first) {
+            continue;
+        }
+        const bool listed = std::any_of(widest.begin(), widest.end(),
+                                        [&](const auto& candidate) { return candidate.second == text; });
+        if (listed) {
+            continue;
+        }
+        const auto at = std::upper_bound(
+            widest.begin(), widest.end(), estimate,
+            [](int value, const auto& candidate) { return value > candidate.first; });
+        widest.insert(at, {estimate, std::move(text)});
+        if (widest.size() > kCandidates) {
+            widest.pop_back();
         }
     }
-    return widest;
+    int width = 0;
+    for (const auto& candidate : widest) {
+        width = std::max(width, metrics.horizontalAdvance(candidate.second));
+    }
+    return width;
 }
 
 bool HasCheckBoxes(const QAbstractItemModel& model, int column) {
@@ -56,10 +111,11 @@ void AutoSizeColumns(QTreeView& list, bool useHeader) {
     const int checkBox = style.pixelMetric(QStyle::PM_IndicatorWidth, nullptr, &list) +
                          style.pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, &list) +
                          margin;
+    CharacterWidths characters(metrics);
     const int columns = model->columnCount();
     int used = 0;
     for (int column = 0; column < columns; ++column) {
-        int width = WidestText(*model, column, metrics) + margin;
+        int width = WidestText(*model, column, metrics, characters) + margin;
         if (HasCheckBoxes(*model, column)) {
             width += checkBox;
         }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -44,7 +45,6 @@ TEST(TempoTest, AcceptsThirtyTwoToTwoHundredEighty) {
 
 // The checks run in order and each refusal leaves the list and the image as they were.
 TEST_F(RecordEditorTest, RefusesIncompleteRecordsInOrder) {
-    ASSERT_EQ(kLongTitle.size(), 40u);
     OpenRecords(std::vector<RecordSpec>(2));
     const Bytes image = store.gFileBytes;
     PrepareAdd(store);
@@ -75,6 +75,7 @@ TEST_F(RecordEditorTest, RefusesIncompleteRecordsInOrder) {
 }
 
 TEST_F(RecordEditorTest, AddAppendsNumberedRecordAndSelectsItsRow) {
+    ASSERT_EQ(kLongTitle.size(), 40u);
     OpenRecords(std::vector<RecordSpec>(41));
     const std::size_t size = store.gFileBytes.size();
     PrepareAdd(store);

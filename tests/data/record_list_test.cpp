@@ -50,7 +50,8 @@ public:
     void AfterReorder(const std::vector<std::size_t>& newPosition) override {
         std::string text = "reorder";
         for (std::size_t at : newPosition) {
-            text += " " + std::to_string(at);
+            text += ' ';
+            text += std::to_string(at);
         }
         events.push_back(text);
     }

@@ -408,7 +408,7 @@ TEST_F(TextImportTest, AnExportedListImportsAndSavesAsTheSameRecords) {
     const Bytes saved = testkit::ReadFile(folder.File("a.mfd"));
     EXPECT_EQ(saved, original);
 
-    WriteTextFile(RecordListExportText(store.list), folder.Path() / "list.txt");
+    WriteTextFile(RecordListExportText(store.list), folder.Path() / "list.txt", Durability::kOnDisk);
     Bytes empty(original.begin(), original.begin() + kHeaderSize);
     empty[35] = 0;
     ASSERT_TRUE(Open(empty, "copy.mfd"));
