@@ -1,10 +1,13 @@
 #include "platform/auto_size_columns.h"
 
 #include <QAbstractItemModel>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QStyle>
+#include <QAbstractItemDelegate>
 #include <QStyleOptionHeader>
+#include <QStyleOptionViewItem>
 #include <QTreeView>
 #include <algorithm>
 #include <array>
@@ -46,13 +49,16 @@ private:
     }
 };
 
-// The width of the widest cell of a column. Shaping every text would take long on the largest
-// lists, so each text is first estimated by the sum of its characters' advances, and only the
-// texts that could be the widest are measured exactly.
-int WidestText(const QAbstractItemModel& model, int column, const QFontMetrics& metrics,
+// The width the widest cell of a column needs, as the list's own delegate sizes it (text,
+// margins and check box). Sizing every cell would take long on the largest lists, so each text
+// is first estimated by the sum of its characters' advances, and only the cells that could be
+// the widest are sized exactly.
+int WidestCell(const QTreeView& list, int column, const QStyleOptionViewItem& option,
                CharacterWidths& characters) {
     constexpr std::size_t kCandidates = 24;
-    std::vector<std::pair<int, QString>> widest;  // the widest estimates, widest first
+    const QAbstractItemModel& model = *list.model();
+    std::vector<std::pair<int, QString>> widest;  // estimate and text, widest first
+    std::vector<int> rowsOf;                      // the row of each candidate, in the same order
     const int rows = model.rowCount();
     for (int row = 0; row < rows; ++row) {
         QString text = model.index(row, column).data(Qt::DisplayRole).toString();
@@ -68,20 +74,19 @@ int WidestText(const QAbstractItemModel& model, int column, const QFontMetrics& 
         const auto at = std::upper_bound(
             widest.begin(), widest.end(), estimate,
             [](int value, const auto& candidate) { return value > candidate.first; });
+        rowsOf.insert(rowsOf.begin() + (at - widest.begin()), row);
         widest.insert(at, {estimate, std::move(text)});
         if (widest.size() > kCandidates) {
             widest.pop_back();
+            rowsOf.pop_back();
         }
     }
     int width = 0;
-    for (const auto& candidate : widest) {
-        width = std::max(width, metrics.horizontalAdvance(candidate.second));
+    for (const int row : rowsOf) {
+        const QModelIndex index = model.index(row, column);
+        width = std::max(width, list.itemDelegateForIndex(index)->sizeHint(option, index).width());
     }
     return width;
-}
-
-bool HasCheckBoxes(const QAbstractItemModel& model, int column) {
-    return model.rowCount() > 0 && (model.flags(model.index(0, column)) & Qt::ItemIsUserCheckable);
 }
 
 // The width the header needs for its text, as the style draws a header section.
@@ -97,37 +102,102 @@ int HeaderWidth(const QHeaderView& header, int column) {
     return header.style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), &header).width();
 }
 
-}  // namespace
-
-void AutoSizeColumns(QTreeView& list, bool useHeader) {
-    const QAbstractItemModel* model = list.model();
-    if (!model) {
-        return;
-    }
-    QHeaderView& header = *list.header();
-    const QFontMetrics metrics(list.font());
-    QStyle& style = *list.style();
-    const int margin = 2 * (style.pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1);
-    const int checkBox = style.pixelMetric(QStyle::PM_IndicatorWidth, nullptr, &list) +
-                         style.pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, &list) +
-                         margin;
+// The width each column's contents need, the header counted when asked.
+std::vector<int> ContentWidths(const QTreeView& list, bool useHeader) {
+    const QAbstractItemModel& model = *list.model();
+    const QFontMetrics metrics = list.fontMetrics();
+    QStyleOptionViewItem option;
+    option.initFrom(list.viewport());
+    option.font = list.font();
+    option.fontMetrics = metrics;
     CharacterWidths characters(metrics);
-    const int columns = model->columnCount();
-    int used = 0;
-    for (int column = 0; column < columns; ++column) {
-        int width = WidestText(*model, column, metrics, characters) + margin;
-        if (HasCheckBoxes(*model, column)) {
-            width += checkBox;
-        }
+    std::vector<int> widths;
+    for (int column = 0; column < model.columnCount(); ++column) {
+        int width = WidestCell(list, column, option, characters);
         if (useHeader) {
-            width = std::max(width, HeaderWidth(header, column));
+            width = std::max(width, HeaderWidth(*list.header(), column));
         }
-        if (useHeader && column == columns - 1) {
+        widths.push_back(width);
+    }
+    return widths;
+}
+
+// Gives the columns their widths; with useHeader the last one also takes the width left over.
+void ApplyWidths(QTreeView& list, const std::vector<int>& widths, bool useHeader) {
+    int used = 0;
+    for (std::size_t column = 0; column < widths.size(); ++column) {
+        int width = widths[column];
+        if (useHeader && column + 1 == widths.size()) {
             width = std::max(width, list.viewport()->width() - used);
         }
-        header.resizeSection(column, width);
+        list.header()->resizeSection(static_cast<int>(column), width);
         used += width;
     }
+}
+
+// Keeps the columns fitted while the list changes size. The content widths of the last fitting
+// serve again as long as the list's rows have not changed since, so that dragging the window's
+// edge does not measure the largest list over and over.
+class ColumnFitter : public QObject {
+public:
+    static constexpr const char* kName = "columnFitter";
+
+    explicit ColumnFitter(QTreeView& list) : QObject(&list), list_(list) {
+        setObjectName(kName);
+        list.viewport()->installEventFilter(this);
+    }
+
+    void Fit(bool useHeader) {
+        widths_ = ContentWidths(list_, useHeader);
+        fittedModel_ = list_.model();
+        if (!watchedModel_ || watchedModel_ != fittedModel_) {
+            Watch(fittedModel_);
+        }
+        ApplyWidths(list_, widths_, useHeader);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize) {
+            if (list_.model() && list_.model() == fittedModel_) {
+                ApplyWidths(list_, widths_, true);
+            } else if (list_.model()) {
+                Fit(true);
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    // Any change of the rows makes the widths measured so far stale.
+    void Watch(const QAbstractItemModel* model) {
+        watchedModel_ = model;
+        auto stale = [this] { fittedModel_ = nullptr; };
+        connect(model, &QAbstractItemModel::modelReset, this, stale);
+        connect(model, &QAbstractItemModel::layoutChanged, this, stale);
+        connect(model, &QAbstractItemModel::rowsInserted, this, stale);
+        connect(model, &QAbstractItemModel::dataChanged, this, stale);
+    }
+
+    QTreeView& list_;
+    std::vector<int> widths_;
+    const QAbstractItemModel* fittedModel_ = nullptr;
+    const QAbstractItemModel* watchedModel_ = nullptr;
+};
+
+}  // namespace
+
+void KeepColumnsFitted(QTreeView& list) { new ColumnFitter(list); }
+
+void AutoSizeColumns(QTreeView& list, bool useHeader) {
+    if (!list.model()) {
+        return;
+    }
+    if (auto* fitter = list.findChild<QObject*>(ColumnFitter::kName, Qt::FindDirectChildrenOnly)) {
+        static_cast<ColumnFitter*>(fitter)->Fit(useHeader);
+        return;
+    }
+    ApplyWidths(list, ContentWidths(list, useHeader), useHeader);
 }
 
 }  // namespace quillory

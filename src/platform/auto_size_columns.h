@@ -9,4 +9,7 @@ namespace quillory {
 // takes whatever width is left in the list. Each distinct text of a column is measured once.
 void AutoSizeColumns(QTreeView& list, bool useHeader);
 
+// Sizes the list's columns with their headers counted again whenever the list changes size.
+void KeepColumnsFitted(QTreeView& list);
+
 }  // namespace quillory

@@ -470,11 +470,8 @@ void ReadRtf(std::string_view rtf, QTextDocument& document) {
 }
 
 void ReadPlainText(std::string_view bytes, QTextDocument& document) {
-    QString text = QString::fromStdString(DecodeWindows1252(bytes));
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    text.remove(QChar(u'\0'));
-    document.setPlainText(text);
+    // Qt ends a paragraph at CR LF, LF and CR alike.
+    document.setPlainText(QString::fromStdString(DecodeWindows1252(bytes)).remove(QChar(u'\0')));
 }
 
 }  // namespace quillory

@@ -81,8 +81,8 @@ MainWindow::MainWindow(Application& app) : app_(app), ui_(app.GetDialogs(), this
     list_->setFont(QFont("Arial", 8));
     list_->header()->setSectionsClickable(true);
     list_->header()->setStretchLastSection(false);
-    list_->installEventFilter(this);
     list_->viewport()->installEventFilter(this);
+    KeepColumnsFitted(*list_);
     frameLayout->addWidget(list_);
     layout->addWidget(frame, 1);
     setCentralWidget(central);
@@ -492,9 +492,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == list_ && event->type() == QEvent::Resize) {
-        AutoSizeColumns(*list_, true);
-    }
     if (watched == list_->viewport() && event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
         findChild<QMenu*>("mnuTrackMenu")->popup(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());

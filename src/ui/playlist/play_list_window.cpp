@@ -16,6 +16,7 @@
 #include "platform/auto_size_columns.h"
 #include "platform/dialogs.h"
 #include "platform/error_report.h"
+#include "platform/file_names.h"
 #include "ui/main/application.h"
 #include "ui/playlist/play_list_model.h"
 
@@ -85,7 +86,7 @@ PlayListWindow::PlayListWindow(Application& app) : app_(app), ui_(app.GetDialogs
     view_->setFont(QFont("Arial", 8));
     view_->header()->setSectionsClickable(true);
     view_->header()->setStretchLastSection(false);
-    view_->installEventFilter(this);
+    KeepColumnsFitted(*view_);
     model_ = new PlayListModel(list_, this);
     view_->setModel(model_);
     layout->addWidget(view_, 1);
@@ -144,13 +145,6 @@ void PlayListWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-bool PlayListWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == view_ && event->type() == QEvent::Resize) {
-        AutoSizeColumns(*view_, true);
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
 void PlayListWindow::ChooseLayout(PlayListLayout layout) {
     findChild<QAction*>("mnuDefault")->setChecked(layout == PlayListLayout::kDefault);
     findChild<QAction*>("mnuSong_Genre")->setChecked(layout == PlayListLayout::kSongGenre);
@@ -183,7 +177,7 @@ void PlayListWindow::Print() {
     job.settings = printSettings_;
     job.heading = "Quillory Play List";
     job.caption = "Quillory Play List Print Preview";
-    job.iconFile = QString::fromStdString(app_.Store().ProgramFile("styles256.ico").string());
+    job.iconFile = FromPath(app_.Store().ProgramFile("styles256.ico"));
     BusyPointer busy(ui_);
     ListPrintPreview(app_.GetDialogs(), this, *model_, job);
 }
