@@ -24,6 +24,10 @@ std::filesystem::path ProgramFolder(const char* argv0) {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        std::cout << quillory::cli::UsageText();
+        return quillory::cli::kSuccess;
+    }
     const auto parsed = quillory::cli::ParseCommandLine(args);
     if (const auto* usage = std::get_if<quillory::cli::UsageError>(&parsed)) {
         std::cerr << "quillory-cli: " << usage->problem << "\n\n" << quillory::cli::UsageText();
