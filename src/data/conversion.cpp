@@ -91,13 +91,25 @@ private:
 };
 
 // The rows in record order, whatever order the list shows them in: row j of this order stands
-// for record j of the image.
+// for record j of the image. The rows stand for the records 1 to their count, each once, so
+// each row goes straight to its place; rows that break that rule are ordered by sorting.
 std::vector<std::size_t> RowsInRecordOrder(const RecordList& list) {
-    std::vector<std::size_t> rows(list.Size());
-    std::iota(rows.begin(), rows.end(), std::size_t{0});
-    std::stable_sort(rows.begin(), rows.end(), [&](std::size_t a, std::size_t b) {
-        return list.At(a).RecordNumber() < list.At(b).RecordNumber();
-    });
+    const std::size_t count = list.Size();
+    std::vector<std::size_t> rows(count, count);
+    bool placed = true;
+    for (std::size_t i = 0; i < count && placed; ++i) {
+        const auto record = static_cast<std::size_t>(list.At(i).RecordNumber());
+        placed = record >= 1 && record <= count && rows[record - 1] == count;
+        if (placed) {
+            rows[record - 1] = i;
+        }
+    }
+    if (!placed) {
+        std::iota(rows.begin(), rows.end(), std::size_t{0});
+        std::stable_sort(rows.begin(), rows.end(), [&](std::size_t a, std::size_t b) {
+            return list.At(a).RecordNumber() < list.At(b).RecordNumber();
+        });
+    }
     return rows;
 }
 

@@ -20,12 +20,18 @@ std::string TextUpToZero(const Bytes& bytes, std::size_t offset, std::size_t wid
     return DecodeWindows1252(field.substr(0, field.find('\0')));
 }
 
-// Every non-zero byte of the field, in order.
+// Every non-zero byte of the field, in order. Most fields are text followed by zero padding,
+// which reads the same as the text up to the first zero byte.
 std::string TextWithoutZeros(const Bytes& bytes, std::size_t offset, std::size_t width) {
+    const std::string_view field(reinterpret_cast<const char*>(bytes.data() + offset), width);
+    const std::size_t end = field.find('\0');
+    if (end == std::string_view::npos || field.find_first_not_of('\0', end) == std::string_view::npos) {
+        return DecodeWindows1252(field.substr(0, end));
+    }
     std::string raw;
-    for (std::size_t i = 0; i < width; ++i) {
-        if (bytes[offset + i] != 0) {
-            raw.push_back(static_cast<char>(bytes[offset + i]));
+    for (char c : field) {
+        if (c != '\0') {
+            raw.push_back(c);
         }
     }
     return DecodeWindows1252(raw);
@@ -68,7 +74,10 @@ StyleCell StyleCellFor(int styleNumber, std::string_view source, const SourceSty
 }
 
 std::string TimeSigText(int numerator, int denominator) {
-    return SignedNumberText(numerator) + "/" + SignedNumberText(denominator);
+    std::string text = SignedNumberText(numerator);
+    text += '/';
+    text += SignedNumberText(denominator);
+    return text;
 }
 
 Row DecodeRecordRow(const Bytes& bytes, std::size_t offset, std::string styleText) {

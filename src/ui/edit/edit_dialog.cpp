@@ -184,13 +184,24 @@ void EditDialog::FocusMoved(QWidget* old, QWidget* now) {
     if (!old || !now || old->window() != this || now->window() != this) {
         return;
     }
+    if (restoringFocus_) {
+        // A refused box takes the focus back: the box it passed through was never left by the
+        // user, so it is not checked (two refusing boxes would pass the focus and their
+        // messages back and forth without end).
+        leaveRefused_ = false;
+        return;
+    }
     const bool left = old == cboGenre_ || old == cboGenre_->lineEdit() ? LeaveGenre()
                       : old == cboStyle_                                ? LeaveStyle()
                       : old == txtTempo_                                ? LeaveTempo()
                                                                         : true;
     leaveRefused_ = !left;
     if (!left) {
-        QTimer::singleShot(0, old, [old] { old->setFocus(Qt::OtherFocusReason); });
+        QTimer::singleShot(0, old, [this, old] {
+            restoringFocus_ = true;
+            old->setFocus(Qt::OtherFocusReason);
+            restoringFocus_ = false;
+        });
     }
 }
 

@@ -59,7 +59,8 @@ private:
     QCheckBox* chkSearch2_ = nullptr;
     QComboBox* cboIntro_ = nullptr;
     QComboBox* cboSection_ = nullptr;
-    bool leaveRefused_ = false;  // a box refused to be left: the click that left it is void
+    bool leaveRefused_ = false;    // a box refused to be left: the click that left it is void
+    bool restoringFocus_ = false;  // the focus is on its way back into a refused box
     std::vector<std::string> shownGenres_;
     std::vector<StyleChoice> shownStyles_;
 };
