@@ -1,7 +1,9 @@
 #include "platform/list_print.h"
 
 #include <QAbstractItemModel>
+#include <QCursor>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -129,7 +131,10 @@ void ListPageLayout::PaintPage(QPainter& painter, int page) const {
 void ListPrintPreview(Dialogs& dialogs, QWidget* parent, const QAbstractItemModel& model,
                       const ListPrintJob& job) {
     dialogs.PrintPreview(parent, job.caption, job.iconFile, [&](QPrinter& printer) {
+        // The hourglass while the pages are laid out and drawn, not while the user reads them.
+        QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
         ListPageLayout(model, job, printer).Paint(printer);
+        QGuiApplication::restoreOverrideCursor();
     });
 }
 

@@ -10,6 +10,7 @@
 #include "platform/file_names.h"
 #include "platform/system_info.h"
 #include "ui/main/application.h"
+#include "ui/main/main_window.h"
 
 namespace quillory {
 
@@ -17,7 +18,7 @@ QString VersionText(int major, int minor, int revision) {
     return QString("Version %1.%2.%3").arg(major).arg(minor).arg(revision);
 }
 
-AboutDialog::AboutDialog(Application& app) : QDialog(nullptr), app_(app) {
+AboutDialog::AboutDialog(Application& app) : QDialog(app.Window()), app_(app) {
     setObjectName("frmAbout");
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);

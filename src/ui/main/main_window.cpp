@@ -312,7 +312,6 @@ void MainWindow::Print() {
     job.heading = QString::fromStdString("Quillory of  " + store.gFileName);
     job.caption = "Quillory Print Preview";
     job.iconFile = FromPath(store.ProgramFile("styles256.ico"));
-    BusyPointer busy(ui_);
     ListPrintPreview(app_.GetDialogs(), this, *model_, job);
 }
 

@@ -178,7 +178,6 @@ void PlayListWindow::Print() {
     job.heading = "Quillory Play List";
     job.caption = "Quillory Play List Print Preview";
     job.iconFile = FromPath(app_.Store().ProgramFile("styles256.ico"));
-    BusyPointer busy(ui_);
     ListPrintPreview(app_.GetDialogs(), this, *model_, job);
 }
 
