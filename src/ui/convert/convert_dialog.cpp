@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "data/save_as.h"
+#include "platform/widgets.h"
 #include "ui/main/application.h"
 #include "ui/main/main_window.h"
 
@@ -33,12 +34,6 @@ constexpr TargetOption kTargetOptions[] = {
     {"optTarget2000", "PSR2000", "PSR-2000"}, {"optTarget205", "CVP205", "CVP-205"},
     {"optTarget209", "CVP209", "CVP-209"},
 };
-
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-    widget->setObjectName(name);
-    return widget;
-}
 
 }  // namespace
 

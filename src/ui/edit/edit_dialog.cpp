@@ -17,17 +17,12 @@
 #include "platform/auto_size_columns.h"
 #include "platform/combo_drop_height.h"
 #include "platform/dialogs.h"
+#include "platform/widgets.h"
 #include "ui/main/application.h"
 #include "ui/main/main_window.h"
 
 namespace quillory {
 namespace {
-
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-    widget->setObjectName(name);
-    return widget;
-}
 
 constexpr const char* kTimeSigNames[kTimeSigCount] = {"opt24", "opt44", "opt34", "opt68", "opt00"};
 constexpr const char* kTimeSigCaptions[kTimeSigCount] = {"2/4", "4/4", "3/4", "6/8", "0/0"};
@@ -206,13 +201,10 @@ void EditDialog::FocusMoved(QWidget* old, QWidget* now) {
 }
 
 bool EditDialog::LeaveGenre() {
-    const QString typed = cboGenre_->currentText();
-    const int current = cboGenre_->currentIndex();
-    if (current < 0 || cboGenre_->itemText(current) != typed) {
-        app_.Store().genreChoices.push_back(typed.toStdString());
-        shownGenres_.push_back(typed.toStdString());
-        cboGenre_->addItem(typed);
-        cboGenre_->setCurrentIndex(cboGenre_->count() - 1);
+    if (KeepTypedEntry(*cboGenre_)) {
+        const std::string typed = cboGenre_->currentText().toStdString();
+        app_.Store().genreChoices.push_back(typed);
+        shownGenres_.push_back(typed);
     }
     return true;
 }

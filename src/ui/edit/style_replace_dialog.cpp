@@ -14,17 +14,12 @@
 #include "data/style_table.h"
 #include "platform/auto_size_columns.h"
 #include "platform/combo_drop_height.h"
+#include "platform/widgets.h"
 #include "ui/main/application.h"
 #include "ui/main/main_window.h"
 
 namespace quillory {
 namespace {
-
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-    widget->setObjectName(name);
-    return widget;
-}
 
 QString SelectedRowCell(const RecordStore& store, int column) {
     const auto row = store.list.Selected();
@@ -121,14 +116,7 @@ void StyleReplaceDialog::ChooseMode(int mode) {
     }
 }
 
-void StyleReplaceDialog::LeaveGenre() {
-    const QString typed = cboGenre_->currentText();
-    const int current = cboGenre_->currentIndex();
-    if (current < 0 || cboGenre_->itemText(current) != typed) {
-        cboGenre_->addItem(typed);
-        cboGenre_->setCurrentIndex(cboGenre_->count() - 1);
-    }
-}
+void StyleReplaceDialog::LeaveGenre() { KeepTypedEntry(*cboGenre_); }
 
 void StyleReplaceDialog::ReplaceAllEntries() {
     if (cboStyle_->currentIndex() < 0) {

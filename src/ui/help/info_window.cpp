@@ -13,6 +13,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/rtf_reader.h"
+#include "platform/widgets.h"
 #include "ui/main/application.h"
 
 namespace quillory {
@@ -45,16 +46,10 @@ InfoWindow::InfoWindow(Application& app) : app_(app) {
     setObjectName("frmInfo");
     setWindowTitle("Quillory-Information & Help");
     setAttribute(Qt::WA_DeleteOnClose);
-    auto* exit = new QAction("Exit", this);
-    exit->setObjectName("mnuExit");
-    auto* print = new QAction("Print", this);
-    print->setObjectName("mnuPrint");
-    menuBar()->addAction(exit);
-    menuBar()->addAction(print);
-    connect(exit, &QAction::triggered, this, &QWidget::close);
-    connect(print, &QAction::triggered, this, &InfoWindow::Print);
-    rtfInfo_ = new QTextEdit(this);
-    rtfInfo_->setObjectName("rtfInfo");
+    connect(AddMenuItem(*menuBar(), "mnuExit", "Exit"), &QAction::triggered, this, &QWidget::close);
+    connect(AddMenuItem(*menuBar(), "mnuPrint", "Print"), &QAction::triggered, this,
+            &InfoWindow::Print);
+    rtfInfo_ = Named(new QTextEdit(this), "rtfInfo");
     rtfInfo_->setReadOnly(true);
     setCentralWidget(rtfInfo_);
     resize(720, 560);

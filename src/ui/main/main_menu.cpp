@@ -5,6 +5,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "platform/widgets.h"
+
 namespace quillory {
 namespace {
 
@@ -16,22 +18,17 @@ struct ItemState {
 };
 
 QAction* AddItem(QWidget& parent, const char* name, const QString& caption, ItemState state = {}) {
-    auto* action = new QAction(caption, &parent);
-    action->setObjectName(name);
+    QAction* action = AddMenuItem(parent, name, caption);
     action->setCheckable(state.checkable);
     action->setChecked(state.checked);
     action->setVisible(state.visible);
     action->setEnabled(state.enabled);
-    parent.addAction(action);
     return action;
 }
 
-QMenu* AddSubmenu(QWidget& parent, const char* name, const QString& caption, bool visible = true) {
-    auto* menu = new QMenu(caption, &parent);
-    menu->setObjectName(name);
-    menu->menuAction()->setObjectName(QString(name) + "Action");
-    menu->menuAction()->setVisible(visible);
-    parent.addAction(menu->menuAction());
+QMenu* AddHiddenSubmenu(QWidget& parent, const char* name, const QString& caption) {
+    QMenu* menu = AddSubmenu(parent, name, caption);
+    menu->menuAction()->setVisible(false);
     return menu;
 }
 
@@ -75,11 +72,11 @@ void BuildMainMenu(QMainWindow& window) {
     AddItem(doubleClick, "mnuEditRecord", "Edit Record", kTicked);
     AddItem(doubleClick, "mnuToggleFavorite", "Toggle Favorite", kTick);
 
-    QMenu& font = *AddSubmenu(bar, "mnufont", "&Font ", false);
+    QMenu& font = *AddHiddenSubmenu(bar, "mnufont", "&Font ");
     AddItem(font, "mnuselFon", "Select &Font");
     AddItem(font, "mnuresDefaults", "&Restore Defaults");
 
-    QMenu& orientation = *AddSubmenu(bar, "mnuOrientation", "Pri&nter Orientation    ", false);
+    QMenu& orientation = *AddHiddenSubmenu(bar, "mnuOrientation", "Pri&nter Orientation    ");
     AddItem(orientation, "mnuPort", "Portrait", kTick);
     AddItem(orientation, "mnuLand", "Landscape ", kTick);
 
@@ -104,7 +101,7 @@ void BuildMainMenu(QMainWindow& window) {
     AddItem(bar, "mnuAbout", "&About");
     AddItem(bar, "mnuExit", "&Exit");
 
-    QMenu& track = *AddSubmenu(bar, "mnuTrackMenu", "TrackMenu", false);
+    QMenu& track = *AddHiddenSubmenu(bar, "mnuTrackMenu", "TrackMenu");
     AddItem(track, "mnuTrackMenuSetFavorite", "Set Favorite");
 }
 

@@ -27,6 +27,7 @@
 #include "platform/dialogs.h"
 #include "platform/error_report.h"
 #include "platform/file_names.h"
+#include "platform/widgets.h"
 #include "ui/edit/edit_dialog.h"
 #include "ui/edit/style_replace_dialog.h"
 #include "ui/help/about_dialog.h"
@@ -69,20 +70,8 @@ MainWindow::MainWindow(Application& app) : app_(app), ui_(app.GetDialogs(), this
     auto* frame = new QGroupBox(central);
     frame->setObjectName("Frame1");
     auto* frameLayout = new QVBoxLayout(frame);
-    list_ = new QTreeView(frame);
-    list_->setObjectName("ListView1");
-    list_->setRootIsDecorated(false);
-    list_->setItemsExpandable(false);
-    list_->setUniformRowHeights(true);
-    list_->setAllColumnsShowFocus(true);
-    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list_->setFont(QFont("Arial", 8));
-    list_->header()->setSectionsClickable(true);
-    list_->header()->setStretchLastSection(false);
+    list_ = NewReportList(*frame, "ListView1");
     list_->viewport()->installEventFilter(this);
-    KeepColumnsFitted(*list_);
     frameLayout->addWidget(list_);
     layout->addWidget(frame, 1);
     setCentralWidget(central);

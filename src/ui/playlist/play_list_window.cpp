@@ -16,21 +16,12 @@
 #include "platform/auto_size_columns.h"
 #include "platform/dialogs.h"
 #include "platform/error_report.h"
+#include "platform/widgets.h"
 #include "platform/file_names.h"
 #include "ui/main/application.h"
 #include "ui/playlist/play_list_model.h"
 
 namespace quillory {
-namespace {
-
-QAction* AddItem(QWidget& parent, const char* name, const QString& caption) {
-    auto* action = new QAction(caption, &parent);
-    action->setObjectName(name);
-    parent.addAction(action);
-    return action;
-}
-
-}  // namespace
 
 PlayListWindow::PlayListWindow(Application& app) : app_(app), ui_(app.GetDialogs(), this) {
     setObjectName("frmPlayList");
@@ -38,12 +29,11 @@ PlayListWindow::PlayListWindow(Application& app) : app_(app), ui_(app.GetDialogs
     setAttribute(Qt::WA_DeleteOnClose);
 
     QMenuBar& bar = *menuBar();
-    connect(AddItem(bar, "mnuPrint", "&Print"), &QAction::triggered, this, &PlayListWindow::Print);
-    auto* items = new QMenu("List Items", this);
-    items->setObjectName("mnuListItems");
-    bar.addMenu(items);
-    QAction* defaultLayout = AddItem(*items, "mnuDefault", "Default");
-    QAction* songGenre = AddItem(*items, "mnuSong_Genre", "Song-Genre");
+    connect(AddMenuItem(bar, "mnuPrint", "&Print"), &QAction::triggered, this,
+            &PlayListWindow::Print);
+    QMenu& items = *AddSubmenu(bar, "mnuListItems", "List Items");
+    QAction* defaultLayout = AddMenuItem(items, "mnuDefault", "Default");
+    QAction* songGenre = AddMenuItem(items, "mnuSong_Genre", "Song-Genre");
     for (QAction* action : {defaultLayout, songGenre}) {
         action->setCheckable(true);
     }
@@ -51,12 +41,10 @@ PlayListWindow::PlayListWindow(Application& app) : app_(app), ui_(app.GetDialogs
             [this] { ChooseLayout(PlayListLayout::kDefault); });
     connect(songGenre, &QAction::triggered, this,
             [this] { ChooseLayout(PlayListLayout::kSongGenre); });
-    auto* saveAs = new QMenu("Save As", this);
-    saveAs->setObjectName("mnuSaveAs");
-    bar.addMenu(saveAs);
-    connect(AddItem(*saveAs, "mnuTextFile", "&Delimited Text File"), &QAction::triggered, this,
+    QMenu& saveAs = *AddSubmenu(bar, "mnuSaveAs", "Save As");
+    connect(AddMenuItem(saveAs, "mnuTextFile", "&Delimited Text File"), &QAction::triggered, this,
             &PlayListWindow::ExportText);
-    connect(AddItem(bar, "mnuExit", "                  &Exit"), &QAction::triggered, this,
+    connect(AddMenuItem(bar, "mnuExit", "                  &Exit"), &QAction::triggered, this,
             &PlayListWindow::CloseByProgram);
 
     auto* central = new QWidget(this);
@@ -75,18 +63,7 @@ PlayListWindow::PlayListWindow(Application& app) : app_(app), ui_(app.GetDialogs
     connect(order, &QPushButton::clicked, this, &PlayListWindow::ChangePosition);
     connect(notes, &QPushButton::clicked, this, &PlayListWindow::EnterComments);
 
-    view_ = new QTreeView(central);
-    view_->setObjectName("ListView1");
-    view_->setRootIsDecorated(false);
-    view_->setUniformRowHeights(true);
-    view_->setAllColumnsShowFocus(true);
-    view_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view_->setSelectionMode(QAbstractItemView::SingleSelection);
-    view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view_->setFont(QFont("Arial", 8));
-    view_->header()->setSectionsClickable(true);
-    view_->header()->setStretchLastSection(false);
-    KeepColumnsFitted(*view_);
+    view_ = NewReportList(*central, "ListView1");
     model_ = new PlayListModel(list_, this);
     view_->setModel(model_);
     layout->addWidget(view_, 1);

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "platform/widgets.h"
 #include "ui/main/application.h"
 #include "ui/main/main_window.h"
 
@@ -27,12 +28,6 @@ constexpr std::array<FieldOption, 6> kFields = {{
     {"Search 1", kSearch1Column, "Yes"},
     {"Search 2", kSearch2Column, "Yes"},
 }};
-
-template <typename Widget>
-Widget* Named(Widget* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
 
 }  // namespace
 

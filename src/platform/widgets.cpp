@@ -1,0 +1,53 @@
+#include "platform/widgets.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QMenu>
+#include <QTreeView>
+
+#include "platform/auto_size_columns.h"
+
+namespace quillory {
+
+QAction* AddMenuItem(QWidget& parent, const char* name, const QString& caption) {
+    auto* action = Named(new QAction(caption, &parent), name);
+    parent.addAction(action);
+    return action;
+}
+
+QMenu* AddSubmenu(QWidget& parent, const char* name, const QString& caption) {
+    auto* menu = Named(new QMenu(caption, &parent), name);
+    menu->menuAction()->setObjectName(QString(name) + "Action");
+    parent.addAction(menu->menuAction());
+    return menu;
+}
+
+QTreeView* NewReportList(QWidget& parent, const char* name) {
+    auto* list = Named(new QTreeView(&parent), name);
+    list->setRootIsDecorated(false);
+    list->setItemsExpandable(false);
+    list->setUniformRowHeights(true);
+    list->setAllColumnsShowFocus(true);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setFont(QFont("Arial", 8));
+    list->header()->setSectionsClickable(true);
+    list->header()->setStretchLastSection(false);
+    KeepColumnsFitted(*list);
+    return list;
+}
+
+bool KeepTypedEntry(QComboBox& combo) {
+    const QString typed = combo.currentText();
+    const int current = combo.currentIndex();
+    if (current >= 0 && combo.itemText(current) == typed) {
+        return false;
+    }
+    combo.addItem(typed);
+    combo.setCurrentIndex(combo.count() - 1);
+    return true;
+}
+
+}  // namespace quillory

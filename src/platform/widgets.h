@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+class QAction;
+class QComboBox;
+class QMenu;
+class QTreeView;
+class QWidget;
+
+namespace quillory {
+
+// Gives a widget the name tests and accessibility find it by, and hands it back.
+template <typename Widget>
+Widget* Named(Widget* widget, const QString& name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
+// A named menu item or submenu, added to a menu bar or a menu.
+QAction* AddMenuItem(QWidget& parent, const char* name, const QString& caption);
+QMenu* AddSubmenu(QWidget& parent, const char* name, const QString& caption);
+
+// A report-style list as the windows show their records: whole rows, one selected at a time,
+// not editable in place, Arial 8, headers that can be clicked, columns kept fitted.
+QTreeView* NewReportList(QWidget& parent, const char* name);
+
+// A combo box that accepts typing, left with a text that no entry was chosen for: the text
+// becomes a new entry at the end and is selected. True when it was added.
+bool KeepTypedEntry(QComboBox& combo);
+
+}  // namespace quillory
