@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "conversion_options.h"
 #include "data/record_layout.h"
+#include "import_options.h"
 #include "reader_options.h"
 #include "support/mfd_builder.h"
 
@@ -111,6 +113,116 @@ void WriteStyleTableSeeds(const fs::path& folder) {
     write("blanks_and_signs.dat", "  Padded Name  ; 042 \r\n-;-5\r\n.;.\r\n;\r\n");
 }
 
+// An import line of the twelve fields the text export writes.
+std::string ImportLine(const std::string& genre, const std::string& music, const std::string& style,
+                       const std::string& timeSig = " 4/ 4", const std::string& tempo = "120") {
+    return "1\t" + genre + "\t" + music + "\t" + style + "\t" + timeSig + "\t" + tempo +
+           "\tlove,summer\tYes\tno\tNO\tIntro 1\tMain A\r\n";
+}
+
+void WriteImportSeeds(const fs::path& folder) {
+    auto write = [&](const std::string& name, std::uint8_t options, const std::string& text) {
+        std::string input(1, static_cast<char>(options));
+        input += text;
+        quillory::testkit::WriteFile((folder / name).string(), input);
+    };
+    const std::string header =
+        "Number\tGenre    \tMusic         \tStyle    \tTimeSig\tTempo\tKeywords\tFavorites\t"
+        "Search 1\tSearch 2\tIntro\tSection\r\n";
+    const std::uint8_t decode = fuzz::kImportDecode;
+    const std::uint8_t allow = fuzz::kImportAllowUserStyles;
+    write("exported_list.txt", decode,
+          header + ImportLine("Pop", "My Song", "Cool Pop") +
+              ImportLine("Swing", "Blue Harbour", " soft  POP", "3/4", "96"));
+    write("user_style_allowed.txt", decode | allow,
+          ImportLine("Pop", "Mine", "123") + ImportLine("Pop", "Again", "123"));
+    write("user_style_refused_logged.txt", decode | fuzz::kImportWriteLog,
+          ImportLine("Pop", "Mine", "123") + ImportLine("Rock", "Known", "Cool Pop"));
+    write("ten_and_eleven_fields.txt", decode,
+          "1\tPop\tTen\tCool Pop\t4/4\t120\t\tyes\tyes\tyes\r\n"
+          "2\tPop\tEleven\tCool Pop\t4/4\t120\t\tyes\tyes\tyes\tIntro 2\r\n");
+    write("time_signature_without_slash.txt", decode,
+          ImportLine("Pop", "A", "Cool Pop") + ImportLine("Pop", "B", "Cool Pop", "44") +
+              ImportLine("Pop", "C", "Cool Pop"));
+    write("tempo_too_large.txt", decode, ImportLine("Pop", "A", "Cool Pop", "4/4", "40000"));
+    write("blank_lines_no_final_crlf.txt", decode,
+          "\r\n" + ImportLine("Pop", "A", "Cool Pop") + "\r\n\r\n" +
+              ImportLine("Jazz", "B", "Soft Pop") + "3\tPop\tLost\tCool Pop");
+    write("code_page_bytes.txt", decode,
+          ImportLine("M\xFAsica", "Caf\xE9 No\xEBl \x80\x81\x9F", "Cool Pop"));
+    write("raw_invalid_utf8.txt", allow,
+          ImportLine("\xC3", "\xE2\x82", "\xFF\xFE") + ImportLine("Pop", "A", "Cool Pop"));
+    write("into_empty_file.txt", decode | fuzz::ImportFileBits(1),
+          header + ImportLine("Pop", "A", "Cool Pop"));
+    write("into_tyros_sorted.txt", decode | allow | fuzz::ImportFileBits(2) | fuzz::kImportSorted,
+          ImportLine("Pop", "Zed", "Cool Pop") + ImportLine("Pop", "Aa", "650"));
+    write("duplicate_source_names.txt", decode | fuzz::ImportFileBits(3),
+          ImportLine("Pop", "A", "Cool Pop"));
+    write("empty_text.txt", decode, "");
+    write("only_crlf.txt", decode, "\r\n");
+}
+
+// A conversion input: the options, the target's table text, a zero byte and the image.
+Bytes ConversionInput(std::uint8_t target, std::uint8_t options, std::uint8_t answers,
+                      const std::string& table, const Bytes& image) {
+    Bytes input = {target, options, answers};
+    input.insert(input.end(), table.begin(), table.end());
+    input.push_back(0);
+    input.insert(input.end(), image.begin(), image.end());
+    return input;
+}
+
+void WriteConversionSeeds(const fs::path& folder) {
+    auto write = [&](const std::string& name, std::string_view target, std::uint8_t options,
+                     std::uint8_t answers, const std::string& table, const Bytes& image) {
+        quillory::testkit::WriteFile(
+            (folder / name).string(),
+            ConversionInput(fuzz::ConversionTargetByte(target), options, answers, table, image));
+    };
+    using fuzz::DefaultStyleChoice;
+    using fuzz::SaveAnswer;
+    const auto answer = [](SaveAnswer a) { return static_cast<std::uint8_t>(a); };
+    // Shares two names with the PSR-2000 source table, in other letter case and blanks.
+    const std::string table = "COOL POP;005\r\nSoft Pop;006\r\nBig Band;007\r\n";
+    const Bytes small = BuildMfd("PSR-2000", SmallRecords());
+
+    write("tyros_preview_cancel.bin", "TYROS", 0, answer(SaveAnswer::kCancel), table, small);
+    write("cvp307_checked_new_file.bin", "CVP-307", fuzz::kCheckedOnly | fuzz::kWriteExportLog,
+          answer(SaveAnswer::kNewFile) | fuzz::TicksBits(2), table, small);
+    write("same_instrument_user_styles.bin", "PSR-2000",
+          fuzz::kSourceIsTarget | fuzz::kAllowUserStyles | fuzz::kBlueWarning,
+          answer(SaveAnswer::kExistingFile), table, small);
+    write("default_none_drops.bin", "PSR-1000", fuzz::DefaultStyleBits(DefaultStyleChoice::kNone),
+          answer(SaveAnswer::kExistingFile) | fuzz::kRefuseOverwrite, table, small);
+    write("default_empty_drops.bin", "CVP-203", fuzz::DefaultStyleBits(DefaultStyleChoice::kEmpty),
+          answer(SaveAnswer::kNewFile), table, small);
+    write("default_not_in_table.bin", "TYROS",
+          fuzz::DefaultStyleBits(DefaultStyleChoice::kFixedName), answer(SaveAnswer::kNewFile),
+          "Soft Pop;006\r\nBig Band;007\r\n", small);
+    write("missing_folder.bin", "CVP-210", 0, answer(SaveAnswer::kMissingFolder), table, small);
+    write("duplicate_names.bin", "TYROS", 0, answer(SaveAnswer::kNewFile),
+          "Cool Pop;001\r\ncoolpop;002\r\n", small);
+    write("odd_numbers.bin", "PSR-3000", 0, answer(SaveAnswer::kNewFile),
+          "Cool Pop;-1\r\nSoft Pop;99999\r\nBig Band; 12x\r\nLast;0\r\n", small);
+    write("sorted_deleted_every_other_tick.bin", "CVP-305",
+          fuzz::kSortedByMusic | fuzz::kCheckedOnly,
+          answer(SaveAnswer::kNewFile) | fuzz::TicksBits(2) | fuzz::kDeleteEveryFourth, table,
+          BuildMfd("PSR-2000", {Record(3, "Delta", "Pop", ""), Record(2, "Alpha", "Pop", ""),
+                                Record(1, "Charlie", "Rock", "x"), Record(5, "Bravo", "", ""),
+                                Record(4, "Echo", "Jazz", "")}));
+    write("empty_table.bin", "TYROS", 0, answer(SaveAnswer::kNewFile), "", small);
+    write("tyros_source_user_styles.bin", "TYROS", fuzz::kAllowUserStyles,
+          answer(SaveAnswer::kNewFile), table,
+          BuildMfd("TYROS", {Record(5, "A", "Pop", ""), Record(600, "B", "Pop", "")}));
+    write("count_past_rows.bin", "CVP-207", 0, answer(SaveAnswer::kNewFile), table,
+          BuildMfd("PSR-2000", SmallRecords(), 40));
+    write("high_bytes.bin", "CVP-208", 0, answer(SaveAnswer::kNewFile),
+          "Caf\xE9 Pop;001\r\n\x80uro;002\r\n",
+          BuildMfd("PSR-2000", {Record(1, "Caf\u00E9 \u20AC", "M\u00FAsica", "c\u0153ur")}));
+    quillory::testkit::WriteFile((folder / "no_image.bin").string(),
+                                 Bytes{0, 0, 0, 'A', ';', '1', '\r', '\n'});
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -121,7 +233,11 @@ int main(int argc, char** argv) {
     const fs::path corpus = argv[1];
     fs::create_directories(corpus / "reader");
     fs::create_directories(corpus / "style_table");
+    fs::create_directories(corpus / "import");
+    fs::create_directories(corpus / "conversion");
     WriteReaderSeeds(corpus / "reader");
     WriteStyleTableSeeds(corpus / "style_table");
+    WriteImportSeeds(corpus / "import");
+    WriteConversionSeeds(corpus / "conversion");
     return 0;
 }

@@ -17,10 +17,7 @@ int NumberOf(const PlayList::Row& row) { return static_cast<int>(NumericValue(ro
 }  // namespace
 
 void PlayList::Append(const ::quillory::Row& main) {
-    const bool listed = std::any_of(rows_.begin(), rows_.end(), [&](const Row& row) {
-        return row[1] == main.Cell(kMusicColumn) && row[2] == main.Cell(kStyleColumn);
-    });
-    if (listed) {
+    if (listed_.contains(ListedKey(main.Cell(kMusicColumn), main.Cell(kStyleColumn)))) {
         return;
     }
     const std::string number = ZeroPad(++counter_, 5);
@@ -30,6 +27,16 @@ void PlayList::Append(const ::quillory::Row& main) {
     } else {
         rows_.push_back({number, main.Cell(kGenreColumn), main.Cell(kMusicColumn)});
     }
+    // A later row counts as listed when its music and style equal the second and third cells
+    // of this one (in the song-genre layout: its genre and music).
+    listed_.insert(ListedKey(rows_.back()[1], rows_.back()[2]));
+}
+
+std::string PlayList::ListedKey(const std::string& first, const std::string& second) {
+    std::string key = first;
+    key += '\0';
+    key += second;
+    return key;
 }
 
 void PlayList::Activate(const RecordList& main) {
@@ -44,6 +51,7 @@ void PlayList::Activate(const RecordList& main) {
 void PlayList::SetLayout(PlayListLayout layout, const RecordList& main) {
     layout_ = layout;
     rows_.clear();
+    listed_.clear();
     counter_ = 0;
     Activate(main);
 }

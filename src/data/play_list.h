@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "record_list.h"
@@ -57,11 +58,13 @@ public:
 
 private:
     void Append(const ::quillory::Row& main);
+    static std::string ListedKey(const std::string& first, const std::string& second);
     void SelectFirst();
     void Sort();
 
     PlayListLayout layout_ = PlayListLayout::kDefault;
     std::vector<Row> rows_;
+    std::unordered_set<std::string> listed_;  // cells 1 and 2 of the rows, for the duplicate test
     std::int16_t counter_ = 0;
     std::optional<std::size_t> selected_;
     int selectedNumber_ = 0;

@@ -1,5 +1,6 @@
 #include "record_layout.h"
 
+#include <algorithm>
 #include <array>
 
 #include "codepage.h"
@@ -40,6 +41,16 @@ int SectionCode(std::string_view text) {
 void WriteTextField(Bytes& bytes, std::size_t offset, std::size_t width, std::string_view text,
                     char pad) {
     RequireField(bytes, offset, width);
+    // ASCII, which most texts are, is its own code page: as far as the field reaches, such a
+    // text is copied byte for byte.
+    const std::string_view shown = text.substr(0, width);
+    if (std::all_of(shown.begin(), shown.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        for (std::size_t i = 0; i < width; ++i) {
+            bytes[offset + i] = static_cast<std::uint8_t>(i < shown.size() ? shown[i] : pad);
+        }
+        return;
+    }
     const std::string encoded = EncodeWindows1252(text);
     for (std::size_t i = 0; i < width; ++i) {
         bytes[offset + i] = static_cast<std::uint8_t>(i < encoded.size() ? encoded[i] : pad);

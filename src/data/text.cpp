@@ -70,15 +70,22 @@ std::string NormalisedStyleName(std::string_view name) {
 
 std::vector<std::string_view> Split(std::string_view text, std::string_view separator) {
     std::vector<std::string_view> pieces;
+    Split(text, separator, pieces);
+    return pieces;
+}
+
+void Split(std::string_view text, std::string_view separator,
+           std::vector<std::string_view>& pieces) {
+    pieces.clear();
     if (text.empty()) {
-        return pieces;
+        return;
     }
     std::size_t start = 0;
     while (true) {
         const auto found = text.find(separator, start);
         if (found == std::string_view::npos) {
             pieces.push_back(text.substr(start));
-            return pieces;
+            return;
         }
         pieces.push_back(text.substr(start, found - start));
         start = found + separator.size();

@@ -22,6 +22,10 @@ std::string NormalisedStyleName(std::string_view name);
 // Cuts text at every separator. An empty text has no pieces at all; otherwise there is always
 // one piece more than there are separators.
 std::vector<std::string_view> Split(std::string_view text, std::string_view separator);
+// The same pieces into a vector that the caller keeps, so that cutting line after line reuses
+// its room.
+void Split(std::string_view text, std::string_view separator,
+           std::vector<std::string_view>& pieces);
 
 // The number a text begins with: blanks are skipped, reading stops at the first character that
 // cannot continue the number, and a text that does not begin with one counts as 0.

@@ -1,8 +1,10 @@
 #include "text_import.h"
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -18,6 +20,8 @@ namespace {
 
 inline constexpr int kLeastFields = 10;
 inline constexpr int kAllFields = 12;
+// The most records a file can count: no import keeps more rows than this.
+inline constexpr std::size_t kMostRecords = 32767;
 
 // The lines to import: the text cut at CR LF, empty lines dropped except the last piece, which
 // is never imported itself (normally empty, since every line ends with CR LF).
@@ -37,7 +41,24 @@ std::string_view FieldOrEmpty(const std::vector<std::string_view>& fields, std::
     return index < fields.size() ? fields[index] : std::string_view();
 }
 
-bool IsYes(std::string_view text) { return LowerCase(text) == "yes"; }
+// Only a text of three ASCII letters lower-cases to "yes": other characters become two bytes
+// or more, none of them ASCII.
+bool IsYes(std::string_view text) { return text.size() == 3 && LowerCase(text) == "yes"; }
+
+// Looks texts up in a map keyed by std::string without making a string of them.
+struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const {
+        return std::hash<std::string_view>{}(text);
+    }
+};
+
+// A style field's normalised name and the number text the source table has for it (none when
+// the table lacks it).
+struct StyleLookup {
+    std::string key;
+    const std::string* number = nullptr;
+};
 
 struct PreparedLine {
     Row row;
@@ -50,13 +71,15 @@ public:
 
     // The row and record of a data line at record position p; nothing when its style is refused.
     std::optional<PreparedLine> Prepare(std::string_view line, int p, std::string& refusal) {
-        const std::vector<std::string_view> fields = Split(line, "\t");
+        std::vector<std::string_view>& fields = fields_;
+        Split(line, "\t", fields);
         if (fields.size() < kLeastFields || fields.size() == kLeastFields + 1) {
             throw Failure(kSubscriptOutOfRange);
         }
-        const std::string key = NormalisedStyleName(fields[3]);
+        const StyleLookup& lookup = LookUpStyle(fields[3]);
+        const std::string& key = lookup.key;
         int style = 0;
-        if (const std::string* number = index_.Find(key)) {
+        if (const std::string* number = lookup.number) {
             style = ToInt16(NumericValue(*number));
         } else if (!store_.gAllowUserStyles) {
             refusal = std::string(fields[1]) + "\t" + std::string(fields[2]) + "\t" + key;
@@ -70,13 +93,25 @@ public:
         prepared.row.cells[kNumberColumn] = ZeroPad(p, 5);
         prepared.row.record = p;
         for (std::size_t column = kGenreColumn; column < kAllFields; ++column) {
-            prepared.row.cells[column] = std::string(FieldOrEmpty(fields, column));
+            prepared.row.cells[column].assign(FieldOrEmpty(fields, column));
         }
         prepared.record = RecordBytes(fields, p, style);
         return prepared;
     }
 
 private:
+    // A file names the same few hundred styles again and again: each style text is normalised
+    // and looked up once.
+    const StyleLookup& LookUpStyle(std::string_view text) {
+        if (const auto found = styles_.find(text); found != styles_.end()) {
+            return found->second;
+        }
+        StyleLookup lookup;
+        lookup.key = NormalisedStyleName(text);
+        lookup.number = index_.Find(lookup.key);
+        return styles_.emplace(std::string(text), std::move(lookup)).first->second;
+    }
+
     // Offers the style as typed in the editor's style list unless an entry reads as its key.
     void OfferUserStyle(const std::string& key, std::string_view shown, int style) {
         if (!choiceNames_) {
@@ -117,11 +152,13 @@ private:
     RecordStore& store_;
     const StyleNameIndex& index_;
     std::optional<std::unordered_set<std::string>> choiceNames_;
+    std::unordered_map<std::string, StyleLookup, TextHash, std::equal_to<>> styles_;
+    std::vector<std::string_view> fields_;
 };
 
 // Puts an accepted line's record at its position p in the image and keeps its row for the
 // list; the header's count follows at once, so that records and rows always agree.
-void Commit(RecordStore& store, PreparedLine prepared, int p, std::vector<Row>& rows) {
+void Commit(RecordStore& store, PreparedLine&& prepared, int p, std::vector<Row>& rows) {
     const std::size_t at = RecordOffset(p);
     if (store.gFileBytes.size() < at + kRecordSize) {
         store.gFileBytes.resize(at + kRecordSize, 0);
@@ -167,6 +204,7 @@ ImportOutcome ImportTextDelimitedText(RecordStore& store, std::string_view text,
             first = 1;
         }
         int p = static_cast<int>(store.list.Size()) + 1;
+        rows.reserve(std::min(lines.size(), kMostRecords));
         for (std::size_t i = first; i + 1 < lines.size() && !lines[i].empty(); ++i) {
             current = i;
             std::string refusal;
