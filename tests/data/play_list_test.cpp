@@ -12,231 +12,119 @@
 namespace quillory {
 namespace {
 
-using testkit::ScriptedInteraction;
-using Cells = std::vector<std::string>;
+using Texts = std::vector<std::string>;
 
-Row MainRow(int number, const std::string& genre, const std::string& music,
-            const std::string& style, bool checked = true) {
-    Row row;
-    row.cells = {ZeroPad(number, 5), genre, music, style, " 4/ 4", ZeroPad(90 + number, 3)};
-    row.checked = checked;
-    row.record = number;
-    return row;
-}
-
-// A main list of songs "Song 1" ... "Song n", all ticked, each in its own style.
+// A main list of ticked rows "Song n" in "Style n" and "Genre n", tempo 90 + n.
 RecordList Songs(int count) {
     RecordList list;
     for (int n = 1; n <= count; ++n) {
-        list.Append(MainRow(n, "Genre " + std::to_string(n), "Song " + std::to_string(n),
-                            "Style " + std::to_string(n)));
+        const std::string s = std::to_string(n);
+        Row row;
+        row.cells = {ZeroPad(n, 5), "Genre " + s, "Song " + s,
+                     "Style " + s,  " 4/ 4",      ZeroPad(90 + n, 3)};
+        row.checked = true;
+        row.record = n;
+        list.Append(row);
     }
     return list;
 }
 
-// The play list's numbers and musics in display order, as "00002 Song 5".
-std::vector<std::string> Shown(const PlayList& list) {
-    std::vector<std::string> shown;
+// The rows in display order as "number:song", "3:5" for number 3 holding Song 5.
+std::string Shown(const PlayList& list) {
+    std::string shown;
     for (const auto& row : list.Rows()) {
-        shown.push_back(row[0] + " " + row[1]);
+        shown +=
+            (shown.empty() ? "" : " ") + std::to_string(std::stoi(row[0])) + ":" + row[1].substr(5);
     }
     return shown;
 }
 
-// The number of the row with that music.
-std::string NumberOf(const PlayList& list, const std::string& music) {
-    for (const auto& row : list.Rows()) {
-        if (row[1] == music) {
-            return row[0];
-        }
-    }
-    return "none";
-}
-
-// Clicks the row that carries the number.
-void ClickNumber(PlayList& list, int number) {
-    for (std::size_t i = 0; i < list.Rows().size(); ++i) {
-        if (list.Rows()[i][0] == ZeroPad(number, 5)) {
-            list.RowClicked(i);
-            return;
-        }
-    }
-    FAIL() << "no row " << number;
-}
-
+// The ticked rows not listed yet join in the main list's order, numbered on; a row with the
+// music and style of a listed one counts as listed, and a tick cleared since removes nothing.
 TEST(PlayListTest, ActivationAppendsTheNewlyTickedRowsInMainListOrder) {
-    RecordList main;
-    main.Append(MainRow(1, "Pop", "Alpha", "Cool Pop"));
-    main.Append(MainRow(2, "Rock", "Bravo", "8Beat", false));
-    main.Append(MainRow(3, "Jazz", "Charlie", "Swing"));
-    main.Append(MainRow(4, "Jazz", "Alpha", "Cool Pop"));  // same music and style as row 1
-    main.Append(MainRow(5, "Jazz", "Alpha", "Swing"));     // same music, other style
-    main.SetSort(true, kMusicColumn, SortOrder::kDescending);
-
+    RecordList main = Songs(5);
+    main.SetCell(3, kMusicColumn, "Song 1");  // the music and style of row 1
+    main.SetCell(3, kStyleColumn, "Style 1");
+    main.SetCell(4, kMusicColumn, "Song 1");  // the music of row 1 in another style
+    main.SetChecked(1, false);
+    main.SetSort(true, kTempoColumn, SortOrder::kDescending);
     PlayList list;
     list.Activate(main);
-    EXPECT_EQ(list.Rows(), (std::vector<Cells>{
-                               {"00001", "Charlie", "Swing", " 4/ 4", "093", " "},
-                               {"00002", "Alpha", "Cool Pop", " 4/ 4", "091", " "},
-                               {"00003", "Alpha", "Swing", " 4/ 4", "095", " "},
-                           }));
+    EXPECT_EQ(list.Rows(),
+              (std::vector<Texts>{{"00001", "Song 1", "Style 5", " 4/ 4", "095", " "},
+                                  {"00002", "Song 1", "Style 1", " 4/ 4", "094", " "},
+                                  {"00003", "Song 3", "Style 3", " 4/ 4", "093", " "}}));
     EXPECT_EQ(list.Selected(), 0u);
-    EXPECT_EQ(list.SelectedNumber(), 1);
-
-    // Coming back: a tick cleared since removes nothing, a new tick is appended, the listed rows
-    // are not listed twice.
     main.SetChecked(*main.FindRecord(3), false);
     main.SetChecked(*main.FindRecord(2), true);
     list.RowClicked(2);
     list.Activate(main);
-    EXPECT_EQ(Shown(list), (std::vector<std::string>{"00001 Charlie", "00002 Alpha", "00003 Alpha",
-                                                     "00004 Bravo"}));
+    EXPECT_EQ(Shown(list), "1:1 2:1 3:3 4:2");
     EXPECT_EQ(list.SelectedNumber(), 1);
 }
 
-TEST(PlayListTest, ChangePositionRenumbersTheRowsBetweenAndShowsNumberOrder) {
-    const RecordList main = Songs(7);
+// Moving a row renumbers the rows between and shows the list in number order; after a sort by
+// another column the move acts on the clicked number and sorts that column ascending. Halves
+// round to even.
+TEST(PlayListTest, ChangePositionRenumbersTheRowsBetween) {
     PlayList list;
-    list.Activate(main);
-    ScriptedInteraction ui;
-
-    // Up: 5 to 2, the former 2, 3, 4 become 3, 4, 5.
-    ClickNumber(list, 5);
+    list.Activate(Songs(7));
+    testkit::ScriptedInteraction ui;
+    list.RowClicked(4);  // rows in number order, as after each move
     list.ChangePosition("2", ui);
-    EXPECT_EQ(Shown(list), (std::vector<std::string>{"00001 Song 1", "00002 Song 5", "00003 Song 2",
-                                                     "00004 Song 3", "00005 Song 4", "00006 Song 6",
-                                                     "00007 Song 7"}));
+    EXPECT_EQ(Shown(list), "1:1 2:5 3:2 4:3 5:4 6:6 7:7");
+    list.RowClicked(1);
+    list.ChangePosition("5.5", ui);
+    EXPECT_EQ(Shown(list), "1:1 2:2 3:3 4:4 5:6 6:5 7:7");
+    list.HeaderClicked(1);
+    list.HeaderClicked(1);
+    list.RowClicked(0);  // Song 7, number 7
+    list.ChangePosition("1.5", ui);
+    EXPECT_EQ(Shown(list), "1:1 3:2 4:3 5:4 7:5 6:6 2:7");
+    EXPECT_EQ(list.Order(), SortOrder::kAscending);
     EXPECT_EQ(list.Selected(), 0u);
-    EXPECT_EQ(list.SelectedNumber(), 1);
-
-    // Down: 2 to 5, the former 3, 4, 5 become 2, 3, 4.
-    ClickNumber(list, 2);
-    list.ChangePosition("5", ui);
-    EXPECT_EQ(Shown(list), (std::vector<std::string>{"00001 Song 1", "00002 Song 2", "00003 Song 3",
-                                                     "00004 Song 4", "00005 Song 5", "00006 Song 6",
-                                                     "00007 Song 7"}));
     EXPECT_TRUE(ui.messages.empty());
 
-    // After a sort by another column the move still acts on the clicked number, and the list
-    // is sorted ascending by that column.
-    list.HeaderClicked(1);
-    list.HeaderClicked(1);
-    ASSERT_EQ(list.Order(), SortOrder::kDescending);
-    ClickNumber(list, 7);
-    list.ChangePosition("1", ui);
-    EXPECT_EQ(NumberOf(list, "Song 7"), "00001");
-    EXPECT_EQ(NumberOf(list, "Song 1"), "00002");
-    EXPECT_EQ(NumberOf(list, "Song 6"), "00007");
-    EXPECT_EQ(list.Order(), SortOrder::kAscending);
-    EXPECT_EQ(list.Rows().front()[1], "Song 1");
-}
-
-TEST(PlayListTest, ChangePositionRefusesPositionsOutsideTheListAndRoundsHalvesToEven) {
-    const RecordList main = Songs(7);
-    PlayList list;
-    list.Activate(main);
-    const std::vector<Cells> before = list.Rows();
-    ScriptedInteraction ui;
-
-    ClickNumber(list, 5);
-    for (const char* answer : {"8", "abc", "0"}) {
+    // Positions outside the list are refused; an empty answer (also Cancel) does nothing.
+    const std::vector<Texts> before = list.Rows();
+    for (const char* answer : {"8", "abc", "0", "0.5", ""}) {
         list.ChangePosition(answer, ui);
     }
-    EXPECT_EQ(ui.messages, std::vector<std::string>(3, "Keep your choices within 1 and 7"));
+    EXPECT_EQ(ui.messages, Texts(4, "Keep your choices within 1 and 7"));
     EXPECT_EQ(list.Rows(), before);
-
-    // An empty answer (also Cancel) does nothing at all.
-    list.ChangePosition("", ui);
-    EXPECT_EQ(ui.messages.size(), 3u);
-    EXPECT_EQ(list.Rows(), before);
-    EXPECT_FALSE(list.Sorted());
-
-    list.ChangePosition("2.5", ui);
-    EXPECT_EQ(NumberOf(list, "Song 5"), "00002");
-    ClickNumber(list, 2);
-    list.ChangePosition("3.5", ui);
-    EXPECT_EQ(NumberOf(list, "Song 5"), "00004");
-    EXPECT_EQ(ui.messages.size(), 3u);
 }
 
-TEST(PlayListTest, LayoutsRebuildTheListFromTheTicksNumberingFromOne) {
+// A comment goes to the row with the clicked number, whatever its place; the song-genre layout
+// rebuilds the list from the ticks, numbered from 1, without comments.
+TEST(PlayListTest, CommentsAndLayouts) {
     RecordList main = Songs(3);
-    PlayList list;
-    list.Activate(main);
-    ClickNumber(list, 3);
-    list.SetComment("slow");
-    ScriptedInteraction ui;
-    ClickNumber(list, 3);
-    list.ChangePosition("1", ui);
-    main.SetChecked(0, false);
-
-    list.SetLayout(PlayListLayout::kSongGenre, main);
-    EXPECT_EQ(list.Layout(), PlayListLayout::kSongGenre);
-    EXPECT_EQ(list.Rows(),
-              (std::vector<Cells>{{"00001", "Genre 2", "Song 2"}, {"00002", "Genre 3", "Song 3"}}));
-    EXPECT_EQ(list.SelectedNumber(), 1);
-
-    // The song-genre rows have no comment.
-    ClickNumber(list, 2);
-    try {
-        list.SetComment("x");
-        ADD_FAILURE() << "a comment was set in the song-genre layout";
-    } catch (const Failure& failure) {
-        EXPECT_EQ(failure.Number(), kSubscriptOutOfRange);
-    }
-
-    main.SetChecked(0, true);
-    list.SetLayout(PlayListLayout::kDefault, main);
-    EXPECT_EQ(list.Rows(), (std::vector<Cells>{
-                               {"00001", "Song 1", "Style 1", " 4/ 4", "091", " "},
-                               {"00002", "Song 2", "Style 2", " 4/ 4", "092", " "},
-                               {"00003", "Song 3", "Style 3", " 4/ 4", "093", " "},
-                           }));
-}
-
-TEST(PlayListTest, CommentsGoToTheRowWithTheClickedNumberAfterASort) {
-    const RecordList main = Songs(3);
     PlayList list;
     list.Activate(main);
     list.HeaderClicked(1);
     list.HeaderClicked(1);  // Song 3, Song 2, Song 1
-
     list.RowClicked(0);
-    EXPECT_EQ(list.SelectedNumber(), 3);
     list.SetComment("last");
-    EXPECT_EQ(list.Rows()[0], (Cells{"00003", "Song 3", "Style 3", " 4/ 4", "093", "last"}));
-    EXPECT_EQ(list.SelectedNumber(), 1);
-    EXPECT_EQ(list.Selected(), 0u);
-
-    // Without a new click the comment goes to number 1, the last row shown.
-    list.SetComment("first");
-    EXPECT_EQ(list.Rows()[2][0], "00001");
+    list.SetComment("first");  // then number 1 is acted on
+    EXPECT_EQ(list.Rows()[0], (Texts{"00003", "Song 3", "Style 3", " 4/ 4", "093", "last"}));
     EXPECT_EQ(list.Rows()[2][5], "first");
-
-    // An empty comment (also Cancel) clears it.
+    main.SetChecked(0, false);
+    list.SetLayout(PlayListLayout::kSongGenre, main);
+    EXPECT_EQ(list.Rows(),
+              (std::vector<Texts>{{"00001", "Genre 2", "Song 2"}, {"00002", "Genre 3", "Song 3"}}));
     list.RowClicked(0);
-    list.SetComment("");
-    EXPECT_EQ(list.Rows()[0][5], "");
+    EXPECT_THROW(list.SetComment("x"), Failure);
 }
 
 TEST(PlayListTest, OpensOnlyWhileARowIsTicked) {
     RecordStore store;
-    ScriptedInteraction ui;
-    store.window.playListEnabled = true;
+    testkit::ScriptedInteraction ui;
+    store.list = Songs(2);
+    store.list.SetChecked(0, false);
+    EXPECT_TRUE(PlayListMayOpen(store, ui));
+    store.list.SetChecked(1, false);
     EXPECT_FALSE(PlayListMayOpen(store, ui));
     EXPECT_FALSE(store.window.playListEnabled);
-    EXPECT_EQ(ui.messages,
-              std::vector<std::string>{"At least one record must be checked to go to PlayList"});
-
-    store.list.Append(MainRow(1, "Pop", "Alpha", "Cool Pop", false));
-    store.list.Append(MainRow(2, "Pop", "Bravo", "Cool Pop", false));
-    EXPECT_FALSE(PlayListMayOpen(store, ui));
-    EXPECT_EQ(ui.messages.size(), 2u);
-
-    store.list.SetChecked(1, true);
-    EXPECT_TRUE(PlayListMayOpen(store, ui));
-    EXPECT_TRUE(store.window.playListEnabled);
-    EXPECT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages, Texts{"At least one record must be checked to go to PlayList"});
 }
 
 }  // namespace

@@ -1,114 +1,57 @@
 #include <gtest/gtest.h>
 
-#include <array>
-#include <iterator>
+#include <cstdint>
+#include <map>
 #include <string>
+#include <vector>
 
-#include "data/record_layout.h"
-#include "reader_harness.h"
+#include "data/style_table.h"
+#include "data/text.h"
+#include "harness.h"
 
 namespace quillory {
 namespace {
 
 using testkit::BuildMfd;
 using testkit::RecordSpec;
+using testkit::RecordsWithStyles;
+using ReaderTest = testkit::DataTest;
+using StyleTableTest = testkit::DataTest;
+using V = std::vector<std::string>;
 
-class ReaderTest : public testing::Test, public testkit::ReaderHarness {};
+std::string Joined(const Row& row) {
+    std::string text = row.cells[0];
+    for (std::size_t i = 1; i < row.cells.size(); ++i) {
+        text += "|" + row.cells[i];
+    }
+    return text;
+}
 
-TEST_F(ReaderTest, DecodesTheExampleRecord) {
+TEST_F(ReaderTest, DecodesEveryFieldOfEveryRecord) {
     WriteTable("PSR-2000", {{"Cool Pop", "042"}, {"8Beat", "001"}});
-    RecordSpec spec;
-    spec.number = 0;
-    spec.style = 42;
-    spec.tempo = 120;
-    spec.marks = 3;
-    spec.music = "My Song";
-    spec.genre = "Pop";
-    spec.keywords = "love,summer";
-    spec.sections = 0x15;
-
-    ASSERT_TRUE(Open(BuildMfd("PSR-2000", {spec})));
-    ASSERT_EQ(store.list.Size(), 1u);
-    const std::array<std::string, 12> expected = {"00001", "Pop", "My Song",     "Cool Pop",
-                                                  " 4/ 4", "120", "love,summer", "Yes",
-                                                  "Yes",   "No",  "Intro 1",     "Main B"};
-    EXPECT_EQ(store.list.At(0).cells, expected);
-    EXPECT_EQ(store.window.title,
-              "Quillory   song.mfd  Source Instrument = PSR-2000   Deafult Style = 8Beat");
+    const std::string m = std::string(31, 'm') + "M", g = std::string(15, 'g') + "G",
+                      k = std::string(31, 'k') + "K";
+    // number, style, time signature, tempo, marks, music, genre, keywords, intro * 16 + section
+    const std::vector<std::pair<RecordSpec, std::string>> cases = {
+        {{0, 42, 4, 4, 120, 3, "My Song", "Pop", "love,summer", 0x15},
+         "00001|Pop|My Song|Cool Pop| 4/ 4|120|love,summer|Yes|Yes|No|Intro 1|Main B"},
+        // Music and keywords end at the first zero byte; the genre skips zero bytes.
+        {{41, 1, 6, 8, 96, 5, std::string("My\0Song", 7), std::string("P\0o\0p", 5),
+          std::string("love\0summer", 11), 0x0A},
+         "00042|Pop|My|8Beat| 6/ 8|096|love|Yes|No|Yes|Off|Ending 3"},
+        // Fields full to their last byte; marks above 7 show no mark at all.
+        {{9998, 42, 12, 16, 1234, 0x0F, m, g, k, 0xA9},
+         "09999|" + g + "|" + m + "|Cool Pop| 12/ 16|1234|" + k + "|No|No|No|Ending 3|Ending 2"},
+        // Section codes 11 to 15 show Off.
+        {{3, 1, 0, 0, 5, 7, "Café", "Señor", "€uro", 0xBF},
+         "00004|Señor|Café|8Beat| 0/ 0|005|€uro|Yes|Yes|Yes|Off|Off"},
+        {{7, 1, 4, 4, 0, 0, "", "", "", 0x3C}, "00008|||8Beat| 4/ 4|000||No|No|No|Intro 3|Off"},
+    };
+    ASSERT_TRUE(Open(BuildMfd("PSR-2000", testkit::Map(cases, [](auto& c) { return c.first; }))));
+    EXPECT_EQ(testkit::Map(store.list.Rows(), Joined),
+              testkit::Map(cases, [](auto& c) { return c.second; }));
     EXPECT_TRUE(store.window.fileControlsEnabled);
     EXPECT_TRUE(store.gFileLoaded);
-    EXPECT_TRUE(ui.messages.empty());
-    EXPECT_FALSE(ui.busy);
-}
-
-TEST_F(ReaderTest, DecodesMarksSectionsTimeSignatureTempoAndNumber) {
-    struct Case {
-        std::uint8_t marks, sections, numerator, denominator;
-        int tempo, number;
-        const char* cells;  // number, time signature, tempo, the three marks, intro, next section
-    };
-    const Case cases[] = {
-        {5, 0x0A, 6, 8, 96, 0, "00001| 6/ 8|096|Yes|No|Yes|Off|Ending 3"},
-        {8, 0xA0, 0, 0, 5, 41, "00042| 0/ 0|005|No|No|No|Ending 3|Off"},
-        {7, 0x4C, 12, 16, 1234, 9998, "09999| 12/ 16|1234|Yes|Yes|Yes|Main A|Off"},
-        {0xFF, 0xBF, 3, 4, 0, 3, "00004| 3/ 4|000|No|No|No|Off|Off"},
-        {2, 0x98, 4, 4, 120, 7, "00008| 4/ 4|120|No|Yes|No|Ending 2|Ending 1"},
-    };
-    std::vector<RecordSpec> records;
-    for (const Case& c : cases) {
-        RecordSpec spec;
-        spec.marks = c.marks;
-        spec.sections = c.sections;
-        spec.timeSigNumerator = c.numerator;
-        spec.timeSigDenominator = c.denominator;
-        spec.tempo = c.tempo;
-        spec.number = c.number;
-        records.push_back(spec);
-    }
-    ASSERT_TRUE(Open(BuildMfd("PSR-2000", records)));
-    ASSERT_EQ(store.list.Size(), std::size(cases));
-    for (std::size_t row = 0; row < std::size(cases); ++row) {
-        std::string cells = Cell(row, kNumberColumn);
-        for (int column : {kTimeSigColumn, kTempoColumn, kFavoriteColumn, kSearch1Column,
-                           kSearch2Column, kIntroColumn, kSectionColumn}) {
-            cells += "|" + Cell(row, column);
-        }
-        EXPECT_EQ(cells, cases[row].cells);
-    }
-}
-
-TEST_F(ReaderTest, MusicAndKeywordsEndAtTheFirstZeroByteWhileGenreSkipsZeroBytes) {
-    RecordSpec zeros;
-    zeros.music = std::string("My\0Song", 7);
-    zeros.genre = std::string("P\0o\0p", 5);
-    zeros.keywords = std::string("love\0summer", 11);
-    RecordSpec full;  // every field filled to its last byte, so nothing ends it but its width
-    full.music = std::string(31, 'm') + "M";
-    full.genre = std::string(15, 'g') + "G";
-    full.keywords = std::string(31, 'k') + "K";
-    RecordSpec empty;
-    RecordSpec accents;
-    accents.music = "Café";
-    accents.genre = "Señor";
-    accents.keywords = "€uro";
-
-    ASSERT_TRUE(Open(BuildMfd("PSR-2000", {zeros, full, empty, accents})));
-    EXPECT_EQ(ColumnTexts(kMusicColumn), (std::vector<std::string>{"My", full.music, "", "Café"}));
-    EXPECT_EQ(ColumnTexts(kGenreColumn),
-              (std::vector<std::string>{"Pop", full.genre, "", "Señor"}));
-    EXPECT_EQ(ColumnTexts(kKeywordsColumn),
-              (std::vector<std::string>{"love", full.keywords, "", "€uro"}));
-}
-
-TEST_F(ReaderTest, EmptyFileListHasControlsAndTheFullTitle) {
-    WriteTable("PSR-1100", {{"Only", "001"}});
-    ASSERT_TRUE(Open(BuildMfd("PSR-1100", {}), "none.mfd"));
-    EXPECT_TRUE(store.list.Empty());
-    EXPECT_EQ(store.gRecordCount, 0);
-    EXPECT_TRUE(store.window.fileControlsEnabled);
-    EXPECT_TRUE(store.gFileLoaded);
-    EXPECT_EQ(store.window.title,
-              "Quillory   none.mfd  Source Instrument = PSR-1100   Deafult Style = Only");
 }
 
 // A refused open leaves the store as it was: the previous file's name, title, image and rows.
@@ -119,91 +62,262 @@ TEST_F(ReaderTest, RefusedOpenKeepsThePreviousFile) {
     testkit::WriteFile(folder.File("empty.mfd"), Bytes{});
     std::filesystem::create_directory(folder.Path() / "folder.mfd");
     testkit::WriteFile(folder.File("real.txt"), BuildMfd("PSR-2000", {}));
-
-    struct Refusal {
-        const char* name;
-        const char* message;
-    };
-    const Refusal refusals[] = {
-        {"real.txt", "The program can only open mfd files. Not a valid file"},
-        {"missing.txt", "The program can only open mfd files. Not a valid file"},
-        {"fd", "The program can only open mfd files. Not a valid file"},
+    const std::string notMfd = "The program can only open mfd files. Not a valid file";
+    const std::pair<const char*, std::string> refusals[] = {
+        {"real.txt", notMfd},
+        {"fd", notMfd},
         {"missing.mfd", "Could not find that file "},
         {"folder.mfd", "Could not find that file "},
-        {"empty.mfd", "Bad File"},
-    };
-    for (const Refusal& refusal : refusals) {
+        {"empty.mfd", "Bad File"}};
+    for (const auto& [name, message] : refusals) {
         ui.messages.clear();
-        EXPECT_FALSE(OpenMusicFinderFile(store, folder.File(refusal.name), refusal.name, ui));
-        EXPECT_EQ(ui.messages, std::vector<std::string>{refusal.message}) << refusal.name;
-        EXPECT_EQ(store.gFileName, "first.mfd") << refusal.name;
-        EXPECT_EQ(store.window.title, title) << refusal.name;
-        EXPECT_EQ(store.gFileBytes, image) << refusal.name;
-        EXPECT_EQ(store.list.Size(), 1u) << refusal.name;
+        EXPECT_FALSE(OpenMusicFinderFile(store, folder.File(name), name, ui));
+        EXPECT_EQ(ui.messages, V{message}) << name;
+        EXPECT_EQ(store.gFileName, "first.mfd") << name;
+        EXPECT_EQ(store.window.title, title) << name;
+        EXPECT_EQ(store.gFileBytes, image) << name;
+        EXPECT_EQ(store.list.Size(), 1u) << name;
     }
-    EXPECT_TRUE(ui.reports.empty());
 
-    // The ending is compared without regard to case.
-    testkit::WriteFile(folder.File("LOUD.MFD"), BuildMfd("PSR-2000", {}));
+    // The ending is compared without regard to case; a file of no records opens too.
+    testkit::WriteFile(folder.File("LOUD.MFD"), BuildMfd("PSR-1100", {}));
     EXPECT_TRUE(OpenMusicFinderFile(store, folder.File("LOUD.MFD"), "LOUD.MFD", ui));
-    EXPECT_EQ(store.gFileName, "LOUD.MFD");
+    EXPECT_TRUE(store.list.Empty());
 }
 
-// A big-endian field whose first byte is 128 or more stops the read with its own message; the
-// rows before the bad record stay and the read does not count as a loaded file.
-TEST_F(ReaderTest, OverflowingFieldStopsTheReadKeepingEarlierRows) {
-    const std::size_t fields[] = {field::kNumber, field::kStyle, field::kTempo};
-    for (std::size_t at : fields) {
+// A big-endian field whose first byte is 128 or more stops the read with its own message; a
+// file that ends early is input past end of file under "List1". The rows read before stay and
+// the read does not count as a loaded file.
+TEST_F(ReaderTest, BrokenFileStopsTheReadKeepingEarlierRows) {
+    const Bytes three = BuildMfd("PSR-2000", std::vector<RecordSpec>(3));
+    const std::size_t second = RecordOffset(2), all = three.size();
+    struct Case {
+        std::size_t at;
+        std::uint8_t byte;
+        std::size_t size, rows;
+        bool overflow;
+    };
+    const Case cases[] = {{second + field::kNumber, 0x80, all, 1, true},
+                          {second + field::kStyle, 0x80, all, 1, true},
+                          {second + field::kTempo, 0x80, all, 1, true},
+                          {kCountOffset, 0xFF, all, 0, true},
+                          {kCountOffset + 1, 4, all, 3, false},  // a count too high
+                          {kCountOffset + 1, 3, RecordOffset(3) + 50, 2, false},
+                          {kCountOffset + 1, 3, 35, 0, false},   // a header without count
+                          {kCountOffset + 1, 3, 20, 0, false}};  // without model name
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.at) + " " + std::to_string(c.size));
         ui = {};
-        Bytes bytes = BuildMfd("PSR-2000", {RecordSpec{}, RecordSpec{}, RecordSpec{}});
-        bytes[RecordOffset(2) + at] = 0x80;
+        Bytes bytes = three;
+        bytes[c.at] = c.byte;
+        bytes.resize(c.size);
         EXPECT_FALSE(Open(bytes, "bad.mfd"));
-        EXPECT_EQ(ui.messages, std::vector<std::string>{"Quillory can not read this file"});
-        EXPECT_TRUE(ui.reports.empty());
-        EXPECT_EQ(store.list.Size(), 1u) << "field at " << at;
+        if (c.overflow) {
+            EXPECT_EQ(ui.messages, V{"Quillory can not read this file"});
+        } else {
+            ASSERT_EQ(ui.reports.size(), 1u);
+            EXPECT_EQ(ui.reports[0].number, kInputPastEndOfFile);
+            EXPECT_EQ(ui.reports[0].operation, "List1");
+            EXPECT_TRUE(ui.messages.empty());
+        }
+        EXPECT_EQ(store.list.Size(), c.rows);
         EXPECT_FALSE(store.gFileLoaded);
         EXPECT_EQ(store.window.title, "Quillory   bad.mfd");
         EXPECT_FALSE(ui.busy);
     }
-
-    Bytes badCount = BuildMfd("PSR-2000", {RecordSpec{}});
-    badCount[kCountOffset] = 0xFF;
-    ui = {};
-    EXPECT_FALSE(Open(badCount, "count.mfd"));
-    EXPECT_EQ(ui.messages, std::vector<std::string>{"Quillory can not read this file"});
-    EXPECT_TRUE(store.list.Empty());
 }
 
-// A file that ends before its count says, or inside its header, is reported as input past end
-// of file under "List1"; the rows read before stay and nothing past the image is read.
-TEST_F(ReaderTest, ShortFileIsReportedUnderList1) {
-    struct Case {
-        const char* why;
-        Bytes bytes;
-        std::size_t rows;
+// Each instrument shows a style by the name its table gives its 3- or 4-digit key, or as the
+// number (a user style) from 600 on, or as its half from 623 or 689 on.
+TEST(StyleColumnTest, ShowsNamesNumbersOrHalvesByTheInstrumentsRules) {
+    struct Instrument {
+        const char* id;
+        int digits;
+        char rule;  // L look up all, N numbers from 600, 6 halves from 623, 8 halves from 689
     };
-    Bytes twoOfThree = BuildMfd("PSR-2000", {RecordSpec{}, RecordSpec{}}, 3);
-    Bytes halfRecord = BuildMfd("PSR-2000", {RecordSpec{}, RecordSpec{}});
-    halfRecord.resize(RecordOffset(2) + 50);
-    Bytes noCount = BuildMfd("PSR-2000", {});
-    noCount.resize(35);
-    Bytes noName = BuildMfd("PSR-2000", {});
-    noName.resize(20);
-    const Case cases[] = {{"count too high", twoOfThree, 2},
-                          {"half a record", halfRecord, 1},
-                          {"header without count", noCount, 0},
-                          {"header without model name", noName, 0}};
-    for (const Case& c : cases) {
-        ui = {};
-        EXPECT_FALSE(Open(c.bytes, "short.mfd")) << c.why;
-        ASSERT_EQ(ui.reports.size(), 1u) << c.why;
-        EXPECT_EQ(ui.reports[0].number, kInputPastEndOfFile) << c.why;
-        EXPECT_EQ(ui.reports[0].operation, "List1") << c.why;
-        EXPECT_EQ(ui.reports[0].text, "There was a problem With this file") << c.why;
-        EXPECT_TRUE(ui.messages.empty()) << c.why;
-        EXPECT_EQ(store.list.Size(), c.rows) << c.why;
-        EXPECT_FALSE(ui.busy) << c.why;
+    const Instrument instruments[] = {
+        {"PSR-1000", 3, 'L'}, {"PSR-1100", 3, 'L'}, {"PSR-1500", 4, 'L'}, {"PSR-2000", 3, 'L'},
+        {"PSR-2100", 3, 'L'}, {"PSR-3000", 4, 'L'}, {"TYROS", 3, 'N'},    {"CVP-203", 3, '6'},
+        {"CVP-204", 3, '8'},  {"CVP-205", 3, '6'},  {"CVP-206", 3, '8'},  {"CVP-207", 3, '6'},
+        {"CVP-208", 3, '8'},  {"CVP-209", 3, '6'},  {"CVP-210", 3, '8'},  {"CVP-305", 4, 'L'},
+        {"CVP-307", 4, 'L'}};
+    // Numbers on both sides of every threshold, and one (13) that no table holds.
+    const std::vector<int> numbers = {12, 13, 599, 600, 622, 623, 688, 689, 1300, 1301};
+    for (const Instrument& instrument : instruments) {
+        SCOPED_TRACE(instrument.id);
+        testkit::Harness h;
+        const auto key = [&](int n) { return ZeroPad(n, instrument.digits); };
+        testkit::Styles table = {{"Wrong width", ZeroPad(12, 7 - instrument.digits)}};
+        for (int n : numbers) {
+            if (n != 13) {
+                table.push_back({"S" + std::to_string(n), key(n)});
+            }
+        }
+        h.WriteTable(instrument.id, table);
+        h.store.gTargetInstrument = "unset";  // keeps the editor's list for the user styles
+        ASSERT_TRUE(h.Open(BuildMfd(instrument.id, RecordsWithStyles(numbers))));
+        EXPECT_EQ(h.store.gSourceInstrument, instrument.id);
+        const std::map<char, V> shown = {
+            {'L',
+             {"S12", key(13), "S599", "S600", "S622", "S623", "S688", "S689", "S1300", "S1301"}},
+            {'N', {"S12", "013", "S599", "600", "622", "623", "688", "689", "1300", "1301"}},
+            {'6', {"S12", "013", "S599", "S600", "S622", "312", "344", "345", "650", "651"}},
+            {'8', {"S12", "013", "S599", "S600", "S622", "S623", "S688", "345", "650", "651"}}};
+        EXPECT_EQ(h.Column(kStyleColumn), shown.at(instrument.rule));
+        const V userStyles = {"013", "600", "622", "623", "688", "689", "1300", "1301"};
+        EXPECT_EQ(h.ChoiceNames(), instrument.rule == 'N' ? userStyles : V{key(13)});
+        for (const StyleChoice& choice : h.store.styleChoices) {
+            EXPECT_EQ(choice.number, std::stoi(choice.name)) << choice.name;
+        }
     }
+}
+
+// "Use Style Numbers", and an unknown instrument before any source is known, show 0 as the
+// user style 000 and any other number as its half, halves rounded away from zero.
+TEST_F(ReaderTest, StyleNumbersAndUnknownSourcesShowHalves) {
+    ASSERT_TRUE(Open(BuildMfd("KEYBOARD", RecordsWithStyles({0, 13}))));
+    EXPECT_EQ(store.gSourceInstrument, "");
+    EXPECT_EQ(Column(kStyleColumn), (V{"000", "007"}));
+    EXPECT_EQ(ChoiceNames(), V{"000"});
+
+    WriteTable("PSR-2000", {{"Twelve", "012"}});
+    WriteTable("numbers", {{"Twelve", "012"}});
+    store.sourceMenu.choice = SourceMenu::Choice::kStyleNumbers;
+    ASSERT_TRUE(Open(BuildMfd("PSR-2000", RecordsWithStyles({0, 12, 1301}))));
+    EXPECT_EQ(store.gSourceInstrument, "numbers");
+    EXPECT_EQ(Column(kStyleColumn), (V{"000", "006", "651"}));
+}
+
+// Under "Auto" the header's model name (bytes below 33 or above 123 read as blanks, then
+// trimmed) must match an identifier exactly; otherwise the source stays what it was. A fixed
+// menu item overrides the header.
+TEST_F(ReaderTest, SourceInstrumentComesFromHeaderOrMenu) {
+    struct Case {
+        std::string header;
+        SourceMenu menu;
+        std::string previous, expected;
+    };
+    const Case cases[] = {
+        {"CVP-204", {}, "", "CVP-204"},
+        {std::string("\x01TYROS\xFF\x7C", 8), {}, "", "TYROS"},
+        {"Tyros", {}, "PSR-1000", "PSR-1000"},
+        {"PSR-2000X", {}, "CVP-305", "CVP-305"},
+        {"numbers", {}, "PSR-1000", "PSR-1000"},
+        {"CVP-204", {SourceMenu::Choice::kInstrument, "PSR-1000"}, "TYROS", "PSR-1000"},
+    };
+    for (const Case& c : cases) {
+        store.sourceMenu = c.menu;
+        store.gSourceInstrument = c.previous;
+        EXPECT_TRUE(Open(BuildMfd(c.header, {})));
+        EXPECT_EQ(store.gSourceInstrument, c.expected) << c.header;
+    }
+}
+
+// The slots grow by 30 when the next-to-last one is filled, so the last one is always free; no
+// genre is lost, none is doubled, the empty genre never enters and every read starts afresh.
+// The editor's list is in ordinal order.
+TEST_F(ReaderTest, GenreSlotsGrowAndKeepEveryGenreSorted) {
+    for (const auto& [distinct, slots] :
+         {std::pair{65, 91}, {29, 31}, {30, 61}, {60, 91}, {0, 31}}) {
+        std::vector<RecordSpec> records;
+        V expected;
+        for (int i = distinct - 1; i >= 0; --i) {
+            const std::string genre = (i < 10 ? "G0" : "G") + std::to_string(i);
+            expected.insert(expected.begin(), genre);
+            records.insert(records.end(),
+                           {testkit::WithTexts("", genre), {}, testkit::WithTexts("", genre)});
+        }
+        ASSERT_TRUE(Open(BuildMfd("PSR-2000", records)));
+        EXPECT_EQ(store.genreChoices, expected) << distinct;
+        expected.resize(static_cast<std::size_t>(slots));
+        EXPECT_EQ(store.gGenres, expected) << distinct;
+    }
+    ASSERT_TRUE(
+        Open(BuildMfd("PSR-2000", testkit::Map(V{"pop", "Éire", "Rock", "Ballad"}, [](auto& g) {
+                          return testkit::WithTexts("", g);
+                      }))));
+    EXPECT_EQ(store.genreChoices, (V{"Ballad", "Rock", "pop", "Éire"}));
+}
+
+// The first read makes the source the target and loads its table into the editor; a later
+// read of another instrument's file keeps the target, the default style and the options. A
+// user style joins the editor's list once, with its number, unless the list offers its text.
+TEST_F(ReaderTest, OnlyTheFirstReadChoosesTheTarget) {
+    WriteTable("PSR-2000", {{" Pop ", "001"}, {"Ballad", "002"}, {"009", "009"}});
+    WriteTable("TYROS", {{"Swing", "001"}, {"Jazz", "002"}});
+    ASSERT_TRUE(Open(BuildMfd("PSR-2000", RecordsWithStyles({1})), "a.mfd"));
+    EXPECT_EQ(ChoiceNames(), (V{"Pop", "Ballad", "009"}));
+    EXPECT_EQ(Column(kStyleColumn), V{" Pop "});  // as written
+
+    store.gAllowUserStyles = true;
+    store.gUnknownStyleColor = kBlue;
+    const Bytes tyros = BuildMfd("TYROS", RecordsWithStyles({2, 700, 9, 700}));
+    ASSERT_TRUE(Open(tyros, "b.mfd"));
+    ASSERT_TRUE(Open(tyros, "b.mfd"));
+    EXPECT_EQ(store.gTargetInstrument, "PSR-2000");
+    EXPECT_TRUE(store.gAllowUserStyles);
+    EXPECT_EQ(store.gUnknownStyleColor, kBlue);
+    EXPECT_EQ(Column(kStyleColumn), (V{"Jazz", "700", "009", "700"}));
+    EXPECT_EQ(ChoiceNames(), (V{"Pop", "Ballad", "009", "700"}));
+    EXPECT_EQ(store.styleChoices.back().number, 700);
+    EXPECT_EQ(store.window.title,
+              "Quillory   b.mfd  Source Instrument = TYROS   Deafult Style = 009");
+}
+
+// Lines end with CR LF; the first empty line ends the table, a line without ";" is skipped, the
+// first ";" splits and the name keeps its blanks.
+TEST_F(StyleTableTest, ParsesLinesEndedByCrLfUpToTheFirstEmptyOne) {
+    const auto lines = [](std::string_view text) {
+        return testkit::Map(ParseStyleTable(text), [](const StyleTableLine& line) {
+            return line.name + "|" + line.numberText;
+        });
+    };
+    EXPECT_EQ(lines("A;001\r\nB;002\r\nA2;001\r\nLast;002"), (V{"A|001", "B|002", "A2|001"}));
+    EXPECT_EQ(lines("A;001\r\n\r\nB;002\r\n"), V{"A|001"});
+    EXPECT_EQ(lines("A;001\nB;002\n"), V{});
+    EXPECT_EQ(lines("A;001\rB;002\r\n"), V{"A|001\rB;002"});
+    EXPECT_EQ(lines("Title line\r\n Cool Pop ;012;x\r\n;\r\n"), (V{" Cool Pop |012;x", "|"}));
+
+    // The source table keeps the first name of a number, its keys compared as text.
+    SourceStyles styles;
+    styles.Add("999", "Stale");
+    FillSourceStyles(styles, "A;001\r\nB;002\r\nA2;001\r\n");
+    EXPECT_EQ(styles.Size(), 2u);
+    ASSERT_NE(styles.Find("001"), nullptr);
+    EXPECT_EQ(*styles.Find("001"), "A");
+    EXPECT_EQ(styles.Find("999"), nullptr);
+    EXPECT_EQ(styles.Find("1"), nullptr);
+}
+
+// The editor's list keeps every line, duplicates included, with trimmed names and numeric
+// values read in the code page; the last line names the default style. A number that is not a
+// whole number stops the set-up, keeping what came before and the default style.
+TEST_F(StyleTableTest, EditorListKeepsEveryLineAndTheLastIsTheDefault) {
+    store.gTargetInstrument = "CVP-305";
+    store.styleChoices = {{"Old", 1}};
+    testkit::WriteFile(folder.File("CVP-305.dat"),
+                       std::string("A;0001\r\n B ; 0002\r\nA2;0001\r\nCaf\xE9;1234\r\n"));
+    cboStyle_setup(store, ui);
+    EXPECT_EQ(ChoiceNames(), (V{"A", "B", "A2", "Café"}));
+    EXPECT_EQ(store.styleChoices[1].number, 2);
+    EXPECT_EQ(store.styleChoices[3].number, 1234);
+    EXPECT_EQ(store.gDefaultStyle, "Café");
+
+    WriteTable("CVP-305", {{"C", "0001"}, {"D", "three"}, {"E", "0004"}});
+    cboStyle_setup(store, ui);
+    EXPECT_EQ(ChoiceNames(), V{"C"});
+    EXPECT_EQ(store.gDefaultStyle, "Café");
+    ASSERT_EQ(ui.reports.size(), 1u);
+    EXPECT_EQ(ui.reports[0].text,
+              "Error #: 13, Type mismatch, encountered in Function cboStyle_setup. If the "
+              "solution is not obvious, please report this to the author.");
+
+    // A missing table empties the list and the default.
+    Remove("CVP-305.dat");
+    cboStyle_setup(store, ui);
+    EXPECT_TRUE(store.styleChoices.empty());
+    EXPECT_EQ(store.gDefaultStyle, "");
+    EXPECT_EQ(ReadTextFile(folder.Path()), "");  // a folder reads as nothing
 }
 
 }  // namespace

@@ -1,249 +1,221 @@
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <filesystem>
 
-#include "data/record_layout.h"
 #include "ui/convert/convert_dialog.h"
+#include "ui/convert/default_style_dialog.h"
 #include "ui/ui_fixture.h"
 
 namespace quillory::testkit {
 namespace {
 
-const char* const kWarningA =
-    "Any styles displayed in colored text are not available on the target instrument.\r\n\r\n"
-    "* You can change these styles individually with Edit, or in a group with Replace.\r\n\r\n"
-    "* If you want to eliminate these entries, select a Options/Default Style =None.\r\n\r\n"
-    "* Otherwise, the User Styles will be converted to the default style.\r\n\r\n"
-    "Do you want to continue?";
-const char* const kWarningB =
-    "Any styles with just a number and displayed in colored text are User Styles.\r\n\r\n"
-    "* If you wish to include User Styles, first select 'Allow User Styles' under Options.\r\n\r\n"
-    "* You can change these styles individually with Edit, or in a group with Replace.\r\n\r\n"
-    "* If you want to eliminate these entries, select a Options/Default Style =None.\r\n\r\n"
-    "* Otherwise, the User Styles will be converted to the default style.\r\n\r\n"
-    "Do you want to continue?";
+// The questions of the conversion preview: its title and the first line of warning A and B; the
+// whole texts are the core's.
+const QString kQuestionA =
+    "Music Fincer Conversion Preview: Any styles displayed in colored text are not available on "
+    "the target instrument.";
+const QString kQuestionB =
+    "Music Fincer Conversion Preview: Any styles with just a number and displayed in colored text "
+    "are User Styles.";
+const QString kReplace = "This will replace existing file";
 
+// Save As with its dialog, and the options of the style conversion that refresh its preview.
 class ConvertDialogTest : public UiFixture {
-protected:
-    template <typename T>
-    T* InDialog(const char* name) {
-        return FindIn<T>(app->Convert(), name);
-    }
-    void ClickInDialog(const char* button) { InDialog<QPushButton>(button)->click(); }
-
-    // Save As > MusicFinder File, the given target option and record option, then Save into
-    // out.mfd of the program folder.
-    void SaveAs(const char* targetOption = nullptr, bool checkedOnly = false) {
-        Trigger("mnuConvert");
-        Settle();
-        if (targetOption) {
-            InDialog<QRadioButton>(targetOption)->click();
+  protected:
+    // The option buttons of the Save As dialog, "name caption", or the names of the chosen.
+    QStringList Options(bool chosenOnly) {
+        QStringList options;
+        for (QRadioButton* option : app->Convert()->findChildren<QRadioButton*>()) {
+            if (option->isChecked() || !chosenOnly) {
+                options << option->objectName() + (chosenOnly ? "" : " " + option->text());
+            }
         }
-        if (checkedOnly) {
-            InDialog<QRadioButton>("optCheckedRecords")->click();
+        return options;
+    }
+    // The questions asked since the last call: the Yes/No ones as title and first line.
+    QStringList Questions() {
+        QStringList questions;
+        for (const auto& question : std::exchange(dialogs.questions, {})) {
+            questions << (question.yesNo ? question.title + ": " + question.text.section('\r', 0, 0)
+                                         : question.text);
         }
-        dialogs.files.push_back(QString::fromStdString(Out()));
-        ClickInDialog("cmdSave");
-        Settle();
+        return questions;
     }
-
-    std::string Out() const { return folder.File("out.mfd"); }
-
-    // The style number of record n (from 1) of a written file.
-    static int StyleOf(const Bytes& file, int n) {
-        return ReadBigEndian16(file, RecordOffset(n) + field::kStyle);
-    }
-    static std::string KeywordsStart(const Bytes& file, int n) {
-        const auto at = RecordOffset(n) + field::kKeywords;
-        return std::string(file.begin() + static_cast<std::ptrdiff_t>(at),
-                           file.begin() + static_cast<std::ptrdiff_t>(at + 4));
-    }
-    static std::string Model(const Bytes& file) {
-        return std::string(file.begin() + 16, file.begin() + 25);
-    }
+    // Whether a preview ran since the last call: every preview rewrites the conversion log.
+    bool PreviewRan() { return std::filesystem::remove(folder.File("ExportLog.txt")); }
+    QComboBox* DefaultStyles() { return FindIn<QComboBox>(app->DefaultStyle(), "cboStyle"); }
 };
 
-TEST_F(ConvertDialogTest, WithoutAFileAsksForOneFirst) {
-    Trigger("mnuConvert");
-    EXPECT_EQ(dialogs.messages, QStringList{"Select a file to view first"});
-    EXPECT_EQ(app->Convert(), nullptr);
-}
-
 TEST_F(ConvertDialogTest, ShowsTheStoreValuesWheneverItBecomesActive) {
-    OpenThreeSongs();
     Trigger("mnuConvert");
-    auto* dialog = app->Convert();
+    EXPECT_EQ(Messages(), QStringList{"Select a file to view first"});
+    EXPECT_EQ(app->Convert(), nullptr);
+
+    OpenSongs();
+    Trigger("mnuConvert");
+    QWidget* dialog = app->Convert();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->objectName(), "frmConvert");
-    EXPECT_EQ(dialog->windowTitle(), "Save As Options");
+    EXPECT_EQ(dialog->objectName() + " " + dialog->windowTitle(), "frmConvert Save As Options");
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(InDialog<QLineEdit>("txtSourceInstrument")->text(), "PSR-2000");
-    EXPECT_EQ(InDialog<QLabel>("lblTargetInstrument")->text(), "PSR-2000");
-    EXPECT_TRUE(InDialog<QRadioButton>("optAllRecords")->isChecked());
-    EXPECT_FALSE(InDialog<QRadioButton>("optCheckedRecords")->isChecked());
-    const std::pair<const char*, const char*> options[] = {
-        {"optTarget3000", "PSR3000"}, {"optTarget1500", "PSR1500"}, {"optTarget204", "CVP204"},
-        {"optTarget206", "CVP206"},   {"optTarget208", "CVP208"},   {"optTarget210", "CVP210"},
-        {"optTarget1100", "PSR1100"}, {"optTarget2100", "PSR2100"}, {"optTargetTyros", "TYROS"},
-        {"optTarget207", "CVP207"},   {"optTarget203", "CVP203"},   {"optTarget1000", "PSR1000"},
-        {"optTarget2000", "PSR2000"}, {"optTarget205", "CVP205"},   {"optTarget209", "CVP209"},
-    };
-    for (const auto& [name, caption] : options) {
-        auto* option = InDialog<QRadioButton>(name);
-        EXPECT_EQ(option->text(), caption);
-        EXPECT_EQ(option->isChecked(), QString(name) == "optTarget2000") << name;
-    }
+    EXPECT_EQ(FindIn<QLineEdit>(dialog, "txtSourceInstrument")->text(), "PSR-2000");
+    EXPECT_EQ(FindIn<QLabel>(dialog, "lblTargetInstrument")->text(), "PSR-2000");
+    EXPECT_EQ(Options(false).join('|'),
+              "optTarget3000 PSR3000|optTarget1500 PSR1500|optTarget204 CVP204|optTarget206 CVP206|"
+              "optTarget208 CVP208|optTarget210 CVP210|optTarget1100 PSR1100|optTarget2100 PSR2100|"
+              "optTargetTyros TYROS|optTarget207 CVP207|optTarget203 CVP203|optTarget1000 PSR1000|"
+              "optTarget2000 PSR2000|optTarget205 CVP205|optTarget209 CVP209|"
+              "optCheckedRecords Checked Records Only|optAllRecords All Records");
+    const QStringList shown = {"optTarget2000", "optAllRecords"};
+    EXPECT_EQ(Options(true), shown);
 
     // Choices not yet saved give way to the store's values when the dialog is activated again.
-    InDialog<QRadioButton>("optTarget207")->click();
-    InDialog<QRadioButton>("optCheckedRecords")->click();
+    FindIn<QRadioButton>(dialog, "optTarget207")->click();
+    FindIn<QRadioButton>(dialog, "optCheckedRecords")->click();
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(dialog, &activate);
-    EXPECT_TRUE(InDialog<QRadioButton>("optTarget2000")->isChecked());
-    EXPECT_FALSE(InDialog<QRadioButton>("optTarget207")->isChecked());
-    EXPECT_TRUE(InDialog<QRadioButton>("optAllRecords")->isChecked());
+    EXPECT_EQ(Options(true), shown);
 
     // Cancel closes it and changes nothing; the next Save As starts afresh.
-    InDialog<QRadioButton>("optTarget207")->click();
-    InDialog<QRadioButton>("optCheckedRecords")->click();
-    ClickInDialog("cmdCancel");
+    FindIn<QRadioButton>(dialog, "optTarget207")->click();
+    FindIn<QPushButton>(dialog, "cmdCancel")->click();
     Settle();
     EXPECT_EQ(app->Convert(), nullptr);
     EXPECT_EQ(Store().gTargetInstrument, "PSR-2000");
     Trigger("mnuConvert");
-    EXPECT_TRUE(InDialog<QRadioButton>("optTarget2000")->isChecked());
-    EXPECT_TRUE(InDialog<QRadioButton>("optAllRecords")->isChecked());
-    EXPECT_TRUE(dialogs.questions.empty());
+    EXPECT_EQ(Options(true), shown);
 }
 
-TEST_F(ConvertDialogTest, AnotherInstrumentWithMissingStylesAsksAndConverts) {
-    OpenThreeSongs();
-    SaveAs("optTargetTyros");
+TEST_F(ConvertDialogTest, MissingStylesOfAnotherInstrumentAskYesOrNo) {
+    OpenSongs();
+    dialogs.answers = {false};
+    EXPECT_TRUE(SaveAs({"optTargetTyros"}).empty());
+    EXPECT_EQ(Colours(), "krr");  // the preview for the new target shows
 
-    ASSERT_EQ(dialogs.questions.size(), 1u);
-    EXPECT_EQ(dialogs.questions[0].text, kWarningA);
-    EXPECT_EQ(dialogs.questions[0].title, "Music Fincer Conversion Preview");
-    EXPECT_TRUE(dialogs.questions[0].yesNo);
+    const Bytes file = SaveAs({"optTargetTyros"});
+    EXPECT_EQ(Questions(), QStringList({kQuestionA, kQuestionA}));
     EXPECT_EQ(app->Convert(), nullptr);
-    ASSERT_EQ(dialogs.fileRequests.size(), 2u);
-    EXPECT_EQ(dialogs.fileRequests[1].filter, "Music Finder Files(*.mfd)|*.mfd|");
-    EXPECT_EQ(dialogs.fileRequests[1].defaultExtension, "mfd");
-    EXPECT_TRUE(dialogs.fileRequests[1].save);
-
-    const Bytes file = ReadFile(Out());
-    ASSERT_EQ(file.size(), RecordOffset(4));
-    EXPECT_EQ(ReadBigEndian16(file, kCountOffset), 3);
-    EXPECT_EQ(Model(file), std::string("TYROS") + std::string(4, '\0'));
-    EXPECT_EQ(file[12], '1');
-    // Cool Pop is found; 8Beat and the user style take the default style Swing.
-    EXPECT_EQ(StyleOf(file, 1), 10);
-    EXPECT_EQ(StyleOf(file, 2), 20);
-    EXPECT_EQ(StyleOf(file, 3), 20);
-    EXPECT_EQ(KeywordsStart(file, 1), "love");
-    EXPECT_EQ(KeywordsStart(file, 2), "FIX,");
-
-    // The list shows the new target's missing styles; the main window keeps its own target
-    // choice, default style and title.
-    EXPECT_EQ(StyleColour(1), QColor(255, 0, 0));
-    EXPECT_EQ(Store().gTargetInstrument, "TYROS");
-    EXPECT_EQ(Store().gDefaultStyle, "Swing");
+    const auto& request = dialogs.fileRequests.back();
+    EXPECT_EQ(request.filter + " " + request.defaultExtension,
+              "Music Finder Files(*.mfd)|*.mfd| mfd");
+    EXPECT_TRUE(request.save);
+    EXPECT_EQ(HeaderModelName(file), "TYROS");
+    EXPECT_EQ(Records(file).size(), 3 * kRecordSize);
+    // The main window keeps its own target choice and title.
     EXPECT_EQ(InMain<QComboBox>("cboInst")->currentText(), "PSR-2000");
     EXPECT_EQ(Main().windowTitle(),
               "Quillory   songs.mfd  Source Instrument = PSR-2000   Deafult Style = Swing");
 }
 
-TEST_F(ConvertDialogTest, AnsweringNoWritesNoFileButKeepsThePreview) {
-    OpenThreeSongs();
+TEST_F(ConvertDialogTest, UserStylesAskUnlessAllowedAndAnOldFileGoesOnlyWithOk) {
+    OpenSongs();
+    SaveAs();
+    EXPECT_EQ(Questions(), QStringList{kQuestionB});
+
+    Trigger("mnuUserStyles");
+    WriteFile(folder.File("out.mfd"), std::string("old"));
     dialogs.answers = {false};
-    SaveAs("optTargetTyros");
+    EXPECT_EQ(SaveAs(), Bytes({'o', 'l', 'd'}));
+    EXPECT_EQ(Records(SaveAs()).size(), 3 * kRecordSize);
+    EXPECT_EQ(Questions(), QStringList({kReplace, kReplace}));
 
-    ASSERT_EQ(dialogs.questions.size(), 1u);
-    EXPECT_EQ(dialogs.fileRequests.size(), 1u);
-    EXPECT_FALSE(std::filesystem::exists(Out()));
-    EXPECT_EQ(StyleColour(1), QColor(255, 0, 0));
-    const Bytes log = ReadFile(folder.File("ExportLog.txt"));
-    EXPECT_EQ(std::string(log.begin(), log.begin() + 26), "Style conversions to Swing");
-}
-
-TEST_F(ConvertDialogTest, UserStylesOfTheSameInstrumentAskUnlessAllowed) {
-    OpenThreeSongs();
-    SaveAs();
-    ASSERT_EQ(dialogs.questions.size(), 1u);
-    EXPECT_EQ(dialogs.questions[0].text, kWarningB);
-    EXPECT_EQ(dialogs.questions[0].title, "Music Fincer Conversion Preview");
-    Bytes file = ReadFile(Out());
-    EXPECT_EQ(Model(file), std::string("PSR-2000") + std::string(1, '\0'));
-    EXPECT_EQ(StyleOf(file, 2), 3);
-    EXPECT_EQ(StyleOf(file, 3), 2);
-    EXPECT_EQ(KeywordsStart(file, 3), "FIX,");
-
-    // Allowed, the user style keeps its number and nothing is asked; OK replaces the file.
-    Trigger("mnuUserStyles");
-    dialogs.answers = {true};
-    SaveAs();
-    ASSERT_EQ(dialogs.questions.size(), 2u);
-    EXPECT_EQ(dialogs.questions[1].text, "This will replace existing file");
-    EXPECT_FALSE(dialogs.questions[1].yesNo);
-    file = ReadFile(Out());
-    EXPECT_EQ(StyleOf(file, 3), 99);
-    EXPECT_EQ(KeywordsStart(file, 3), "love");
-}
-
-TEST_F(ConvertDialogTest, CancellingTheOverwriteQuestionKeepsTheOldFile) {
-    OpenThreeSongs();
-    Trigger("mnuUserStyles");
-    const Bytes old(1000, 'x');
-    WriteFile(Out(), old);
-
-    dialogs.answers = {false};
-    SaveAs();
-    ASSERT_EQ(dialogs.questions.size(), 1u);
-    EXPECT_EQ(dialogs.questions[0].text, "This will replace existing file");
-    EXPECT_EQ(ReadFile(Out()), old);
-
-    SaveAs();
-    EXPECT_EQ(ReadFile(Out()).size(), RecordOffset(4));
-}
-
-TEST_F(ConvertDialogTest, CheckedRecordsOnlyWritesTheTickedRows) {
-    OpenThreeSongs();
-    Trigger("mnuUserStyles");
-    ListModel().setData(ListModel().index(0, 0), Qt::Checked, Qt::CheckStateRole);
-    ListModel().setData(ListModel().index(2, 0), Qt::Checked, Qt::CheckStateRole);
-    EXPECT_EQ(InMain<QLabel>("lblNumberChecked")->text(), "2");
-    SaveAs(nullptr, true);
-
-    const Bytes file = ReadFile(Out());
-    ASSERT_EQ(file.size(), RecordOffset(3));
-    EXPECT_EQ(ReadBigEndian16(file, kCountOffset), 2);
-    EXPECT_EQ(ReadBigEndian16(file, RecordOffset(2) + field::kNumber), 1);
-    EXPECT_EQ(StyleOf(file, 1), 1);
-    EXPECT_EQ(StyleOf(file, 2), 99);
-    EXPECT_EQ(file[RecordOffset(2) + field::kMusic + 5], 'C');
+    Tick(0);
+    Tick(2);
+    EXPECT_EQ(Records(SaveAs({"optCheckedRecords"})).size(), 2 * kRecordSize);
 }
 
 TEST_F(ConvertDialogTest, ATargetWithoutAnOptionIsKept) {
     WriteTable("CVP-305", {{"Cool Pop", "0101"}, {"8Beat", "0102"}, {"Swing", "0103"}});
-    OpenThreeSongs();
+    OpenSongs();
     ChooseTarget("CVP-305");
     Trigger("mnuConvert");
-    EXPECT_EQ(InDialog<QLabel>("lblTargetInstrument")->text(), "CVP-305");
-    for (QRadioButton* option : app->Convert()->findChildren<QRadioButton*>()) {
-        if (option->objectName().startsWith("optTarget")) {
-            EXPECT_FALSE(option->isChecked()) << option->objectName().toStdString();
+    EXPECT_EQ(FindIn<QLabel>(app->Convert(), "lblTargetInstrument")->text(), "CVP-305");
+    EXPECT_EQ(Options(true), QStringList{"optAllRecords"});
+    EXPECT_EQ(HeaderModelName(SaveAs()), "CVP-305");
+    EXPECT_EQ(Questions(), QStringList{kQuestionA});
+}
+
+TEST_F(ConvertDialogTest, StyleOptionsTickAndRefreshThePreviewEachTime) {
+    Trigger("mnuBlue");  // without a file nothing is previewed
+    EXPECT_FALSE(PreviewRan());
+    Trigger("mnuRed");
+
+    OpenSongs();
+    PreviewRan();
+    const std::pair<const char*, const char*> options[] = {
+        {"mnuUserStyles", "kkk"}, {"mnuUserStyles", "kkr"}, {"mnuBlue", "kkb"},
+        {"mnuBlue", "kkb"},       {"mnuRed", "kkr"},        {"mnuRed", "kkr"}};
+    for (const auto& [option, colours] : options) {
+        Trigger(option);
+        EXPECT_EQ(Colours(), colours) << option;
+        EXPECT_TRUE(PreviewRan()) << option;
+        EXPECT_EQ(Ticked("mnuUserStyles"), QString(colours) == "kkk");
+        EXPECT_EQ(Ticked("mnuBlue"), QString(colours) == "kkb");
+        EXPECT_EQ(Ticked("mnuRed"), QString(colours) != "kkb");
+    }
+
+    // Auto and Use Style Numbers are a pair that the instrument items join.
+    for (const char* chosen : {"mnuAuto", "mnuStyleNumbers", "mnuStyleNumbers", "mnuAuto"}) {
+        Trigger(chosen);
+        for (const char* name : {"mnuAuto", "mnuStyleNumbers", "mnuPSR2000", "mnuTYROS"}) {
+            EXPECT_EQ(Ticked(name), QString(name) == chosen) << chosen << " " << name;
         }
     }
-    SaveAs();
+}
 
-    ASSERT_EQ(dialogs.questions.size(), 1u);
-    EXPECT_EQ(dialogs.questions[0].text, kWarningA);
-    const Bytes file = ReadFile(Out());
-    EXPECT_EQ(Model(file), std::string("CVP-305") + std::string(2, '\0'));
-    EXPECT_EQ(file[12], '2');
-    EXPECT_EQ(StyleOf(file, 1), 101);
-    EXPECT_EQ(StyleOf(file, 2), 102);
-    EXPECT_EQ(StyleOf(file, 3), 103);
+TEST_F(ConvertDialogTest, AFileReadWithStyleNumbersHasATargetTheComboLacks) {
+    Trigger("mnuStyleNumbers");
+    OpenSongs();
+    EXPECT_EQ(ColumnCells(kStyleColumn), QStringList({"001", "002", "050"}));
+    EXPECT_EQ(InMain<QComboBox>("cboInst")->currentIndex(), -1);
+}
+
+TEST_F(ConvertDialogTest, TheDefaultStyleNoneDropsTheMissingStylesOnSave) {
+    Trigger("mnuDefaultStyle");
+    EXPECT_EQ(Messages(),
+              QStringList{"Please select a target instrument before setting this option"});
+    EXPECT_EQ(app->DefaultStyle(), nullptr);
+
+    OpenSongs();
+    ChooseTarget("TYROS");
+    Trigger("mnuDefaultStyle");
+    QWidget* dialog = Showing("frmDefaultStyle");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), "Form1");
+    EXPECT_EQ(FindIn<QLabel>(dialog, "Label1")->text(),
+              "Select a style to be used during a Save As operation when the style specified is "
+              "not available on the target instrument. Selecting 'None' will eliminate the "
+              "record.");
+    EXPECT_EQ(FindIn<QPushButton>(dialog, "cmdOk")->text(), "OK");
+    EXPECT_EQ(Texts(3, [&](int i) { return DefaultStyles()->itemText(i); }).join('|') + "|" +
+                  DefaultStyles()->currentText(),
+              "None|Swing|Cool Pop|Cool Pop");
+
+    DefaultStyles()->setCurrentIndex(0);
+    PreviewRan();
+    FindIn<QPushButton>(dialog, "cmdOk")->click();
+    Settle();
+    EXPECT_EQ(Showing("frmDefaultStyle"), nullptr);
+    EXPECT_TRUE(PreviewRan());
+    EXPECT_EQ(Records(SaveAs()).size(), kRecordSize);
+
+    // Reopened, the dialog shows the choice. A default style that the next target lacks is
+    // reported when the dialog loads.
+    Trigger("mnuDefaultStyle");
+    EXPECT_EQ(DefaultStyles()->currentText(), "None");
+    DefaultStyles()->setCurrentIndex(1);
+    FindIn<QPushButton>(app->DefaultStyle(), "cmdOk")->click();
+    WriteTable("CVP-207", {{"Cool Pop", "001"}});
+    dialogs.answers = {false};
+    SaveAs({"optTarget207"});
+    Messages();
+    Trigger("mnuDefaultStyle");
+    EXPECT_EQ(Messages(),
+              QStringList{"Error #: 380, Invalid property value, encountered in Function "
+                          "LoadDefaultStyle. If the solution is not obvious, please report this to "
+                          "the author."});
+    EXPECT_EQ(DefaultStyles()->count(), 2);
+    EXPECT_EQ(DefaultStyles()->currentIndex(), -1);
 }
 
 }  // namespace

@@ -2,30 +2,48 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTest>
+#include <filesystem>
 
 #include "ui/edit/edit_dialog.h"
-#include "ui/record_windows_fixture.h"
+#include "ui/ui_fixture.h"
 
 namespace quillory::testkit {
 namespace {
 
-class EditDialogTest : public RecordWindowsFixture {
-protected:
+// The record editor and the replace window, the two windows that change records.
+class EditDialogTest : public UiFixture {
+  protected:
     EditDialog& Editor() { return *app->Editor(); }
-    template <typename T>
-    T* InEditor(const char* name) {
-        return FindIn<T>(app->Editor(), name);
-    }
-    QLineEdit* Field(const char* name) { return InEditor<QLineEdit>(name); }
-    QComboBox* Combo(const char* name) { return InEditor<QComboBox>(name); }
-    bool Checked(const char* name) { return InEditor<QAbstractButton>(name)->isChecked(); }
+    QLineEdit* Field(const char* name) { return FindIn<QLineEdit>(&Editor(), name); }
+    QComboBox* Combo(const char* name) { return FindIn<QComboBox>(&Editor(), name); }
     void Choose(const char* combo, const QString& text) {
         Combo(combo)->setCurrentIndex(Combo(combo)->findText(text));
     }
-    void Ok() { InEditor<QPushButton>("cmdOk")->click(); }
+    // What the editor shows: music, tempo, keywords, genre, and the ticked boxes and options.
+    QString Shown() {
+        QString shown = Field("txtMusic")->text() + "|" + Field("txtTempo")->text() + "|" +
+                        Field("txtKeywords")->text() + "|" + Combo("cboGenre")->currentText();
+        for (QAbstractButton* box : Editor().findChildren<QAbstractButton*>()) {
+            shown += box->isChecked() ? " " + box->objectName() : "";
+        }
+        return shown;
+    }
+    void Ok() { FindIn<QPushButton>(&Editor(), "cmdOk")->click(); }
     // Moves the focus inside the active editor and lets a refusing box take it back.
     static void FocusTo(QWidget* widget) {
         widget->setFocus(Qt::TabFocusReason);
+        Settle();
+    }
+    static QWidget* Focus() { return QApplication::focusWidget(); }
+
+    template <typename T>
+    T* InReplace(const char* name) {
+        return FindIn<T>(Showing("frmStyleReplace"), name);
+    }
+    void ReplaceAll(const char* mode) {
+        InReplace<QRadioButton>(mode)->click();
+        InReplace<QPushButton>("cmdAllEntries")->click();
         Settle();
     }
 };
@@ -35,7 +53,7 @@ TEST_F(EditDialogTest, AddRefusesEachMissingValueInTurnThenAppendsTheRecord) {
     Click("cmdAdd");
     ShowActive(Editor());
     EXPECT_EQ(Editor().windowTitle(), "Data Enter/Edit");
-    EXPECT_EQ(Field("txtTempo")->text(), "100");
+    EXPECT_EQ(Shown(), "|100|| opt44");
 
     Ok();
     Choose("cboStyle", "8Beat");
@@ -43,134 +61,94 @@ TEST_F(EditDialogTest, AddRefusesEachMissingValueInTurnThenAppendsTheRecord) {
     Choose("cboGenre", "Pop");
     FocusTo(Field("txtKeywords"));
     Ok();
-    EXPECT_EQ(QApplication::focusWidget(), Field("txtMusic"));
+    EXPECT_EQ(Focus(), Field("txtMusic"));
     Field("txtMusic")->setText("New Song");
     Field("txtTempo")->clear();
     Ok();
     EXPECT_EQ(
-        dialogs.messages,
+        Messages(),
         QStringList({"Please select a style", "All entries must have a genre selected",
                      "All entries must have a Music(song name)", "All entries must have a tempo"}));
     EXPECT_EQ(RowCount(), 41);
 
     Field("txtTempo")->setText("150");
-    InEditor<QCheckBox>("chkSearch2")->setChecked(true);
-    InEditor<QRadioButton>("opt68")->click();
+    FindIn<QCheckBox>(&Editor(), "chkSearch2")->setChecked(true);
+    FindIn<QRadioButton>(&Editor(), "opt68")->click();
     Ok();
-    EXPECT_EQ(dialogs.messages.size(), 4);
+    EXPECT_TRUE(Messages().isEmpty());
     EXPECT_FALSE(Editor().isVisible());
-    ASSERT_EQ(RowCount(), 42);
     EXPECT_EQ(RowCells(41), QStringList({"00042", "Pop", "New Song", "8Beat", " 6/ 8", "150", "",
                                          "No", "No", "Yes", "Off", "Off"}));
+    EXPECT_EQ(Store().HeaderRecordCount(), 42);
     EXPECT_EQ(SelectedRow(), 41);
-    EXPECT_TRUE(InMain<QWidget>("CmdDelete")->isEnabled());
-    EXPECT_TRUE(InMain<QWidget>("cmdModify")->isEnabled());
-
-    RecordSpec added = Song("New Song", "Pop", 3);
-    added.timeSigNumerator = 6;
-    added.timeSigDenominator = 8;
-    added.tempo = 150;
-    added.marks = 4;
-    const Bytes& image = Store().gFileBytes;
-    ASSERT_EQ(image.size(), RecordOffset(43));
-    EXPECT_EQ(ReadBigEndian16(image, kCountOffset), 42);
-    EXPECT_EQ(Record(image, 42), Record(added, 42));
-
-    const Bytes file = SaveAs();
-    EXPECT_EQ(ReadBigEndian16(file, kCountOffset), 42);
-    EXPECT_EQ(Record(file, 42), Record(added, 41));
+    EXPECT_TRUE(Enabled("CmdDelete") && Enabled("cmdModify"));
 }
 
 TEST_F(EditDialogTest, ModifyChangesTheClickedRecordOfASortedList) {
     OpenSongs({Song("Zebra", "Pop", 1), Song("Apple", "Rock", 3), Song("Mango", "Jazz", 2)});
     ClickHeader(kMusicColumn);
-    ASSERT_EQ(Cell(0, kNumberColumn), "00002");
     ClickRow(0);
     Click("cmdModify");
     Settle();
     ASSERT_TRUE(Editor().isVisible());
-    EXPECT_EQ(Field("txtMusic")->text(), "Apple");
+    EXPECT_EQ(Shown(), "Apple|120||Rock opt44");
     EXPECT_EQ(Combo("cboStyle")->currentText(), "8Beat");
 
-    // A search moves the list's selection to Zebra; OK still changes the clicked Apple.
-    Click("cmdSearch");
-    FindIn<QLineEdit>(Find<QWidget>("frmSearch"), "txtFind")->setText("Zebra");
-    FindIn<QPushButton>(Find<QWidget>("frmSearch"), "cmdFind")->click();
-    ASSERT_EQ(Cell(SelectedRow(), kMusicColumn), "Zebra");
     Field("txtMusic")->setText("Apple Crumble");
     Choose("cboStyle", "Swing");
     Field("txtTempo")->setText("96");
-    InEditor<QCheckBox>("chkSearch1")->setChecked(true);
+    FindIn<QCheckBox>(&Editor(), "chkSearch1")->setChecked(true);
     Choose("cboIntro", "Main A");
     Choose("cboSection", "Ending 1");
     Ok();
-
-    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("|").toStdString();
+    EXPECT_TRUE(Messages().isEmpty());
     EXPECT_FALSE(Editor().isVisible());
     EXPECT_EQ(RowCells(RowOf("00002")),
               QStringList({"00002", "Rock", "Apple Crumble", "Swing", " 4/ 4", "96", "", "No",
                            "Yes", "No", "Main A", "Ending 1"}));
     EXPECT_EQ(Cell(RowOf("00001"), kMusicColumn), "Zebra");
-    EXPECT_EQ(Cell(SelectedRow(), kMusicColumn), "Zebra");
-
-    RecordSpec changed = Song("Apple Crumble", "Rock", 2);
-    changed.tempo = 96;
-    changed.marks = 2;
-    changed.sections = 4 * 16 + 8;
-    const Bytes file = SaveAs();
-    EXPECT_EQ(Record(file, 2), Record(changed, 1));
-    EXPECT_EQ(Record(file, 1), Record(Song("Zebra", "Pop", 1), 0));
 }
 
 TEST_F(EditDialogTest, LeavingABoxWithARefusedValueKeepsTheFocusThere) {
-    OpenThreeSongs();
+    OpenSongs();
     Click("cmdAdd");
     ShowActive(Editor());
     QLineEdit* tempo = Field("txtTempo");
     QLineEdit* keywords = Field("txtKeywords");
     const QString tempoMessage = "Tempo must be between 32 and 280";
-
-    for (const char* refused : {"31", "281"}) {
+    for (const char* value : {"31", "281", "32", "280"}) {
         FocusTo(tempo);
-        tempo->setText(refused);
+        tempo->setText(value);
         FocusTo(keywords);
-        EXPECT_EQ(dialogs.messages.last(), tempoMessage) << refused;
-        EXPECT_EQ(QApplication::focusWidget(), tempo) << refused;
+        const bool refused = QString(value).endsWith('1');
+        EXPECT_EQ(Messages(), refused ? QStringList{tempoMessage} : QStringList()) << value;
+        EXPECT_EQ(Focus(), refused ? tempo : keywords) << value;
     }
-    // The click on OK that tried to leave the refused box adds nothing.
-    QTest::mouseClick(InEditor<QPushButton>("cmdOk"), Qt::LeftButton);
+    // The click on OK that tried to leave a refused box adds nothing.
+    FocusTo(tempo);
+    tempo->setText("31");
+    QTest::mouseClick(FindIn<QPushButton>(&Editor(), "cmdOk"), Qt::LeftButton);
     Settle();
-    EXPECT_EQ(dialogs.messages, QStringList({tempoMessage, tempoMessage, tempoMessage}));
-    EXPECT_EQ(QApplication::focusWidget(), tempo);
+    EXPECT_EQ(Messages(), QStringList{tempoMessage});
+    EXPECT_EQ(Focus(), tempo);
     EXPECT_EQ(RowCount(), 3);
-    for (const char* accepted : {"32", "280"}) {
-        FocusTo(tempo);
-        tempo->setText(accepted);
-        FocusTo(keywords);
-        EXPECT_EQ(QApplication::focusWidget(), keywords) << accepted;
-    }
-    EXPECT_EQ(dialogs.messages.size(), 3);
 
     // Refused on its way into a style box that would refuse as well: one message, not one
     // from each box in turn.
     QComboBox* style = Combo("cboStyle");
     style->setCurrentIndex(-1);
-    FocusTo(tempo);
-    tempo->setText("31");
     FocusTo(style);
-    Settle();
-    EXPECT_EQ(dialogs.messages.mid(3), QStringList{tempoMessage});
-    EXPECT_EQ(QApplication::focusWidget(), tempo);
-
+    EXPECT_EQ(Messages(), QStringList{tempoMessage});
+    EXPECT_EQ(Focus(), tempo);
     tempo->setText("96");
     FocusTo(style);
     FocusTo(keywords);
-    EXPECT_EQ(dialogs.messages.mid(4),
+    EXPECT_EQ(Messages(),
               QStringList{"Please select a style in the list, new entries are not allowed"});
-    EXPECT_EQ(QApplication::focusWidget(), style);
+    EXPECT_EQ(Focus(), style);
     style->setCurrentIndex(0);
     FocusTo(keywords);
-    EXPECT_EQ(QApplication::focusWidget(), keywords);
+    EXPECT_EQ(Focus(), keywords);
 
     // A genre typed into the box becomes an entry of its own when the box is left.
     QComboBox* genre = Combo("cboGenre");
@@ -181,53 +159,104 @@ TEST_F(EditDialogTest, LeavingABoxWithARefusedValueKeepsTheFocusThere) {
     EXPECT_EQ(genre->count(), entries + 1);
     EXPECT_EQ(genre->currentIndex(), entries);
     EXPECT_EQ(genre->itemText(entries), "Polka");
-    EXPECT_EQ(dialogs.messages.size(), 5);
+    EXPECT_TRUE(Messages().isEmpty());
 }
 
 TEST_F(EditDialogTest, ARowClickFillsTheShownEditorAndTheCloseBoxOnlyHidesIt) {
-    RecordSpec a = Song("Song A", "Pop", 1);
-    a.timeSigNumerator = 3;
-    a.tempo = 90;
-    a.marks = 5;
-    a.keywords = "rock,pop";
-    RecordSpec b = Song("Song B", "Rock", 3);
-    b.timeSigNumerator = 5;
-    b.marks = 2;
-    OpenSongs({a, b, Song("Song C", "Jazz", 2)});
+    std::vector<RecordSpec> songs = {Song("Song A", "Pop", 1), Song("Song B", "Rock", 3),
+                                     Song("Song C", "Jazz", 2)};
+    songs[0].timeSigNumerator = 3;
+    songs[0].tempo = 90;
+    songs[0].marks = 5;
+    songs[0].keywords = "rock,pop";
+    songs[1].timeSigNumerator = 5;  // 5/4 is none of the options: the time signature stays
+    songs[1].marks = 2;
+    OpenSongs(songs);
     Click("cmdAdd");
     ShowActive(Editor());
-
     ClickRow(0);
-    EXPECT_EQ(Field("txtMusic")->text(), "Song A");
-    EXPECT_EQ(Field("txtTempo")->text(), "090");
-    EXPECT_EQ(Field("txtKeywords")->text(), "rock,pop");
-    EXPECT_TRUE(Checked("chkFavorite") && !Checked("chkSearch1") && Checked("chkSearch2"));
-    EXPECT_TRUE(Checked("opt34"));
-    EXPECT_EQ(Combo("cboGenre")->currentText(), "Pop");
-
-    // 5/4 is none of the options: the time signature stays 3/4.
+    EXPECT_EQ(Shown(), "Song A|090|rock,pop|Pop opt34 chkFavorite chkSearch2");
     ClickRow(1);
-    EXPECT_EQ(Field("txtMusic")->text(), "Song B");
-    EXPECT_EQ(Field("txtKeywords")->text(), "");
-    EXPECT_TRUE(!Checked("chkFavorite") && Checked("chkSearch1") && !Checked("chkSearch2"));
-    EXPECT_TRUE(Checked("opt34"));
-    EXPECT_EQ(Store().gEditTimeSig, " 3/ 4");
-    EXPECT_EQ(Combo("cboGenre")->currentText(), "Rock");
-
+    EXPECT_EQ(Shown(), "Song B|120||Rock opt34 chkSearch1");
     ClickRow(2);
-    EXPECT_TRUE(Checked("opt44"));
-    EXPECT_EQ(Store().gEditTimeSig, " 4/ 4");
-    EXPECT_EQ(Combo("cboGenre")->currentText(), "Jazz");
+    EXPECT_EQ(Shown(), "Song C|120||Jazz opt44");
 
-    EditDialog* editor = app->Editor();
-    editor->close();
+    Editor().close();
     Settle();
-    ASSERT_EQ(app->Editor(), editor);
-    EXPECT_FALSE(editor->isVisible());
-    EXPECT_EQ(Combo("cboGenre")->count(), 3);
-    EXPECT_EQ(Combo("cboStyle")->count(), 3);
+    ASSERT_NE(app->Editor(), nullptr);
+    EXPECT_FALSE(Editor().isVisible());
+    EXPECT_EQ(Combo("cboGenre")->count() + Combo("cboStyle")->count(), 6);
     ClickRow(0);
     EXPECT_EQ(Field("txtMusic")->text(), "Song A");
+}
+
+TEST_F(EditDialogTest, EachReplaceModeReachesTheListAndTheSavedFile) {
+    std::vector<RecordSpec> songs = {Song("Song A", "Pop", 1), Song("Song B", "Rock", 3),
+                                     Song("Song C", "Pop", 1)};
+    songs[0].keywords = "ballad,piano";
+    songs[1].keywords = "rock, ballad";
+    songs[2].keywords = "Ballad";
+    OpenSongs(songs);
+    ClickRow(0);
+    Click("cmdReplaceStyle");
+    ASSERT_NE(Showing("frmStyleReplace"), nullptr);
+    EXPECT_EQ(Showing("frmStyleReplace")->windowTitle(), "Replace ");
+    EXPECT_TRUE(InReplace<QRadioButton>("optStyle")->isChecked());
+    auto* hint = InReplace<QLabel>("Label7");
+    EXPECT_EQ(hint->text(), "(entire keyword, e.g. 'slow jazz')");
+    EXPECT_EQ(hint->palette().color(hint->foregroundRole()), QColor(255, 128, 0));
+
+    // An option enables the controls of its own row only; the current style follows the row
+    // clicked.
+    InReplace<QRadioButton>("optKeyword")->click();
+    EXPECT_TRUE(InReplace<QWidget>("txtKeyword")->isEnabled());
+    EXPECT_FALSE(InReplace<QWidget>("lblCurrentStyle")->isEnabled() ||
+                 InReplace<QWidget>("Label5")->isEnabled());
+    ClickRow(1);
+    EXPECT_EQ(InReplace<QLabel>("lblCurrentStyle")->text(), "8Beat");
+    ClickRow(2);
+    InReplace<QComboBox>("cboStyle")->setCurrentIndex(2);
+    ReplaceAll("optStyle");
+    EXPECT_EQ(Showing("frmStyleReplace"), nullptr);
+    EXPECT_EQ(ColumnCells(kStyleColumn), QStringList({"Swing", "8Beat", "Swing"}));
+
+    Click("cmdReplaceStyle");
+    EXPECT_EQ(InReplace<QLabel>("lblGenre")->text(), "Pop");
+    auto* genres = InReplace<QComboBox>("cboGenre");
+    genres->setEditText("Folk");
+    emit genres->lineEdit()->editingFinished();  // a typed genre becomes an entry of its own
+    EXPECT_EQ(genres->itemText(genres->currentIndex()) + genres->itemText(genres->count() - 1),
+              "FolkFolk");
+    ReplaceAll("optGenre");
+    EXPECT_EQ(ColumnCells(kGenreColumn), QStringList({"Folk", "Rock", "Folk"}));
+
+    Click("cmdReplaceStyle");
+    InReplace<QLineEdit>("txtCurrentKeyword")->setText("BALLAD");
+    InReplace<QLineEdit>("txtKeyword")->setText("Slow Ballad");
+    ReplaceAll("optKeyword");
+    EXPECT_EQ(ColumnCells(kKeywordsColumn),
+              QStringList({"Slow Ballad,piano", "rock, ballad", "Slow Ballad"}));
+
+    songs[0].style = songs[2].style = 2;
+    songs[0].genre = songs[2].genre = "Folk";
+    songs[0].keywords = "Slow Ballad,piano";
+    songs[2].keywords = "Slow Ballad";
+    EXPECT_EQ(Records(SaveAs()), Records(BuildMfd("PSR-2000", songs)));
+    EXPECT_TRUE(Messages().isEmpty());
+}
+
+TEST_F(EditDialogTest, WithoutTheTargetsStyleTableReplaceOpensButReplacesNothing) {
+    OpenSongs();
+    std::filesystem::remove(folder.File("PSR-2000.dat"));
+    ClickRow(0);
+    Click("cmdReplaceStyle");
+    ASSERT_NE(Showing("frmStyleReplace"), nullptr);
+    EXPECT_EQ(InReplace<QComboBox>("cboStyle")->count(), 0);
+    InReplace<QComboBox>("cboGenre")->setEditText("Folk");
+    ReplaceAll("optGenre");
+    EXPECT_NE(Showing("frmStyleReplace"), nullptr);
+    EXPECT_EQ(Cell(0, kGenreColumn), "Pop");
+    EXPECT_TRUE(Messages().isEmpty());
 }
 
 }  // namespace

@@ -1,172 +1,221 @@
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QStandardItemModel>
+#include <QTest>
 
+#include "platform/list_print.h"
 #include "ui/edit/edit_dialog.h"
-#include "ui/record_windows_fixture.h"
+#include "ui/ui_fixture.h"
 
 namespace quillory::testkit {
 namespace {
 
-class ListCommandsTest : public RecordWindowsFixture {
-protected:
-    std::vector<int> AllMarks() {
-        std::vector<int> marks;
-        for (int n = 1; n <= Store().HeaderRecordCount(); ++n) {
-            marks.push_back(Marks(Store().gFileBytes, n));
-        }
-        return marks;
+class ListCommandsTest : public UiFixture {
+  protected:
+    // The first letters of every row's Fav, S1 and S2 cells: "YNY NNN".
+    QString Marks() {
+        return Texts(RowCount(),
+                     [&](int row) {
+                         return Cell(row, kFavoriteColumn).left(1) +
+                                Cell(row, kSearch1Column).left(1) +
+                                Cell(row, kSearch2Column).left(1);
+                     })
+            .join(' ');
     }
-    // Records whose titles sort otherwise than their numbers: Zed, Amy, Max; tempos 90, 140
-    // and 190; keywords "rock", none and 32 characters.
+    // Zed, Amy and Max: titles that sort otherwise than their numbers; tempos 90, 140, 190.
     void OpenUnsortedSongs() {
-        songs = {Song("Zed", "Pop", 1), Song("Amy", "Rock", 3), Song("Max", "Jazz", 2)};
+        std::vector<RecordSpec> songs = {Song("Zed", "Pop", 1), Song("Amy", "Rock", 3),
+                                         Song("Max", "Jazz", 2)};
         for (std::size_t i = 0; i < songs.size(); ++i) {
             songs[i].tempo = 90 + 50 * static_cast<int>(i);
         }
         songs[0].keywords = "rock";
-        songs[1].marks = 4;
-        songs[2].keywords = std::string(32, 'k');
         OpenSongs(songs);
     }
-
-    std::vector<RecordSpec> songs;
+    QPoint RowPoint(int row) { return List().visualRect(ListModel().index(row, 2)).center(); }
 };
 
-TEST_F(ListCommandsTest, CheckButtonsDeleteAndClearMarksWithTheCounter) {
-    std::vector<RecordSpec> five(5, Song("Song", "Pop", 1));
-    const std::uint8_t marks[] = {7, 6, 5, 3, 0};
-    for (std::size_t i = 0; i < five.size(); ++i) {
-        five[i].marks = marks[i];
+TEST_F(ListCommandsTest, ButtonsClearMarksTickAndDeleteWithTheCounter) {
+    std::vector<RecordSpec> songs(4, Song("Song", "Pop", 1));
+    songs[0].marks = songs[1].marks = 7;
+    OpenSongs(songs);
+    for (const auto& [button, marks] : {std::pair{"CmdFav", "NYY NYY NNN NNN"},
+                                        {"cmdS1", "NNY NNY NNN NNN"},
+                                        {"cmdS2", "NNN NNN NNN NNN"}}) {
+        Click(button);
+        EXPECT_EQ(Marks(), marks) << button;
     }
-    OpenSongs(five);
 
     Click("cmdCheck");
-    EXPECT_EQ(Counter(), "5");
+    EXPECT_EQ(Counter(), "4");
     EXPECT_TRUE(Enabled("cmdDeleteChecked") && Enabled("cmdPlayList"));
     Click("CmdUnCheck");
     EXPECT_EQ(Counter(), "0");
     EXPECT_FALSE(Enabled("cmdDeleteChecked") || Enabled("cmdPlayList"));
-    for (int row : {0, 1, 2}) {
-        ListModel().setData(ListModel().index(row, 0), Qt::Checked, Qt::CheckStateRole);
-    }
-    EXPECT_EQ(Counter(), "3");
-    Click("cmdInvert");
+    Tick(0);
+    Tick(1);
     EXPECT_EQ(Counter(), "2");
-    EXPECT_TRUE(!RowTicked(0) && !RowTicked(2) && RowTicked(3) && RowTicked(4));
+    Click("cmdInvert");
+    EXPECT_EQ(Ticks() + Counter(), "00112");
     EXPECT_TRUE(Enabled("cmdDeleteChecked") && Enabled("cmdPlayList"));
 
     ClickRow(0);
     Click("CmdDelete");
-    EXPECT_EQ(RowCells(0), QStringList({"00001", "deleted", "", "", "", "", "", "Yes", "Yes", "Yes",
-                                        "Off", "Off"}));
-    Click("cmdModify");
+    EXPECT_EQ(Cell(0, kGenreColumn), "deleted");
+    Click("cmdModify");  // a deleted record is not edited
     EXPECT_FALSE(app->Editor()->isVisible());
     Click("cmdDeleteChecked");
-    EXPECT_EQ(Counter(), "0");
+    EXPECT_EQ(ColumnCells(kGenreColumn), QStringList({"deleted", "Pop", "deleted", "deleted"}));
+    EXPECT_EQ(Ticks() + Counter(), "00000");
     EXPECT_FALSE(Enabled("cmdDeleteChecked"));
-    EXPECT_TRUE(Enabled("cmdPlayList"));
-    EXPECT_EQ(ColumnCells(kGenreColumn),
-              QStringList({"deleted", "Pop", "Pop", "deleted", "deleted"}));
-    EXPECT_FALSE(RowTicked(3) || RowTicked(4));
-
-    Click("CmdFav");
-    EXPECT_EQ(AllMarks(), std::vector<int>({6, 6, 4, 2, 0}));
-    Click("cmdS1");
-    EXPECT_EQ(AllMarks(), std::vector<int>({4, 4, 4, 0, 0}));
-    Click("cmdS2");
-    EXPECT_EQ(AllMarks(), std::vector<int>({0, 0, 0, 0, 0}));
-    for (int column : {kFavoriteColumn, kSearch1Column, kSearch2Column}) {
-        EXPECT_EQ(ColumnCells(column), QStringList(5, "No")) << column;
-    }
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("|").toStdString();
 }
 
 TEST_F(ListCommandsTest, KeywordAddAsksForTheTextAndAppendsItToEveryRecord) {
     OpenUnsortedSongs();
-    ClickHeader(kMusicColumn);
-    ASSERT_EQ(Cell(0, kMusicColumn), "Amy");
-
     dialogs.inputAnswers = {"live"};
     Trigger("mnuKeyword_add");
-    ASSERT_EQ(dialogs.inputs.size(), 1u);
+    Trigger("mnuKeyword_add");  // cancelled
+    ASSERT_EQ(dialogs.inputs.size(), 2u);
     EXPECT_EQ(dialogs.inputs[0].prompt, "Enter text to be included with all keywords");
     EXPECT_EQ(dialogs.inputs[0].title, "Add Keyword to all entries");
-    EXPECT_EQ(ColumnCells(kKeywordsColumn),
-              QStringList({",live", QString(32, 'k') + ",live", "rock,live"}));
-    // The keywords fill their 32 bytes; the third record's are full already.
-    songs[0].keywords = "rock,live";
-    songs[1].keywords = ",live";
-    for (int n = 1; n <= 3; ++n) {
-        EXPECT_EQ(Record(Store().gFileBytes, n), Record(songs[n - 1u], n - 1)) << n;
-    }
-
-    Trigger("mnuKeyword_add");
-    EXPECT_EQ(dialogs.inputs.size(), 2u);
-    EXPECT_EQ(Record(Store().gFileBytes, 1), Record(songs[0], 0));
-    EXPECT_EQ(Cell(0, kKeywordsColumn), ",live");
+    EXPECT_EQ(ColumnCells(kKeywordsColumn), QStringList({"rock,live", ",live", ",live"}));
 }
 
 TEST_F(ListCommandsTest, HeaderClicksSortReverseAndShowTheIndicator) {
     OpenUnsortedSongs();
     ClickRow(0);
-    QHeaderView& header = *List().header();
-
-    ClickHeader(kTempoColumn);
-    EXPECT_EQ(ColumnCells(kTempoColumn), QStringList({"090", "140", "190"}));
-    EXPECT_TRUE(header.isSortIndicatorShown());
-    EXPECT_EQ(header.sortIndicatorSection(), kTempoColumn);
-    EXPECT_EQ(header.sortIndicatorOrder(), Qt::AscendingOrder);
-    ClickHeader(kTempoColumn);
-    EXPECT_EQ(ColumnCells(kTempoColumn), QStringList({"190", "140", "090"}));
-    EXPECT_EQ(header.sortIndicatorOrder(), Qt::DescendingOrder);
-    ClickHeader(kMusicColumn);
-    EXPECT_EQ(ColumnCells(kMusicColumn), QStringList({"Amy", "Max", "Zed"}));
-    EXPECT_EQ(header.sortIndicatorSection(), kMusicColumn);
-    EXPECT_EQ(header.sortIndicatorOrder(), Qt::AscendingOrder);
-
+    const QHeaderView& header = *List().header();
+    const std::tuple<int, Qt::SortOrder, QStringList> clicks[] = {
+        {kTempoColumn, Qt::AscendingOrder, {"090", "140", "190"}},
+        {kTempoColumn, Qt::DescendingOrder, {"190", "140", "090"}},
+        {kMusicColumn, Qt::AscendingOrder, {"Amy", "Max", "Zed"}},
+    };
+    for (const auto& [column, order, cells] : clicks) {
+        ClickHeader(column);
+        EXPECT_EQ(ColumnCells(column), cells);
+        EXPECT_TRUE(header.isSortIndicatorShown());
+        EXPECT_EQ(header.sortIndicatorSection(), column);
+        EXPECT_EQ(header.sortIndicatorOrder(), order);
+    }
     // The clicked record stays selected wherever its row went.
     EXPECT_EQ(Cell(SelectedRow(), kNumberColumn), "00001");
-    EXPECT_EQ(Store().gSelectedRecord, 1);
 }
 
 TEST_F(ListCommandsTest, DoubleClickEditsOrTogglesTheFavouriteAndSoDoesThePopUpMenu) {
     OpenUnsortedSongs();
     ClickHeader(kMusicColumn);
-    const int amy = RowOf("00002");
-
+    const auto doubleClickAmy = [&] {
+        ClickRow(0);
+        QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, RowPoint(0));
+    };
     ASSERT_TRUE(Ticked("mnuEditRecord"));
-    DoubleClickRow(amy);
+    doubleClickAmy();
     EditDialog* editor = app->Editor();
     EXPECT_TRUE(editor->isVisible());
-    EXPECT_FALSE(Store().gAddMode);
     EXPECT_EQ(FindIn<QLineEdit>(editor, "txtMusic")->text(), "Amy");
     editor->hide();
 
     Trigger("mnuToggleFavorite");
     Trigger("mnuToggleFavorite");
     EXPECT_TRUE(Ticked("mnuToggleFavorite") && !Ticked("mnuEditRecord"));
-    DoubleClickRow(amy);
+    doubleClickAmy();
     EXPECT_FALSE(editor->isVisible());
-    EXPECT_EQ(Cell(amy, kFavoriteColumn), "Yes");
-    EXPECT_EQ(AllMarks(), std::vector<int>({0, 5, 0}));
-    DoubleClickRow(amy);
-    EXPECT_EQ(Cell(amy, kFavoriteColumn), "No");
-    EXPECT_EQ(AllMarks(), std::vector<int>({0, 4, 0}));
+    EXPECT_EQ(Marks(), "YNN NNN NNN");
+    doubleClickAmy();
+    EXPECT_EQ(Marks(), "NNN NNN NNN");
     Trigger("mnuEditRecord");
     EXPECT_TRUE(Ticked("mnuEditRecord") && !Ticked("mnuToggleFavorite"));
 
     // The pop-up menu opens on a right button press over the rows, not on a left one.
-    auto* menu = Find<QMenu>("mnuTrackMenu");
-    QTest::mouseClick(List().viewport(), Qt::LeftButton, {}, RowPoint(amy));
+    auto* menu = InMain<QMenu>("mnuTrackMenu");
+    QTest::mouseClick(List().viewport(), Qt::LeftButton, {}, RowPoint(0));
     EXPECT_FALSE(menu->isVisible());
-    QTest::mousePress(List().viewport(), Qt::RightButton, {}, RowPoint(amy));
+    QTest::mousePress(List().viewport(), Qt::RightButton, {}, RowPoint(0));
     EXPECT_TRUE(menu->isVisible());
     menu->hide();
     Trigger("mnuTrackMenuSetFavorite");
-    EXPECT_EQ(Cell(amy, kFavoriteColumn), "Yes");
-    EXPECT_EQ(AllMarks(), std::vector<int>({0, 5, 0}));
-    Trigger("mnuTrackMenuSetFavorite");
-    EXPECT_EQ(AllMarks(), std::vector<int>({0, 4, 0}));
+    EXPECT_EQ(Marks(), "YNN NNN NNN");
+}
+
+TEST_F(ListCommandsTest, PrintsEveryRowOnceUnderHeadersOnEveryPage) {
+    Trigger("mnuPrint");
+    EXPECT_EQ(Messages(), QStringList{"Select a file to view first"});
+    EXPECT_TRUE(dialogs.previews.empty());
+
+    // As many rows as fill the first page, the second and half a third.
+    ListPrintJob job;
+    job.heading = "Quillory of  songs.mfd";
+    QStandardItemModel probe(1000, kColumnCount);
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    const ListPageLayout probed(probe, job, pdf);
+    const int first = probed.RowsOnPage(0).second;
+    const int next = probed.RowsOnPage(1).second - first;
+    ASSERT_LT(first, next) << "the heading takes no room";
+    const int rows = first + next + next / 2;
+    OpenSongs(std::vector<RecordSpec>(rows, Song("Song", "Pop", 1)));
+    ClickHeader(kNumberColumn);
+    ClickHeader(kNumberColumn);
+
+    dialogs.previewPdf = QString::fromStdString(folder.File("list.pdf"));
+    Trigger("mnuPrint");
+    EXPECT_TRUE(Messages().isEmpty());
+    ASSERT_EQ(dialogs.previews.size(), 1u);
+    EXPECT_EQ(dialogs.previews[0].caption, "Quillory Print Preview");
+    EXPECT_EQ(dialogs.previews[0].iconFile, QString::fromStdString(folder.File("styles256.ico")));
+    EXPECT_EQ(PdfPageCount(dialogs.previewPdf), 3);
+
+    // The heading on the first page only, the column headers and the page number on every page,
+    // every row once in list order, fewer on the first page.
+    ASSERT_EQ(dialogs.previewPages.size(), 1u);
+    const std::vector<QStringList>& pages = dialogs.previewPages[0];
+    ASSERT_EQ(pages.size(), 3u);
+    QStringList numbers;
+    for (int page = 0; page < 3; ++page) {
+        const QStringList& texts = pages[static_cast<std::size_t>(page)];
+        EXPECT_EQ(texts.count("Quillory of  songs.mfd"), page == 0 ? 1 : 0) << page;
+        for (const QString& header : Headers(ListModel())) {
+            EXPECT_EQ(texts.count(header), 1) << header.toStdString() << " on page " << page;
+        }
+        EXPECT_TRUE(texts.contains(QString("Page %1 of 3").arg(page + 1))) << page;
+        numbers << texts.filter(QRegularExpression("^\\d{5}$"));
+        EXPECT_EQ(numbers.size(), std::min(first + next * page, rows)) << page;
+    }
+    EXPECT_EQ(numbers, ColumnCells(kNumberColumn));
+}
+
+TEST_F(ListCommandsTest, ExportsTheRowsInDisplayOrderAfterAskingToReplaceAFile) {
+    OpenSongs();
+    ClickHeader(kGenreColumn);
+    WriteFile(folder.File("list.txt"), std::string("old text"));
+    const auto exportList = [&] {
+        dialogs.files.push_back(QString::fromStdString(folder.File("list.txt")));
+        Trigger("mnuTextFile");
+    };
+    dialogs.answers = {false};
+    exportList();
+    EXPECT_EQ(FileText("list.txt"), "old text");
+    exportList();
+    EXPECT_EQ(
+        dialogs.fileRequests.back().filter + " " + dialogs.fileRequests.back().defaultExtension,
+        "Text file|*.txt txt");
+    EXPECT_TRUE(dialogs.fileRequests.back().save);
+    ASSERT_EQ(dialogs.questions.size(), 2u);
+    EXPECT_EQ(dialogs.questions[0].text, "This will replace existing file");
+    EXPECT_FALSE(dialogs.questions[0].yesNo);
+    // Sorted by genre: Jazz, Pop, Rock.
+    EXPECT_EQ(
+        QString::fromStdString(FileText("list.txt")).split("\r\n"),
+        QStringList({"Number\tGenre    \tMusic         \tStyle    \tTimeSig\tTempo\tKeywords\t"
+                     "Favorites\tSearch 1\tSearch 2\tIntro\tSection",
+                     "1\tJazz\tSong C\t099\t 4/ 4\t120\t\tNo\tNo\tNo\tOff\tOff",
+                     "2\tPop\tSong A\tCool Pop\t 4/ 4\t120\t\tNo\tNo\tNo\tOff\tOff",
+                     "3\tRock\tSong B\t8Beat\t 4/ 4\t120\t\tNo\tNo\tNo\tOff\tOff", "", ""}));
+    EXPECT_TRUE(Messages().isEmpty());
 }
 
 }  // namespace

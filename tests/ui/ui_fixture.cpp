@@ -1,77 +1,90 @@
 #include "ui/ui_fixture.h"
 
-#include <QComboBox>
-#include <QTreeView>
+#include <QFile>
+#include <QPaintEngine>
+#include <QPrintEngine>
+#include <QPrinter>
 
 namespace quillory::testkit {
+namespace {
 
-UiFixture::UiFixture() : app(std::make_unique<Application>(folder.Path(), dialogs)) {
-    app->Main();
-}
-
-UiFixture::~UiFixture() {
-    app.reset();
-    QApplication::processEvents();
-}
-
-QAbstractItemModel& UiFixture::ListModel() {
-    return *Main().List().model();
-}
-
-QString UiFixture::Cell(int row, int column) {
-    return ListModel().index(row, column).data().toString();
-}
-
-QColor UiFixture::StyleColour(int row) {
-    return ListModel().index(row, kStyleColumn).data(Qt::ForegroundRole).value<QColor>();
-}
-
-void UiFixture::ChooseTarget(const QString& instrument) {
-    auto* combo = InMain<QComboBox>("cboInst");
-    const int index = combo->findText(instrument);
-    ASSERT_GE(index, 0) << instrument.toStdString();
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-}
-
-void UiFixture::Settle() {
-    QApplication::processEvents();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-void UiFixture::WriteTable(const std::string& instrument,
-                           const std::vector<std::pair<std::string, std::string>>& styles) {
-    WriteFile(folder.File(instrument + ".dat"), StyleTableText(styles));
-}
-
-void UiFixture::OpenFile(const std::string& name, const Bytes& bytes) {
-    WriteFile(folder.File(name), bytes);
-    dialogs.files.push_back(QString::fromStdString(folder.File(name)));
-    Trigger("mnuOpen");
-}
-
-void UiFixture::WriteSongTables() {
-    WriteTable("PSR-2000", {{"Cool Pop", "001"}, {"8Beat", "003"}, {"Swing", "002"}});
-    WriteTable("TYROS", {{"Swing", "020"}, {"Cool Pop", "010"}});
-}
-
-Bytes UiFixture::ThreeSongs() {
-    std::vector<RecordSpec> songs(3);
-    const char* names[] = {"Song A", "Song B", "Song C"};
-    const char* genres[] = {"Pop", "Rock", "Jazz"};
-    const int styles[] = {1, 3, 99};
-    for (std::size_t i = 0; i < songs.size(); ++i) {
-        songs[i].music = names[i];
-        songs[i].genre = genres[i];
-        songs[i].style = styles[i];
-        songs[i].keywords = "love,summer";
+// The engine of a TextPrinter: it keeps the texts drawn on each page, paints nothing, and
+// takes its page geometry from a PDF printer as the previews print on.
+struct TextPrintEngine : QPaintEngine, QPrintEngine {
+    TextPrintEngine() : QPaintEngine(QPaintEngine::AllFeatures) {
+        pdf.setOutputFormat(QPrinter::PdfFormat);
     }
-    return BuildMfd("PSR-2000", songs);
+    bool begin(QPaintDevice*) override {
+        pages.emplace_back();
+        return true;
+    }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawTextItem(const QPointF&, const QTextItem& item) override {
+        pages.back() << item.text();
+    }
+    Type type() const override { return QPaintEngine::User; }
+    void setProperty(PrintEnginePropertyKey key, const QVariant& value) override {
+        pdf.printEngine()->setProperty(key, value);
+    }
+    QVariant property(PrintEnginePropertyKey key) const override {
+        return pdf.printEngine()->property(key);
+    }
+    bool newPage() override {
+        pages.emplace_back();
+        return true;
+    }
+    bool abort() override { return false; }
+    QPrinter::PrinterState printerState() const override {
+        return isActive() ? QPrinter::Active : QPrinter::Idle;
+    }
+    int metric(QPaintDevice::PaintDeviceMetric metric) const override {
+        return pdf.printEngine()->metric(metric);
+    }
+
+    QPrinter pdf{QPrinter::HighResolution};
+    std::vector<QStringList> pages;
+};
+
+struct TextPrinter : QPrinter {
+    explicit TextPrinter(TextPrintEngine& engine) { setEngines(&engine, &engine); }
+};
+
+}  // namespace
+
+bool PrintingDialogs::Printer(QWidget* parent, QPrinter& printer, bool allowSelection) {
+    printerSelections.push_back(allowSelection);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printerPdf);
+    return ScriptedDialogs::Printer(parent, printer, allowSelection);
 }
 
-void UiFixture::OpenThreeSongs() {
-    WriteSongTables();
-    OpenFile("songs.mfd", ThreeSongs());
+void PrintingDialogs::PrintPreview(QWidget* parent, const QString& caption, const QString& iconFile,
+                                   const std::function<void(QPrinter&)>& paint) {
+    ScriptedDialogs::PrintPreview(parent, caption, iconFile, paint);
+    TextPrintEngine engine;
+    TextPrinter printer(engine);
+    paint(printer);
+    previewPages.push_back(engine.pages);
+}
+
+int PdfPageCount(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    const QByteArray pdf = file.readAll();
+    return static_cast<int>(pdf.count("/Type /Page") - pdf.count("/Type /Pages"));
 }
 
 }  // namespace quillory::testkit
+
+// The windows are real widgets on Qt's offscreen platform: no display is needed.
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -2,17 +2,28 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
-#include <QColor>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
-#include <QString>
+#include <QRadioButton>
+#include <QTest>
+#include <QTreeView>
+#include <algorithm>
+#include <filesystem>
+#include <functional>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
+#include "data/record_layout.h"
 #include "platform/scripted_dialogs.h"
 #include "support/mfd_builder.h"
 #include "support/temp_folder.h"
+#include "ui/convert/convert_dialog.h"
 #include "ui/main/application.h"
 #include "ui/main/main_window.h"
 
@@ -23,79 +34,207 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 namespace quillory::testkit {
 
-// A started program over a temporary program folder, with scripted dialogs.
+// Scripted dialogs that also keep what the windows print: the texts painted on each page of
+// every print preview, and whether each printer dialog offered the selection. A printer
+// dialog's printer writes into printerPdf, also when the dialog is cancelled.
+class PrintingDialogs : public ScriptedDialogs {
+  public:
+    bool Printer(QWidget* parent, QPrinter& printer, bool allowSelection) override;
+    void PrintPreview(QWidget* parent, const QString& caption, const QString& iconFile,
+                      const std::function<void(QPrinter&)>& paint) override;
+
+    std::vector<bool> printerSelections;
+    QString printerPdf;
+    std::vector<std::vector<QStringList>> previewPages;
+};
+
+// The pages of a PDF file; -1 when there is no file.
+int PdfPageCount(const QString& path);
+
+// The texts text(0) ... text(count - 1).
+template <typename Text>
+QStringList Texts(int count, Text text) {
+    QStringList texts;
+    for (int i = 0; i < count; ++i) {
+        texts << text(i);
+    }
+    return texts;
+}
+
+inline QStringList Headers(const QAbstractItemModel& model) {
+    return Texts(model.columnCount(),
+                 [&](int column) { return model.headerData(column, Qt::Horizontal).toString(); });
+}
+
+// A started program over a temporary program folder, with scripted dialogs. Rows and header
+// sections are clicked with the mouse, as the user does it.
 class UiFixture : public ::testing::Test {
-protected:
-    UiFixture();
-    ~UiFixture() override;
+  protected:
+    UiFixture() : app(std::make_unique<Application>(folder.Path(), dialogs)) { app->Main(); }
+    ~UiFixture() override {
+        app.reset();
+        Settle();
+    }
 
     MainWindow& Main() { return *app->Window(); }
     RecordStore& Store() { return app->Store(); }
+    QTreeView& List() { return Main().List(); }
+    QAbstractItemModel& ListModel() { return *List().model(); }
 
-    // A widget, action or window of the program by its name; fails the test when missing.
-    template <typename T>
-    T* Find(const char* name) {
-        T* found = nullptr;
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (top->objectName() == name) {
-                found = qobject_cast<T*>(top);
-            }
-            if (!found) {
-                found = top->findChild<T*>(name);
-            }
-            if (found) {
-                break;
-            }
-        }
-        EXPECT_NE(found, nullptr) << "no " << name;
-        return found;
-    }
-
-    // A widget of one window by its name; fails the test when missing. Windows share names
-    // ("cmdOk", "Label1"), so a dialog's own controls are looked up in the dialog.
+    // A control of a window by its name, failing the test when missing. Windows share names
+    // ("cmdOk", "ListView1", "mnuPrint"), so a control is looked up in its own window.
     template <typename T>
     T* FindIn(QWidget* window, const char* name) {
-        T* found = window ? window->findChild<T*>(name) : nullptr;
-        EXPECT_NE(found, nullptr) << "no " << name;
-        return found;
+        if (T* found = window ? window->findChild<T*>(name) : nullptr) {
+            return found;
+        }
+        // A stand-in, so that the test fails here and goes on instead of crashing.
+        ADD_FAILURE() << "no " << name;
+        static T* const standIn = new T;
+        return standIn;
     }
-
     template <typename T>
     T* InMain(const char* name) {
         return FindIn<T>(&Main(), name);
     }
+    // The shown top-level window of that name, nullptr when there is none.
+    static QWidget* Showing(const char* name) {
+        const QWidgetList tops = QApplication::topLevelWidgets();
+        const auto found = std::find_if(tops.begin(), tops.end(), [&](QWidget* top) {
+            return top->objectName() == name && top->isVisible();
+        });
+        return found == tops.end() ? nullptr : *found;
+    }
 
-    void Trigger(const char* action) { Find<QAction>(action)->trigger(); }
-    void Click(const char* button) { Find<QPushButton>(button)->click(); }
+    void Trigger(const char* action) { InMain<QAction>(action)->trigger(); }
+    void Click(const char* button) { InMain<QPushButton>(button)->click(); }
+    bool Enabled(const char* name) { return InMain<QWidget>(name)->isEnabled(); }
+    bool Ticked(const char* action) { return InMain<QAction>(action)->isChecked(); }
+    QString Counter() { return InMain<QLabel>("lblNumberChecked")->text(); }
+    // The messages shown since the last call.
+    QStringList Messages() { return std::exchange(dialogs.messages, {}); }
 
-    // The record list as the window shows it.
-    QAbstractItemModel& ListModel();
-    QString Cell(int row, int column);
-    QColor StyleColour(int row);
+    // The main list as it shows: cells, the style colours ("kbr" for black, blue and red) and
+    // the ticks ("0110").
+    QString Cell(int row, int column) { return ListModel().index(row, column).data().toString(); }
     int RowCount() { return ListModel().rowCount(); }
-    bool Ticked(const char* action) { return Find<QAction>(action)->isChecked(); }
+    QStringList RowCells(int row) {
+        return Texts(kColumnCount, [&](int column) { return Cell(row, column); });
+    }
+    QStringList ColumnCells(int column) {
+        return Texts(RowCount(), [&](int row) { return Cell(row, column); });
+    }
+    QString Colours() {
+        QString colours;
+        for (int row = 0; row < RowCount(); ++row) {
+            const auto colour = ListModel().index(row, kStyleColumn).data(Qt::ForegroundRole);
+            const QColor shown = colour.value<QColor>();
+            colours += shown == Qt::black  ? 'k'
+                       : shown == Qt::blue ? 'b'
+                       : shown == Qt::red  ? 'r'
+                                           : '?';
+        }
+        return colours;
+    }
+    QString Ticks() {
+        QString ticks;
+        for (int row = 0; row < RowCount(); ++row) {
+            ticks += ListModel().index(row, 0).data(Qt::CheckStateRole) == Qt::Checked ? '1' : '0';
+        }
+        return ticks;
+    }
+    int RowOf(const QString& number) { return ColumnCells(kNumberColumn).indexOf(number); }
+    int SelectedRow() {
+        const QModelIndexList rows = List().selectionModel()->selectedRows();
+        return rows.size() == 1 ? rows.front().row() : -1;
+    }
+    void Tick(int row, bool ticked = true) {
+        ListModel().setData(ListModel().index(row, 0), ticked ? Qt::Checked : Qt::Unchecked,
+                            Qt::CheckStateRole);
+    }
 
+    void ClickRow(int row) { ClickRow(List(), row, kMusicColumn); }
+    static void ClickRow(QTreeView& list, int row, int column = 0) {
+        const QModelIndex index = list.model()->index(row, column);
+        list.scrollTo(index);
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(index).center());
+    }
+    void ClickHeader(int column) { ClickHeader(List(), column); }
+    static void ClickHeader(QTreeView& list, int column) {
+        QHeaderView& header = *list.header();
+        const int x = header.sectionViewportPosition(column) + header.sectionSize(column) / 2;
+        QTest::mouseClick(header.viewport(), Qt::LeftButton, {}, QPoint(x, header.height() / 2));
+    }
     // Picks a target instrument in the main window's combo as the user does.
-    void ChooseTarget(const QString& instrument);
-
+    void ChooseTarget(const QString& instrument) {
+        auto* combo = InMain<QComboBox>("cboInst");
+        combo->setCurrentIndex(combo->findText(instrument));
+        emit combo->activated(combo->currentIndex());
+    }
     // Lets the windows take pending events, closed windows included.
-    static void Settle();
+    static void Settle() {
+        QApplication::processEvents();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // Shows a window and makes it the active one, so that the focus moves inside it.
+    static void ShowActive(QWidget& window) {
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QApplication::processEvents();
+    }
 
-    // Writes a style table into the program folder.
     void WriteTable(const std::string& instrument,
-                    const std::vector<std::pair<std::string, std::string>>& styles);
-    // Writes a file into the program folder and opens it through the open command.
-    void OpenFile(const std::string& name, const Bytes& bytes);
+                    const std::vector<std::pair<std::string, std::string>>& styles) {
+        WriteFile(folder.File(instrument + ".dat"), StyleTableText(styles));
+    }
+    std::string FileText(const std::string& name) {
+        const Bytes bytes = ReadFile(folder.File(name));
+        return std::string(bytes.begin(), bytes.end());
+    }
+    static RecordSpec Song(const std::string& music, const char* genre, int style) {
+        RecordSpec song;
+        song.music = music;
+        song.genre = genre;
+        song.style = style;
+        return song;
+    }
+    // "Song A" Pop in Cool Pop, "Song B" Rock in 8Beat, "Song C" Jazz in the user style 99.
+    static Bytes ThreeSongs() {
+        return BuildMfd("PSR-2000", {Song("Song A", "Pop", 1), Song("Song B", "Rock", 3),
+                                     Song("Song C", "Jazz", 99)});
+    }
+    // Writes the tables of a PSR-2000 (Cool Pop 001, 8Beat 003, Swing 002: default Swing) and a
+    // TYROS (Swing 020, Cool Pop 010: no 8Beat, default Cool Pop), and opens the file as
+    // songs.mfd through the open command.
+    void OpenSongs(const Bytes& file = ThreeSongs()) {
+        WriteTable("PSR-2000", {{"Cool Pop", "001"}, {"8Beat", "003"}, {"Swing", "002"}});
+        WriteTable("TYROS", {{"Swing", "020"}, {"Cool Pop", "010"}});
+        WriteFile(folder.File("songs.mfd"), file);
+        dialogs.files.push_back(QString::fromStdString(folder.File("songs.mfd")));
+        Trigger("mnuOpen");
+    }
+    void OpenSongs(const std::vector<RecordSpec>& songs) { OpenSongs(BuildMfd("PSR-2000", songs)); }
 
-    // The tables of a PSR-2000 (Cool Pop 001, 8Beat 003, Swing 002: default Swing) and a TYROS
-    // (Swing 020, Cool Pop 010: no 8Beat, default Cool Pop), and songs.mfd from a PSR-2000 with
-    // three records: "Song A" in Cool Pop, "Song B" in 8Beat and "Song C" in the user style 99.
-    void WriteSongTables();
-    static Bytes ThreeSongs();
-    void OpenThreeSongs();
+    // Save As > MusicFinder File: the options chosen (none: as shown), then Save into out.mfd;
+    // the bytes written, none when nothing was.
+    Bytes SaveAs(std::initializer_list<const char*> options = {}) {
+        Trigger("mnuConvert");
+        for (const char* option : options) {
+            FindIn<QRadioButton>(app->Convert(), option)->click();
+        }
+        const std::string out = folder.File("out.mfd");
+        dialogs.files.push_back(QString::fromStdString(out));
+        FindIn<QPushButton>(app->Convert(), "cmdSave")->click();
+        Settle();
+        return std::filesystem::exists(out) ? ReadFile(out) : Bytes();
+    }
+    // A file's records, after the header.
+    static Bytes Records(const Bytes& file) {
+        return Bytes(file.begin() + std::min(file.size(), RecordOffset(1)), file.end());
+    }
 
     TempFolder folder;
-    ScriptedDialogs dialogs;
+    PrintingDialogs dialogs;
     std::unique_ptr<Application> app;
 };
 

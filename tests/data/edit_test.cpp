@@ -1,0 +1,426 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "data/record_commands.h"
+#include "data/record_editor.h"
+#include "data/record_list.h"
+#include "data/record_search.h"
+#include "data/style_replace.h"
+#include "data/text.h"
+#include "harness.h"
+
+namespace quillory {
+namespace {
+
+using testkit::Padded;
+using Cells = std::array<std::string, kColumnCount>;
+using Texts = std::vector<std::string>;
+
+// A list of rows numbered from 1 with these genres.
+RecordList ListOf(const std::vector<std::string>& genres) {
+    RecordList list;
+    for (const std::string& genre : genres) {
+        Row row;
+        row.record = static_cast<int>(list.Size()) + 1;
+        row.cells[kNumberColumn] = ZeroPad(row.record, 5);
+        row.cells[kGenreColumn] = genre;
+        list.Append(row);
+    }
+    return list;
+}
+
+std::vector<int> Numbers(const RecordList& list) {
+    return testkit::Map(list.Rows(), [](const Row& row) { return row.RecordNumber(); });
+}
+
+// Sorting compares texts without regard to case, keeps rows of equal text in their order in
+// either direction, and the selection stays on its row.
+TEST(RecordListTest, SortsStablyWithoutRegardToCaseAndTheSelectionFollows) {
+    RecordList list = ListOf({"rock", "Ballad", "ROCK", "éclair", "ballad", "Pop", "ÉCLAIR"});
+    list.Select(2);  // record 3, "ROCK"
+    list.SetSort(true, kGenreColumn, SortOrder::kAscending);
+    EXPECT_EQ(Numbers(list), (std::vector<int>{2, 5, 6, 1, 3, 4, 7}));
+    EXPECT_EQ(list.Selected(), 4u);
+    list.SetSort(true, kGenreColumn, SortOrder::kDescending);
+    EXPECT_EQ(Numbers(list), (std::vector<int>{4, 7, 1, 3, 6, 2, 5}));
+    EXPECT_EQ(list.Selected(), 3u);
+    // Switching sorting off moves nothing; sorting by number brings record order back.
+    list.SetSort(false, kNumberColumn, SortOrder::kAscending);
+    EXPECT_EQ(Numbers(list), (std::vector<int>{4, 7, 1, 3, 6, 2, 5}));
+    list.SetSort(true, kNumberColumn, SortOrder::kAscending);
+    EXPECT_EQ(Numbers(list), (std::vector<int>{1, 2, 3, 4, 5, 6, 7}));
+
+    // Long enough for a sort that is not stable to show it.
+    std::vector<std::string> genres;
+    for (int i = 0; i < 60; ++i) {
+        genres.push_back(i % 3 == 0 ? "Pop" : i % 3 == 1 ? "pop" : "Rock");
+    }
+    list = ListOf(genres);
+    for (SortOrder order : {SortOrder::kDescending, SortOrder::kAscending}) {
+        list.SetSort(true, kGenreColumn, order);
+        for (std::size_t i = 1; i < list.Size(); ++i) {
+            if (LowerCase(list.At(i - 1).Cell(kGenreColumn)) ==
+                LowerCase(list.At(i).Cell(kGenreColumn))) {
+                EXPECT_LT(list.At(i - 1).RecordNumber(), list.At(i).RecordNumber()) << i;
+            }
+        }
+    }
+    EXPECT_EQ(list.At(0).Cell(kGenreColumn), "Pop");
+}
+
+// A view hears of every change once: appended rows, a batch of changes as one range of rows,
+// the new place of each row after a sort, and nothing where nothing changed.
+TEST(RecordListTest, TellsItsObserverAboutEveryChange) {
+    struct Log : RecordListObserver {
+        void BeforeAppend(std::size_t first, std::size_t last) override {
+            text += "append " + std::to_string(first) + "-" + std::to_string(last) + ";";
+        }
+        void AfterAppend() override {}
+        void RowsChanged(std::size_t first, std::size_t last) override {
+            text += "changed " + std::to_string(first) + "-" + std::to_string(last) + ";";
+        }
+        void BeforeReorder() override {}
+        void AfterReorder(const std::vector<std::size_t>& newPosition) override {
+            text += "moved";
+            for (std::size_t at : newPosition) {
+                text += " " + std::to_string(at);
+            }
+        }
+        void SelectionChanged() override { text += "selected;"; }
+        std::string text;
+    } log;
+    RecordList list = ListOf({"c", "a"});
+    list.SetObserver(&log);
+    list.Append(ListOf({"d", "b"}).Rows());
+    {
+        RecordList::ChangeBatch outer(list);
+        list.SetCell(3, kMusicColumn, "y");
+        {
+            RecordList::ChangeBatch inner(list);
+            list.SetChecked(1, true);
+        }
+        list.SetCell(2, kMusicColumn, "z");
+    }
+    list.SetChecked(1, true);
+    list.SetStyleColour(2, kBlack);
+    list.Select(2);
+    list.Select(2);
+    list.SetSort(true, kGenreColumn, SortOrder::kAscending);
+    list.SetSort(true, kGenreColumn, SortOrder::kAscending);
+    EXPECT_EQ(log.text, "append 2-3;changed 1-3;selected;moved 2 0 3 1");
+    EXPECT_EQ(list.Selected(), 3u);
+}
+
+class EditTest : public testkit::DataTest {
+  protected:
+    void OpenImage(const Bytes& image) {
+        WriteTable(
+            "PSR-2000",
+            {{"Cool Pop", "001"}, {"8Beat", "002"}, {"Jazz Club", "003"}, {"COOL POP", "004"}});
+        ASSERT_TRUE(Open(image));
+    }
+
+    // Five records whose tempo and genre orders differ from their record order, sorted newest
+    // first. Records 2 and 4 keep a byte after the zero that ends their keywords.
+    void OpenFive() {
+        Bytes image = testkit::BuildMfd(
+            "PSR-2000", {{{}, 1, 4, 4, 120, 6, "Blue Moon", "Pop", "rock,pop", 0x15},
+                         {{}, 4, 6, 8, 72, 7, "Moonlight Serenade", "pop", "pop, rock", 0x15},
+                         {{}, 1, 4, 4, 140, 5, "Sunrise", "Easy Listening", "Rock", 0x15},
+                         {{}, 3, 5, 4, 96, 3, "Harvest MOON", "Pop", "rock", 0x15},
+                         {{}, 1, 4, 4, 160, 4, "Road", "Swing", "rocks", 0x15}});
+        for (int n : {2, 4}) {
+            image[RecordOffset(n) + field::kKeywords + 20] = 'X';
+        }
+        OpenImage(image);
+        SortNewestFirst();
+    }
+
+    // The ticked records, then whether Del Chk'd and Play List are enabled.
+    std::string State() const {
+        std::string state;
+        for (int n = 1; n <= static_cast<int>(store.list.Size()); ++n) {
+            state += RowOf(n).checked ? std::to_string(n) + " " : "";
+        }
+        return state + (store.window.deleteCheckedEnabled ? "del " : "") +
+               (store.window.playListEnabled ? "play" : "");
+    }
+};
+
+TEST_F(EditTest, CheckUncheckAndInvertKeepTicksAndButtonsInStep) {
+    store.window.playListEnabled = true;
+    InvertChecks(store);  // an empty list keeps Play List as it was
+    EXPECT_EQ(State(), "play");
+    OpenFive();
+    CheckBoxChanged(store, IndexOf(2), true);
+    CheckBoxChanged(store, IndexOf(2), false);  // clearing the only tick keeps Play List
+    EXPECT_EQ(State(), "play");
+    for (int n : {1, 3, 5}) {
+        CheckBoxChanged(store, IndexOf(n), true);
+    }
+    InvertChecks(store);
+    EXPECT_EQ(State(), "2 4 del play");
+    CheckAll(store);
+    EXPECT_EQ(State(), "1 2 3 4 5 del play");
+    InvertChecks(store);
+    EXPECT_EQ(State(), "");
+    CheckAll(store);
+    UncheckAll(store);
+    EXPECT_EQ(State(), "");
+    EXPECT_EQ(store.list.CheckedCount(), 0u);
+}
+
+// Delete marks the selected row and keeps its tick; Del Chk'd marks the ticked rows and clears
+// their ticks. A deleted row shows "deleted" and empty music, style, time signature, tempo and
+// keywords. Neither touches a record byte.
+TEST_F(EditTest, DeleteAndDeleteCheckedMarkRowsOnly) {
+    OpenFive();
+    const Bytes image = store.gFileBytes;
+    DeleteSelected(store);  // nothing selected
+    store.list.SetChecked(IndexOf(2), true);
+    Delete(2);
+    EXPECT_TRUE(RowOf(2).checked);
+    store.list.SetChecked(IndexOf(2), false);
+    CheckBoxChanged(store, IndexOf(1), true);
+    CheckBoxChanged(store, IndexOf(4), true);
+    DeleteChecked(store);
+    EXPECT_EQ(RowOf(1).cells, (Cells{"00001", "deleted", "", "", "", "", "", "No", "Yes", "Yes",
+                                     "Intro 1", "Main B"}));
+    EXPECT_EQ(Column(kGenreColumn),
+              (Texts{"deleted", "deleted", "Easy Listening", "deleted", "Swing"}));
+    EXPECT_EQ(Column(kMusicColumn), (Texts{"", "", "Sunrise", "", "Road"}));
+    EXPECT_EQ(State(), "play");
+    EXPECT_EQ(store.gFileBytes, image);
+}
+
+// The favourite button flips bit 0 of the selected row's record; each clear button clears its
+// own bit in every record, deleted ones included, and its own column.
+TEST_F(EditTest, MarkButtonsChangeTheirBitsInTheRecords) {
+    const auto marks = [this] {
+        return testkit::Map(std::vector<int>{1, 2, 3, 4, 5}, [this](int n) {
+            return static_cast<int>(store.gFileBytes[RecordOffset(n) + field::kMarks]);
+        });
+    };
+    OpenFive();
+    ToggleFavorite(store);  // nothing selected
+    store.list.Select(IndexOf(5));
+    ToggleFavorite(store);
+    EXPECT_EQ(RowOf(5).Cell(kFavoriteColumn), "Yes");
+    EXPECT_EQ(marks(), (std::vector<int>{6, 7, 5, 3, 5}));
+    ToggleFavorite(store);
+    EXPECT_EQ(RowOf(5).Cell(kFavoriteColumn), "No");
+    EXPECT_EQ(marks(), (std::vector<int>{6, 7, 5, 3, 4}));
+
+    const std::vector<int> cleared[] = {{6, 6, 4, 2, 4}, {4, 5, 5, 1, 4}, {2, 3, 1, 3, 0}};
+    const int columns[] = {kFavoriteColumn, kSearch1Column, kSearch2Column};
+    for (std::size_t mark = 0; mark < 3; ++mark) {
+        OpenFive();
+        Delete(2);
+        std::vector<Texts> shown = testkit::Map(columns, [this](int c) { return Column(c); });
+        shown[mark] = Texts(5, "No");
+        ClearMark(store, static_cast<Mark>(mark));
+        EXPECT_EQ(marks(), cleared[mark]);
+        EXPECT_EQ(testkit::Map(columns, [this](int c) { return Column(c); }), shown);
+    }
+}
+
+// A row's keywords get ",text"; its record gets as many bytes as the new text has, the field's
+// later bytes kept. The stored numbers and the sort by music pair no row with its record by
+// number or position.
+TEST_F(EditTest, KeywordAddWritesEachRowsRecord) {
+    const std::string full(32, 'k');
+    Bytes image = testkit::BuildMfd("PSR-2000", {{1, 1, 4, 4, 120, 0, "C", "", "rock", 0},
+                                                 {2, 1, 4, 4, 120, 0, "A", "", "", 0},
+                                                 {0, 1, 4, 4, 120, 0, "B", "", full, 0}});
+    const std::string tail = "ABCDEFGHIJ";
+    std::copy(tail.begin(), tail.end(), image.begin() + RecordOffset(1) + field::kKeywords + 5);
+    OpenImage(image);
+    store.list.SetSort(true, kMusicColumn, SortOrder::kAscending);
+    KeywordAdd(store, "");
+    EXPECT_EQ(store.gFileBytes, image);
+    KeywordAdd(store, "live");
+    EXPECT_EQ(Column(kKeywordsColumn), (Texts{"rock,live", ",live", full + ",live"}));
+    EXPECT_EQ(Stored(1, field::kKeywords, 32), Padded("rock,liveEFGHIJ", 32));
+    EXPECT_EQ(Stored(2, field::kKeywords, 32), Padded(",live", 32));
+    EXPECT_EQ(Stored(3, field::kKeywords, 32), full);
+}
+
+// A header click sorts ascending, a second one reverses; a row click hands the row to the
+// editor, the time signature and genre as the editor's entries (genre slots in ordinal order:
+// Easy Listening, Pop, Swing, pop).
+TEST_F(EditTest, HeaderAndRowClicks) {
+    OpenFive();
+    ColumnHeaderClicked(store, kTempoColumn);
+    EXPECT_EQ(RecordOrder(), (std::vector<int>{2, 4, 1, 3, 5}));
+    ColumnHeaderClicked(store, kTempoColumn);
+    EXPECT_EQ(RecordOrder(), (std::vector<int>{5, 3, 1, 4, 2}));
+    ColumnHeaderClicked(store, kGenreColumn);  // equal genres stay in tempo order
+    EXPECT_EQ(RecordOrder(), (std::vector<int>{3, 1, 4, 2, 5}));
+
+    const auto click = [this](int n) {
+        const RowClick c = RowClicked(store, IndexOf(n));
+        EXPECT_EQ(store.list.Selected(), IndexOf(n));
+        return c.music + "|" + c.tempo + "|" + c.keywords + "|" + c.style + "|" +
+               std::to_string(c.favorite) + std::to_string(c.search1) + std::to_string(c.search2) +
+               "|" + (c.timeSig ? std::to_string(*c.timeSig) : "-") + "|" +
+               (c.genreIndex ? std::to_string(*c.genreIndex) : "-") + "|" +
+               std::to_string(store.gSelectedRecord) + store.gEditTimeSig;
+    };
+    EXPECT_EQ(click(1), "Blue Moon|120|rock,pop|Cool Pop|011|1|1|1 4/ 4");
+    EXPECT_TRUE(store.window.rowControlsEnabled && store.window.replaceEnabled);
+    EXPECT_EQ(click(2), "Moonlight Serenade|072|pop, rock|COOL POP|111|3|3|2 6/ 8");
+    // " 5/ 4" is none of the editor's options; "deleted" is no genre.
+    Delete(4);
+    EXPECT_EQ(click(4), "||||110|-|-|4 6/ 8");
+}
+
+// Every field set to a value that lands in its own bytes; the title is cut at 32 bytes.
+const std::optional<StyleChoice> kJazzClub = StyleChoice{"Jazz Club", 3};
+const EditorValues kFull{"Pop",     "A Title Of Forty Characters, Cut At 32!!",
+                         kJazzClub, " 6/ 8",
+                         "280",     "live,encore",
+                         true,      false,
+                         true,      "Main A",
+                         "Ending 1"};
+
+// The editor takes tempos from 32 to 280. OK in Add checks in order and each refusal leaves the
+// list and the image as they were.
+TEST_F(EditTest, EditorAddRefusesIncompleteRecordsInOrderAndAppendsTheOthers) {
+    EXPECT_TRUE(TempoAccepted("32") && TempoAccepted("280") && TempoAccepted("120 abc"));
+    EXPECT_FALSE(TempoAccepted("31") || TempoAccepted("281") || TempoAccepted(""));
+    OpenFive();
+    const Bytes image = store.gFileBytes;
+    PrepareAdd(store);
+    EditorValues values = kFull;
+    values.style.reset();
+    EXPECT_EQ(EditorOk(store, values, ui), EditorOkResult::kRefused);
+    values = kFull;
+    values.genre.reset();
+    values.music.clear();
+    values.tempo.clear();
+    EXPECT_EQ(EditorOk(store, values, ui), EditorOkResult::kRefused);
+    values.genre = "Pop";
+    EXPECT_EQ(EditorOk(store, values, ui), EditorOkResult::kFocusMusic);
+    values.music = "Song";
+    EXPECT_EQ(EditorOk(store, values, ui), EditorOkResult::kRefused);
+    store.gAddMode = false;
+    values = kFull;
+    values.style.reset();
+    EXPECT_EQ(EditorOk(store, values, ui), EditorOkResult::kRefused);
+    EXPECT_EQ(ui.messages, (Texts{"Please select a style", "All entries must have a genre selected",
+                                  "All entries must have a Music(song name)",
+                                  "All entries must have a tempo", "Please select a style"}));
+    EXPECT_EQ(store.list.Size(), 5u);
+    EXPECT_EQ(store.gFileBytes, image);
+
+    // A complete record is appended with the next number and its row selected.
+    PrepareAdd(store);
+    ASSERT_EQ(EditorOk(store, kFull, ui), EditorOkResult::kDone);
+    ASSERT_EQ(store.gFileBytes.size(), RecordOffset(7));
+    EXPECT_EQ(testkit::CountOf(store.gFileBytes), 6);
+    // Number 6, style 3, 6/8, tempo 1 * 256 + 24, marks 5, the texts, intro 4 * 16 + section 8.
+    EXPECT_EQ(Stored(6), std::string("\0\x06\0\x03\x06\x08\x01\x18\x05", 9) +
+                             kFull.music.substr(0, 32) + Padded("Pop", 16) +
+                             Padded("live,encore", 32) + Padded("\x48", 3));
+    EXPECT_EQ(store.list.Selected(), 0u);
+    EXPECT_EQ(RowOf(6).cells, (Cells{"00006", "Pop", kFull.music, "Jazz Club", " 6/ 8", "280",
+                                     "live,encore", "Yes", "No", "Yes", "Main A", "Ending 1"}));
+}
+
+// OK in Modify writes the clicked record and its row, wherever a search has moved the
+// selection since, and keeps the record's number; a tempo the record cannot hold fails before
+// the row changes.
+TEST_F(EditTest, EditorModifyWritesTheClickedRecordOnASortedList) {
+    OpenFive();
+    RowClicked(store, IndexOf(1));
+    store.list.Select(IndexOf(3));
+    ASSERT_TRUE(PrepareModify(store));
+    const Bytes image = store.gFileBytes;
+    EditorValues values{"Jazz", "", StyleChoice{"8Beat", 2}, " 3/ 4", "96.4", ""};
+    ASSERT_EQ(EditorOk(store, values, ui), EditorOkResult::kDone);
+    EXPECT_EQ(Stored(1), std::string("\0\0\0\x02\x03\x04\0\x60\0", 9) + Padded("", 32) +
+                             Padded("Jazz", 16) + Padded("", 35));
+    EXPECT_EQ(RowOf(1).cells, (Cells{"00001", "Jazz", "", "8Beat", " 3/ 4", "96.4", "", "No", "No",
+                                     "No", "Off", "Off"}));
+    EXPECT_EQ(Stored(2, 0, 4 * kRecordSize), testkit::RecordBytes(image, 2, 0, 4 * kRecordSize));
+    EXPECT_EQ(Column(kMusicColumn)[2], "Sunrise");
+
+    for (const char* tempo : {"70000", "-5"}) {
+        values.tempo = tempo;
+        EXPECT_THROW(EditorOk(store, values, ui), Failure) << tempo;
+        EXPECT_EQ(RowOf(1).Cell(kTempoColumn), "96.4") << tempo;
+    }
+    EXPECT_EQ(Stored(1, field::kTempo, 2), std::string("\0\x60", 2));
+}
+
+// "Containing" ignores case; "Whole Word" wants a comma-separated piece exactly. Check All adds
+// to the ticks; Find Next steps through the list in its order and stops at the end; an empty
+// text only asks for one.
+TEST_F(EditTest, SearchMatchesChecksAndSteps) {
+    RecordSearch search;
+    search.FindAndCheckAll(store, "moon", ui);  // an empty list only enables Del Chk'd
+    EXPECT_EQ(State(), "del ");
+    OpenFive();
+    search.FindAndCheckAll(store, "moon", ui);
+    EXPECT_EQ(State(), "1 2 4 del play");
+    UncheckAll(store);
+    store.list.SetChecked(IndexOf(3), true);
+    search.column = kKeywordsColumn;
+    search.wholeWord = true;
+    search.FindAndCheckAll(store, "rock", ui);
+    EXPECT_EQ(State(), "1 3 4 del play");
+
+    ASSERT_TRUE(search.FindFirst(store, "rock", ui));
+    EXPECT_EQ(store.list.Selected(), IndexOf(4));
+    EXPECT_EQ(search.position, 2);
+    ASSERT_TRUE(search.FindNext(store, "rock", ui));
+    EXPECT_EQ(store.list.Selected(), IndexOf(1));
+    EXPECT_FALSE(search.FindNext(store, "rock", ui));
+    EXPECT_EQ(store.list.Selected(), IndexOf(1));
+    EXPECT_EQ(search.position, 6);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_FALSE(search.FindNext(store, "", ui));
+    search.FindAndCheckAll(store, "", ui);
+    EXPECT_FALSE(search.FindFirst(store, "", ui));
+    EXPECT_EQ(ui.messages, Texts(3, "please enter something to search for"));
+    EXPECT_EQ(search.position, 6);
+    EXPECT_EQ(store.list.CheckedCount(), 3u);
+}
+
+// Style and genre cells are replaced where equal, keyword pieces where equal without regard to
+// case; genres and changed keywords are written to their records, other records keep their
+// bytes. Deleted rows are no entries any more.
+TEST_F(EditTest, ReplaceChangesEqualCellsAndTheirRecords) {
+    OpenFive();
+    Delete(5);
+    const Bytes image = store.gFileBytes;
+    SubReplaceStyle(store, ReplaceMode::kStyle, "", "8Beat", ui);
+    SubReplaceStyle(store, ReplaceMode::kGenre, "deleted", "Pop", ui);
+    SubReplaceStyle(store, ReplaceMode::kStyle, "Cool Pop", "8Beat", ui);
+    EXPECT_EQ(Column(kStyleColumn), (Texts{"8Beat", "COOL POP", "8Beat", "Jazz Club", ""}));
+    EXPECT_EQ(store.gFileBytes, image);  // the style reaches the file through the conversion
+
+    SubReplaceStyle(store, ReplaceMode::kGenre, "Pop", "Schlager", ui);
+    SubReplaceStyle(store, ReplaceMode::kGenre, "Easy Listening", "Pop", ui);
+    EXPECT_EQ(Column(kGenreColumn), (Texts{"Schlager", "pop", "Pop", "Schlager", "deleted"}));
+    EXPECT_EQ(Stored(1, field::kGenre, 16), Padded("Schlager", 16));
+    EXPECT_EQ(Stored(3, field::kGenre, 16), Padded("Pop", 16));
+
+    SubReplaceStyle(store, ReplaceMode::kKeyword, "ROCK", "Hard Rock", ui);
+    EXPECT_EQ(Column(kKeywordsColumn),
+              (Texts{"Hard Rock,pop", "pop, rock", "Hard Rock", "Hard Rock", ""}));
+    EXPECT_EQ(Stored(1, field::kKeywords, 32), Padded("Hard Rock,pop", 32));
+    EXPECT_EQ(Stored(4, field::kKeywords, 32), Padded("Hard Rock", 32));
+    SubReplaceStyle(store, ReplaceMode::kKeyword, "hard rock", "", ui);
+    EXPECT_EQ(Column(kKeywordsColumn), (Texts{",pop", "pop, rock", "", "", ""}));
+    EXPECT_EQ(Stored(3, field::kKeywords, 32), Padded("", 32));
+    for (int n : {2, 5}) {  // no cell of theirs changed
+        EXPECT_EQ(Stored(n), testkit::RecordBytes(image, n));
+    }
+}
+
+}  // namespace
+}  // namespace quillory

@@ -1,0 +1,138 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <filesystem>
+#include <iterator>
+#include <string>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+#include "data/conversion.h"
+#include "data/music_finder_reader.h"
+#include "data/record_commands.h"
+#include "data/record_layout.h"
+#include "support/mfd_builder.h"
+#include "support/scripted_interaction.h"
+#include "support/temp_folder.h"
+
+namespace quillory::testkit {
+
+using Styles = std::vector<std::pair<std::string, std::string>>;
+
+// What f makes of each item, in order.
+template <typename Items, typename F>
+auto Map(const Items& items, F f) {
+    std::vector<std::decay_t<decltype(f(*std::begin(items)))>> out;
+    for (const auto& item : items) {
+        out.push_back(f(item));
+    }
+    return out;
+}
+
+// size bytes of record n (from 1) of an image, from the field at offset, zero bytes included.
+inline std::string RecordBytes(const Bytes& image, int n, std::size_t offset = 0,
+                               std::size_t size = kRecordSize) {
+    if (RecordOffset(n) + offset + size > image.size()) {
+        return "past the end of the image";
+    }
+    const auto at = image.begin() + static_cast<std::ptrdiff_t>(RecordOffset(n) + offset);
+    return std::string(at, at + static_cast<std::ptrdiff_t>(size));
+}
+
+inline int CountOf(const Bytes& image) {
+    return ReadBigEndian16(image, kCountOffset);
+}
+
+// A text padded with zero bytes to the width of its field.
+inline std::string Padded(const std::string& text, std::size_t width) {
+    return text + std::string(width - text.size(), '\0');
+}
+
+// A record with these texts and the other fields as BuildMfd takes them by default.
+inline RecordSpec WithTexts(std::string music, std::string genre = "", std::string keywords = "") {
+    RecordSpec record;
+    record.music = std::move(music);
+    record.genre = std::move(genre);
+    record.keywords = std::move(keywords);
+    return record;
+}
+
+inline std::vector<RecordSpec> RecordsWithStyles(const std::vector<int>& styles) {
+    return Map(styles, [](int style) {
+        RecordSpec record;
+        record.style = style;
+        return record;
+    });
+}
+
+// A program folder for style tables and logs, a store that uses it and a scripted user, with
+// looks at the rows and at the records they stand for.
+class Harness {
+  public:
+    void WriteTable(const std::string& instrument, const Styles& styles) {
+        WriteFile(folder.File(instrument + ".dat"), StyleTableText(styles));
+    }
+    // Writes the image as a file of that name and opens it as the open command does.
+    bool Open(const Bytes& bytes, const std::string& name = "song.mfd") {
+        WriteFile(folder.File(name), bytes);
+        return OpenMusicFinderFile(store, folder.File(name), name, ui);
+    }
+    ConversionOutcome Preview(const std::string& target) {
+        return SaveMusicFinder(store, target, false, ConversionMode::kPreview, ui);
+    }
+    // Saves for the target into the named file of the folder, answering the save dialog.
+    ConversionOutcome SaveAs(const std::string& target, const std::string& name,
+                             bool checkedOnly = false) {
+        ui.fileAnswers.push_back(folder.Path() / name);
+        return SaveMusicFinder(store, target, checkedOnly, ConversionMode::kSave, ui);
+    }
+    bool Exists(const std::string& name) const {
+        return std::filesystem::exists(folder.Path() / name);
+    }
+    void Remove(const std::string& name) const { std::filesystem::remove(folder.Path() / name); }
+    std::string FileText(const std::string& name) const {
+        const Bytes bytes = ReadFile(folder.File(name));
+        return std::string(bytes.begin(), bytes.end());
+    }
+
+    std::size_t IndexOf(int n) const { return store.list.FindRecord(n).value(); }
+    const Row& RowOf(int n) const { return store.list.At(IndexOf(n)); }
+    // Deletes record n's row as the Delete button does.
+    void Delete(int n) {
+        store.list.Select(IndexOf(n));
+        DeleteSelected(store);
+    }
+    // Rows in reverse record order: a command that takes a row's position for its record
+    // number hits the wrong record.
+    void SortNewestFirst() { store.list.SetSort(true, kNumberColumn, SortOrder::kDescending); }
+    // The bytes of record n in the open image, as RecordBytes.
+    std::string Stored(int n, std::size_t offset = 0, std::size_t size = kRecordSize) const {
+        return RecordBytes(store.gFileBytes, n, offset, size);
+    }
+    // A column's cells in record order.
+    std::vector<std::string> Column(int column) const {
+        std::vector<std::string> cells;
+        for (int n = 1; n <= static_cast<int>(store.list.Size()); ++n) {
+            cells.push_back(RowOf(n).Cell(column));
+        }
+        return cells;
+    }
+    std::vector<int> RecordOrder() const {
+        return Map(store.list.Rows(), [](const Row& row) { return row.RecordNumber(); });
+    }
+    std::vector<std::string> ChoiceNames() const {
+        return Map(store.styleChoices, [](const StyleChoice& choice) { return choice.name; });
+    }
+
+    TempFolder folder;
+    RecordStore store{folder.Path()};
+    ScriptedInteraction ui;
+};
+
+class DataTest : public testing::Test, public Harness {};
+
+}  // namespace quillory::testkit
