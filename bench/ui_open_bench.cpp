@@ -24,8 +24,9 @@ struct ProgramFolder {
         const auto table = testkit::RealisticStyleTable(700);
         testkit::WriteFile(folder.File("PSR-2000.dat"), testkit::StyleTableText(table));
         const testkit::StyleDraw styles{testkit::StyleNumbersOf(table), {701, 702, 703}, 3};
-        testkit::WriteFile(folder.File("largest.mfd"),
-                           testkit::BuildMfd("PSR-2000", testkit::RealisticRecords(kRecords, 7, styles)));
+        testkit::WriteFile(
+            folder.File("largest.mfd"),
+            testkit::BuildMfd("PSR-2000", testkit::RealisticRecords(kRecords, 7, styles)));
     }
     testkit::TempFolder folder;
 };

@@ -36,7 +36,7 @@ void Require(bool holds) {
 // threshold kinds of instrument; one repeats a number, one has a number that is not a whole
 // number. Written once.
 class SourceFolder {
-  public:
+public:
     SourceFolder() {
         auto tyros = testkit::RealisticStyleTable(80);
         tyros.emplace_back("Second Name For One", "001");
@@ -50,7 +50,7 @@ class SourceFolder {
 
     const std::filesystem::path& Path() const { return folder_.Path(); }
 
-  private:
+private:
     void Write(std::string_view instrument, const testkit::StyleTableLines& lines) {
         testkit::WriteFile(folder_.File(StyleTableFileName(instrument)),
                            testkit::StyleTableText(lines));
@@ -73,11 +73,8 @@ std::optional<std::filesystem::path> Answer(std::uint8_t answers,
     const std::filesystem::path saved = WorkFolder().Path() / "converted.mfd";
     std::filesystem::remove(saved);
     switch (SaveAnswerFrom(answers)) {
-        case SaveAnswer::kCancel:
-            return std::nullopt;
-        case SaveAnswer::kNewFile:
-            ui.fileAnswers.push_back(saved);
-            return saved;
+        case SaveAnswer::kCancel: return std::nullopt;
+        case SaveAnswer::kNewFile: ui.fileAnswers.push_back(saved); return saved;
         case SaveAnswer::kMissingFolder:
             ui.fileAnswers.push_back(WorkFolder().Path() / "missing" / "converted.mfd");
             return std::nullopt;
@@ -141,9 +138,7 @@ void Convert(RecordStore& store, const std::string& target, bool checkedOnly, Co
 
     const std::optional<int> limit = RecordLimit(target);
     switch (outcome) {
-        case ConversionOutcome::kOverLimit:
-            Require(limit && count > *limit && !written);
-            break;
+        case ConversionOutcome::kOverLimit: Require(limit && count > *limit && !written); break;
         case ConversionOutcome::kSaved:
             Require(!limit || count <= *limit);
             Require(written && testkit::ReadFile(path->string()) == out);
@@ -152,9 +147,7 @@ void Convert(RecordStore& store, const std::string& target, bool checkedOnly, Co
             Require(!limit || count <= *limit);
             Require(!written);
             break;
-        default:
-            Require(!written);
-            break;
+        default: Require(!written); break;
     }
 }
 
@@ -191,14 +184,9 @@ void ConvertInput(const std::uint8_t* data, std::size_t size) {
     store.gAllowUserStyles = (options & kAllowUserStyles) != 0;
     store.gUnknownStyleColor = options & kBlueWarning ? kBlue : kRed;
     switch (DefaultStyleFrom(options)) {
-        case DefaultStyleChoice::kTableLast:
-            break;
-        case DefaultStyleChoice::kNone:
-            store.gDefaultStyle = "None";
-            break;
-        case DefaultStyleChoice::kEmpty:
-            store.gDefaultStyle.clear();
-            break;
+        case DefaultStyleChoice::kTableLast: break;
+        case DefaultStyleChoice::kNone: store.gDefaultStyle = "None"; break;
+        case DefaultStyleChoice::kEmpty: store.gDefaultStyle.clear(); break;
         case DefaultStyleChoice::kFixedName:
             store.gDefaultStyle = std::string(kFixedDefaultStyle);
             break;

@@ -67,14 +67,10 @@ inline SaveAnswer SaveAnswerFrom(std::uint8_t answers) {
 // Whether row i (from 0) carries a tick.
 inline bool Ticked(std::uint8_t answers, std::size_t row) {
     switch ((answers >> kTicksShift) & 3) {
-        case 0:
-            return false;
-        case 1:
-            return true;
-        case 2:
-            return row % 2 == 0;
-        default:
-            return row % 3 == 0;
+        case 0: return false;
+        case 1: return true;
+        case 2: return row % 2 == 0;
+        default: return row % 3 == 0;
     }
 }
 

@@ -42,7 +42,7 @@ testkit::RecordSpec Record(int style, std::string music, std::string genre) {
 // The small files of import_options.h, each opened once as the open command opens it, beside
 // their style tables. Every input starts from a copy of one of them.
 class OpenedFiles {
-  public:
+public:
     OpenedFiles() {
         auto tyros = testkit::RealisticStyleTable(80);
         tyros.emplace_back("Second Name For One", "001");
@@ -60,7 +60,7 @@ class OpenedFiles {
     const RecordStore& Store(unsigned index) const { return *stores_[index]; }
     const testkit::TempFolder& Folder() const { return folder_; }
 
-  private:
+private:
     void Write(std::string_view instrument, const testkit::StyleTableLines& lines) {
         testkit::WriteFile(folder_.File(std::string(instrument) + ".dat"),
                            testkit::StyleTableText(lines));

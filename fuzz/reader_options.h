@@ -18,12 +18,8 @@ inline constexpr std::size_t kReaderOptionBytes = 2;
 inline SourceMenu SourceMenuFromByte(std::uint8_t byte) {
     SourceMenu menu;
     switch (byte % 3) {
-        case 0:
-            menu.choice = SourceMenu::Choice::kAuto;
-            break;
-        case 1:
-            menu.choice = SourceMenu::Choice::kStyleNumbers;
-            break;
+        case 0: menu.choice = SourceMenu::Choice::kAuto; break;
+        case 1: menu.choice = SourceMenu::Choice::kStyleNumbers; break;
         default:
             menu.choice = SourceMenu::Choice::kInstrument;
             menu.instrument = std::string(Instruments()[(byte / 3u) % kInstrumentCount].id);

@@ -18,7 +18,8 @@ const std::map<std::string, CommandShape>& Commands() {
         {"list", {1, {"--styles", "--numbers", "-o"}, {}}},
         {"convert",
          {1,
-          {"--styles", "--numbers", "-o", "--to", "--default-style", "--allow-user-styles", "--log"},
+          {"--styles", "--numbers", "-o", "--to", "--default-style", "--allow-user-styles",
+           "--log"},
           {"-o", "--to"}}},
         {"import", {2, {"--styles", "-o", "--allow-user-styles", "--log"}, {"-o"}}},
     };

@@ -122,7 +122,8 @@ Conversion Convert(RecordStore& store, const std::string& target, bool checkedOn
     const Bytes& in = store.gFileBytes;
     const StyleNameIndex index(ReadStyleTable(store, target));
     Conversion result;
-    result.log = "Style conversions to " + store.gDefaultStyle + "   " + CurrentDateTime() + "\r\n\r\n";
+    result.log =
+        "Style conversions to " + store.gDefaultStyle + "   " + CurrentDateTime() + "\r\n\r\n";
     int logCounter = 1;
     result.image = OutputHeader(in, target);
     result.image.reserve(in.size());
@@ -170,11 +171,12 @@ Conversion Convert(RecordStore& store, const std::string& target, bool checkedOn
             if (dropMissing) {
                 continue;
             }
-            result.log += ZeroPad(logCounter++, 4) + "  " + LogTitle(in, r) + "   " + match.key + "\r\n";
+            result.log +=
+                ZeroPad(logCounter++, 4) + "  " + LogTitle(in, r) + "   " + match.key + "\r\n";
             const std::string* defaultNumber = index.Find(defaultKey);
             if (!defaultNumber) {
                 throw Failure(kInvalidProcedureCall, "The default style " + store.gDefaultStyle +
-                                     " is not a style of " + target);
+                                                         " is not a style of " + target);
             }
             newStyle = ToInt16(NumericValue(*defaultNumber));
             substituted = true;
@@ -186,7 +188,8 @@ Conversion Convert(RecordStore& store, const std::string& target, bool checkedOn
         WriteBigEndian16(result.image, at + field::kNumber, written++);
         WriteBigEndian16(result.image, at + field::kStyle, newStyle);
         if (substituted) {
-            std::copy_n("FIX,", 4, result.image.begin() + static_cast<std::ptrdiff_t>(at + field::kKeywords));
+            std::copy_n("FIX,", 4,
+                        result.image.begin() + static_cast<std::ptrdiff_t>(at + field::kKeywords));
         }
     }
     WriteBigEndian16(result.image, kCountOffset, written);
@@ -200,13 +203,16 @@ ConversionOutcome WriteMusicFinderFile(const Bytes& image, Interaction& ui) {
         return ConversionOutcome::kNotSaved;
     }
     BusyPointer busy(ui);
-    WriteFileReplacing(*path, std::string_view(reinterpret_cast<const char*>(image.data()), image.size()));
+    WriteFileReplacing(*path,
+                       std::string_view(reinterpret_cast<const char*>(image.data()), image.size()));
     return ConversionOutcome::kSaved;
 }
 
 }  // namespace
 
-FileDialogRequest MusicFinderFileDialog() { return {"Music Finder Files(*.mfd)|*.mfd|", "mfd"}; }
+FileDialogRequest MusicFinderFileDialog() {
+    return {"Music Finder Files(*.mfd)|*.mfd|", "mfd"};
+}
 
 ConversionOutcome SaveMusicFinder(RecordStore& store, const std::string& target, bool checkedOnly,
                                   ConversionMode mode, Interaction& ui) {
@@ -219,7 +225,8 @@ ConversionOutcome SaveMusicFinder(RecordStore& store, const std::string& target,
         store.gOutBytes = std::move(conversion.image);
         log = std::move(conversion.log);
         if (mode == ConversionMode::kSave) {
-            const int written = static_cast<int>((store.gOutBytes.size() - kHeaderSize) / kRecordSize);
+            const int written =
+                static_cast<int>((store.gOutBytes.size() - kHeaderSize) / kRecordSize);
             if (const auto limit = RecordLimit(target); limit && written > *limit) {
                 ui.ShowMessage(RecordLimitMessage(written, *limit));
                 return ConversionOutcome::kOverLimit;

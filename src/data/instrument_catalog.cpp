@@ -62,6 +62,8 @@ char FormatDigit(std::string_view targetId) {
     return StyleDigits(targetId) == 4 ? '2' : '1';
 }
 
-std::string StyleTableFileName(std::string_view id) { return std::string(id) + ".dat"; }
+std::string StyleTableFileName(std::string_view id) {
+    return std::string(id) + ".dat";
+}
 
 }  // namespace quillory

@@ -10,10 +10,10 @@ namespace quillory {
 // How the reader turns a style number of a file from this instrument into the style column's
 // text, before looking anything up.
 enum class SourceRule {
-    kLookUpAll,       // every number is looked up in the style table
-    kNumberFrom600,   // 600 and above: a user style, shown as its number
-    kHalfFrom623,     // 623 and above: shown as half the number
-    kHalfFrom689,     // 689 and above: shown as half the number
+    kLookUpAll,      // every number is looked up in the style table
+    kNumberFrom600,  // 600 and above: a user style, shown as its number
+    kHalfFrom623,    // 623 and above: shown as half the number
+    kHalfFrom689,    // 689 and above: shown as half the number
 };
 
 struct Instrument {
@@ -21,7 +21,7 @@ struct Instrument {
     std::string_view sourceMenuCaption;  // empty when the source menu has no item for it
     int styleDigits;                     // width of the zero-padded style table key
     SourceRule sourceRule;
-    int recordLimit;                     // most records a saved file may hold; 0 for no limit
+    int recordLimit;  // most records a saved file may hold; 0 for no limit
 };
 
 inline constexpr std::size_t kInstrumentCount = 17;

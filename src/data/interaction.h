@@ -29,8 +29,10 @@ public:
     // The hourglass while true, the normal pointer otherwise.
     virtual void SetBusy(bool busy) = 0;
     // An open or save dialog; nothing when the user cancels.
-    virtual std::optional<std::filesystem::path> AskOpenFileName(const FileDialogRequest& request) = 0;
-    virtual std::optional<std::filesystem::path> AskSaveFileName(const FileDialogRequest& request) = 0;
+    virtual std::optional<std::filesystem::path> AskOpenFileName(
+        const FileDialogRequest& request) = 0;
+    virtual std::optional<std::filesystem::path> AskSaveFileName(
+        const FileDialogRequest& request) = 0;
     // A question with OK and Cancel and the exclamation icon; true for OK.
     virtual bool ConfirmOkCancel(const std::string& question) = 0;
     // A question with Yes and No under a title, the exclamation icon and No as the default

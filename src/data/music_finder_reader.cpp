@@ -93,8 +93,8 @@ void ReadRecords(RecordStore& store, std::vector<Row>& rows) {
             throw Failure(kInputPastEndOfFile);
         }
         const int styleNumber = ReadBigEndian16(store.gFileBytes, offset + field::kStyle);
-        StyleCell style = StyleCellFor(styleNumber, store.gSourceInstrument, store.gSourceStyles,
-                                       styleNumbers);
+        StyleCell style =
+            StyleCellFor(styleNumber, store.gSourceInstrument, store.gSourceStyles, styleNumbers);
         if (style.userStyle) {
             userStyles.Offer(style.text);
         }

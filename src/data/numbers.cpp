@@ -18,7 +18,9 @@ double RoundedInRange(double value, double lowest, double highest) {
 
 }  // namespace
 
-double RoundHalfAwayFromZero(double value) { return std::round(value); }
+double RoundHalfAwayFromZero(double value) {
+    return std::round(value);
+}
 
 double RoundHalfToEven(double value) {
     const double floor = std::floor(value);
@@ -40,7 +42,9 @@ std::int32_t ToInt32(double value) {
     return static_cast<std::int32_t>(RoundedInRange(value, -2147483648.0, 2147483647.0));
 }
 
-std::uint8_t ToByte(double value) { return static_cast<std::uint8_t>(RoundedInRange(value, 0, 255)); }
+std::uint8_t ToByte(double value) {
+    return static_cast<std::uint8_t>(RoundedInRange(value, 0, 255));
+}
 
 std::int32_t ParseInt32(std::string_view text) {
     const std::string trimmed = Trim(text);

@@ -12,7 +12,9 @@ namespace {
 
 constexpr std::size_t kCommentCell = 5;
 
-int NumberOf(const PlayList::Row& row) { return static_cast<int>(NumericValue(row[0])); }
+int NumberOf(const PlayList::Row& row) {
+    return static_cast<int>(NumericValue(row[0]));
+}
 
 }  // namespace
 
@@ -137,15 +139,15 @@ void PlayList::Sort() {
         return order_ == SortOrder::kDescending ? c > 0 : c < 0;
     });
     if (selectedRow) {
-        selected_ = static_cast<std::size_t>(
-            std::find(rows_.begin(), rows_.end(), *selectedRow) - rows_.begin());
+        selected_ = static_cast<std::size_t>(std::find(rows_.begin(), rows_.end(), *selectedRow) -
+                                             rows_.begin());
     }
 }
 
 bool PlayListMayOpen(RecordStore& store, Interaction& ui) {
     const auto& rows = store.list.Rows();
-    const bool ticked =
-        std::any_of(rows.begin(), rows.end(), [](const ::quillory::Row& row) { return row.checked; });
+    const bool ticked = std::any_of(rows.begin(), rows.end(),
+                                    [](const ::quillory::Row& row) { return row.checked; });
     store.window.playListEnabled = ticked;
     if (!ticked) {
         ui.ShowMessage("At least one record must be checked to go to PlayList");

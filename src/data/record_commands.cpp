@@ -137,9 +137,9 @@ void ToggleFavorite(RecordStore& store) {
 void ColumnHeaderClicked(RecordStore& store, int column) {
     RecordList& list = store.list;
     if (list.Sorted() && list.SortColumn() == column) {
-        list.SetSort(true, column,
-                     list.Order() == SortOrder::kAscending ? SortOrder::kDescending
-                                                           : SortOrder::kAscending);
+        list.SetSort(
+            true, column,
+            list.Order() == SortOrder::kAscending ? SortOrder::kDescending : SortOrder::kAscending);
     } else {
         list.SetSort(true, column, SortOrder::kAscending);
     }

@@ -25,7 +25,8 @@ std::string TextUpToZero(const Bytes& bytes, std::size_t offset, std::size_t wid
 std::string TextWithoutZeros(const Bytes& bytes, std::size_t offset, std::size_t width) {
     const std::string_view field(reinterpret_cast<const char*>(bytes.data() + offset), width);
     const std::size_t end = field.find('\0');
-    if (end == std::string_view::npos || field.find_first_not_of('\0', end) == std::string_view::npos) {
+    if (end == std::string_view::npos ||
+        field.find_first_not_of('\0', end) == std::string_view::npos) {
         return DecodeWindows1252(field.substr(0, end));
     }
     std::string raw;
@@ -37,7 +38,9 @@ std::string TextWithoutZeros(const Bytes& bytes, std::size_t offset, std::size_t
     return DecodeWindows1252(raw);
 }
 
-const char* YesNo(bool yes) { return yes ? "Yes" : "No"; }
+const char* YesNo(bool yes) {
+    return yes ? "Yes" : "No";
+}
 
 }  // namespace
 
@@ -61,14 +64,12 @@ StyleCell StyleCellFor(int styleNumber, std::string_view source, const SourceSty
         return numberOrHalf();
     }
     switch (instrument->sourceRule) {
-        case SourceRule::kNumberFrom600:
-            return styleNumber < 600 ? lookUp() : StyleCell{key, true};
+        case SourceRule::kNumberFrom600: return styleNumber < 600 ? lookUp() : StyleCell{key, true};
         case SourceRule::kHalfFrom623:
             return styleNumber < 623 ? lookUp() : StyleCell{HalfNumberText(styleNumber), false};
         case SourceRule::kHalfFrom689:
             return styleNumber < 689 ? lookUp() : StyleCell{HalfNumberText(styleNumber), false};
-        case SourceRule::kLookUpAll:
-            break;
+        case SourceRule::kLookUpAll: break;
     }
     return lookUp();
 }

@@ -10,7 +10,9 @@
 namespace quillory {
 namespace {
 
-const char* YesNo(bool yes) { return yes ? "Yes" : "No"; }
+const char* YesNo(bool yes) {
+    return yes ? "Yes" : "No";
+}
 
 // A record of 92 bytes with the editor's values written over it.
 Bytes EditedRecord(Bytes record, const EditorValues& values) {
@@ -91,10 +93,10 @@ void EditorToRecord(Bytes& image, int n, const EditorValues& values) {
     if (n < 1 || at + kRecordSize > image.size()) {
         throw Failure(kSubscriptOutOfRange);
     }
-    const Bytes record = EditedRecord(
-        Bytes(image.begin() + static_cast<std::ptrdiff_t>(at),
-              image.begin() + static_cast<std::ptrdiff_t>(at + kRecordSize)),
-        values);
+    const Bytes record =
+        EditedRecord(Bytes(image.begin() + static_cast<std::ptrdiff_t>(at),
+                           image.begin() + static_cast<std::ptrdiff_t>(at + kRecordSize)),
+                     values);
     std::copy(record.begin(), record.end(), image.begin() + static_cast<std::ptrdiff_t>(at));
 }
 

@@ -58,9 +58,9 @@ void EditorToRecord(Bytes& image, int n, const EditorValues& values);
 
 // What OK asks of the editor window afterwards.
 enum class EditorOkResult {
-    kDone,          // hide the editor and size the list's columns
-    kRefused,       // a message was shown; the editor stays as it is
-    kFocusMusic,    // refused for an empty song title: the focus goes to the title
+    kDone,        // hide the editor and size the list's columns
+    kRefused,     // a message was shown; the editor stays as it is
+    kFocusMusic,  // refused for an empty song title: the focus goes to the title
 };
 
 // The editor's OK. In Add mode a new row and record are appended (after the checks for a genre,

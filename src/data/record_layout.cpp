@@ -11,7 +11,7 @@ namespace quillory {
 namespace {
 
 constexpr std::array<std::string_view, 11> kSectionTexts = {
-    "Off",    "Intro 1", "Intro 2", "Intro 3",  "Main A",  "Main B",
+    "Off",    "Intro 1", "Intro 2",  "Intro 3",  "Main A",   "Main B",
     "Main C", "Main D",  "Ending 1", "Ending 2", "Ending 3",
 };
 

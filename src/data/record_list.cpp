@@ -7,7 +7,9 @@
 
 namespace quillory {
 
-void RecordList::Clear() { Assign({}); }
+void RecordList::Clear() {
+    Assign({});
+}
 
 void RecordList::Assign(std::vector<Row> rows) {
     if (observer_) {

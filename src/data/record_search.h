@@ -14,9 +14,9 @@ class Interaction;
 class RecordSearch {
 public:
     int column = kMusicColumn;
-    bool wholeWord = false;     // "Whole Word" instead of "Containing"
-    int position = 0;           // 1-based index of the row last examined or found
-    std::string text;           // the search text of the last click
+    bool wholeWord = false;  // "Whole Word" instead of "Containing"
+    int position = 0;        // 1-based index of the row last examined or found
+    std::string text;        // the search text of the last click
 
     // Selects the first matching row from the top; none selected when nothing matches. An empty
     // text only tells the user to enter one. True when a row was found.

@@ -36,7 +36,9 @@ std::filesystem::path RecordStore::ProgramFile(const std::string& name) const {
     return programFolder / name;
 }
 
-int RecordStore::HeaderRecordCount() const { return ReadBigEndian16(gFileBytes, kCountOffset); }
+int RecordStore::HeaderRecordCount() const {
+    return ReadBigEndian16(gFileBytes, kCountOffset);
+}
 
 void RecordStore::ResetForRead() {
     list.Clear();
@@ -44,6 +46,8 @@ void RecordStore::ResetForRead() {
     gSourceStyles.Clear();
 }
 
-void RecordStore::ReleaseStyles() { gSourceStyles.Clear(); }
+void RecordStore::ReleaseStyles() {
+    gSourceStyles.Clear();
+}
 
 }  // namespace quillory

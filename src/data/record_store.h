@@ -48,11 +48,12 @@ struct SourceMenu {
 // command's effect on it is tested.
 struct MainWindowState {
     std::string title = "Quillory";
-    bool fileControlsEnabled = false;   // the frames, Add, Check, Uncheck, Invert, Fav, S1, S2, Search
-    bool rowControlsEnabled = false;    // Delete and Modify: after a row was clicked or added
-    bool replaceEnabled = false;        // Replace: after a row was clicked
-    bool deleteCheckedEnabled = false;  // Del Chk'd
-    bool playListEnabled = false;       // Play List
+    bool fileControlsEnabled =
+        false;  // the frames, Add, Check, Uncheck, Invert, Fav, S1, S2, Search
+    bool rowControlsEnabled = false;          // Delete and Modify: after a row was clicked or added
+    bool replaceEnabled = false;              // Replace: after a row was clicked
+    bool deleteCheckedEnabled = false;        // Del Chk'd
+    bool playListEnabled = false;             // Play List
     bool doubleClickTogglesFavorite = false;  // "Toggle Favorite" ticked instead of "Edit Record"
 };
 

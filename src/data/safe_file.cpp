@@ -38,7 +38,9 @@ int ErrorNumberFor(int error) {
     }
 }
 
-[[noreturn]] void Fail(int error) { throw Failure(ErrorNumberFor(error)); }
+[[noreturn]] void Fail(int error) {
+    throw Failure(ErrorNumberFor(error));
+}
 
 bool Flush(std::FILE* file, Durability durability) {
     if (std::fflush(file) != 0) {
@@ -94,8 +96,8 @@ void WriteFileReplacing(const std::filesystem::path& path, std::string_view byte
     if (!file) {
         Fail(errno);
     }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
-                         Flush(file, durability);
+    const bool written =
+        std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && Flush(file, durability);
     const int writeError = errno;
     const bool closed = std::fclose(file) == 0;
     const int closeError = errno;

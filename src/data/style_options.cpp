@@ -40,7 +40,9 @@ std::vector<std::string> DefaultStyleChoices(RecordStore& store) {
     return choices;
 }
 
-void ChooseAutoSource(RecordStore& store) { store.sourceMenu = {SourceMenu::Choice::kAuto, ""}; }
+void ChooseAutoSource(RecordStore& store) {
+    store.sourceMenu = {SourceMenu::Choice::kAuto, ""};
+}
 
 void ChooseStyleNumbersSource(RecordStore& store) {
     store.sourceMenu = {SourceMenu::Choice::kStyleNumbers, ""};

@@ -56,7 +56,8 @@ void SubReplaceStyle(RecordStore& store, ReplaceMode mode, const std::string& cu
                                replacement, '\0');
                 list.SetCell(row, kGenreColumn, replacement);
             } else if (mode == ReplaceMode::kKeyword) {
-                std::string keywords = ReplacedKeywords(shown.Cell(kKeywordsColumn), current, replacement);
+                std::string keywords =
+                    ReplacedKeywords(shown.Cell(kKeywordsColumn), current, replacement);
                 if (keywords != shown.Cell(kKeywordsColumn)) {
                     WriteTextField(store.gFileBytes, record + field::kKeywords,
                                    field::kKeywordsSize, keywords, '\0');

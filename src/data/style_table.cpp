@@ -25,8 +25,8 @@ std::vector<StyleTableLine> ParseStyleTable(std::string_view text) {
         if (semicolon == std::string_view::npos) {
             continue;
         }
-        lines.push_back({std::string(piece.substr(0, semicolon)),
-                         std::string(piece.substr(semicolon + 1))});
+        lines.push_back(
+            {std::string(piece.substr(0, semicolon)), std::string(piece.substr(semicolon + 1))});
     }
     return lines;
 }

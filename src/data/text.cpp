@@ -24,7 +24,9 @@ char32_t LowerCodePoint(char32_t cp) {
     }
 }
 
-bool IsSkippedBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool IsSkippedBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
 
 }  // namespace
 

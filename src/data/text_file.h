@@ -15,8 +15,7 @@ bool WriteTextFileContents(std::string_view text, const std::filesystem::path& p
                            Interaction& ui);
 
 // The same text as bytes, without reporting: failures are thrown.
-void WriteTextFile(std::string_view text, const std::filesystem::path& path,
-                   Durability durability);
+void WriteTextFile(std::string_view text, const std::filesystem::path& path, Durability durability);
 
 // Saves an exported text: asks for the file name ("Text file|*.txt"), asks before replacing a
 // file, and writes the text followed by one CR LF. Failures are reported as

@@ -43,7 +43,9 @@ std::string_view FieldOrEmpty(const std::vector<std::string_view>& fields, std::
 
 // Only a text of three ASCII letters lower-cases to "yes": other characters become two bytes
 // or more, none of them ASCII.
-bool IsYes(std::string_view text) { return text.size() == 3 && LowerCase(text) == "yes"; }
+bool IsYes(std::string_view text) {
+    return text.size() == 3 && LowerCase(text) == "yes";
+}
 
 // Looks texts up in a map keyed by std::string without making a string of them.
 struct TextHash {
@@ -171,7 +173,9 @@ void Commit(RecordStore& store, PreparedLine&& prepared, int p, std::vector<Row>
 
 }  // namespace
 
-FileDialogRequest TextDelimitedFileDialog() { return {"Text Delimited Files(*.txt)|*.txt|", "txt"}; }
+FileDialogRequest TextDelimitedFileDialog() {
+    return {"Text Delimited Files(*.txt)|*.txt|", "txt"};
+}
 
 ImportOutcome ImportTextDelimitedFile(RecordStore& store, Interaction& ui) {
     if (store.gFileName.empty()) {

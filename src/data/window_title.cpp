@@ -14,8 +14,8 @@ std::string TitleAfterRead(const RecordStore& store) {
 }
 
 std::string TitleForSourceItem(std::string_view fileName, std::string_view instrument) {
-    return TitleWithFile(fileName) + "  Source Instrument = " +
-           std::string(instrument == "TYROS" ? "Tyros" : instrument);
+    return TitleWithFile(fileName) +
+           "  Source Instrument = " + std::string(instrument == "TYROS" ? "Tyros" : instrument);
 }
 
 std::string TitleAfterTargetChosen(const RecordStore& store) {

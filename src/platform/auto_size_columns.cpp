@@ -1,11 +1,11 @@
 #include "platform/auto_size_columns.h"
 
+#include <QAbstractItemDelegate>
 #include <QAbstractItemModel>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QStyle>
-#include <QAbstractItemDelegate>
 #include <QStyleOptionHeader>
 #include <QStyleOptionViewItem>
 #include <QTreeView>
@@ -66,8 +66,9 @@ int WidestCell(const QTreeView& list, int column, const QStyleOptionViewItem& op
         if (widest.size() == kCandidates && estimate <= widest.back().first) {
             continue;
         }
-        const bool listed = std::any_of(widest.begin(), widest.end(),
-                                        [&](const auto& candidate) { return candidate.second == text; });
+        const bool listed = std::any_of(widest.begin(), widest.end(), [&](const auto& candidate) {
+            return candidate.second == text;
+        });
         if (listed) {
             continue;
         }
@@ -99,7 +100,9 @@ int HeaderWidth(const QHeaderView& header, int column) {
     if (header.isSortIndicatorShown()) {
         option.sortIndicator = QStyleOptionHeader::SortDown;
     }
-    return header.style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), &header).width();
+    return header.style()
+        ->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), &header)
+        .width();
 }
 
 // The width each column's contents need, the header counted when asked.
@@ -187,7 +190,9 @@ private:
 
 }  // namespace
 
-void KeepColumnsFitted(QTreeView& list) { new ColumnFitter(list); }
+void KeepColumnsFitted(QTreeView& list) {
+    new ColumnFitter(list);
+}
 
 void AutoSizeColumns(QTreeView& list, bool useHeader) {
     if (!list.model()) {

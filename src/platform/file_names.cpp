@@ -4,12 +4,16 @@
 
 namespace quillory {
 
-std::filesystem::path ToPath(const QString& name) { return std::filesystem::path(name.toStdU16String()); }
+std::filesystem::path ToPath(const QString& name) {
+    return std::filesystem::path(name.toStdU16String());
+}
 
 QString FromPath(const std::filesystem::path& path) {
     return QString::fromStdU16String(path.u16string());
 }
 
-std::filesystem::path ExecutableFolder() { return ToPath(QCoreApplication::applicationDirPath()); }
+std::filesystem::path ExecutableFolder() {
+    return ToPath(QCoreApplication::applicationDirPath());
+}
 
 }  // namespace quillory

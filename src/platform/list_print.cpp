@@ -99,8 +99,8 @@ void ListPageLayout::PaintPage(QPainter& painter, int page) const {
     int y = 0;
     if (page == 0) {
         painter.setFont(heading_);
-        painter.drawText(QRect(0, 0, area_.width(), headingHeight_), Qt::AlignLeft | Qt::AlignVCenter,
-                         job_.heading);
+        painter.drawText(QRect(0, 0, area_.width(), headingHeight_),
+                         Qt::AlignLeft | Qt::AlignVCenter, job_.heading);
         y = headingHeight_;
     }
     auto drawRow = [&](const std::function<QString(int)>& text) {

@@ -47,7 +47,9 @@ public:
 
     int PageCount() const { return static_cast<int>(pages_.size()); }
     // The rows on a page (from 0), first and one past the last.
-    std::pair<int, int> RowsOnPage(int page) const { return pages_.at(static_cast<std::size_t>(page)); }
+    std::pair<int, int> RowsOnPage(int page) const {
+        return pages_.at(static_cast<std::size_t>(page));
+    }
     const std::vector<int>& ColumnWidths() const { return widths_; }
 
     // Paints every page onto the device, starting a new page between them.

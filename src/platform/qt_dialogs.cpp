@@ -1,9 +1,9 @@
 #include "platform/qt_dialogs.h"
 
 #include <QFileDialog>
+#include <QIcon>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QIcon>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>

@@ -205,9 +205,7 @@ private:
         switch (symbol) {
             case '\\':
             case '{':
-            case '}':
-                Character(static_cast<char16_t>(symbol));
-                break;
+            case '}': Character(static_cast<char16_t>(symbol)); break;
             case '\'': {
                 const int high = pos_ < in_.size() ? HexDigit(in_[pos_]) : -1;
                 const int low = pos_ + 1 < in_.size() ? HexDigit(in_[pos_ + 1]) : -1;
@@ -219,19 +217,11 @@ private:
                 }
                 break;
             }
-            case '~':
-                Character(u'\u00A0');
-                break;
-            case '_':
-                Character(u'\u2011');
-                break;
-            case '*':
-                state_.destination = Destination::kSkip;
-                break;
+            case '~': Character(u'\u00A0'); break;
+            case '_': Character(u'\u2011'); break;
+            case '*': state_.destination = Destination::kSkip; break;
             case '\r':
-            case '\n':
-                Word("par", std::nullopt);
-                break;
+            case '\n': Word("par", std::nullopt); break;
             default:  // "\-" optional hyphen, "\|", "\:" and others show nothing
                 break;
         }
@@ -343,9 +333,7 @@ private:
             return;
         }
         switch (state_.destination) {
-            case Destination::kText:
-                run_ += QChar(c);
-                break;
+            case Destination::kText: run_ += QChar(c); break;
             case Destination::kFontTable:
                 if (c != u';') {
                     fontName_ += QChar(c);
@@ -361,8 +349,7 @@ private:
                     colourGiven_ = false;
                 }
                 break;
-            case Destination::kSkip:
-                break;
+            case Destination::kSkip: break;
         }
     }
 

@@ -4,7 +4,9 @@
 
 namespace quillory {
 
-void ScriptedDialogs::Message(QWidget*, const QString& text) { messages << text; }
+void ScriptedDialogs::Message(QWidget*, const QString& text) {
+    messages << text;
+}
 
 bool ScriptedDialogs::OkCancel(QWidget*, const QString& text) {
     questions.push_back({text, QString(), false});

@@ -58,10 +58,10 @@ public:
     // A print preview renders its pages into this PDF file when set.
     QString previewPdf;
 
-    std::deque<bool> answers;                    // for OK/Cancel and Yes/No questions
-    std::deque<QString> inputAnswers;            // for input boxes
-    std::deque<std::optional<QString>> files;    // for file dialogs
-    std::deque<bool> printerAnswers;             // for printer dialogs
+    std::deque<bool> answers;                  // for OK/Cancel and Yes/No questions
+    std::deque<QString> inputAnswers;          // for input boxes
+    std::deque<std::optional<QString>> files;  // for file dialogs
+    std::deque<bool> printerAnswers;           // for printer dialogs
 
 private:
     bool NextAnswer();

@@ -26,8 +26,7 @@ QString MachineValue(const QString& key, const QString& value) {
 bool StartSysInfo() {
     QString program = MachineValue("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH");
     if (program.isEmpty()) {
-        const QString folder =
-            MachineValue("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO");
+        const QString folder = MachineValue("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO");
         if (!folder.isEmpty() && QFileInfo::exists(folder + "\\MSINFO32.EXE")) {
             program = folder + "\\MSINFO32.EXE";
         }

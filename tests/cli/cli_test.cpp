@@ -48,7 +48,7 @@ TEST(CliCommandLineTest, TakesOptionsInAnyOrder) {
 
 // A PSR-2000 file of two records beside its style table; texts outside ASCII on both sides.
 class CliCommandsTest : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         WriteFile(folder_.File("PSR-2000.dat"), std::string("Bossa Se\xF1or;042\r\n8Beat;001\r\n"));
         // number, style, time signature, tempo, marks, music, genre, keywords, sections

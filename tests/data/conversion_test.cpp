@@ -39,7 +39,7 @@ std::string LogAfterFirstLine(const std::string& log, const std::string& default
 const std::string kNoSubstitution = "\r\n\r\n\r\n";
 
 class ConversionTest : public testkit::DataTest {
-  protected:
+protected:
     // A PSR-1000 file for the PSR-2000, of five records numbered from 40: Cool Pop, Polka (which
     // the PSR-2000 lacks), Slow Rock, Big Band and the user style 99, each with bytes of its own.
     void OpenFiveRecords() {

@@ -115,7 +115,7 @@ TEST(RecordListTest, TellsItsObserverAboutEveryChange) {
 }
 
 class EditTest : public testkit::DataTest {
-  protected:
+protected:
     void OpenImage(const Bytes& image) {
         WriteTable(
             "PSR-2000",

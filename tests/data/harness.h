@@ -72,7 +72,7 @@ inline std::vector<RecordSpec> RecordsWithStyles(const std::vector<int>& styles)
 // A program folder for style tables and logs, a store that uses it and a scripted user, with
 // looks at the rows and at the records they stand for.
 class Harness {
-  public:
+public:
     void WriteTable(const std::string& instrument, const Styles& styles) {
         WriteFile(folder.File(instrument + ".dat"), StyleTableText(styles));
     }

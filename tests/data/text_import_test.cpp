@@ -47,7 +47,7 @@ std::string Record(const char (&front)[10], const std::string& music, const std:
 }
 
 class TextImportTest : public testkit::DataTest {
-  protected:
+protected:
     // Opens a PSR-2000 file of n records whose styles the table knows.
     void OpenRecords(std::size_t n) {
         WriteTable("PSR-2000", {{"Cool Pop", "001"}, {"Slow Rock", "002"}, {"8Beat", "003"}});

@@ -135,33 +135,15 @@ std::string Title(Random& random) {
     const std::string verb(random.Pick(kVerbs));
     std::vector<std::string> words;
     switch (random.Below(9)) {
-        case 0:
-            words = {adjective, noun};
-            break;
-        case 1:
-            words = {"The", adjective, noun};
-            break;
-        case 2:
-            words = {verb, "in", "the", noun};
-            break;
-        case 3:
-            words = {noun, "of", "the", std::string(random.Pick(kNouns))};
-            break;
-        case 4:
-            words = {verb, random.Chance(50) ? "You" : "Me"};
-            break;
-        case 5:
-            words = {"My", adjective, noun};
-            break;
-        case 6:
-            words = {adjective, noun, std::string(random.Pick(kTails))};
-            break;
-        case 7:
-            words = {verb, "on", "a", adjective, noun};
-            break;
-        default:
-            words = {noun};
-            break;
+        case 0: words = {adjective, noun}; break;
+        case 1: words = {"The", adjective, noun}; break;
+        case 2: words = {verb, "in", "the", noun}; break;
+        case 3: words = {noun, "of", "the", std::string(random.Pick(kNouns))}; break;
+        case 4: words = {verb, random.Chance(50) ? "You" : "Me"}; break;
+        case 5: words = {"My", adjective, noun}; break;
+        case 6: words = {adjective, noun, std::string(random.Pick(kTails))}; break;
+        case 7: words = {verb, "on", "a", adjective, noun}; break;
+        default: words = {noun}; break;
     }
     if (random.Chance(4)) {
         words.front() = std::string(random.Pick(kAccented));

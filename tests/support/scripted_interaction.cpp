@@ -2,14 +2,18 @@
 
 namespace quillory::testkit {
 
-void ScriptedInteraction::ShowMessage(const std::string& text) { messages.push_back(text); }
+void ScriptedInteraction::ShowMessage(const std::string& text) {
+    messages.push_back(text);
+}
 
 void ScriptedInteraction::ReportError(const Failure& failure, const std::string& operation) {
     reports.push_back(
         {failure.Number(), failure.Description(), operation, ErrorReportText(failure, operation)});
 }
 
-void ScriptedInteraction::SetBusy(bool value) { busy = value; }
+void ScriptedInteraction::SetBusy(bool value) {
+    busy = value;
+}
 
 std::optional<std::filesystem::path> ScriptedInteraction::AskOpenFileName(
     const FileDialogRequest& request) {

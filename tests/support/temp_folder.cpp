@@ -7,8 +7,8 @@ namespace quillory::testkit {
 TempFolder::TempFolder() {
     std::random_device random;
     for (;;) {
-        path_ = std::filesystem::temp_directory_path() /
-                ("quillory-test-" + std::to_string(random()));
+        path_ =
+            std::filesystem::temp_directory_path() / ("quillory-test-" + std::to_string(random()));
         if (std::filesystem::create_directory(path_)) {
             return;
         }

@@ -22,7 +22,7 @@ const QString kReplace = "This will replace existing file";
 
 // Save As with its dialog, and the options of the style conversion that refresh its preview.
 class ConvertDialogTest : public UiFixture {
-  protected:
+protected:
     // The option buttons of the Save As dialog, "name caption", or the names of the chosen.
     QStringList Options(bool chosenOnly) {
         QStringList options;

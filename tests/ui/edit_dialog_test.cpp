@@ -13,7 +13,7 @@ namespace {
 
 // The record editor and the replace window, the two windows that change records.
 class EditDialogTest : public UiFixture {
-  protected:
+protected:
     EditDialog& Editor() { return *app->Editor(); }
     QLineEdit* Field(const char* name) { return FindIn<QLineEdit>(&Editor(), name); }
     QComboBox* Combo(const char* name) { return FindIn<QComboBox>(&Editor(), name); }

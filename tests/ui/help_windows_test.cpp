@@ -11,7 +11,7 @@ namespace quillory::testkit {
 namespace {
 
 class HelpWindowsTest : public UiFixture {
-  protected:
+protected:
     // The help file: a heading and that many paragraphs.
     void WriteHelp(int paragraphs) {
         std::string rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 {\\b Help}\\par ";

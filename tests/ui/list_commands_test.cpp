@@ -14,7 +14,7 @@ namespace quillory::testkit {
 namespace {
 
 class ListCommandsTest : public UiFixture {
-  protected:
+protected:
     // The first letters of every row's Fav, S1 and S2 cells: "YNY NNN".
     QString Marks() {
         return Texts(RowCount(),

@@ -7,7 +7,7 @@ namespace quillory::testkit {
 namespace {
 
 class PlayListWindowTest : public UiFixture {
-  protected:
+protected:
     // Songs "Song 1" to "Song 6", Pop in Cool Pop and Rock in 8Beat by turns, and a seventh
     // record as the first again: Song 1, Pop, Cool Pop.
     void OpenSevenSongs() {

@@ -16,7 +16,7 @@ namespace quillory {
 namespace {
 
 class RtfReaderTest : public ::testing::Test {
-  protected:
+protected:
     void Read(std::string_view rtf) { ReadRtf(rtf, document); }
     // The text with "\n" between paragraphs; line separators and other characters as read.
     QString Text() const { return document.toRawText().replace(QChar::ParagraphSeparator, u'\n'); }

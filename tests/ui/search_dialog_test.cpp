@@ -8,7 +8,7 @@ namespace quillory::testkit {
 namespace {
 
 class SearchDialogTest : public UiFixture {
-  protected:
+protected:
     void SetUp() override {
         OpenSongs({Song("Love Me", "Pop", 1), Song("Other", "Rock", 1),
                    Song("Lovely Day", "Jazz", 1), Song("Something", "Pop", 1)});

@@ -38,7 +38,7 @@ namespace quillory::testkit {
 // every print preview, and whether each printer dialog offered the selection. A printer
 // dialog's printer writes into printerPdf, also when the dialog is cancelled.
 class PrintingDialogs : public ScriptedDialogs {
-  public:
+public:
     bool Printer(QWidget* parent, QPrinter& printer, bool allowSelection) override;
     void PrintPreview(QWidget* parent, const QString& caption, const QString& iconFile,
                       const std::function<void(QPrinter&)>& paint) override;
@@ -69,7 +69,7 @@ inline QStringList Headers(const QAbstractItemModel& model) {
 // A started program over a temporary program folder, with scripted dialogs. Rows and header
 // sections are clicked with the mouse, as the user does it.
 class UiFixture : public ::testing::Test {
-  protected:
+protected:
     UiFixture() : app(std::make_unique<Application>(folder.Path(), dialogs)) { app->Main(); }
     ~UiFixture() override {
         app.reset();

@@ -59,7 +59,8 @@ ConvertDialog::ConvertDialog(Application& app) : QDialog(app.Window()), app_(app
 
     auto* saveFrame = Named(new QGroupBox("Select Save Option", this), "Frame2");
     auto* saveLayout = new QVBoxLayout(saveFrame);
-    optCheckedRecords_ = Named(new QRadioButton("Checked Records Only", saveFrame), "optCheckedRecords");
+    optCheckedRecords_ =
+        Named(new QRadioButton("Checked Records Only", saveFrame), "optCheckedRecords");
     optAllRecords_ = Named(new QRadioButton("All Records", saveFrame), "optAllRecords");
     saveLayout->addWidget(optCheckedRecords_);
     saveLayout->addWidget(optAllRecords_);

@@ -40,7 +40,8 @@ DefaultStyleDialog::DefaultStyleDialog(Application& app) : QDialog(app.Window())
 void DefaultStyleDialog::Load() {
     RecordStore& store = app_.Store();
     if (store.gTargetInstrument.empty()) {
-        app_.GetDialogs().Message(this, "Please select a target instrument before setting this option");
+        app_.GetDialogs().Message(this,
+                                  "Please select a target instrument before setting this option");
         return;
     }
     app_.Window()->Run("LoadDefaultStyle", [&] {

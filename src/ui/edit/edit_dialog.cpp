@@ -27,7 +27,9 @@ namespace {
 constexpr const char* kTimeSigNames[kTimeSigCount] = {"opt24", "opt44", "opt34", "opt68", "opt00"};
 constexpr const char* kTimeSigCaptions[kTimeSigCount] = {"2/4", "4/4", "3/4", "6/8", "0/0"};
 
-QString FromStd(const std::string& text) { return QString::fromStdString(text); }
+QString FromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 void SelectText(QComboBox& combo, const std::string& text, int otherwise) {
     const int found = combo.findText(FromStd(text), Qt::MatchExactly | Qt::MatchCaseSensitive);
@@ -118,7 +120,8 @@ void EditDialog::ShowStoreLists() {
         for (const StyleChoice& style : shownStyles_) {
             cboStyle_->addItem(FromStd(style.name), style.number);
         }
-        cboStyle_->setCurrentIndex(cboStyle_->findText(selected, Qt::MatchExactly | Qt::MatchCaseSensitive));
+        cboStyle_->setCurrentIndex(
+            cboStyle_->findText(selected, Qt::MatchExactly | Qt::MatchCaseSensitive));
     }
 }
 
@@ -187,9 +190,9 @@ void EditDialog::FocusMoved(QWidget* old, QWidget* now) {
         return;
     }
     const bool left = old == cboGenre_ || old == cboGenre_->lineEdit() ? LeaveGenre()
-                      : old == cboStyle_                                ? LeaveStyle()
-                      : old == txtTempo_                                ? LeaveTempo()
-                                                                        : true;
+                      : old == cboStyle_                               ? LeaveStyle()
+                      : old == txtTempo_                               ? LeaveTempo()
+                                                                       : true;
     leaveRefused_ = !left;
     if (!left) {
         QTimer::singleShot(0, old, [this, old] {
@@ -211,7 +214,8 @@ bool EditDialog::LeaveGenre() {
 
 bool EditDialog::LeaveStyle() {
     if (cboStyle_->currentIndex() < 0) {
-        app_.GetDialogs().Message(this, "Please select a style in the list, new entries are not allowed");
+        app_.GetDialogs().Message(this,
+                                  "Please select a style in the list, new entries are not allowed");
         return false;
     }
     return true;
@@ -258,11 +262,8 @@ void EditDialog::Ok() {
                 AutoSizeColumns(main.List(), true);
                 hide();
                 break;
-            case EditorOkResult::kFocusMusic:
-                txtMusic_->setFocus();
-                break;
-            case EditorOkResult::kRefused:
-                break;
+            case EditorOkResult::kFocusMusic: txtMusic_->setFocus(); break;
+            case EditorOkResult::kRefused: break;
         }
     });
 }

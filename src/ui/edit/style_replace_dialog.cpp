@@ -80,7 +80,8 @@ StyleReplaceDialog::StyleReplaceDialog(Application& app) : QDialog(app.Window())
     layout->addLayout(buttons);
     connect(all, &QPushButton::clicked, this, &StyleReplaceDialog::ReplaceAllEntries);
     connect(cancel, &QPushButton::clicked, this, &QDialog::close);
-    connect(cboGenre_->lineEdit(), &QLineEdit::editingFinished, this, &StyleReplaceDialog::LeaveGenre);
+    connect(cboGenre_->lineEdit(), &QLineEdit::editingFinished, this,
+            &StyleReplaceDialog::LeaveGenre);
     Load();
 }
 
@@ -106,7 +107,9 @@ void StyleReplaceDialog::Load() {
     });
 }
 
-void StyleReplaceDialog::ShowCurrentStyle(const QString& style) { lblCurrentStyle_->setText(style); }
+void StyleReplaceDialog::ShowCurrentStyle(const QString& style) {
+    lblCurrentStyle_->setText(style);
+}
 
 void StyleReplaceDialog::ChooseMode(int mode) {
     for (std::size_t row = 0; row < rows_.size(); ++row) {
@@ -116,7 +119,9 @@ void StyleReplaceDialog::ChooseMode(int mode) {
     }
 }
 
-void StyleReplaceDialog::LeaveGenre() { KeepTypedEntry(*cboGenre_); }
+void StyleReplaceDialog::LeaveGenre() {
+    KeepTypedEntry(*cboGenre_);
+}
 
 void StyleReplaceDialog::ReplaceAllEntries() {
     if (cboStyle_->currentIndex() < 0) {

@@ -7,9 +7,9 @@
 #include "ui/edit/style_replace_dialog.h"
 #include "ui/help/about_dialog.h"
 #include "ui/help/info_window.h"
+#include "ui/main/main_window.h"
 #include "ui/playlist/play_list_window.h"
 #include "ui/search/search_dialog.h"
-#include "ui/main/main_window.h"
 
 namespace quillory {
 namespace {
@@ -38,7 +38,9 @@ Window* ShowSingle(QPointer<Window>& window, Application& app) {
 Application::Application(std::filesystem::path programFolder, Dialogs& dialogs)
     : store_(std::move(programFolder)), dialogs_(dialogs) {}
 
-Application::~Application() { CloseAll(); }
+Application::~Application() {
+    CloseAll();
+}
 
 void Application::Main() {
     store_.gUnknownStyleColor = kRed;
@@ -47,38 +49,64 @@ void Application::Main() {
     editor_ = new EditDialog(*this);
 }
 
-ConvertDialog* Application::ShowConvert() { return ShowSingle(convert_, *this); }
+ConvertDialog* Application::ShowConvert() {
+    return ShowSingle(convert_, *this);
+}
 
-DefaultStyleDialog* Application::ShowDefaultStyle() { return ShowSingle(defaultStyle_, *this); }
+DefaultStyleDialog* Application::ShowDefaultStyle() {
+    return ShowSingle(defaultStyle_, *this);
+}
 
-SearchDialog* Application::ShowSearch() { return ShowSingle(search_, *this); }
+SearchDialog* Application::ShowSearch() {
+    return ShowSingle(search_, *this);
+}
 
-StyleReplaceDialog* Application::ShowStyleReplace() { return ShowSingle(styleReplace_, *this); }
+StyleReplaceDialog* Application::ShowStyleReplace() {
+    return ShowSingle(styleReplace_, *this);
+}
 
-SearchDialog* Application::Search() const { return search_; }
+SearchDialog* Application::Search() const {
+    return search_;
+}
 
-EditDialog* Application::Editor() const { return editor_; }
+EditDialog* Application::Editor() const {
+    return editor_;
+}
 
-PlayListWindow* Application::ShowPlayList() { return ShowSingle(playList_, *this); }
+PlayListWindow* Application::ShowPlayList() {
+    return ShowSingle(playList_, *this);
+}
 
-AboutDialog* Application::ShowAbout() { return ShowSingle(about_, *this); }
+AboutDialog* Application::ShowAbout() {
+    return ShowSingle(about_, *this);
+}
 
-InfoWindow* Application::Info() { return LoadSingle(info_, *this); }
+InfoWindow* Application::Info() {
+    return LoadSingle(info_, *this);
+}
 
-PlayListWindow* Application::PlayList() const { return playList_; }
+PlayListWindow* Application::PlayList() const {
+    return playList_;
+}
 
-StyleReplaceDialog* Application::StyleReplace() { return LoadSingle(styleReplace_, *this); }
+StyleReplaceDialog* Application::StyleReplace() {
+    return LoadSingle(styleReplace_, *this);
+}
 
-ConvertDialog* Application::Convert() const { return convert_; }
+ConvertDialog* Application::Convert() const {
+    return convert_;
+}
 
-DefaultStyleDialog* Application::DefaultStyle() const { return defaultStyle_; }
+DefaultStyleDialog* Application::DefaultStyle() const {
+    return defaultStyle_;
+}
 
 void Application::CloseAll() {
     if (playList_) {
         playList_->CloseByProgram();
     }
     for (QWidget* window : std::initializer_list<QWidget*>{info_, about_, search_, styleReplace_,
-                                                            editor_, convert_, defaultStyle_}) {
+                                                           editor_, convert_, defaultStyle_}) {
         if (window) {
             window->close();
         }

@@ -58,7 +58,8 @@ void BuildMainMenu(QMainWindow& window) {
     QMenu& saveAs = *AddSubmenu(bar, "mnuSaveAs", "S&ave As");
     AddItem(saveAs, "mnuTextFile", "&Delimited Text File");
     AddItem(saveAs, "mnuConvert", "MusicFinder File ");
-    AddItem(saveAs, "mnuConvert2", "MusicFinder File with UserStyle Numbers", {false, false, false});
+    AddItem(saveAs, "mnuConvert2", "MusicFinder File with UserStyle Numbers",
+            {false, false, false});
 
     AddItem(bar, "mnuPrint", "&Print");
 

@@ -33,9 +33,9 @@
 #include "ui/help/about_dialog.h"
 #include "ui/help/info_window.h"
 #include "ui/main/application.h"
-#include "ui/playlist/play_list_window.h"
 #include "ui/main/main_menu.h"
 #include "ui/main/record_list_model.h"
+#include "ui/playlist/play_list_window.h"
 
 namespace quillory {
 namespace {
@@ -191,11 +191,14 @@ void MainWindow::Connect() {
     ConnectButton("cmdPlayList", "Playlist", [this] { OpenPlayList(); });
     ConnectAction("mnuPrint", &MainWindow::Print);
     ConnectAction("mnuTextFile", &MainWindow::ExportText);
-    connect(findChild<QAction*>("mnuPort"), &QAction::triggered, this, [this] { ChooseOrientation(1, 41); });
-    connect(findChild<QAction*>("mnuLand"), &QAction::triggered, this, [this] { ChooseOrientation(2, 29); });
+    connect(findChild<QAction*>("mnuPort"), &QAction::triggered, this,
+            [this] { ChooseOrientation(1, 41); });
+    connect(findChild<QAction*>("mnuLand"), &QAction::triggered, this,
+            [this] { ChooseOrientation(2, 29); });
     ConnectAction("mnuHelp", &MainWindow::ShowHelp);
     connect(findChild<QAction*>("mnuConversion"), &QAction::triggered, this, [this] {
-        ShowLog(app_.Store().ProgramFile("ExportLog.txt"), "Items missing styles in target instrument",
+        ShowLog(app_.Store().ProgramFile("ExportLog.txt"),
+                "Items missing styles in target instrument",
                 "Cannot find the Information File named ExportLog.txt");
     });
     connect(findChild<QAction*>("mnuDelimitedFile"), &QAction::triggered, this, [this] {
@@ -203,13 +206,15 @@ void MainWindow::Connect() {
                 "Items not included due in last Import operation",
                 "Cannot find the Information File named ImportLog.txt");
     });
-    connect(findChild<QAction*>("mnuAbout"), &QAction::triggered, this, [this] { app_.ShowAbout(); });
+    connect(findChild<QAction*>("mnuAbout"), &QAction::triggered, this,
+            [this] { app_.ShowAbout(); });
     connect(findChild<QAction*>("mnuEditRecord"), &QAction::triggered, this,
             [this] { ChooseDoubleClickAction(false); });
     connect(findChild<QAction*>("mnuToggleFavorite"), &QAction::triggered, this,
             [this] { ChooseDoubleClickAction(true); });
-    connect(findChild<QAction*>("mnuTrackMenuSetFavorite"), &QAction::triggered, this,
-            [this, &store] { Run("mnuTrackMenuSetFavorite", [&store] { ToggleFavorite(store); }); });
+    connect(
+        findChild<QAction*>("mnuTrackMenuSetFavorite"), &QAction::triggered, this,
+        [this, &store] { Run("mnuTrackMenuSetFavorite", [&store] { ToggleFavorite(store); }); });
     ConnectList();
 }
 
@@ -249,7 +254,8 @@ void MainWindow::ShowSelection() {
 
 void MainWindow::RowClicked(const QModelIndex& index) {
     Run("ListView_ItemClick", [&] {
-        const RowClick click = quillory::RowClicked(app_.Store(), static_cast<std::size_t>(index.row()));
+        const RowClick click =
+            quillory::RowClicked(app_.Store(), static_cast<std::size_t>(index.row()));
         app_.Editor()->ShowRow(click);
         app_.StyleReplace()->ShowCurrentStyle(QString::fromStdString(click.style));
     });
@@ -325,7 +331,8 @@ void MainWindow::ShowHelp() {
     viewer.raise();
 }
 
-void MainWindow::ShowLog(const std::filesystem::path& path, const char* title, const char* missing) {
+void MainWindow::ShowLog(const std::filesystem::path& path, const char* title,
+                         const char* missing) {
     InfoWindow& viewer = *app_.Info();
     if (!viewer.Load(path, InfoWindow::Kind::kPlainText)) {
         app_.GetDialogs().Message(this, missing);
@@ -337,8 +344,9 @@ void MainWindow::ShowLog(const std::filesystem::path& path, const char* title, c
 }
 
 void MainWindow::AddKeyword() {
-    const QString answer = app_.GetDialogs().Input(this, "Enter text to be included with all keywords",
-                                                   "Add Keyword to all entries", QString());
+    const QString answer =
+        app_.GetDialogs().Input(this, "Enter text to be included with all keywords",
+                                "Add Keyword to all entries", QString());
     Run("mnuKeyword_add", [&] { KeywordAdd(app_.Store(), answer.toStdString()); });
 }
 
@@ -355,9 +363,9 @@ void MainWindow::ShowStoreState() {
     const RecordStore& store = app_.Store();
     const MainWindowState& state = store.window;
     setWindowTitle(QString::fromStdString(state.title));
-    for (const char* name : {"fraClear", "fraEdit", "fraCheck", "cmdS2", "cmdS1", "CmdFav",
-                             "cmdAdd", "CmdUnCheck", "cmdInvert", "cmdCheck", "cmdSearch",
-                             "lblchk", "lblNumberChecked"}) {
+    for (const char* name :
+         {"fraClear", "fraEdit", "fraCheck", "cmdS2", "cmdS1", "CmdFav", "cmdAdd", "CmdUnCheck",
+          "cmdInvert", "cmdCheck", "cmdSearch", "lblchk", "lblNumberChecked"}) {
         findChild<QWidget*>(name)->setEnabled(state.fileControlsEnabled);
     }
     for (const char* name : {"CmdDelete", "cmdModify"}) {
@@ -367,10 +375,9 @@ void MainWindow::ShowStoreState() {
     findChild<QAction*>("mnuEditRecord")->setChecked(!state.doubleClickTogglesFavorite);
     findChild<QAction*>("mnuToggleFavorite")->setChecked(state.doubleClickTogglesFavorite);
     list_->header()->setSortIndicatorShown(store.list.Sorted());
-    list_->header()->setSortIndicator(store.list.SortColumn(),
-                                      store.list.Order() == SortOrder::kAscending
-                                          ? Qt::AscendingOrder
-                                          : Qt::DescendingOrder);
+    list_->header()->setSortIndicator(
+        store.list.SortColumn(),
+        store.list.Order() == SortOrder::kAscending ? Qt::AscendingOrder : Qt::DescendingOrder);
     if (app_.Editor()) {
         app_.Editor()->ShowStoreLists();
     }
@@ -385,8 +392,9 @@ void MainWindow::ShowStoreState() {
     findChild<QAction*>("mnuAuto")->setChecked(source.Auto());
     findChild<QAction*>("mnuStyleNumbers")->setChecked(source.StyleNumbers());
     for (const SourceItem& item : SourceItems()) {
-        findChild<QAction*>(item.name)->setChecked(
-            source.choice == SourceMenu::Choice::kInstrument && source.instrument == item.instrument);
+        findChild<QAction*>(item.name)->setChecked(source.choice ==
+                                                       SourceMenu::Choice::kInstrument &&
+                                                   source.instrument == item.instrument);
     }
 }
 
@@ -398,17 +406,17 @@ void MainWindow::Open() {
     }
     const bool targetChosen = !app_.Store().gTargetInstrument.empty();
     Run("Entry", [&] {
-        OpenMusicFinderFile(app_.Store(), ToPath(*chosen), QFileInfo(*chosen).fileName().toStdString(),
-                            ui_);
+        OpenMusicFinderFile(app_.Store(), ToPath(*chosen),
+                            QFileInfo(*chosen).fileName().toStdString(), ui_);
         AutoSizeColumns(*list_, true);
     });
     // The read made the source the target: the combo shows it. Otherwise the combo keeps what
     // the user chose there, even when Save As has converted for another instrument since. A
     // target the combo does not list ("numbers" under Use Style Numbers) leaves it empty.
     if (!targetChosen) {
-        cboInst_->setCurrentIndex(cboInst_->findText(
-            QString::fromStdString(app_.Store().gTargetInstrument),
-            Qt::MatchExactly | Qt::MatchCaseSensitive));
+        cboInst_->setCurrentIndex(
+            cboInst_->findText(QString::fromStdString(app_.Store().gTargetInstrument),
+                               Qt::MatchExactly | Qt::MatchCaseSensitive));
     }
 }
 
@@ -434,12 +442,14 @@ void MainWindow::ImportText() {
 }
 
 void MainWindow::ToggleUserStyles() {
-    Run("mnuUserStyles", [&] { SetAllowUserStyles(app_.Store(), !app_.Store().gAllowUserStyles, ui_); });
+    Run("mnuUserStyles",
+        [&] { SetAllowUserStyles(app_.Store(), !app_.Store().gAllowUserStyles, ui_); });
 }
 
 void MainWindow::ChangeDefaultStyle() {
     if (app_.Store().gTargetInstrument.empty()) {
-        app_.GetDialogs().Message(this, "Please select a target instrument before setting this option");
+        app_.GetDialogs().Message(this,
+                                  "Please select a target instrument before setting this option");
         ShowStoreState();
         return;
     }
@@ -482,7 +492,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == list_->viewport() && event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
-        findChild<QMenu*>("mnuTrackMenu")->popup(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        findChild<QMenu*>("mnuTrackMenu")
+            ->popup(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
     }
     return QMainWindow::eventFilter(watched, event);
 }

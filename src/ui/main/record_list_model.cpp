@@ -38,7 +38,9 @@ RecordListModel::RecordListModel(RecordList& list, QObject* parent)
     list_.SetObserver(this);
 }
 
-RecordListModel::~RecordListModel() { list_.SetObserver(nullptr); }
+RecordListModel::~RecordListModel() {
+    list_.SetObserver(nullptr);
+}
 
 int RecordListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(list_.Size());
@@ -54,8 +56,7 @@ QVariant RecordListModel::data(const QModelIndex& index, int role) const {
     }
     const Row& row = list_.At(static_cast<std::size_t>(index.row()));
     switch (role) {
-        case Qt::DisplayRole:
-            return QString::fromStdString(row.Cell(index.column()));
+        case Qt::DisplayRole: return QString::fromStdString(row.Cell(index.column()));
         case Qt::CheckStateRole:
             if (index.column() == kNumberColumn) {
                 return row.checked ? Qt::Checked : Qt::Unchecked;
@@ -67,10 +68,9 @@ QVariant RecordListModel::data(const QModelIndex& index, int role) const {
             }
             return {};
         case Qt::TextAlignmentRole:
-            return QVariant::fromValue(kHeaders[static_cast<std::size_t>(index.column())].alignment |
-                                       Qt::AlignVCenter);
-        default:
-            return {};
+            return QVariant::fromValue(
+                kHeaders[static_cast<std::size_t>(index.column())].alignment | Qt::AlignVCenter);
+        default: return {};
     }
 }
 
@@ -107,22 +107,30 @@ bool RecordListModel::setData(const QModelIndex& index, const QVariant& value, i
     return true;
 }
 
-void RecordListModel::BeforeReset() { beginResetModel(); }
+void RecordListModel::BeforeReset() {
+    beginResetModel();
+}
 
-void RecordListModel::AfterReset() { endResetModel(); }
+void RecordListModel::AfterReset() {
+    endResetModel();
+}
 
 void RecordListModel::BeforeAppend(std::size_t first, std::size_t last) {
     beginInsertRows(QModelIndex(), static_cast<int>(first), static_cast<int>(last));
 }
 
-void RecordListModel::AfterAppend() { endInsertRows(); }
+void RecordListModel::AfterAppend() {
+    endInsertRows();
+}
 
 void RecordListModel::RowsChanged(std::size_t first, std::size_t last) {
     emit dataChanged(index(static_cast<int>(first), 0),
                      index(static_cast<int>(last), kColumnCount - 1));
 }
 
-void RecordListModel::BeforeReorder() { emit layoutAboutToBeChanged(); }
+void RecordListModel::BeforeReorder() {
+    emit layoutAboutToBeChanged();
+}
 
 void RecordListModel::AfterReorder(const std::vector<std::size_t>& newPosition) {
     const QModelIndexList before = persistentIndexList();
@@ -136,6 +144,8 @@ void RecordListModel::AfterReorder(const std::vector<std::size_t>& newPosition) 
     emit layoutChanged();
 }
 
-void RecordListModel::SelectionChanged() { emit selectionMoved(); }
+void RecordListModel::SelectionChanged() {
+    emit selectionMoved();
+}
 
 }  // namespace quillory

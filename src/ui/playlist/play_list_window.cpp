@@ -16,8 +16,8 @@
 #include "platform/auto_size_columns.h"
 #include "platform/dialogs.h"
 #include "platform/error_report.h"
-#include "platform/widgets.h"
 #include "platform/file_names.h"
+#include "platform/widgets.h"
 #include "ui/main/application.h"
 #include "ui/playlist/play_list_model.h"
 
@@ -73,9 +73,8 @@ PlayListWindow::PlayListWindow(Application& app) : app_(app), ui_(app.GetDialogs
     connect(view_, &QTreeView::clicked, this, [this](const QModelIndex& index) {
         list_.RowClicked(static_cast<std::size_t>(index.row()));
     });
-    connect(view_->header(), &QHeaderView::sectionClicked, this, [this](int column) {
-        Run("Column sort", [&] { list_.HeaderClicked(column); });
-    });
+    connect(view_->header(), &QHeaderView::sectionClicked, this,
+            [this](int column) { Run("Column sort", [&] { list_.HeaderClicked(column); }); });
 }
 
 PlayListWindow::~PlayListWindow() = default;
@@ -93,9 +92,9 @@ void PlayListWindow::ShowList() {
     model_->Refresh();
     AutoSizeColumns(*view_, true);
     view_->header()->setSortIndicatorShown(list_.Sorted());
-    view_->header()->setSortIndicator(
-        list_.SortColumn(),
-        list_.Order() == SortOrder::kAscending ? Qt::AscendingOrder : Qt::DescendingOrder);
+    view_->header()->setSortIndicator(list_.SortColumn(), list_.Order() == SortOrder::kAscending
+                                                              ? Qt::AscendingOrder
+                                                              : Qt::DescendingOrder);
     if (const auto selected = list_.Selected()) {
         view_->setCurrentIndex(model_->index(static_cast<int>(*selected), 0));
     }
@@ -134,7 +133,8 @@ QString PlayListWindow::ActedOnTitle() const {
 }
 
 void PlayListWindow::EnterComments() {
-    const QString answer = app_.GetDialogs().Input(this, "Enter Comments", ActedOnTitle(), QString());
+    const QString answer =
+        app_.GetDialogs().Input(this, "Enter Comments", ActedOnTitle(), QString());
     Run("Notes", [&] { list_.SetComment(answer.toStdString()); });
 }
 
