@@ -18,46 +18,13 @@
 #include "data/record_store.h"
 #include "data/style_options.h"
 #include "data/style_table.h"
+#include "fuzz_support.h"
 #include "support/mfd_builder.h"
-#include "support/realistic_data.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_folder.h"
 
 namespace quillory::fuzz {
 namespace {
-
-void Require(bool holds) {
-    if (!holds) {
-        std::abort();
-    }
-}
-
-// The style tables the reader finds for the sources: a three-digit, a four-digit and the two
-// threshold kinds of instrument; one repeats a number, one has a number that is not a whole
-// number. Written once.
-class SourceFolder {
-public:
-    SourceFolder() {
-        auto tyros = testkit::RealisticStyleTable(80);
-        tyros.emplace_back("Second Name For One", "001");
-        auto cvp = testkit::RealisticStyleTable(60);
-        cvp.insert(cvp.begin() + 30, {"Not A Number", "6x1"});
-        Write("PSR-2000", testkit::RealisticStyleTable(120));
-        Write("TYROS", tyros);
-        Write("CVP-207", cvp);
-        Write("PSR-3000", testkit::RealisticStyleTable(100, 4));
-    }
-
-    const std::filesystem::path& Path() const { return folder_.Path(); }
-
-private:
-    void Write(std::string_view instrument, const testkit::StyleTableLines& lines) {
-        testkit::WriteFile(folder_.File(StyleTableFileName(instrument)),
-                           testkit::StyleTableText(lines));
-    }
-
-    testkit::TempFolder folder_;
-};
 
 // The program folder of the conversion: the fuzzed target table, the log and the saved files.
 const testkit::TempFolder& WorkFolder() {
@@ -152,7 +119,6 @@ void Convert(RecordStore& store, const std::string& target, bool checkedOnly, Co
 }
 
 void ConvertInput(const std::uint8_t* data, std::size_t size) {
-    static const SourceFolder sources;
     const std::string target(ConversionTarget(data[0]));
     const std::uint8_t options = data[1];
     const std::uint8_t answers = data[2];
@@ -165,7 +131,7 @@ void ConvertInput(const std::uint8_t* data, std::size_t size) {
     testkit::WriteFile(WorkFolder().File(StyleTableFileName(target)), std::string(table));
 
     // Read as the open command reads, with the sources' tables.
-    RecordStore store(sources.Path());
+    RecordStore store(SourceTablesFolder());
     store.exportLogPath.reset();
     store.importLogPath.reset();
     testkit::ScriptedInteraction ui;

@@ -16,6 +16,7 @@
 #include "data/record_store.h"
 #include "data/text.h"
 #include "data/text_import.h"
+#include "fuzz_support.h"
 #include "import_options.h"
 #include "support/mfd_builder.h"
 #include "support/realistic_data.h"
@@ -24,12 +25,6 @@
 
 namespace quillory::fuzz {
 namespace {
-
-void Require(bool holds) {
-    if (!holds) {
-        std::abort();
-    }
-}
 
 testkit::RecordSpec Record(int style, std::string music, std::string genre) {
     testkit::RecordSpec record;

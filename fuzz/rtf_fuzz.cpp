@@ -12,16 +12,11 @@
 #include <string>
 #include <string_view>
 
+#include "fuzz_support.h"
 #include "platform/rtf_reader.h"
 
 namespace quillory::fuzz {
 namespace {
-
-void Require(bool holds) {
-    if (!holds) {
-        std::abort();
-    }
-}
 
 // Fonts need an application: one on the offscreen platform, started by the first input, so the
 // replay driver needs nothing of its own; it lives to the end of the process.

@@ -12,15 +12,10 @@
 #include "data/record_store.h"
 #include "data/style_table.h"
 #include "data/text.h"
+#include "fuzz_support.h"
 
 namespace quillory::fuzz {
 namespace {
-
-void Require(bool holds) {
-    if (!holds) {
-        std::abort();
-    }
-}
 
 void LoadTable(std::string_view text) {
     const std::vector<StyleTableLine> lines = ParseStyleTable(text);

@@ -2,8 +2,10 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMenu>
+#include <QPushButton>
 #include <QTreeView>
 
 #include "platform/auto_size_columns.h"
@@ -21,6 +23,16 @@ QMenu* AddSubmenu(QWidget& parent, const char* name, const QString& caption) {
     menu->menuAction()->setObjectName(QString(name) + "Action");
     parent.addAction(menu->menuAction());
     return menu;
+}
+
+QHBoxLayout* NewButtonRow(QWidget& owner, std::initializer_list<RowButton> buttons) {
+    auto* row = new QHBoxLayout;
+    for (const RowButton& spec : buttons) {
+        auto* button = Named(new QPushButton(spec.caption, &owner), spec.name);
+        QObject::connect(button, &QPushButton::clicked, &owner, spec.clicked);
+        row->addWidget(button);
+    }
+    return row;
 }
 
 QTreeView* NewReportList(QWidget& parent, const char* name) {

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <functional>
+#include <initializer_list>
 
 class QAction;
 class QComboBox;
+class QHBoxLayout;
 class QMenu;
 class QTreeView;
 class QWidget;
@@ -24,6 +27,16 @@ QMenu* AddSubmenu(QWidget& parent, const char* name, const QString& caption);
 // A report-style list as the windows show their records: whole rows, one selected at a time,
 // not editable in place, Arial 8, headers that can be clicked, columns kept fitted.
 QTreeView* NewReportList(QWidget& parent, const char* name);
+
+// A push button of a window's button row: its name, its caption and what a click does.
+struct RowButton {
+    const char* name;
+    QString caption;
+    std::function<void()> clicked;
+};
+
+// A row of named push buttons, left to right, owned by a window and each connected to its action.
+QHBoxLayout* NewButtonRow(QWidget& owner, std::initializer_list<RowButton> buttons);
 
 // A combo box that accepts typing, left with a text that no entry was chosen for: the text
 // becomes a new entry at the end and is selected. True when it was added.

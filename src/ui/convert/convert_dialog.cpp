@@ -6,7 +6,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -76,14 +75,8 @@ ConvertDialog::ConvertDialog(Application& app) : QDialog(app.Window()), app_(app
     instruments->addWidget(lblTargetInstrument_, 1, 1);
     layout->addLayout(instruments);
 
-    auto* buttons = new QHBoxLayout;
-    auto* save = Named(new QPushButton("Save", this), "cmdSave");
-    auto* cancel = Named(new QPushButton("Cancel", this), "cmdCancel");
-    buttons->addWidget(save);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
-    connect(save, &QPushButton::clicked, this, &ConvertDialog::Save);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::close);
+    layout->addLayout(NewButtonRow(*this, {{"cmdSave", "Save", [this] { Save(); }},
+                                           {"cmdCancel", "Cancel", [this] { close(); }}}));
 }
 
 bool ConvertDialog::event(QEvent* event) {

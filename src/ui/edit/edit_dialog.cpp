@@ -9,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -85,14 +84,8 @@ EditDialog::EditDialog(Application& app) : QDialog(app.Window()), app_(app) {
     form->addRow("Intro", cboIntro_);
     form->addRow("Section", cboSection_);
 
-    auto* buttons = new QHBoxLayout;
-    auto* ok = Named(new QPushButton("OK", this), "cmdOk");
-    auto* cancel = Named(new QPushButton("Cancel", this), "cmdCancel");
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    form->addRow(buttons);
-    connect(ok, &QPushButton::clicked, this, &EditDialog::Ok);
-    connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
+    form->addRow(NewButtonRow(
+        *this, {{"cmdOk", "OK", [this] { Ok(); }}, {"cmdCancel", "Cancel", [this] { hide(); }}}));
     connect(qApp, &QApplication::focusChanged, this, &EditDialog::FocusMoved);
     ShowStoreLists();
 }

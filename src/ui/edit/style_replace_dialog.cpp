@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -72,14 +71,9 @@ StyleReplaceDialog::StyleReplaceDialog(Application& app) : QDialog(app.Window())
     grid->addWidget(hint, 3, 2);
     layout->addWidget(frame);
 
-    auto* buttons = new QHBoxLayout;
-    auto* all = Named(new QPushButton("Replace All Entries", this), "cmdAllEntries");
-    auto* cancel = Named(new QPushButton("Cancel", this), "cmdCancel");
-    buttons->addWidget(all);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
-    connect(all, &QPushButton::clicked, this, &StyleReplaceDialog::ReplaceAllEntries);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::close);
+    layout->addLayout(NewButtonRow(
+        *this, {{"cmdAllEntries", "Replace All Entries", [this] { ReplaceAllEntries(); }},
+                {"cmdCancel", "Cancel", [this] { close(); }}}));
     connect(cboGenre_->lineEdit(), &QLineEdit::editingFinished, this,
             &StyleReplaceDialog::LeaveGenre);
     Load();

@@ -3,7 +3,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -64,19 +63,11 @@ SearchDialog::SearchDialog(Application& app) : QDialog(app.Window()), app_(app) 
     textLayout->addWidget(txtFind_);
     layout->addWidget(textFrame);
 
-    auto* buttons = new QHBoxLayout;
-    auto* find = Named(new QPushButton("Find First", this), "cmdFind");
-    auto* again = Named(new QPushButton("Find Next", this), "cmdAgain");
-    auto* check = Named(new QPushButton("Find and Check All", this), "cmdCheck");
-    auto* exit = Named(new QPushButton("Close", this), "cmdExit");
-    for (QPushButton* button : {find, again, check, exit}) {
-        buttons->addWidget(button);
-    }
-    layout->addLayout(buttons);
-    connect(find, &QPushButton::clicked, this, &SearchDialog::FindFirst);
-    connect(again, &QPushButton::clicked, this, &SearchDialog::FindNext);
-    connect(check, &QPushButton::clicked, this, &SearchDialog::CheckAll);
-    connect(exit, &QPushButton::clicked, this, &QWidget::hide);
+    layout->addLayout(
+        NewButtonRow(*this, {{"cmdFind", "Find First", [this] { FindFirst(); }},
+                             {"cmdAgain", "Find Next", [this] { FindNext(); }},
+                             {"cmdCheck", "Find and Check All", [this] { CheckAll(); }},
+                             {"cmdExit", "Close", [this] { hide(); }}}));
 }
 
 void SearchDialog::ChooseField(std::size_t option) {
