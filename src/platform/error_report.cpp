@@ -13,4 +13,13 @@ void ReportError(Dialogs& dialogs, QWidget* parent, const Failure& failure,
     }
 }
 
+void RunReported(Dialogs& dialogs, QWidget* parent, const std::string& operation,
+                 const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const Failure& failure) {
+        ReportError(dialogs, parent, failure, operation);
+    }
+}
+
 }  // namespace quillory

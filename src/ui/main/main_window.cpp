@@ -351,11 +351,7 @@ void MainWindow::AddKeyword() {
 }
 
 void MainWindow::Run(const char* operation, const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (const Failure& failure) {
-        ReportError(app_.GetDialogs(), this, failure, operation);
-    }
+    RunReported(app_.GetDialogs(), this, operation, handler);
     ShowStoreState();
 }
 

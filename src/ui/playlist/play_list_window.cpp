@@ -80,11 +80,7 @@ PlayListWindow::PlayListWindow(Application& app) : app_(app), ui_(app.GetDialogs
 PlayListWindow::~PlayListWindow() = default;
 
 void PlayListWindow::Run(const char* operation, const std::function<void()>& command) {
-    try {
-        command();
-    } catch (const Failure& failure) {
-        ReportError(app_.GetDialogs(), this, failure, operation);
-    }
+    RunReported(app_.GetDialogs(), this, operation, command);
     ShowList();
 }
 
