@@ -27,9 +27,9 @@ QMenu* AddSubmenu(QWidget& parent, const char* name, const QString& caption) {
 
 QHBoxLayout* NewButtonRow(QWidget& owner, std::initializer_list<RowButton> buttons) {
     auto* row = new QHBoxLayout;
-    for (const RowButton& spec : buttons) {
-        auto* button = Named(new QPushButton(spec.caption, &owner), spec.name);
-        QObject::connect(button, &QPushButton::clicked, &owner, spec.clicked);
+    for (const RowButton& wanted : buttons) {
+        auto* button = Named(new QPushButton(wanted.caption, &owner), wanted.name);
+        QObject::connect(button, &QPushButton::clicked, &owner, wanted.clicked);
         row->addWidget(button);
     }
     return row;
