@@ -52,7 +52,7 @@ testkit::StyleTableLines TargetTable() {
 
 // Gives a record whose song title and style another record has already another style, so that
 // the play list, which lists a title and style once, takes every record.
-void MakeSongsDistinct(std::vector<testkit::RecordSpec>& records, const std::vector<int>& known) {
+void MakeSongsDistinct(std::vector<testkit::RecordValues>& records, const std::vector<int>& known) {
     std::set<std::pair<std::string, int>> seen;
     for (auto& record : records) {
         std::size_t next = 0;

@@ -26,8 +26,8 @@
 namespace quillory::fuzz {
 namespace {
 
-testkit::RecordSpec Record(int style, std::string music, std::string genre) {
-    testkit::RecordSpec record;
+testkit::RecordValues Record(int style, std::string music, std::string genre) {
+    testkit::RecordValues record;
     record.style = style;
     record.music = std::move(music);
     record.genre = std::move(genre);

@@ -18,13 +18,13 @@ namespace {
 
 using quillory::Bytes;
 using quillory::testkit::BuildMfd;
-using quillory::testkit::RecordSpec;
+using quillory::testkit::RecordValues;
 namespace fuzz = quillory::fuzz;
 namespace fs = std::filesystem;
 
-RecordSpec Record(int style, std::string music, std::string genre, std::string keywords,
-                  std::uint8_t marks = 0, std::uint8_t sections = 0) {
-    RecordSpec record;
+RecordValues Record(int style, std::string music, std::string genre, std::string keywords,
+                    std::uint8_t marks = 0, std::uint8_t sections = 0) {
+    RecordValues record;
     record.style = style;
     record.music = std::move(music);
     record.genre = std::move(genre);
@@ -34,7 +34,7 @@ RecordSpec Record(int style, std::string music, std::string genre, std::string k
     return record;
 }
 
-std::vector<RecordSpec> SmallRecords() {
+std::vector<RecordValues> SmallRecords() {
     return {Record(1, "My Song", "Pop", "love,summer", 3, 0x15),
             Record(42, "Blue Harbour", "Swing", "", 5, 0xA0),
             Record(650, "Midnight Train Blues", "", "night,slow", 8, 0x4C)};
@@ -89,7 +89,7 @@ void WriteReaderSeeds(const fs::path& folder) {
     overflowCount[quillory::kCountOffset] = 0x80;
     write("overflow_count.bin", fuzz::kMenuAutoByte, 0, overflowCount);
 
-    std::vector<RecordSpec> manyGenres;
+    std::vector<RecordValues> manyGenres;
     for (int i = 1; i <= 35; ++i) {
         manyGenres.push_back(
             Record(i, "Song " + std::to_string(i), "Genre " + std::to_string(i), ""));

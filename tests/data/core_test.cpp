@@ -1,20 +1,33 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#ifdef __linux__
+#include <sys/mount.h>
+#endif
+
 #include "data/codepage.h"
 #include "data/failure.h"
 #include "data/numbers.h"
+#include "data/safe_file.h"
 #include "data/text.h"
+#include "support/mfd_builder.h"
+#include "support/temp_folder.h"
 
 namespace quillory {
 namespace {
+
+namespace fs = std::filesystem;
+using Texts = std::vector<std::string>;
 
 // The error number an action fails with; 0 when it succeeds.
 int ErrorOf(const std::function<void()>& action) {
@@ -40,14 +53,22 @@ TEST(CodePageTest, EveryByteSurvivesTheRoundTripAndMissingCharactersBecomeQuesti
     EXPECT_EQ(EncodeWindows1252("\xC0\xAF\xED\xA0\x80"), "?????");
 }
 
-// The leading number: blanks skipped, also inside it; 0 when there is none.
-TEST(TextTest, NumericValueReadsTheLeadingNumber) {
+// NumericValue reads the leading number, blanks skipped also inside it; ParseInt32 wants a
+// whole number text.
+TEST(NumbersTest, NumbersFromTexts) {
     const std::pair<const char*, double> values[] = {
         {" 4/ 4", 4}, {"120 abc", 120},     {"abc", 0},     {"", 0},         {"-", 0},
         {"+7", 7},    {"\t-12.5kg", -12.5}, {"1.2.3", 1.2}, {" 1 2 3x", 123}};
     for (const auto& [text, value] : values) {
         EXPECT_EQ(NumericValue(text), value) << '"' << text << '"';
     }
+    EXPECT_EQ(ParseInt32(" -1234 "), -1234);
+    EXPECT_EQ(ParseInt32("2.5"), 2);
+    EXPECT_EQ(ParseInt32("3.5"), 4);
+    for (const char* bad : {"", " ", "abc", "12abc", "1 2", "-", ".", "1.2.3"}) {
+        EXPECT_EQ(ErrorOf([&] { ParseInt32(bad); }), kTypeMismatch) << '"' << bad << '"';
+    }
+    EXPECT_EQ(ErrorOf([] { ParseInt32("3000000000"); }), kOverflow);
 }
 
 TEST(NumbersTest, RoundingRulesAndConversionsThatOverflow) {
@@ -64,25 +85,12 @@ TEST(NumbersTest, RoundingRulesAndConversionsThatOverflow) {
     EXPECT_EQ(ToByte(254.5), 254);
     EXPECT_EQ(ToByte(-0.5), 0);
     EXPECT_EQ(ToInt32(-2147483648.4), INT32_MIN);
-    for (const double overflow : {32767.5, -32769.0}) {
-        EXPECT_EQ(ErrorOf([&] { ToInt16(overflow); }), kOverflow) << overflow;
+    const std::function<void()> overflows[] = {
+        [] { ToInt16(32767.5); }, [] { ToInt16(-32769.0); },     [] { ToByte(255.5); },
+        [] { ToByte(-0.6); },     [] { ToInt32(2147483647.5); }, [] { ToInt32(std::nan("")); }};
+    for (const auto& overflow : overflows) {
+        EXPECT_EQ(ErrorOf(overflow), kOverflow);
     }
-    for (const double overflow : {255.5, -0.6}) {
-        EXPECT_EQ(ErrorOf([&] { ToByte(overflow); }), kOverflow) << overflow;
-    }
-    for (const double overflow : {2147483647.5, std::nan("")}) {
-        EXPECT_EQ(ErrorOf([&] { ToInt32(overflow); }), kOverflow) << overflow;
-    }
-}
-
-TEST(NumbersTest, ParseInt32WantsAWholeNumberText) {
-    EXPECT_EQ(ParseInt32(" -1234 "), -1234);
-    EXPECT_EQ(ParseInt32("2.5"), 2);
-    EXPECT_EQ(ParseInt32("3.5"), 4);
-    for (const char* bad : {"", " ", "abc", "12abc", "1 2", "-", ".", "1.2.3"}) {
-        EXPECT_EQ(ErrorOf([&] { ParseInt32(bad); }), kTypeMismatch) << '"' << bad << '"';
-    }
-    EXPECT_EQ(ErrorOf([] { ParseInt32("3000000000"); }), kOverflow);
 }
 
 // The fixed messages do not depend on the description; the others name number, description
@@ -105,17 +113,87 @@ TEST(FailureTest, ErrorReportTextForEveryNumber) {
     for (const auto& [number, text] : fixed) {
         EXPECT_EQ(ErrorReportText(Failure(number, "Odd"), "List1"), text) << number;
     }
-    const std::pair<int, std::string> described[] = {
-        {6, "Overflow"},
-        {457, "This key is already associated with an element of this collection"},
-        {1000, "Application-defined or object-defined error"}};
-    for (const auto& [number, description] : described) {
+    for (const auto& [number, description] :
+         {std::pair{6, "Overflow"}, {1000, "Application-defined or object-defined error"}}) {
         EXPECT_EQ(ErrorReportText(Failure(number), "Entry"),
                   "Error #: " + std::to_string(number) + ", " + description +
                       ", encountered in Function Entry. If the solution is not obvious, please "
                       "report this to the author.");
     }
     EXPECT_EQ(PrintErrorText(Failure(kDeviceUnavailable)), "Error 68;Device unavailable");
+}
+
+std::string Contents(const fs::path& path) {
+    const Bytes bytes = testkit::ReadFile(path.string());
+    return std::string(bytes.begin(), bytes.end());
+}
+
+Texts Names(const fs::path& folder) {
+    Texts names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+int WriteError(const fs::path& path, std::string_view bytes) {
+    return ErrorOf([&] { WriteFileReplacing(path, bytes); });
+}
+
+// A file is replaced as a whole and keeps its permissions. Missing folders and read-only files
+// or folders are refused before anything is written, not even a temporary file.
+TEST(WriteFileReplacingTest, ReplacesWholeFilesAndRefusesWhatItCannotWrite) {
+    testkit::TempFolder folder;
+    const fs::path path = folder.Path() / "out.mfd";
+    const std::string shorter("\0short\0", 7);
+    EXPECT_EQ(WriteError(path, std::string(5000, 'x')), 0);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(WriteError(path, shorter), 0);
+    EXPECT_EQ(Contents(path), shorter);
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+
+    const fs::path shut = folder.Path() / "shut";
+    fs::create_directory(shut);
+    fs::create_directory(folder.Path() / "sub.mfd");
+    testkit::WriteFile((shut / "old.mfd").string(), std::string("old"));
+    fs::permissions(shut, fs::perms::owner_read | fs::perms::owner_exec);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
+    const std::pair<fs::path, int> refusals[] = {
+        {folder.Path() / "missing" / "out.mfd", kPathNotFound},
+        {path / "out.mfd", kPathNotFound},
+        {path, kPathFileAccessError},
+        {folder.Path() / "sub.mfd", kPathFileAccessError},
+        {shut / "new.mfd", kPathFileAccessError},
+        {shut / "old.mfd", kPathFileAccessError}};
+    for (const auto& [to, number] : refusals) {
+        EXPECT_EQ(WriteError(to, "new"), number) << to;
+    }
+    fs::permissions(shut, fs::perms::owner_all);
+    EXPECT_EQ(Contents(path), shorter);
+    EXPECT_EQ(Contents(shut / "old.mfd"), "old");
+    EXPECT_EQ(Names(shut), Texts{"old.mfd"});
+    EXPECT_EQ(Names(folder.Path()), (Texts{"out.mfd", "shut", "sub.mfd"}));
+}
+
+TEST(WriteFileReplacingTest, LeavesTheOldFileWhenTheDeviceIsFull) {
+#ifdef __linux__
+    testkit::TempFolder folder;
+    const fs::path small = folder.Path() / "small";
+    fs::create_directory(small);
+    // A small file system of its own, mounted only where the test may mount one.
+    if (mount("tmpfs", small.c_str(), "tmpfs", 0, "size=16k") != 0) {
+        GTEST_SKIP() << "no small file system can be mounted here";
+    }
+    const auto unmount = [](const char* at) { umount2(at, MNT_DETACH); };
+    const std::unique_ptr<const char, decltype(unmount)> mounted(small.c_str(), unmount);
+    testkit::WriteFile((small / "out.mfd").string(), std::string(100, 'o'));
+    EXPECT_EQ(WriteError(small / "out.mfd", std::string(1 << 20, 'n')), kDiskFull);
+    EXPECT_EQ(Contents(small / "out.mfd"), std::string(100, 'o'));
+    EXPECT_EQ(Names(small), Texts{"out.mfd"});
+#else
+    GTEST_SKIP() << "needs a small file system to mount";
+#endif
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstddef>
 #include <filesystem>
 #include <iterator>
 #include <string>
@@ -14,7 +13,6 @@
 #include "data/conversion.h"
 #include "data/music_finder_reader.h"
 #include "data/record_commands.h"
-#include "data/record_layout.h"
 #include "support/mfd_builder.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_folder.h"
@@ -22,6 +20,7 @@
 namespace quillory::testkit {
 
 using Styles = std::vector<std::pair<std::string, std::string>>;
+using Texts = std::vector<std::string>;
 
 // What f makes of each item, in order.
 template <typename Items, typename F>
@@ -33,14 +32,11 @@ auto Map(const Items& items, F f) {
     return out;
 }
 
-// size bytes of record n (from 1) of an image, from the field at offset, zero bytes included.
+// size bytes of record n (from 1) of an image, from the field at offset; fewer past its end.
 inline std::string RecordBytes(const Bytes& image, int n, std::size_t offset = 0,
                                std::size_t size = kRecordSize) {
-    if (RecordOffset(n) + offset + size > image.size()) {
-        return "past the end of the image";
-    }
-    const auto at = image.begin() + static_cast<std::ptrdiff_t>(RecordOffset(n) + offset);
-    return std::string(at, at + static_cast<std::ptrdiff_t>(size));
+    const std::string all(image.begin(), image.end());
+    return all.substr(std::min(RecordOffset(n) + offset, all.size()), size);
 }
 
 inline int CountOf(const Bytes& image) {
@@ -52,21 +48,13 @@ inline std::string Padded(const std::string& text, std::size_t width) {
     return text + std::string(width - text.size(), '\0');
 }
 
-// A record with these texts and the other fields as BuildMfd takes them by default.
-inline RecordSpec WithTexts(std::string music, std::string genre = "", std::string keywords = "") {
-    RecordSpec record;
-    record.music = std::move(music);
-    record.genre = std::move(genre);
-    record.keywords = std::move(keywords);
-    return record;
+inline RecordValues WithTexts(std::string music, std::string genre, std::string keywords = "") {
+    return {{}, 1, 4, 4, 120, 0, std::move(music), std::move(genre), std::move(keywords), 0};
 }
 
-inline std::vector<RecordSpec> RecordsWithStyles(const std::vector<int>& styles) {
-    return Map(styles, [](int style) {
-        RecordSpec record;
-        record.style = style;
-        return record;
-    });
+inline std::vector<RecordValues> RecordsWithStyles(const std::vector<int>& styles) {
+    return Map(styles,
+               [](int style) { return RecordValues{{}, style, 4, 4, 120, 0, "", "", "", 0}; });
 }
 
 // A program folder for style tables and logs, a store that uses it and a scripted user, with
@@ -106,16 +94,13 @@ public:
         store.list.Select(IndexOf(n));
         DeleteSelected(store);
     }
-    // Rows in reverse record order: a command that takes a row's position for its record
-    // number hits the wrong record.
-    void SortNewestFirst() { store.list.SetSort(true, kNumberColumn, SortOrder::kDescending); }
     // The bytes of record n in the open image, as RecordBytes.
     std::string Stored(int n, std::size_t offset = 0, std::size_t size = kRecordSize) const {
         return RecordBytes(store.gFileBytes, n, offset, size);
     }
     // A column's cells in record order.
-    std::vector<std::string> Column(int column) const {
-        std::vector<std::string> cells;
+    Texts Column(int column) const {
+        Texts cells;
         for (int n = 1; n <= static_cast<int>(store.list.Size()); ++n) {
             cells.push_back(RowOf(n).Cell(column));
         }
@@ -124,7 +109,7 @@ public:
     std::vector<int> RecordOrder() const {
         return Map(store.list.Rows(), [](const Row& row) { return row.RecordNumber(); });
     }
-    std::vector<std::string> ChoiceNames() const {
+    Texts ChoiceNames() const {
         return Map(store.styleChoices, [](const StyleChoice& choice) { return choice.name; });
     }
 

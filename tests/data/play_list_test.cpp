@@ -1,18 +1,10 @@
 #include "data/play_list.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
-#include "data/failure.h"
 #include "data/text.h"
-#include "support/scripted_interaction.h"
+#include "harness.h"
 
-namespace quillory {
+namespace quillory::testkit {
 namespace {
-
-using Texts = std::vector<std::string>;
 
 // A main list of ticked rows "Song n" in "Style n" and "Genre n", tempo 90 + n.
 RecordList Songs(int count) {
@@ -69,7 +61,7 @@ TEST(PlayListTest, ActivationAppendsTheNewlyTickedRowsInMainListOrder) {
 TEST(PlayListTest, ChangePositionRenumbersTheRowsBetween) {
     PlayList list;
     list.Activate(Songs(7));
-    testkit::ScriptedInteraction ui;
+    ScriptedInteraction ui;
     list.RowClicked(4);  // rows in number order, as after each move
     list.ChangePosition("2", ui);
     EXPECT_EQ(Shown(list), "1:1 2:5 3:2 4:3 5:4 6:6 7:7");
@@ -117,7 +109,7 @@ TEST(PlayListTest, CommentsAndLayouts) {
 
 TEST(PlayListTest, OpensOnlyWhileARowIsTicked) {
     RecordStore store;
-    testkit::ScriptedInteraction ui;
+    ScriptedInteraction ui;
     store.list = Songs(2);
     store.list.SetChecked(0, false);
     EXPECT_TRUE(PlayListMayOpen(store, ui));
@@ -128,4 +120,4 @@ TEST(PlayListTest, OpensOnlyWhileARowIsTicked) {
 }
 
 }  // namespace
-}  // namespace quillory
+}  // namespace quillory::testkit

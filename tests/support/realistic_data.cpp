@@ -228,10 +228,10 @@ std::vector<int> StyleNumbersOf(const StyleTableLines& table) {
     return numbers;
 }
 
-std::vector<RecordSpec> RealisticRecords(int count, std::uint64_t seed, const StyleDraw& styles) {
+std::vector<RecordValues> RealisticRecords(int count, std::uint64_t seed, const StyleDraw& styles) {
     Random random(seed);
-    std::vector<RecordSpec> records(static_cast<std::size_t>(count));
-    for (RecordSpec& record : records) {
+    std::vector<RecordValues> records(static_cast<std::size_t>(count));
+    for (RecordValues& record : records) {
         const Genre& genre = PickGenre(random);
         record.genre = std::string(genre.name);
         record.music = Title(random);

@@ -31,6 +31,6 @@ struct StyleDraw {
 // lengths (a few with accented letters), tempos and time signatures that suit the genre, and a
 // mix of marks, intros and next sections. The same count, seed and draw give the same records
 // on every platform.
-std::vector<RecordSpec> RealisticRecords(int count, std::uint64_t seed, const StyleDraw& styles);
+std::vector<RecordValues> RealisticRecords(int count, std::uint64_t seed, const StyleDraw& styles);
 
 }  // namespace quillory::testkit

@@ -20,13 +20,29 @@ public:
         std::optional<std::string> text;  // what the user would see
     };
 
-    void ShowMessage(const std::string& text) override;
-    void ReportError(const Failure& failure, const std::string& operation) override;
-    void SetBusy(bool busy) override;
-    std::optional<std::filesystem::path> AskOpenFileName(const FileDialogRequest& request) override;
-    std::optional<std::filesystem::path> AskSaveFileName(const FileDialogRequest& request) override;
-    bool ConfirmOkCancel(const std::string& question) override;
-    bool AskYesNo(const std::string& question, const std::string& title) override;
+    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    void ReportError(const Failure& failure, const std::string& operation) override {
+        reports.push_back({failure.Number(), failure.Description(), operation,
+                           ErrorReportText(failure, operation)});
+    }
+    void SetBusy(bool value) override { busy = value; }
+    std::optional<std::filesystem::path> AskOpenFileName(
+        const FileDialogRequest& request) override {
+        return AskSaveFileName(request);
+    }
+    std::optional<std::filesystem::path> AskSaveFileName(
+        const FileDialogRequest& request) override {
+        fileDialogs.push_back(request);
+        return NextAnswer(fileAnswers, std::optional<std::filesystem::path>());
+    }
+    bool ConfirmOkCancel(const std::string& question) override {
+        questions.push_back(question);
+        return NextAnswer(confirmAnswers, true);
+    }
+    bool AskYesNo(const std::string& question, const std::string& title) override {
+        questionTitles.push_back(title);
+        return ConfirmOkCancel(question);
+    }
 
     std::vector<std::string> messages;
     std::vector<Report> reports;
@@ -39,6 +55,17 @@ public:
     // one is answered OK.
     std::deque<std::optional<std::filesystem::path>> fileAnswers;
     std::deque<bool> confirmAnswers;  // for both kinds of question
+
+private:
+    template <typename Answer>
+    static Answer NextAnswer(std::deque<Answer>& answers, Answer unanswered) {
+        if (answers.empty()) {
+            return unanswered;
+        }
+        Answer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
 };
 
 }  // namespace quillory::testkit

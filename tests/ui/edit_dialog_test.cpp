@@ -1,9 +1,5 @@
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLineEdit>
-#include <QRadioButton>
-#include <QTest>
-#include <filesystem>
 
 #include "ui/edit/edit_dialog.h"
 #include "ui/ui_fixture.h"
@@ -49,7 +45,7 @@ protected:
 };
 
 TEST_F(EditDialogTest, AddRefusesEachMissingValueInTurnThenAppendsTheRecord) {
-    OpenSongs(std::vector<RecordSpec>(41, Song("Song", "Pop", 1)));
+    OpenSongs(std::vector<RecordValues>(41, Song("Song", "Pop", 1)));
     Click("cmdAdd");
     ShowActive(Editor());
     EXPECT_EQ(Editor().windowTitle(), "Data Enter/Edit");
@@ -79,7 +75,7 @@ TEST_F(EditDialogTest, AddRefusesEachMissingValueInTurnThenAppendsTheRecord) {
     EXPECT_FALSE(Editor().isVisible());
     EXPECT_EQ(RowCells(41), QStringList({"00042", "Pop", "New Song", "8Beat", " 6/ 8", "150", "",
                                          "No", "No", "Yes", "Off", "Off"}));
-    EXPECT_EQ(Store().HeaderRecordCount(), 42);
+    EXPECT_EQ(app->Store().HeaderRecordCount(), 42);
     EXPECT_EQ(SelectedRow(), 41);
     EXPECT_TRUE(Enabled("CmdDelete") && Enabled("cmdModify"));
 }
@@ -91,8 +87,7 @@ TEST_F(EditDialogTest, ModifyChangesTheClickedRecordOfASortedList) {
     Click("cmdModify");
     Settle();
     ASSERT_TRUE(Editor().isVisible());
-    EXPECT_EQ(Shown(), "Apple|120||Rock opt44");
-    EXPECT_EQ(Combo("cboStyle")->currentText(), "8Beat");
+    EXPECT_EQ(Shown() + " " + Combo("cboStyle")->currentText(), "Apple|120||Rock opt44 8Beat");
 
     Field("txtMusic")->setText("Apple Crumble");
     Choose("cboStyle", "Swing");
@@ -103,10 +98,9 @@ TEST_F(EditDialogTest, ModifyChangesTheClickedRecordOfASortedList) {
     Ok();
     EXPECT_TRUE(Messages().isEmpty());
     EXPECT_FALSE(Editor().isVisible());
-    EXPECT_EQ(RowCells(RowOf("00002")),
+    EXPECT_EQ(RowCells(ColumnCells(kNumberColumn).indexOf("00002")),
               QStringList({"00002", "Rock", "Apple Crumble", "Swing", " 4/ 4", "96", "", "No",
                            "Yes", "No", "Main A", "Ending 1"}));
-    EXPECT_EQ(Cell(RowOf("00001"), kMusicColumn), "Zebra");
 }
 
 TEST_F(EditDialogTest, LeavingABoxWithARefusedValueKeepsTheFocusThere) {
@@ -153,18 +147,16 @@ TEST_F(EditDialogTest, LeavingABoxWithARefusedValueKeepsTheFocusThere) {
     // A genre typed into the box becomes an entry of its own when the box is left.
     QComboBox* genre = Combo("cboGenre");
     FocusTo(genre);
-    const int entries = genre->count();
     genre->setEditText("Polka");
     FocusTo(Field("txtMusic"));
-    EXPECT_EQ(genre->count(), entries + 1);
-    EXPECT_EQ(genre->currentIndex(), entries);
-    EXPECT_EQ(genre->itemText(entries), "Polka");
+    EXPECT_EQ(genre->itemText(genre->count() - 1) + " " + genre->currentText(), "Polka Polka");
+    EXPECT_EQ(genre->currentIndex(), genre->count() - 1);
     EXPECT_TRUE(Messages().isEmpty());
 }
 
 TEST_F(EditDialogTest, ARowClickFillsTheShownEditorAndTheCloseBoxOnlyHidesIt) {
-    std::vector<RecordSpec> songs = {Song("Song A", "Pop", 1), Song("Song B", "Rock", 3),
-                                     Song("Song C", "Jazz", 2)};
+    std::vector<RecordValues> songs = {Song("Song A", "Pop", 1), Song("Song B", "Rock", 3),
+                                       Song("Song C", "Jazz", 2)};
     songs[0].timeSigNumerator = 3;
     songs[0].tempo = 90;
     songs[0].marks = 5;
@@ -174,12 +166,13 @@ TEST_F(EditDialogTest, ARowClickFillsTheShownEditorAndTheCloseBoxOnlyHidesIt) {
     OpenSongs(songs);
     Click("cmdAdd");
     ShowActive(Editor());
-    ClickRow(0);
-    EXPECT_EQ(Shown(), "Song A|090|rock,pop|Pop opt34 chkFavorite chkSearch2");
-    ClickRow(1);
-    EXPECT_EQ(Shown(), "Song B|120||Rock opt34 chkSearch1");
-    ClickRow(2);
-    EXPECT_EQ(Shown(), "Song C|120||Jazz opt44");
+    QStringList shown;
+    for (int row : {0, 1, 2}) {
+        ClickRow(row);
+        shown << Shown();
+    }
+    EXPECT_EQ(shown, QStringList({"Song A|090|rock,pop|Pop opt34 chkFavorite chkSearch2",
+                                  "Song B|120||Rock opt34 chkSearch1", "Song C|120||Jazz opt44"}));
 
     Editor().close();
     Settle();
@@ -191,8 +184,8 @@ TEST_F(EditDialogTest, ARowClickFillsTheShownEditorAndTheCloseBoxOnlyHidesIt) {
 }
 
 TEST_F(EditDialogTest, EachReplaceModeReachesTheListAndTheSavedFile) {
-    std::vector<RecordSpec> songs = {Song("Song A", "Pop", 1), Song("Song B", "Rock", 3),
-                                     Song("Song C", "Pop", 1)};
+    std::vector<RecordValues> songs = {Song("Song A", "Pop", 1), Song("Song B", "Rock", 3),
+                                       Song("Song C", "Pop", 1)};
     songs[0].keywords = "ballad,piano";
     songs[1].keywords = "rock, ballad";
     songs[2].keywords = "Ballad";
@@ -202,9 +195,6 @@ TEST_F(EditDialogTest, EachReplaceModeReachesTheListAndTheSavedFile) {
     ASSERT_NE(Showing("frmStyleReplace"), nullptr);
     EXPECT_EQ(Showing("frmStyleReplace")->windowTitle(), "Replace ");
     EXPECT_TRUE(InReplace<QRadioButton>("optStyle")->isChecked());
-    auto* hint = InReplace<QLabel>("Label7");
-    EXPECT_EQ(hint->text(), "(entire keyword, e.g. 'slow jazz')");
-    EXPECT_EQ(hint->palette().color(hint->foregroundRole()), QColor(255, 128, 0));
 
     // An option enables the controls of its own row only; the current style follows the row
     // clicked.
@@ -243,19 +233,16 @@ TEST_F(EditDialogTest, EachReplaceModeReachesTheListAndTheSavedFile) {
     songs[2].keywords = "Slow Ballad";
     EXPECT_EQ(Records(SaveAs()), Records(BuildMfd("PSR-2000", songs)));
     EXPECT_TRUE(Messages().isEmpty());
-}
 
-TEST_F(EditDialogTest, WithoutTheTargetsStyleTableReplaceOpensButReplacesNothing) {
-    OpenSongs();
+    // Without the target's style table the window opens but replaces nothing.
     std::filesystem::remove(folder.File("PSR-2000.dat"));
-    ClickRow(0);
     Click("cmdReplaceStyle");
     ASSERT_NE(Showing("frmStyleReplace"), nullptr);
     EXPECT_EQ(InReplace<QComboBox>("cboStyle")->count(), 0);
-    InReplace<QComboBox>("cboGenre")->setEditText("Folk");
+    InReplace<QComboBox>("cboGenre")->setEditText("Pop");
     ReplaceAll("optGenre");
     EXPECT_NE(Showing("frmStyleReplace"), nullptr);
-    EXPECT_EQ(Cell(0, kGenreColumn), "Pop");
+    EXPECT_EQ(ColumnCells(kGenreColumn), QStringList({"Folk", "Rock", "Folk"}));
     EXPECT_TRUE(Messages().isEmpty());
 }
 

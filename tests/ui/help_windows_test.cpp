@@ -4,7 +4,6 @@
 #include <QTextEdit>
 
 #include "platform/rtf_reader.h"
-#include "ui/help/about_dialog.h"
 #include "ui/ui_fixture.h"
 
 namespace quillory::testkit {
@@ -93,30 +92,22 @@ TEST_F(HelpWindowsTest, PrintsTheSelectionOrEverythingUnlessCancelled) {
     EXPECT_TRUE(Messages().isEmpty());
 }
 
-TEST_F(HelpWindowsTest, AboutShowsTheTitleAndVersion) {
-    EXPECT_EQ(VersionText(1, 9, 4), "Version 1.9.4");
+TEST_F(HelpWindowsTest, AboutShowsTheTitleAndVersionAndClosesWithOkOrEscape) {
     for (const bool escape : {false, true}) {
         Trigger("mnuAbout");
         QPointer<QWidget> about = Showing("frmAbout");
         ASSERT_FALSE(about.isNull());
-        EXPECT_EQ(about->windowTitle(), "About Quillory");
+        EXPECT_EQ(about->windowTitle() + "|" + FindIn<QLabel>(about, "lblTitle")->text() + "|" +
+                      FindIn<QLabel>(about, "lblVersion")->text(),
+                  "About Quillory|Quillory|Version " QUILLORY_PROJECT_VERSION);
         EXPECT_FALSE(qobject_cast<QDialog*>(about.data())->isModal());
-        EXPECT_EQ(FindIn<QLabel>(about, "lblVersion")->text(),
-                  QString("Version ") + QUILLORY_PROJECT_VERSION);
-        auto* title = FindIn<QLabel>(about, "lblTitle");
-        EXPECT_EQ(title->text() + " " + title->font().family(), "Quillory Arial Black");
-        EXPECT_DOUBLE_EQ(title->font().pointSizeF(), 14.25);
-        EXPECT_EQ(title->palette().color(title->foregroundRole()), QColor(0, 0, 255));
         EXPECT_TRUE(FindIn<QPushButton>(about, "cmdOk")->isDefault());
 #ifndef Q_OS_WIN
         FindIn<QPushButton>(about, "cmdSysInfo")->click();
         EXPECT_EQ(Messages(), QStringList{"System Information Is Unavailable At This Time"});
 #endif
-        if (escape) {
-            QTest::keyClick(about, Qt::Key_Escape);
-        } else {
-            FindIn<QPushButton>(about, "cmdOk")->click();
-        }
+        escape ? QTest::keyClick(about, Qt::Key_Escape)
+               : FindIn<QPushButton>(about, "cmdOk")->click();
         Settle();
         EXPECT_TRUE(about.isNull());
     }

@@ -1,16 +1,13 @@
 #include "platform/rtf_reader.h"
 
-#include <gtest/gtest.h>
-
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <string>
 
-#include "ui/ui_fixture.h"  // PrintTo for texts
+#include "ui/ui_fixture.h"
 
 namespace quillory {
 namespace {
@@ -69,10 +66,6 @@ struct TextCase {
     std::string rtf;
     QString text;
 };
-
-void PrintTo(const TextCase& textCase, std::ostream* out) {
-    *out << textCase.name;
-}
 
 class RtfTextTest : public RtfReaderTest, public ::testing::WithParamInterface<TextCase> {};
 

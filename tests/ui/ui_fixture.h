@@ -12,12 +12,7 @@
 #include <QTest>
 #include <QTreeView>
 #include <algorithm>
-#include <filesystem>
-#include <functional>
-#include <memory>
-#include <string>
 #include <utility>
-#include <vector>
 
 #include "data/record_layout.h"
 #include "platform/scripted_dialogs.h"
@@ -77,7 +72,6 @@ protected:
     }
 
     MainWindow& Main() { return *app->Window(); }
-    RecordStore& Store() { return app->Store(); }
     QTreeView& List() { return Main().List(); }
     QAbstractItemModel& ListModel() { return *List().model(); }
 
@@ -125,16 +119,13 @@ protected:
         return Texts(RowCount(), [&](int row) { return Cell(row, column); });
     }
     QString Colours() {
-        QString colours;
+        const QList<QColor> colours = {Qt::black, Qt::blue, Qt::red};
+        QString shown;
         for (int row = 0; row < RowCount(); ++row) {
-            const auto colour = ListModel().index(row, kStyleColumn).data(Qt::ForegroundRole);
-            const QColor shown = colour.value<QColor>();
-            colours += shown == Qt::black  ? 'k'
-                       : shown == Qt::blue ? 'b'
-                       : shown == Qt::red  ? 'r'
-                                           : '?';
+            const QVariant colour = ListModel().index(row, kStyleColumn).data(Qt::ForegroundRole);
+            shown += "?kbr"[colours.indexOf(colour.value<QColor>()) + 1];
         }
-        return colours;
+        return shown;
     }
     QString Ticks() {
         QString ticks;
@@ -143,25 +134,26 @@ protected:
         }
         return ticks;
     }
-    int RowOf(const QString& number) { return ColumnCells(kNumberColumn).indexOf(number); }
     int SelectedRow() {
         const QModelIndexList rows = List().selectionModel()->selectedRows();
         return rows.size() == 1 ? rows.front().row() : -1;
     }
-    void Tick(int row, bool ticked = true) {
-        ListModel().setData(ListModel().index(row, 0), ticked ? Qt::Checked : Qt::Unchecked,
-                            Qt::CheckStateRole);
+    void Tick(std::initializer_list<int> rows, bool ticked = true) {
+        for (int row : rows) {
+            ListModel().setData(ListModel().index(row, 0), ticked ? Qt::Checked : Qt::Unchecked,
+                                Qt::CheckStateRole);
+        }
     }
 
-    void ClickRow(int row) { ClickRow(List(), row, kMusicColumn); }
-    static void ClickRow(QTreeView& list, int row, int column = 0) {
-        const QModelIndex index = list.model()->index(row, column);
+    // Clicks a row of the main list or of another list, as the user does.
+    void ClickRow(int row, QTreeView* view = nullptr) {
+        QTreeView& list = view ? *view : List();
+        const QModelIndex index = list.model()->index(row, kMusicColumn);
         list.scrollTo(index);
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(index).center());
     }
-    void ClickHeader(int column) { ClickHeader(List(), column); }
-    static void ClickHeader(QTreeView& list, int column) {
-        QHeaderView& header = *list.header();
+    void ClickHeader(int column, QTreeView* view = nullptr) {
+        QHeaderView& header = *(view ? view : &List())->header();
         const int x = header.sectionViewportPosition(column) + header.sectionSize(column) / 2;
         QTest::mouseClick(header.viewport(), Qt::LeftButton, {}, QPoint(x, header.height() / 2));
     }
@@ -191,29 +183,29 @@ protected:
         const Bytes bytes = ReadFile(folder.File(name));
         return std::string(bytes.begin(), bytes.end());
     }
-    static RecordSpec Song(const std::string& music, const char* genre, int style) {
-        RecordSpec song;
+    static RecordValues Song(const std::string& music, const char* genre, int style) {
+        RecordValues song;
         song.music = music;
         song.genre = genre;
         song.style = style;
         return song;
     }
-    // "Song A" Pop in Cool Pop, "Song B" Rock in 8Beat, "Song C" Jazz in the user style 99.
-    static Bytes ThreeSongs() {
-        return BuildMfd("PSR-2000", {Song("Song A", "Pop", 1), Song("Song B", "Rock", 3),
-                                     Song("Song C", "Jazz", 99)});
-    }
     // Writes the tables of a PSR-2000 (Cool Pop 001, 8Beat 003, Swing 002: default Swing) and a
     // TYROS (Swing 020, Cool Pop 010: no 8Beat, default Cool Pop), and opens the file as
-    // songs.mfd through the open command.
-    void OpenSongs(const Bytes& file = ThreeSongs()) {
+    // songs.mfd through the open command. The songs are by default "Song A" Pop in Cool Pop,
+    // "Song B" Rock in 8Beat and "Song C" Jazz in the user style 99.
+    void OpenSongs(const Bytes& file) {
         WriteTable("PSR-2000", {{"Cool Pop", "001"}, {"8Beat", "003"}, {"Swing", "002"}});
         WriteTable("TYROS", {{"Swing", "020"}, {"Cool Pop", "010"}});
         WriteFile(folder.File("songs.mfd"), file);
         dialogs.files.push_back(QString::fromStdString(folder.File("songs.mfd")));
         Trigger("mnuOpen");
     }
-    void OpenSongs(const std::vector<RecordSpec>& songs) { OpenSongs(BuildMfd("PSR-2000", songs)); }
+    void OpenSongs(const std::vector<RecordValues>& songs = {Song("Song A", "Pop", 1),
+                                                             Song("Song B", "Rock", 3),
+                                                             Song("Song C", "Jazz", 99)}) {
+        OpenSongs(BuildMfd("PSR-2000", songs));
+    }
 
     // Save As > MusicFinder File: the options chosen (none: as shown), then Save into out.mfd;
     // the bytes written, none when nothing was.
