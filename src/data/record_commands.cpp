@@ -23,6 +23,16 @@ std::size_t MarksOffset(const RecordStore& store, const Row& row) {
     return at;
 }
 
+// Ticks or unticks every row; Del Chk'd and Play List follow the ticks.
+void SetAllChecked(RecordStore& store, bool checked) {
+    RecordList::ChangeBatch batch(store.list);
+    for (std::size_t row = 0; row < store.list.Size(); ++row) {
+        store.list.SetChecked(row, checked);
+    }
+    store.window.deleteCheckedEnabled = checked;
+    store.window.playListEnabled = checked;
+}
+
 }  // namespace
 
 const char* const kTimeSigs[kTimeSigCount] = {" 2/ 4", " 4/ 4", " 3/ 4", " 6/ 8", " 0/ 0"};
@@ -34,21 +44,11 @@ void CheckBoxChanged(RecordStore& store, std::size_t row, bool checked) {
 }
 
 void CheckAll(RecordStore& store) {
-    RecordList::ChangeBatch batch(store.list);
-    for (std::size_t row = 0; row < store.list.Size(); ++row) {
-        store.list.SetChecked(row, true);
-    }
-    store.window.deleteCheckedEnabled = true;
-    store.window.playListEnabled = true;
+    SetAllChecked(store, true);
 }
 
 void UncheckAll(RecordStore& store) {
-    RecordList::ChangeBatch batch(store.list);
-    for (std::size_t row = 0; row < store.list.Size(); ++row) {
-        store.list.SetChecked(row, false);
-    }
-    store.window.playListEnabled = false;
-    store.window.deleteCheckedEnabled = false;
+    SetAllChecked(store, false);
 }
 
 void InvertChecks(RecordStore& store) {
