@@ -10,9 +10,9 @@
 #include "data/music_finder_reader.h"
 #include "data/record_layout.h"
 #include "data/record_store.h"
-#include "data/safe_file.h"
 #include "data/save_as.h"
 #include "data/style_options.h"
+#include "data/text_file.h"
 #include "data/text_import.h"
 
 namespace quillory::cli {
@@ -25,7 +25,7 @@ RecordStore StoreFor(const CommandLine& line, const std::filesystem::path& defau
     store.exportLogPath.reset();
     store.importLogPath.reset();
     if (line.numbers) {
-        store.sourceMenu.choice = SourceMenu::Choice::kStyleNumbers;
+        ChooseStyleNumbersSource(store);
     }
     return store;
 }
@@ -48,15 +48,15 @@ int List(RecordStore& store, const CommandLine& line, std::ostream& out, Console
     if (!Open(store, line.files[0], ui)) {
         return kRefused;
     }
-    const std::string text = EncodeWindows1252(RecordListExportText(store.list) + "\r\n");
+    const std::string text = RecordListExportText(store.list);
     try {
         if (!line.output) {
-            if (!(out << text).flush()) {
+            if (!(out << EncodeWindows1252(text + "\r\n")).flush()) {
                 throw Failure(kDeviceIoError);
             }
             return kSuccess;
         }
-        WriteFileReplacing(*line.output, text);
+        WriteTextFile(text, *line.output, Durability::kOnDisk);
     } catch (const Failure& failure) {
         ui.ReportError(failure, "SaveDelimitedFile");
         return kRefused;

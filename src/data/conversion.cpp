@@ -53,14 +53,7 @@ Bytes OutputHeader(const Bytes& in, const std::string& target) {
 
 // The song title as the log names it: bytes below "0" or above "}" read as blanks, trimmed.
 std::string LogTitle(const Bytes& in, std::size_t record) {
-    std::string title(field::kMusicSize, ' ');
-    for (std::size_t i = 0; i < field::kMusicSize; ++i) {
-        const std::uint8_t byte = in[record + field::kMusic + i];
-        if (byte >= '0' && byte <= '}') {
-            title[i] = static_cast<char>(byte);
-        }
-    }
-    return Trim(title);
+    return FieldTextInRange(in, record + field::kMusic, field::kMusicSize, '0', '}');
 }
 
 // The target's number for a style cell and the cell's normalised name, looked up once per
@@ -130,10 +123,10 @@ Conversion Convert(RecordStore& store, const std::string& target, bool checkedOn
 
     RecordList& list = store.list;
     list.SetSort(list.Sorted(), kNumberColumn, SortOrder::kAscending);
-    store.gRecordCount = ReadBigEndian16(in, kCountOffset);
+    store.gRecordCount = store.HeaderRecordCount();
     const int count = store.gRecordCount;
     const std::vector<std::size_t> rowOf = RowsInRecordOrder(list);
-    const bool sameInstrument = store.gSourceInstrument == target;
+    const bool keepUserStyle = store.gSourceInstrument == target && store.gAllowUserStyles;
     const bool dropMissing = store.gDefaultStyle.empty() || store.gDefaultStyle == "None";
     const std::string defaultKey = NormalisedStyleName(store.gDefaultStyle);
     StyleMatcher matcher(index);
@@ -163,7 +156,6 @@ Conversion Convert(RecordStore& store, const std::string& target, bool checkedOn
         list.SetStyleColour(rowIndex, missing ? store.gUnknownStyleColor : kBlack);
 
         bool substituted = false;
-        const bool keepUserStyle = sameInstrument && store.gAllowUserStyles;
         if (missing && keepUserStyle) {
             newStyle = inputNumber;
             list.SetStyleColour(rowIndex, kBlack);
@@ -233,7 +225,6 @@ ConversionOutcome SaveMusicFinder(RecordStore& store, const std::string& target,
             }
             outcome = WriteMusicFinderFile(store.gOutBytes, ui);
         }
-        store.list.SetSort(store.list.Sorted(), kNumberColumn, SortOrder::kAscending);
     } catch (const Failure& failure) {
         ui.ReportError(failure, "SaveMusicFinder");
         return ConversionOutcome::kFailed;

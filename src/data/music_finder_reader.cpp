@@ -9,6 +9,7 @@
 #include "interaction.h"
 #include "record_display.h"
 #include "record_layout.h"
+#include "style_replace.h"
 #include "style_table.h"
 #include "text.h"
 #include "window_title.h"
@@ -33,8 +34,6 @@ public:
         }
         ++filled_;
     }
-
-    std::size_t Filled() const { return filled_; }
 
 private:
     std::vector<std::string>& slots_;
@@ -87,14 +86,14 @@ void ReadRecords(RecordStore& store, std::vector<Row>& rows) {
     GenreCollector genres(store.gGenres);
     UserStyleChoices userStyles(store.styleChoices);
     const bool styleNumbers = store.sourceMenu.StyleNumbers();
+    const Instrument* source = FindInstrument(store.gSourceInstrument);
     for (int n = 1; n <= count; ++n) {
         const std::size_t offset = RecordOffset(n);
         if (offset + kRecordSize > store.gFileBytes.size()) {
             throw Failure(kInputPastEndOfFile);
         }
         const int styleNumber = ReadBigEndian16(store.gFileBytes, offset + field::kStyle);
-        StyleCell style =
-            StyleCellFor(styleNumber, store.gSourceInstrument, store.gSourceStyles, styleNumbers);
+        StyleCell style = StyleCellFor(styleNumber, source, store.gSourceStyles, styleNumbers);
         if (style.userStyle) {
             userStyles.Offer(style.text);
         }
@@ -102,12 +101,7 @@ void ReadRecords(RecordStore& store, std::vector<Row>& rows) {
         rows.back().record = n;
         genres.Add(rows.back().Cell(kGenreColumn));
     }
-    store.genreChoices.clear();
-    if (genres.Filled() > 0) {
-        SortStrings(store.gGenres, 0, genres.Filled() - 1);
-    }
-    store.genreChoices.assign(store.gGenres.begin(),
-                              store.gGenres.begin() + static_cast<std::ptrdiff_t>(genres.Filled()));
+    store.genreChoices = SortedGenres(store);
 }
 
 }  // namespace
@@ -178,7 +172,7 @@ bool ReadMusicFinderFile(RecordStore& store, Interaction& ui) {
             cboStyle_setup(store, ui);
         }
         LoadSourceStyleTable(store, store.gSourceInstrument);
-        store.gRecordCount = ReadBigEndian16(store.gFileBytes, kCountOffset);
+        store.gRecordCount = store.HeaderRecordCount();
         ReadRecords(store, rows);
     } catch (const Failure& failure) {
         store.list.Assign(std::move(rows));

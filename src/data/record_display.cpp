@@ -38,15 +38,15 @@ std::string TextWithoutZeros(const Bytes& bytes, std::size_t offset, std::size_t
     return DecodeWindows1252(raw);
 }
 
+}  // namespace
+
 const char* YesNo(bool yes) {
     return yes ? "Yes" : "No";
 }
 
-}  // namespace
-
-StyleCell StyleCellFor(int styleNumber, std::string_view source, const SourceStyles& styles,
+StyleCell StyleCellFor(int styleNumber, const Instrument* source, const SourceStyles& styles,
                        bool styleNumbersChecked) {
-    const std::string key = ZeroPad(styleNumber, StyleDigits(source));
+    const std::string key = ZeroPad(styleNumber, source ? source->styleDigits : 3);
     auto numberOrHalf = [&]() -> StyleCell {
         if (styleNumber == 0) {
             return {key, true};
@@ -59,11 +59,10 @@ StyleCell StyleCellFor(int styleNumber, std::string_view source, const SourceSty
         }
         return {key, true};
     };
-    const Instrument* instrument = FindInstrument(source);
-    if (styleNumbersChecked || !instrument) {
+    if (styleNumbersChecked || !source) {
         return numberOrHalf();
     }
-    switch (instrument->sourceRule) {
+    switch (source->sourceRule) {
         case SourceRule::kNumberFrom600: return styleNumber < 600 ? lookUp() : StyleCell{key, true};
         case SourceRule::kHalfFrom623:
             return styleNumber < 623 ? lookUp() : StyleCell{HalfNumberText(styleNumber), false};

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "instrument_catalog.h"
 #include "record_list.h"
 #include "record_store.h"
 
@@ -19,8 +20,12 @@ struct StyleCell {
 // Works out the style text by the source instrument's rules: numbers at or above its threshold
 // are shown as the number or as half of it, the others are looked up under the number
 // zero-padded to the instrument's digit count.
-StyleCell StyleCellFor(int styleNumber, std::string_view source, const SourceStyles& styles,
+// The source is the catalog's entry, or null for an instrument the catalog lacks.
+StyleCell StyleCellFor(int styleNumber, const Instrument* source, const SourceStyles& styles,
                        bool styleNumbersChecked);
+
+// A mark's cell text: "Yes" or "No".
+const char* YesNo(bool yes);
 
 // The time signature as the list shows it: " 4/ 4".
 std::string TimeSigText(int numerator, int denominator);

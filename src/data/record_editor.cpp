@@ -4,15 +4,12 @@
 
 #include "conversion.h"
 #include "numbers.h"
+#include "record_display.h"
 #include "record_layout.h"
 #include "text.h"
 
 namespace quillory {
 namespace {
-
-const char* YesNo(bool yes) {
-    return yes ? "Yes" : "No";
-}
 
 // A record of 92 bytes with the editor's values written over it.
 Bytes EditedRecord(Bytes record, const EditorValues& values) {
@@ -22,17 +19,12 @@ Bytes EditedRecord(Bytes record, const EditorValues& values) {
     record[field::kTimeSigNumerator] = ToByte(NumericValue(timeSig.substr(0, slash)));
     record[field::kTimeSigDenominator] =
         ToByte(slash == std::string_view::npos ? 0 : NumericValue(timeSig.substr(slash + 1)));
-    const int tempo = ToInt16(NumericValue(values.tempo));
-    record[field::kTempo] = ToByte(tempo / 256);
-    record[field::kTempo + 1] = ToByte(tempo % 256);
-    record[field::kMarks] = static_cast<std::uint8_t>((values.favorite ? kFavoriteBit : 0) |
-                                                      (values.search1 ? kSearch1Bit : 0) |
-                                                      (values.search2 ? kSearch2Bit : 0));
+    WriteBigEndian16(record, field::kTempo, ToInt16(NumericValue(values.tempo)));
+    record[field::kMarks] = MarksByte(values.favorite, values.search1, values.search2);
     WriteTextField(record, field::kMusic, field::kMusicSize, values.music, '\0');
     WriteTextField(record, field::kGenre, field::kGenreSize, values.genre.value_or(""), '\0');
     WriteTextField(record, field::kKeywords, field::kKeywordsSize, values.keywords, '\0');
-    record[field::kSections] =
-        static_cast<std::uint8_t>(SectionCode(values.intro) * 16 + SectionCode(values.section));
+    record[field::kSections] = SectionsByte(values.intro, values.section);
     return record;
 }
 
@@ -132,11 +124,7 @@ EditorOkResult EditorOk(RecordStore& store, const EditorValues& values, Interact
         Bytes blank(kRecordSize, 0);
         WriteBigEndian16(blank, field::kNumber, n);
         const Bytes record = EditedRecord(std::move(blank), values);
-        Bytes& image = store.gFileBytes;
-        const std::size_t at = RecordOffset(n);
-        image.resize(std::max(image.size(), at + kRecordSize), 0);
-        std::copy(record.begin(), record.end(), image.begin() + static_cast<std::ptrdiff_t>(at));
-        WriteBigEndian16(image, kCountOffset, n);
+        PutRecord(store.gFileBytes, n, record);
 
         Row row;
         row.cells[kNumberColumn] = ZeroPad(n, 5);

@@ -38,6 +38,15 @@ int SectionCode(std::string_view text) {
     return 0;
 }
 
+std::uint8_t MarksByte(bool favorite, bool search1, bool search2) {
+    return static_cast<std::uint8_t>((favorite ? kFavoriteBit : 0) | (search1 ? kSearch1Bit : 0) |
+                                     (search2 ? kSearch2Bit : 0));
+}
+
+std::uint8_t SectionsByte(std::string_view intro, std::string_view section) {
+    return static_cast<std::uint8_t>(SectionCode(intro) * 16 + SectionCode(section));
+}
+
 void WriteTextField(Bytes& bytes, std::size_t offset, std::size_t width, std::string_view text,
                     char pad) {
     RequireField(bytes, offset, width);
@@ -66,18 +75,23 @@ void OverwriteTextField(Bytes& bytes, std::size_t offset, std::size_t width,
     }
 }
 
-std::string HeaderModelName(const Bytes& bytes) {
-    if (bytes.size() < kModelNameOffset + kModelNameSize) {
+std::string FieldTextInRange(const Bytes& bytes, std::size_t offset, std::size_t width,
+                             std::uint8_t lowest, std::uint8_t highest) {
+    if (bytes.size() < offset + width) {
         throw Failure(kInputPastEndOfFile);
     }
-    std::string name(kModelNameSize, ' ');
-    for (std::size_t i = 0; i < kModelNameSize; ++i) {
-        const std::uint8_t byte = bytes[kModelNameOffset + i];
-        if (byte >= 33 && byte <= 123) {
-            name[i] = static_cast<char>(byte);
+    std::string text(width, ' ');
+    for (std::size_t i = 0; i < width; ++i) {
+        const std::uint8_t byte = bytes[offset + i];
+        if (byte >= lowest && byte <= highest) {
+            text[i] = static_cast<char>(byte);
         }
     }
-    return Trim(name);
+    return Trim(text);
+}
+
+std::string HeaderModelName(const Bytes& bytes) {
+    return FieldTextInRange(bytes, kModelNameOffset, kModelNameSize, 33, 123);
 }
 
 }  // namespace quillory

@@ -41,6 +41,11 @@ std::string_view SectionText(int code);
 // The code of a section text ("Main A" is 4); any other text is 0.
 int SectionCode(std::string_view text);
 
+// The marks byte of a record with the given marks.
+std::uint8_t MarksByte(bool favorite, bool search1, bool search2);
+// The sections byte: the intro's code in the high half, the next section's in the low half.
+std::uint8_t SectionsByte(std::string_view intro, std::string_view section);
+
 // Writes text into a field of width bytes: its first width characters in the single-byte code
 // page, the rest of the field filled with pad (zero bytes from the record editor, blanks from
 // the text import).
@@ -50,6 +55,10 @@ void WriteTextField(Bytes& bytes, std::size_t offset, std::size_t width, std::st
 // Writes the first characters of text over the start of a field, as many bytes as the text has
 // characters (at most width); the rest of the field keeps its bytes.
 void OverwriteTextField(Bytes& bytes, std::size_t offset, std::size_t width, std::string_view text);
+
+// The text of a field with every byte outside lowest to highest read as a blank, trimmed.
+std::string FieldTextInRange(const Bytes& bytes, std::size_t offset, std::size_t width,
+                             std::uint8_t lowest, std::uint8_t highest);
 
 // The model name in the header: bytes 16 to 31, every byte below 33 or above 123 read as a
 // blank, without surrounding blanks.

@@ -1,5 +1,7 @@
 #include "record_store.h"
 
+#include <algorithm>
+
 #include "failure.h"
 
 namespace quillory {
@@ -24,6 +26,13 @@ void WriteBigEndian16(Bytes& bytes, std::size_t offset, int value) {
     const auto word = static_cast<std::uint16_t>(value);
     bytes[offset] = static_cast<std::uint8_t>(word >> 8);
     bytes[offset + 1] = static_cast<std::uint8_t>(word & 0xFF);
+}
+
+void PutRecord(Bytes& image, int n, const Bytes& record) {
+    const std::size_t at = RecordOffset(n);
+    image.resize(std::max(image.size(), at + kRecordSize), 0);
+    std::copy(record.begin(), record.end(), image.begin() + static_cast<std::ptrdiff_t>(at));
+    WriteBigEndian16(image, kCountOffset, n);
 }
 
 RecordStore::RecordStore(std::filesystem::path folder)

@@ -32,6 +32,10 @@ std::int16_t ReadBigEndian16(const Bytes& bytes, std::size_t offset);
 // 0 or above 32767) fails with overflow.
 void WriteBigEndian16(Bytes& bytes, std::size_t offset, int value);
 
+// Puts a 92-byte record as record n into the image, growing the image as far as needed, and
+// makes n the header's record count.
+void PutRecord(Bytes& image, int n, const Bytes& record);
+
 // Which item of the source-instrument menu carries the tick: "Auto" takes the instrument from
 // the file header, "Use Style Numbers" shows numbers, or one instrument is fixed.
 struct SourceMenu {

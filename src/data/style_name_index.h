@@ -16,7 +16,6 @@ public:
 
     // The number text of the style whose normalised name is key.
     const std::string* Find(const std::string& key) const;
-    bool Contains(const std::string& key) const { return Find(key) != nullptr; }
 
 private:
     std::unordered_map<std::string, std::string> numbers_;

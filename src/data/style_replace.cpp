@@ -8,10 +8,9 @@
 namespace quillory {
 namespace {
 
-// The keywords with every piece equal to current (without regard to case) replaced.
-std::string ReplacedKeywords(const std::string& keywords, const std::string& current,
+// The keywords with every piece whose lower case is wanted replaced.
+std::string ReplacedKeywords(const std::string& keywords, const std::string& wanted,
                              const std::string& replacement) {
-    const std::string wanted = LowerCase(current);
     std::string joined;
     bool first = true;
     for (std::string_view piece : Split(keywords, ",")) {
@@ -43,6 +42,7 @@ void SubReplaceStyle(RecordStore& store, ReplaceMode mode, const std::string& cu
     {
         RecordList::ChangeBatch batch(list);
         const std::size_t rows = list.Size();
+        const std::string wantedKeyword = LowerCase(current);
         for (std::size_t row = 0; row < rows; ++row) {
             const Row& shown = list.At(row);
             if (shown.IsDeleted()) {
@@ -57,7 +57,7 @@ void SubReplaceStyle(RecordStore& store, ReplaceMode mode, const std::string& cu
                 list.SetCell(row, kGenreColumn, replacement);
             } else if (mode == ReplaceMode::kKeyword) {
                 std::string keywords =
-                    ReplacedKeywords(shown.Cell(kKeywordsColumn), current, replacement);
+                    ReplacedKeywords(shown.Cell(kKeywordsColumn), wantedKeyword, replacement);
                 if (keywords != shown.Cell(kKeywordsColumn)) {
                     WriteTextField(store.gFileBytes, record + field::kKeywords,
                                    field::kKeywordsSize, keywords, '\0');

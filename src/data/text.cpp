@@ -67,7 +67,7 @@ std::string StripChars(std::string_view text, std::string_view set) {
 }
 
 std::string NormalisedStyleName(std::string_view name) {
-    return LowerCase(Trim(StripChars(name, " ")));
+    return LowerCase(StripChars(name, " "));
 }
 
 std::vector<std::string_view> Split(std::string_view text, std::string_view separator) {

@@ -140,14 +140,11 @@ private:
         record[field::kTimeSigNumerator] = ToByte(NumericValue(timeSig.substr(0, slash)));
         record[field::kTimeSigDenominator] = ToByte(NumericValue(timeSig.substr(slash + 1)));
         WriteBigEndian16(record, field::kTempo, ToInt16(NumericValue(fields[5])));
-        record[field::kMarks] = static_cast<std::uint8_t>((IsYes(fields[7]) ? kFavoriteBit : 0) |
-                                                          (IsYes(fields[8]) ? kSearch1Bit : 0) |
-                                                          (IsYes(fields[9]) ? kSearch2Bit : 0));
+        record[field::kMarks] = MarksByte(IsYes(fields[7]), IsYes(fields[8]), IsYes(fields[9]));
         WriteTextField(record, field::kMusic, field::kMusicSize, fields[2], ' ');
         WriteTextField(record, field::kGenre, field::kGenreSize, fields[1], ' ');
         WriteTextField(record, field::kKeywords, field::kKeywordsSize, fields[6], ' ');
-        record[field::kSections] = static_cast<std::uint8_t>(
-            SectionCode(FieldOrEmpty(fields, 10)) * 16 + SectionCode(FieldOrEmpty(fields, 11)));
+        record[field::kSections] = SectionsByte(FieldOrEmpty(fields, 10), FieldOrEmpty(fields, 11));
         return record;
     }
 
@@ -161,13 +158,7 @@ private:
 // Puts an accepted line's record at its position p in the image and keeps its row for the
 // list; the header's count follows at once, so that records and rows always agree.
 void Commit(RecordStore& store, PreparedLine&& prepared, int p, std::vector<Row>& rows) {
-    const std::size_t at = RecordOffset(p);
-    if (store.gFileBytes.size() < at + kRecordSize) {
-        store.gFileBytes.resize(at + kRecordSize, 0);
-    }
-    std::copy(prepared.record.begin(), prepared.record.end(),
-              store.gFileBytes.begin() + static_cast<std::ptrdiff_t>(at));
-    WriteBigEndian16(store.gFileBytes, kCountOffset, p);
+    PutRecord(store.gFileBytes, p, prepared.record);
     rows.push_back(std::move(prepared.row));
 }
 
@@ -209,7 +200,7 @@ ImportOutcome ImportTextDelimitedText(RecordStore& store, std::string_view text,
         }
         int p = static_cast<int>(store.list.Size()) + 1;
         rows.reserve(std::min(lines.size(), kMostRecords));
-        for (std::size_t i = first; i + 1 < lines.size() && !lines[i].empty(); ++i) {
+        for (std::size_t i = first; i + 1 < lines.size(); ++i) {
             current = i;
             std::string refusal;
             std::optional<PreparedLine> prepared = importer.Prepare(lines[i], p, refusal);
