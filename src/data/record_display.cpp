@@ -40,7 +40,7 @@ std::string TextWithoutZeros(const Bytes& bytes, std::size_t offset, std::size_t
 
 }  // namespace
 
-const char* YesNo(bool yes) {
+const char* MarkCellText(bool yes) {
     return yes ? "Yes" : "No";
 }
 
@@ -96,9 +96,9 @@ Row DecodeRecordRow(const Bytes& bytes, std::size_t offset, std::string styleTex
     c[kKeywordsColumn] = TextUpToZero(bytes, offset + field::kKeywords, field::kKeywordsSize);
     const std::uint8_t marks = bytes[offset + field::kMarks];
     const bool decoded = marks <= 7;
-    c[kFavoriteColumn] = YesNo(decoded && (marks & kFavoriteBit));
-    c[kSearch1Column] = YesNo(decoded && (marks & kSearch1Bit));
-    c[kSearch2Column] = YesNo(decoded && (marks & kSearch2Bit));
+    c[kFavoriteColumn] = MarkCellText(decoded && (marks & kFavoriteBit));
+    c[kSearch1Column] = MarkCellText(decoded && (marks & kSearch1Bit));
+    c[kSearch2Column] = MarkCellText(decoded && (marks & kSearch2Bit));
     const std::uint8_t sections = bytes[offset + field::kSections];
     c[kIntroColumn] = SectionText(sections >> 4);
     c[kSectionColumn] = SectionText(sections & 0x0F);

@@ -25,7 +25,7 @@ StyleCell StyleCellFor(int styleNumber, const Instrument* source, const SourceSt
                        bool styleNumbersChecked);
 
 // A mark's cell text: "Yes" or "No".
-const char* YesNo(bool yes);
+const char* MarkCellText(bool yes);
 
 // The time signature as the list shows it: " 4/ 4".
 std::string TimeSigText(int numerator, int denominator);

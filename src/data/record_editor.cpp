@@ -73,9 +73,9 @@ void EditorToRow(RecordList& list, std::size_t row, const EditorValues& values) 
     list.SetCell(row, kTimeSigColumn, values.timeSig);
     list.SetCell(row, kTempoColumn, values.tempo);
     list.SetCell(row, kKeywordsColumn, values.keywords);
-    list.SetCell(row, kFavoriteColumn, YesNo(values.favorite));
-    list.SetCell(row, kSearch1Column, YesNo(values.search1));
-    list.SetCell(row, kSearch2Column, YesNo(values.search2));
+    list.SetCell(row, kFavoriteColumn, MarkCellText(values.favorite));
+    list.SetCell(row, kSearch1Column, MarkCellText(values.search1));
+    list.SetCell(row, kSearch2Column, MarkCellText(values.search2));
     list.SetCell(row, kIntroColumn, values.intro);
     list.SetCell(row, kSectionColumn, values.section);
 }
