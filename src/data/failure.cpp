@@ -25,6 +25,7 @@ std::string StandardDescription(int number) {
         case kDiskNotReady: return "Disk not ready";
         case kPathFileAccessError: return "Path/File access error";
         case kPathNotFound: return "Path not found";
+        case kInvalidPropertyValue: return "Invalid property value";
         case kDuplicateKey:
             return "This key is already associated with an element of this collection";
         default: return "Application-defined or object-defined error";

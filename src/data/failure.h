@@ -23,6 +23,7 @@ enum ErrorNumber : int {
     kDiskNotReady = 71,
     kPathFileAccessError = 75,
     kPathNotFound = 76,
+    kInvalidPropertyValue = 380,
     kWindowMinimisedOrMaximised = 384,
     kDuplicateKey = 457,
 };

@@ -10,6 +10,7 @@
 namespace quillory {
 namespace {
 
+constexpr std::size_t kTitleCell = 1;
 constexpr std::size_t kCommentCell = 5;
 
 int NumberOf(const PlayList::Row& row) {
@@ -75,6 +76,11 @@ std::optional<std::size_t> PlayList::ActedOnRow() const {
         }
     }
     return std::nullopt;
+}
+
+std::string PlayList::ActedOnTitle() const {
+    const auto row = ActedOnRow();
+    return row ? rows_[*row][kTitleCell] : std::string();
 }
 
 void PlayList::SetComment(const std::string& comment) {

@@ -45,6 +45,9 @@ public:
     void RowClicked(std::size_t row);
     // The row the commands act on.
     std::optional<std::size_t> ActedOnRow() const;
+    // The title of the acted-on row, as the commands' input boxes show it: its music (its genre
+    // in the song-genre layout); empty when no row is acted on.
+    std::string ActedOnTitle() const;
 
     // The acted-on row's comment; fails in the song-genre layout, which has no comments.
     void SetComment(const std::string& comment);

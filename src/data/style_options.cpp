@@ -1,12 +1,14 @@
 #include "style_options.h"
 
+#include <algorithm>
+
 #include "conversion.h"
+#include "failure.h"
 #include "style_table.h"
 #include "text.h"
 #include "window_title.h"
 
 namespace quillory {
-
 void ChooseTargetInstrument(RecordStore& store, const std::string& target, Interaction& ui) {
     store.gTargetInstrument = target;
     cboStyle_setup(store, ui);
@@ -38,6 +40,14 @@ std::vector<std::string> DefaultStyleChoices(RecordStore& store) {
         store.gDefaultStyle = choices.back();
     }
     return choices;
+}
+
+int DefaultStyleIndex(const std::vector<std::string>& choices, const std::string& defaultStyle) {
+    const auto found = std::find(choices.begin(), choices.end(), defaultStyle);
+    if (found == choices.end()) {
+        throw Failure(kInvalidPropertyValue);
+    }
+    return static_cast<int>(found - choices.begin());
 }
 
 void ChooseAutoSource(RecordStore& store) {

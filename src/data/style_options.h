@@ -28,6 +28,10 @@ void SetUnknownStyleColour(RecordStore& store, Colour colour, Interaction& ui);
 // file order. An empty default style becomes the table's last style.
 std::vector<std::string> DefaultStyleChoices(RecordStore& store);
 
+// The entry of the default style among the dialog's choices (the first one that is exactly
+// it); a default style that is not among them fails with invalid property value.
+int DefaultStyleIndex(const std::vector<std::string>& choices, const std::string& defaultStyle);
+
 // The source-instrument menu. Each takes effect at the next read; choosing the item that is
 // already ticked changes nothing.
 void ChooseAutoSource(RecordStore& store);

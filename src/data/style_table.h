@@ -48,6 +48,8 @@ private:
 struct StyleChoice {
     std::string name;
     std::int32_t number = 0;
+
+    bool operator==(const StyleChoice&) const = default;
 };
 
 // Fills the source table from the instrument's style table file (replacing what it held).

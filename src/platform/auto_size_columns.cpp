@@ -105,8 +105,8 @@ int HeaderWidth(const QHeaderView& header, int column) {
         .width();
 }
 
-// The width each column's contents need, the header counted when asked.
-std::vector<int> ContentWidths(const QTreeView& list, bool useHeader) {
+// The width each column's contents need, the header counted.
+std::vector<int> ContentWidths(const QTreeView& list) {
     const QAbstractItemModel& model = *list.model();
     const QFontMetrics metrics = list.fontMetrics();
     QStyleOptionViewItem option;
@@ -116,21 +116,18 @@ std::vector<int> ContentWidths(const QTreeView& list, bool useHeader) {
     CharacterWidths characters(metrics);
     std::vector<int> widths;
     for (int column = 0; column < model.columnCount(); ++column) {
-        int width = WidestCell(list, column, option, characters);
-        if (useHeader) {
-            width = std::max(width, HeaderWidth(*list.header(), column));
-        }
-        widths.push_back(width);
+        widths.push_back(std::max(WidestCell(list, column, option, characters),
+                                  HeaderWidth(*list.header(), column)));
     }
     return widths;
 }
 
-// Gives the columns their widths; with useHeader the last one also takes the width left over.
-void ApplyWidths(QTreeView& list, const std::vector<int>& widths, bool useHeader) {
+// Gives the columns their widths; the last one also takes the width left over.
+void ApplyWidths(QTreeView& list, const std::vector<int>& widths) {
     int used = 0;
     for (std::size_t column = 0; column < widths.size(); ++column) {
         int width = widths[column];
-        if (useHeader && column + 1 == widths.size()) {
+        if (column + 1 == widths.size()) {
             width = std::max(width, list.viewport()->width() - used);
         }
         list.header()->resizeSection(static_cast<int>(column), width);
@@ -150,22 +147,22 @@ public:
         list.viewport()->installEventFilter(this);
     }
 
-    void Fit(bool useHeader) {
-        widths_ = ContentWidths(list_, useHeader);
+    void Fit() {
+        widths_ = ContentWidths(list_);
         fittedModel_ = list_.model();
-        if (!watchedModel_ || watchedModel_ != fittedModel_) {
+        if (watchedModel_ != fittedModel_) {
             Watch(fittedModel_);
         }
-        ApplyWidths(list_, widths_, useHeader);
+        ApplyWidths(list_, widths_);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Resize) {
             if (list_.model() && list_.model() == fittedModel_) {
-                ApplyWidths(list_, widths_, true);
+                ApplyWidths(list_, widths_);
             } else if (list_.model()) {
-                Fit(true);
+                Fit();
             }
         }
         return QObject::eventFilter(watched, event);
@@ -194,15 +191,13 @@ void KeepColumnsFitted(QTreeView& list) {
     new ColumnFitter(list);
 }
 
-void AutoSizeColumns(QTreeView& list, bool useHeader) {
+void AutoSizeColumns(QTreeView& list) {
     if (!list.model()) {
         return;
     }
-    if (auto* fitter = list.findChild<QObject*>(ColumnFitter::kName, Qt::FindDirectChildrenOnly)) {
-        static_cast<ColumnFitter*>(fitter)->Fit(useHeader);
-        return;
-    }
-    ApplyWidths(list, ContentWidths(list, useHeader), useHeader);
+    static_cast<ColumnFitter*>(
+        list.findChild<QObject*>(ColumnFitter::kName, Qt::FindDirectChildrenOnly))
+        ->Fit();
 }
 
 }  // namespace quillory

@@ -22,9 +22,9 @@ public:
     virtual bool OkCancel(QWidget* parent, const QString& text) = 0;
     // Yes and No with the exclamation icon and No as the default button; true for Yes.
     virtual bool YesNo(QWidget* parent, const QString& text, const QString& title) = 0;
-    // An input box; the empty text when cancelled, as the form runtime's input box answers.
-    virtual QString Input(QWidget* parent, const QString& prompt, const QString& title,
-                          const QString& defaultText) = 0;
+    // An input box that starts empty; the empty text when cancelled, as the form runtime's
+    // input box answers.
+    virtual QString Input(QWidget* parent, const QString& prompt, const QString& title) = 0;
     // File dialogs with a filter in the form runtime's notation ("Text file|*.txt") and a
     // default extension; nothing when cancelled.
     virtual std::optional<QString> OpenFile(QWidget* parent, const QString& filter,

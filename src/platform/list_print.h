@@ -16,15 +16,14 @@ namespace quillory {
 
 class Dialogs;
 
-// The print settings of a window that prints a list: the body font and the orientation, which
-// goes in pairs with a layout figure (portrait 1 with 41, landscape 2 with 29).
+// The print settings of a window that prints a list: the body font and the orientation
+// (portrait 1, landscape 2).
 struct PrintSettings {
     QString bodyFontName = "arial";
     qreal bodyFontSize = 8;
     bool bodyBold = false;
     bool bodyItalic = false;
     int orientation = 1;
-    int layoutFigure = 41;
 };
 
 // What a list print needs besides the list: the settings, the heading above the list in its
@@ -50,7 +49,6 @@ public:
     std::pair<int, int> RowsOnPage(int page) const {
         return pages_.at(static_cast<std::size_t>(page));
     }
-    const std::vector<int>& ColumnWidths() const { return widths_; }
 
     // Paints every page onto the device, starting a new page between them.
     void Paint(QPagedPaintDevice& device) const;

@@ -46,11 +46,10 @@ bool QtDialogs::YesNo(QWidget* parent, const QString& text, const QString& title
     return box.exec() == QMessageBox::Yes;
 }
 
-QString QtDialogs::Input(QWidget* parent, const QString& prompt, const QString& title,
-                         const QString& defaultText) {
+QString QtDialogs::Input(QWidget* parent, const QString& prompt, const QString& title) {
     bool accepted = false;
     const QString answer =
-        QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, defaultText, &accepted);
+        QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &accepted);
     return accepted ? answer : QString();
 }
 

@@ -18,8 +18,7 @@ bool ScriptedDialogs::YesNo(QWidget*, const QString& text, const QString& title)
     return NextAnswer();
 }
 
-QString ScriptedDialogs::Input(QWidget*, const QString& prompt, const QString& title,
-                               const QString&) {
+QString ScriptedDialogs::Input(QWidget*, const QString& prompt, const QString& title) {
     inputs.push_back({prompt, title});
     if (inputAnswers.empty()) {
         return QString();
@@ -75,13 +74,9 @@ std::optional<QString> ScriptedDialogs::NextFile(const QString& filter, const QS
     if (files.empty()) {
         return std::nullopt;
     }
-    const bool cancelled = !files.front().has_value();
-    const QString name = files.front().value_or(QString());
+    const std::optional<QString> answer = files.front();
     files.pop_front();
-    if (cancelled) {
-        return std::nullopt;
-    }
-    return name;
+    return answer;
 }
 
 }  // namespace quillory

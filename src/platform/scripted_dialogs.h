@@ -34,8 +34,7 @@ public:
     void Message(QWidget* parent, const QString& text) override;
     bool OkCancel(QWidget* parent, const QString& text) override;
     bool YesNo(QWidget* parent, const QString& text, const QString& title) override;
-    QString Input(QWidget* parent, const QString& prompt, const QString& title,
-                  const QString& defaultText) override;
+    QString Input(QWidget* parent, const QString& prompt, const QString& title) override;
     std::optional<QString> OpenFile(QWidget* parent, const QString& filter,
                                     const QString& defaultExtension) override;
     std::optional<QString> SaveFile(QWidget* parent, const QString& filter,

@@ -62,4 +62,21 @@ bool KeepTypedEntry(QComboBox& combo) {
     return true;
 }
 
+void SelectText(QComboBox& combo, const QString& text, int otherwise) {
+    const int found = combo.findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    combo.setCurrentIndex(found >= 0 ? found : otherwise);
+}
+
+void ShowInFront(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+void ShowSortIndicator(QTreeView& list, bool sorted, int column, SortOrder order) {
+    list.header()->setSortIndicatorShown(sorted);
+    list.header()->setSortIndicator(
+        column, order == SortOrder::kAscending ? Qt::AscendingOrder : Qt::DescendingOrder);
+}
+
 }  // namespace quillory

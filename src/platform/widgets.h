@@ -4,6 +4,8 @@
 #include <functional>
 #include <initializer_list>
 
+#include "data/record_list.h"
+
 class QAction;
 class QComboBox;
 class QHBoxLayout;
@@ -41,5 +43,16 @@ QHBoxLayout* NewButtonRow(QWidget& owner, std::initializer_list<RowButton> butto
 // A combo box that accepts typing, left with a text that no entry was chosen for: the text
 // becomes a new entry at the end and is selected. True when it was added.
 bool KeepTypedEntry(QComboBox& combo);
+
+// Selects the combo's first entry whose text is exactly the text (case counts); the entry at
+// otherwise when there is none (-1: nothing selected).
+void SelectText(QComboBox& combo, const QString& text, int otherwise = -1);
+
+// Shows a window above the others and makes it the active one.
+void ShowInFront(QWidget& window);
+
+// The list's column headers show the order of a sorted list at its sort column, and no order
+// while it is unsorted.
+void ShowSortIndicator(QTreeView& list, bool sorted, int column, SortOrder order);
 
 }  // namespace quillory

@@ -5,9 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "data/failure.h"
 #include "data/style_options.h"
-#include "platform/dialogs.h"
+#include "platform/widgets.h"
 #include "ui/main/application.h"
 #include "ui/main/main_window.h"
 
@@ -19,19 +18,18 @@ DefaultStyleDialog::DefaultStyleDialog(Application& app) : QDialog(app.Window())
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(
-        "Select a style to be used during a Save As operation when the style specified is not "
-        "available on the target instrument. Selecting 'None' will eliminate the record.",
-        this);
-    label->setObjectName("Label1");
+    auto* label = Named(
+        new QLabel("Select a style to be used during a Save As operation when the style specified "
+                   "is not available on the target instrument. Selecting 'None' will eliminate "
+                   "the record.",
+                   this),
+        "Label1");
     label->setWordWrap(true);
     layout->addWidget(label);
-    cboStyle_ = new QComboBox(this);
-    cboStyle_->setObjectName("cboStyle");
+    cboStyle_ = Named(new QComboBox(this), "cboStyle");
     cboStyle_->setMaxVisibleItems(30);
     layout->addWidget(cboStyle_);
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("cmdOk");
+    auto* ok = Named(new QPushButton("OK", this), "cmdOk");
     layout->addWidget(ok);
     connect(ok, &QPushButton::clicked, this, &DefaultStyleDialog::Ok);
     Load();
@@ -39,21 +37,14 @@ DefaultStyleDialog::DefaultStyleDialog(Application& app) : QDialog(app.Window())
 
 void DefaultStyleDialog::Load() {
     RecordStore& store = app_.Store();
-    if (store.gTargetInstrument.empty()) {
-        app_.GetDialogs().Message(this,
-                                  "Please select a target instrument before setting this option");
-        return;
-    }
     app_.Window()->Run("LoadDefaultStyle", [&] {
-        for (const std::string& choice : DefaultStyleChoices(store)) {
+        const std::vector<std::string> choices = DefaultStyleChoices(store);
+        for (const std::string& choice : choices) {
             cboStyle_->addItem(QString::fromStdString(choice));
         }
-        const int selected = cboStyle_->findText(QString::fromStdString(store.gDefaultStyle),
-                                                 Qt::MatchExactly | Qt::MatchCaseSensitive);
-        cboStyle_->setCurrentIndex(selected);
-        if (selected < 0) {
-            throw Failure(380, "Invalid property value");
-        }
+        // Nothing stays selected when the default style is not among the choices.
+        cboStyle_->setCurrentIndex(-1);
+        cboStyle_->setCurrentIndex(DefaultStyleIndex(choices, store.gDefaultStyle));
     });
 }
 

@@ -30,11 +30,6 @@ QString FromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-void SelectText(QComboBox& combo, const std::string& text, int otherwise) {
-    const int found = combo.findText(FromStd(text), Qt::MatchExactly | Qt::MatchCaseSensitive);
-    combo.setCurrentIndex(found >= 0 ? found : otherwise);
-}
-
 }  // namespace
 
 EditDialog::EditDialog(Application& app) : QDialog(app.Window()), app_(app) {
@@ -100,21 +95,14 @@ void EditDialog::ShowStoreLists() {
         }
         cboGenre_->setCurrentIndex(-1);
     }
-    const bool sameStyles =
-        store.styleChoices.size() == shownStyles_.size() &&
-        std::equal(shownStyles_.begin(), shownStyles_.end(), store.styleChoices.begin(),
-                   [](const StyleChoice& a, const StyleChoice& b) {
-                       return a.name == b.name && a.number == b.number;
-                   });
-    if (!sameStyles) {
+    if (store.styleChoices != shownStyles_) {
         shownStyles_ = store.styleChoices;
         const QString selected = cboStyle_->currentText();
         cboStyle_->clear();
         for (const StyleChoice& style : shownStyles_) {
             cboStyle_->addItem(FromStd(style.name), style.number);
         }
-        cboStyle_->setCurrentIndex(
-            cboStyle_->findText(selected, Qt::MatchExactly | Qt::MatchCaseSensitive));
+        SelectText(*cboStyle_, selected);
     }
 }
 
@@ -139,9 +127,7 @@ void EditDialog::StartAdd() {
     timeSigs_[1]->setChecked(true);
     txtTempo_->setText("100");
     txtKeywords_->clear();
-    show();
-    raise();
-    activateWindow();
+    ShowInFront(*this);
     chkFavorite_->setChecked(false);
     chkSearch1_->setChecked(false);
     chkSearch2_->setChecked(false);
@@ -164,9 +150,9 @@ void EditDialog::closeEvent(QCloseEvent* event) {
 void EditDialog::Activated() {
     app_.Window()->Run("frmEdit_activate", [&] {
         if (const auto selection = EditorActivation(app_.Store())) {
-            SelectText(*cboStyle_, selection->style, -1);
-            SelectText(*cboIntro_, selection->intro, 0);
-            SelectText(*cboSection_, selection->section, 0);
+            SelectText(*cboStyle_, FromStd(selection->style));
+            SelectText(*cboIntro_, FromStd(selection->intro), 0);
+            SelectText(*cboSection_, FromStd(selection->section), 0);
         }
     });
 }
@@ -252,7 +238,7 @@ void EditDialog::Ok() {
     main.Run("EditCommandOK", [&] {
         switch (EditorOk(app_.Store(), Values(), main.Ui())) {
             case EditorOkResult::kDone:
-                AutoSizeColumns(main.List(), true);
+                AutoSizeColumns(main.List());
                 hide();
                 break;
             case EditorOkResult::kFocusMusic: txtMusic_->setFocus(); break;

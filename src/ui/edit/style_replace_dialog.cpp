@@ -96,8 +96,7 @@ void StyleReplaceDialog::Load() {
             cboGenre_->addItem(QString::fromStdString(genre));
         }
         lblGenre_->setText(SelectedRowCell(store, kGenreColumn));
-        cboGenre_->setCurrentIndex(
-            cboGenre_->findText(lblGenre_->text(), Qt::MatchExactly | Qt::MatchCaseSensitive));
+        SelectText(*cboGenre_, lblGenre_->text());
     });
 }
 
@@ -134,14 +133,12 @@ void StyleReplaceDialog::ReplaceAllEntries() {
     const QString replacement = mode == ReplaceMode::kStyle   ? cboStyle_->currentText()
                                 : mode == ReplaceMode::kGenre ? cboGenre_->currentText()
                                                               : txtKeyword_->text();
-    main.Run("StyleReplaceAllEntries", [&] {
-        main.Run("SubReplaceStyle", [&] {
-            SubReplaceStyle(app_.Store(), mode, current.toStdString(), replacement.toStdString(),
-                            main.Ui());
-        });
-        close();
-        AutoSizeColumns(main.List(), true);
+    main.Run("SubReplaceStyle", [&] {
+        SubReplaceStyle(app_.Store(), mode, current.toStdString(), replacement.toStdString(),
+                        main.Ui());
     });
+    close();
+    AutoSizeColumns(main.List());
 }
 
 }  // namespace quillory

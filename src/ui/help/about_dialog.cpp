@@ -9,14 +9,19 @@
 #include "platform/dialogs.h"
 #include "platform/file_names.h"
 #include "platform/system_info.h"
+#include "platform/widgets.h"
 #include "ui/main/application.h"
 #include "ui/main/main_window.h"
 
 namespace quillory {
+namespace {
 
+// "Version " and the major version, minor version and revision as plain numbers.
 QString VersionText(int major, int minor, int revision) {
     return QString("Version %1.%2.%3").arg(major).arg(minor).arg(revision);
 }
+
+}  // namespace
 
 AboutDialog::AboutDialog(Application& app) : QDialog(app.Window()), app_(app) {
     setObjectName("frmAbout");
@@ -24,31 +29,28 @@ AboutDialog::AboutDialog(Application& app) : QDialog(app.Window()), app_(app) {
     setModal(false);
     setWindowTitle("About Quillory");
     auto* layout = new QHBoxLayout(this);
-    auto* picIcon = new QLabel(this);
-    picIcon->setObjectName("picIcon");
+    auto* picIcon = Named(new QLabel(this), "picIcon");
     picIcon->setPixmap(QIcon(FromPath(app.Store().ProgramFile("styles256.ico"))).pixmap(64, 64));
     layout->addWidget(picIcon, 0, Qt::AlignTop);
 
     auto* text = new QVBoxLayout;
-    auto* lblTitle = new QLabel("Quillory", this);
-    lblTitle->setObjectName("lblTitle");
+    auto* lblTitle = Named(new QLabel("Quillory", this), "lblTitle");
     QFont titleFont("Arial Black");
     titleFont.setPointSizeF(14.25);
     lblTitle->setFont(titleFont);
     lblTitle->setStyleSheet("color: rgb(0, 0, 255);");
-    auto* lblVersion = new QLabel(
-        VersionText(QUILLORY_VERSION_MAJOR, QUILLORY_VERSION_MINOR, QUILLORY_VERSION_PATCH), this);
-    lblVersion->setObjectName("lblVersion");
+    auto* lblVersion = Named(new QLabel(VersionText(QUILLORY_VERSION_MAJOR, QUILLORY_VERSION_MINOR,
+                                                    QUILLORY_VERSION_PATCH),
+                                        this),
+                             "lblVersion");
     text->addWidget(lblTitle);
     text->addWidget(lblVersion);
     text->addStretch(1);
 
     auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("cmdOk");
+    auto* ok = Named(new QPushButton("OK", this), "cmdOk");
     ok->setDefault(true);
-    auto* sysInfo = new QPushButton("&System Info...", this);
-    sysInfo->setObjectName("cmdSysInfo");
+    auto* sysInfo = Named(new QPushButton("&System Info...", this), "cmdSysInfo");
     buttons->addStretch(1);
     buttons->addWidget(ok);
     buttons->addWidget(sysInfo);

@@ -20,7 +20,4 @@ private:
     Application& app_;
 };
 
-// "Version " and the major version, minor version and revision as plain numbers.
-QString VersionText(int major, int minor, int revision);
-
 }  // namespace quillory

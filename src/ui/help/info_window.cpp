@@ -8,9 +8,9 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
-#include <fstream>
-#include <iterator>
+#include <string_view>
 
+#include "data/music_finder_reader.h"
 #include "platform/dialogs.h"
 #include "platform/rtf_reader.h"
 #include "platform/widgets.h"
@@ -21,14 +21,6 @@ namespace {
 
 // The viewer's indent on both sides, in twips.
 constexpr qreal kIndentTwips = 600;
-
-std::optional<std::string> ReadBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in || std::filesystem::is_directory(path)) {
-        return std::nullopt;
-    }
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 void Indent(QTextDocument& document, qreal pixels) {
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
@@ -56,15 +48,16 @@ InfoWindow::InfoWindow(Application& app) : app_(app) {
 }
 
 bool InfoWindow::Load(const std::filesystem::path& path, Kind kind) {
-    const auto bytes = ReadBytes(path);
+    const auto bytes = LoadFileBytes(path);
     if (!bytes) {
         return false;
     }
+    const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
     auto* document = new QTextDocument(rtfInfo_);
     if (kind == Kind::kRichText) {
-        ReadRtf(*bytes, *document);
+        ReadRtf(text, *document);
     } else {
-        ReadPlainText(*bytes, *document);
+        ReadPlainText(text, *document);
     }
     Indent(*document, kIndentTwips * kPixelsPerTwip);
     rtfInfo_->setDocument(document);

@@ -1,6 +1,7 @@
 #include "ui/main/application.h"
 
 #include "platform/dialogs.h"
+#include "platform/widgets.h"
 #include "ui/convert/convert_dialog.h"
 #include "ui/convert/default_style_dialog.h"
 #include "ui/edit/edit_dialog.h"
@@ -26,10 +27,7 @@ Window* LoadSingle(QPointer<Window>& window, Application& app) {
 // Shows a window of which there is one instance, creating it first when there is none.
 template <typename Window>
 Window* ShowSingle(QPointer<Window>& window, Application& app) {
-    LoadSingle(window, app);
-    window->show();
-    window->raise();
-    window->activateWindow();
+    ShowInFront(*LoadSingle(window, app));
     return window;
 }
 
@@ -43,7 +41,6 @@ Application::~Application() {
 }
 
 void Application::Main() {
-    store_.gUnknownStyleColor = kRed;
     mainWindow_ = std::make_unique<MainWindow>(*this);
     mainWindow_->show();
     editor_ = new EditDialog(*this);

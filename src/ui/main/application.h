@@ -31,8 +31,8 @@ public:
     Application(std::filesystem::path programFolder, Dialogs& dialogs);
     ~Application() override;
 
-    // Start-up: the warning colour, the main window with its columns and target combo, shown;
-    // the record editor loaded hidden.
+    // Start-up: the main window with its columns and target combo, shown; the record editor
+    // loaded hidden.
     void Main();
 
     RecordStore& Store() { return store_; }

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "data/instrument_catalog.h"
 #include "platform/widgets.h"
 
 namespace quillory {
@@ -39,14 +40,14 @@ constexpr ItemState kTicked{true, true};
 
 const std::vector<SourceItem>& SourceItems() {
     static const std::vector<SourceItem> kItems = {
-        {"mnuPSR2000", "PSR2000", "PSR-2000", true}, {"mnuPSR2100", "PSR2100", "PSR-2100", true},
-        {"mnuPSR1000", "PSR1000", "PSR-1000", true}, {"mnuPSR1100", "PSR1100", "PSR-1100", true},
-        {"mnuPSR1500", "PSR1500", "PSR-1500", true}, {"mnuPSR3000", "PSR3000", "PSR-3000", true},
-        {"mnuCVP209", "CVP209", "CVP-209", true},    {"mnuCVP207", "CVP207", "CVP-207", true},
-        {"mnuCVP205", "CVP205", "CVP-205", true},    {"mnuCVP203", "CVP203", "CVP-203", true},
-        {"mnuCVP210", "CVP210", "CVP-210", false},   {"mnuCVP208", "CVP208", "CVP-208", false},
-        {"mnuCVP206", "CVP206", "CVP-206", false},   {"mnuCVP204", "CVP204", "CVP-204", false},
-        {"mnuTYROS", "Tyros", "TYROS", true},
+        {"mnuPSR2000", "PSR-2000", true, true},  {"mnuPSR2100", "PSR-2100", true, true},
+        {"mnuPSR1000", "PSR-1000", true, true},  {"mnuPSR1100", "PSR-1100", true, true},
+        {"mnuPSR1500", "PSR-1500", true, false}, {"mnuPSR3000", "PSR-3000", true, true},
+        {"mnuCVP209", "CVP-209", true, true},    {"mnuCVP207", "CVP-207", true, true},
+        {"mnuCVP205", "CVP-205", true, true},    {"mnuCVP203", "CVP-203", true, true},
+        {"mnuCVP210", "CVP-210", false, true},   {"mnuCVP208", "CVP-208", false, true},
+        {"mnuCVP206", "CVP-206", false, true},   {"mnuCVP204", "CVP-204", false, true},
+        {"mnuTYROS", "TYROS", true, true},
     };
     return kItems;
 }
@@ -84,8 +85,10 @@ void BuildMainMenu(QMainWindow& window) {
     QMenu& source = *AddSubmenu(bar, "mnuOptions", "&Source Instrument    ");
     AddItem(source, "mnuAuto", "Auto", kTicked);
     for (const SourceItem& item : SourceItems()) {
-        const bool psr1500 = QString(item.name) == "mnuPSR1500";
-        AddItem(source, item.name, item.caption, {true, false, false, !psr1500});
+        const std::string_view caption = FindInstrument(item.instrument)->sourceMenuCaption;
+        AddItem(source, item.name,
+                QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())),
+                {true, false, false, item.enabled});
     }
     AddItem(source, "mnuStyleNumbers", "Use Style Numbers", kTick);
 

@@ -8,12 +8,13 @@ class QAction;
 
 namespace quillory {
 
-// An item of the source-instrument menu that fixes one instrument.
+// An item of the source-instrument menu that fixes one instrument; its caption is the
+// instrument's source menu caption in the catalog.
 struct SourceItem {
     const char* name;        // objectName, "mnuPSR2000"
-    const char* caption;     // "PSR2000"
-    const char* instrument;  // "PSR-2000"
+    const char* instrument;  // the catalog's identifier, "PSR-2000"
     bool hasAction;          // the CVP-204, -206, -208 and -210 items do nothing
+    bool enabled;            // the PSR-1500 item is greyed out
 };
 
 // The source-instrument items in menu order.

@@ -41,16 +41,14 @@ namespace quillory {
 namespace {
 
 QPushButton* AddButton(QWidget& parent, QLayout& layout, const char* name, const char* caption) {
-    auto* button = new QPushButton(caption, &parent);
-    button->setObjectName(name);
+    auto* button = Named(new QPushButton(caption, &parent), name);
     button->setEnabled(false);
     layout.addWidget(button);
     return button;
 }
 
 QGroupBox* AddFrame(QLayout& layout, const char* name, const char* caption, bool enabled) {
-    auto* frame = new QGroupBox(caption);
-    frame->setObjectName(name);
+    auto* frame = Named(new QGroupBox(caption), name);
     frame->setEnabled(enabled);
     layout.addWidget(frame);
     return frame;
@@ -67,8 +65,7 @@ MainWindow::MainWindow(Application& app) : app_(app), ui_(app.GetDialogs(), this
     auto* layout = new QHBoxLayout(central);
     layout->addWidget(BuildButtonPanel());
 
-    auto* frame = new QGroupBox(central);
-    frame->setObjectName("Frame1");
+    auto* frame = Named(new QGroupBox(central), "Frame1");
     auto* frameLayout = new QVBoxLayout(frame);
     list_ = NewReportList(*frame, "ListView1");
     list_->viewport()->installEventFilter(this);
@@ -91,8 +88,7 @@ QWidget* MainWindow::BuildButtonPanel() {
 
     QGroupBox* target = AddFrame(*layout, "Frame2", "Target Instrument", true);
     auto* targetLayout = new QVBoxLayout(target);
-    cboInst_ = new QComboBox(target);
-    cboInst_->setObjectName("cboInst");
+    cboInst_ = Named(new QComboBox(target), "cboInst");
     targetLayout->addWidget(cboInst_);
 
     QGroupBox* clear = AddFrame(*layout, "fraClear", "Clear", false);
@@ -115,10 +111,8 @@ QWidget* MainWindow::BuildButtonPanel() {
     AddButton(*check, *checkLayout, "cmdInvert", "Invert");
     AddButton(*check, *checkLayout, "cmdCheck", "Check");
     auto* counter = new QHBoxLayout;
-    auto* lblchk = new QLabel("Number", check);
-    lblchk->setObjectName("lblchk");
-    lblNumberChecked_ = new QLabel("0", check);
-    lblNumberChecked_->setObjectName("lblNumberChecked");
+    auto* lblchk = Named(new QLabel("Number", check), "lblchk");
+    lblNumberChecked_ = Named(new QLabel("0", check), "lblNumberChecked");
     counter->addWidget(lblchk);
     counter->addWidget(lblNumberChecked_);
     checkLayout->addLayout(counter);
@@ -130,14 +124,9 @@ QWidget* MainWindow::BuildButtonPanel() {
 }
 
 void MainWindow::CreateColumnHeaders() {
-    Run("Add Headers", [&] {
-        model_ = new RecordListModel(app_.Store().list, this);
-        list_->setModel(model_);
-        AutoSizeColumns(*list_, true);
-        if (!app_.Store().gFileName.empty()) {
-            ReadMusicFinderFile(app_.Store(), ui_);
-        }
-    });
+    model_ = new RecordListModel(app_.Store().list, this);
+    list_->setModel(model_);
+    AutoSizeColumns(*list_);
 }
 
 void MainWindow::FillInstrumentCombo() {
@@ -192,19 +181,18 @@ void MainWindow::Connect() {
     ConnectAction("mnuPrint", &MainWindow::Print);
     ConnectAction("mnuTextFile", &MainWindow::ExportText);
     connect(findChild<QAction*>("mnuPort"), &QAction::triggered, this,
-            [this] { ChooseOrientation(1, 41); });
+            [this] { ChooseOrientation(1); });
     connect(findChild<QAction*>("mnuLand"), &QAction::triggered, this,
-            [this] { ChooseOrientation(2, 29); });
-    ConnectAction("mnuHelp", &MainWindow::ShowHelp);
+            [this] { ChooseOrientation(2); });
+    connect(findChild<QAction*>("mnuHelp"), &QAction::triggered, this,
+            [this] { ShowInfo("Quillory.rtf", InfoWindow::Kind::kRichText, nullptr); });
     connect(findChild<QAction*>("mnuConversion"), &QAction::triggered, this, [this] {
-        ShowLog(app_.Store().ProgramFile("ExportLog.txt"),
-                "Items missing styles in target instrument",
-                "Cannot find the Information File named ExportLog.txt");
+        ShowInfo("ExportLog.txt", InfoWindow::Kind::kPlainText,
+                 "Items missing styles in target instrument");
     });
     connect(findChild<QAction*>("mnuDelimitedFile"), &QAction::triggered, this, [this] {
-        ShowLog(app_.Store().ProgramFile("ImportLog.txt"),
-                "Items not included due in last Import operation",
-                "Cannot find the Information File named ImportLog.txt");
+        ShowInfo("ImportLog.txt", InfoWindow::Kind::kPlainText,
+                 "Items not included due in last Import operation");
     });
     connect(findChild<QAction*>("mnuAbout"), &QAction::triggered, this,
             [this] { app_.ShowAbout(); });
@@ -283,10 +271,7 @@ void MainWindow::Add() {
 
 void MainWindow::Modify() {
     if (PrepareModify(app_.Store())) {
-        EditDialog& editor = *app_.Editor();
-        editor.show();
-        editor.raise();
-        editor.activateWindow();
+        ShowInFront(*app_.Editor());
     }
 }
 
@@ -296,12 +281,19 @@ void MainWindow::OpenPlayList() {
     }
 }
 
-void MainWindow::Print() {
-    const RecordStore& store = app_.Store();
-    if (store.gFileName.empty()) {
+bool MainWindow::FileOpenOrTold() {
+    if (app_.Store().gFileName.empty()) {
         app_.GetDialogs().Message(this, "Select a file to view first");
+        return false;
+    }
+    return true;
+}
+
+void MainWindow::Print() {
+    if (!FileOpenOrTold()) {
         return;
     }
+    const RecordStore& store = app_.Store();
     ListPrintJob job;
     job.settings = printSettings_;
     job.heading = QString::fromStdString("Quillory of  " + store.gFileName);
@@ -314,39 +306,29 @@ void MainWindow::ExportText() {
     Run("mnuTextFile", [&] { SaveDelimitedFile(RecordListExportText(app_.Store().list), ui_); });
 }
 
-void MainWindow::ChooseOrientation(int orientation, int layoutFigure) {
+void MainWindow::ChooseOrientation(int orientation) {
     printSettings_.orientation = orientation;
-    printSettings_.layoutFigure = layoutFigure;
     findChild<QAction*>("mnuPort")->setChecked(orientation == 1);
     findChild<QAction*>("mnuLand")->setChecked(orientation == 2);
 }
 
-void MainWindow::ShowHelp() {
+void MainWindow::ShowInfo(const std::string& file, InfoWindow::Kind kind, const char* title) {
     InfoWindow& viewer = *app_.Info();
-    if (!viewer.Load(app_.Store().ProgramFile("Quillory.rtf"), InfoWindow::Kind::kRichText)) {
-        app_.GetDialogs().Message(this, "Cannot find the Information File named Quillory.rtf");
+    if (!viewer.Load(app_.Store().ProgramFile(file), kind)) {
+        app_.GetDialogs().Message(
+            this, QString::fromStdString("Cannot find the Information File named " + file));
         return;
     }
-    viewer.show();
-    viewer.raise();
-}
-
-void MainWindow::ShowLog(const std::filesystem::path& path, const char* title,
-                         const char* missing) {
-    InfoWindow& viewer = *app_.Info();
-    if (!viewer.Load(path, InfoWindow::Kind::kPlainText)) {
-        app_.GetDialogs().Message(this, missing);
-        return;
+    if (title) {
+        viewer.setWindowTitle(title);
     }
-    viewer.setWindowTitle(title);
     viewer.show();
     viewer.raise();
 }
 
 void MainWindow::AddKeyword() {
-    const QString answer =
-        app_.GetDialogs().Input(this, "Enter text to be included with all keywords",
-                                "Add Keyword to all entries", QString());
+    const QString answer = app_.GetDialogs().Input(
+        this, "Enter text to be included with all keywords", "Add Keyword to all entries");
     Run("mnuKeyword_add", [&] { KeywordAdd(app_.Store(), answer.toStdString()); });
 }
 
@@ -370,10 +352,7 @@ void MainWindow::ShowStoreState() {
     findChild<QWidget*>("cmdReplaceStyle")->setEnabled(state.replaceEnabled);
     findChild<QAction*>("mnuEditRecord")->setChecked(!state.doubleClickTogglesFavorite);
     findChild<QAction*>("mnuToggleFavorite")->setChecked(state.doubleClickTogglesFavorite);
-    list_->header()->setSortIndicatorShown(store.list.Sorted());
-    list_->header()->setSortIndicator(
-        store.list.SortColumn(),
-        store.list.Order() == SortOrder::kAscending ? Qt::AscendingOrder : Qt::DescendingOrder);
+    ShowSortIndicator(*list_, store.list.Sorted(), store.list.SortColumn(), store.list.Order());
     if (app_.Editor()) {
         app_.Editor()->ShowStoreLists();
     }
@@ -404,15 +383,13 @@ void MainWindow::Open() {
     Run("Entry", [&] {
         OpenMusicFinderFile(app_.Store(), ToPath(*chosen),
                             QFileInfo(*chosen).fileName().toStdString(), ui_);
-        AutoSizeColumns(*list_, true);
+        AutoSizeColumns(*list_);
     });
     // The read made the source the target: the combo shows it. Otherwise the combo keeps what
     // the user chose there, even when Save As has converted for another instrument since. A
     // target the combo does not list ("numbers" under Use Style Numbers) leaves it empty.
     if (!targetChosen) {
-        cboInst_->setCurrentIndex(
-            cboInst_->findText(QString::fromStdString(app_.Store().gTargetInstrument),
-                               Qt::MatchExactly | Qt::MatchCaseSensitive));
+        SelectText(*cboInst_, QString::fromStdString(app_.Store().gTargetInstrument));
     }
 }
 
@@ -423,17 +400,15 @@ void MainWindow::ChooseTarget(int index) {
 }
 
 void MainWindow::SaveAsMusicFinder() {
-    if (app_.Store().gFileName.empty()) {
-        app_.GetDialogs().Message(this, "Select a file to view first");
-        return;
+    if (FileOpenOrTold()) {
+        app_.ShowConvert();
     }
-    app_.ShowConvert();
 }
 
 void MainWindow::ImportText() {
     Run("ImportTextDelimitedFile", [&] {
         ImportTextDelimitedFile(app_.Store(), ui_);
-        AutoSizeColumns(*list_, true);
+        AutoSizeColumns(*list_);
     });
 }
 

@@ -2,9 +2,11 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <string>
 
 #include "platform/dialogs_interaction.h"
 #include "platform/list_print.h"
+#include "ui/help/info_window.h"
 
 class QComboBox;
 class QGroupBox;
@@ -72,11 +74,16 @@ private:
     void ShowSelection();
     void ChooseDoubleClickAction(bool togglesFavorite);
     void OpenPlayList();
+    // True while a file is open; otherwise the user is told to select one first.
+    bool FileOpenOrTold();
     void Print();
     void ExportText();
-    void ChooseOrientation(int orientation, int layoutFigure);
-    void ShowHelp();
-    void ShowLog(const std::filesystem::path& path, const char* title, const char* missing);
+    void ChooseOrientation(int orientation);
+    // Loads a file of the program's folder into the information viewer and shows it, under the
+    // title when there is one (the viewer keeps the title it has otherwise); a file that cannot
+    // be read is only reported.
+    void ShowInfo(const std::string& file, InfoWindow::Kind kind, const char* title);
+
     Application& app_;
     DialogsInteraction ui_;
     QTreeView* list_ = nullptr;

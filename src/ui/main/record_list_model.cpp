@@ -26,12 +26,13 @@ constexpr std::array<ColumnHeader, kColumnCount> kHeaders = {{
     {"Next Section", Qt::AlignLeft},
 }};
 
-}  // namespace
-
+// A 24-bit colour in blue-green-red order as Qt's colour.
 QColor ColourFromBgr(Colour colour) {
     return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
                   static_cast<int>((colour >> 16) & 0xFF));
 }
+
+}  // namespace
 
 RecordListModel::RecordListModel(RecordList& list, QObject* parent)
     : QAbstractTableModel(parent), list_(list) {

@@ -41,7 +41,4 @@ private:
     RecordList& list_;
 };
 
-// A 24-bit colour in blue-green-red order as Qt's colour.
-QColor ColourFromBgr(Colour colour);
-
 }  // namespace quillory

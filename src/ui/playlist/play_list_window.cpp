@@ -7,7 +7,6 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -17,6 +16,7 @@
 #include "platform/dialogs.h"
 #include "platform/error_report.h"
 #include "platform/file_names.h"
+#include "platform/list_print.h"
 #include "platform/widgets.h"
 #include "ui/main/application.h"
 #include "ui/playlist/play_list_model.h"
@@ -49,19 +49,13 @@ PlayListWindow::PlayListWindow(Application& app) : app_(app), ui_(app.GetDialogs
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
-    auto* frame = new QGroupBox("For selected row: ", central);
-    frame->setObjectName("Frame1");
+    auto* frame = Named(new QGroupBox("For selected row: ", central), "Frame1");
     auto* frameLayout = new QHBoxLayout(frame);
-    auto* order = new QPushButton("Change Position in List", frame);
-    order->setObjectName("cmdOrder");
-    auto* notes = new QPushButton("Enter Comments", frame);
-    notes->setObjectName("cmdNotes");
-    frameLayout->addWidget(order);
-    frameLayout->addWidget(notes);
+    frameLayout->addLayout(
+        NewButtonRow(*frame, {{"cmdOrder", "Change Position in List", [this] { ChangePosition(); }},
+                              {"cmdNotes", "Enter Comments", [this] { EnterComments(); }}}));
     frameLayout->addStretch(1);
     layout->addWidget(frame);
-    connect(order, &QPushButton::clicked, this, &PlayListWindow::ChangePosition);
-    connect(notes, &QPushButton::clicked, this, &PlayListWindow::EnterComments);
 
     view_ = NewReportList(*central, "ListView1");
     model_ = new PlayListModel(list_, this);
@@ -86,11 +80,8 @@ void PlayListWindow::Run(const char* operation, const std::function<void()>& com
 
 void PlayListWindow::ShowList() {
     model_->Refresh();
-    AutoSizeColumns(*view_, true);
-    view_->header()->setSortIndicatorShown(list_.Sorted());
-    view_->header()->setSortIndicator(list_.SortColumn(), list_.Order() == SortOrder::kAscending
-                                                              ? Qt::AscendingOrder
-                                                              : Qt::DescendingOrder);
+    AutoSizeColumns(*view_);
+    ShowSortIndicator(*view_, list_.Sorted(), list_.SortColumn(), list_.Order());
     if (const auto selected = list_.Selected()) {
         view_->setCurrentIndex(model_->index(static_cast<int>(*selected), 0));
     }
@@ -123,20 +114,15 @@ void PlayListWindow::ChooseLayout(PlayListLayout layout) {
     Run("CreateList", [&] { list_.SetLayout(layout, app_.Store().list); });
 }
 
-QString PlayListWindow::ActedOnTitle() const {
-    const auto row = list_.ActedOnRow();
-    return row ? QString::fromStdString(list_.Rows()[*row][1]) : QString();
-}
-
 void PlayListWindow::EnterComments() {
-    const QString answer =
-        app_.GetDialogs().Input(this, "Enter Comments", ActedOnTitle(), QString());
+    const QString answer = app_.GetDialogs().Input(this, "Enter Comments",
+                                                   QString::fromStdString(list_.ActedOnTitle()));
     Run("Notes", [&] { list_.SetComment(answer.toStdString()); });
 }
 
 void PlayListWindow::ChangePosition() {
-    const QString answer =
-        app_.GetDialogs().Input(this, "Enter new position", ActedOnTitle(), QString());
+    const QString answer = app_.GetDialogs().Input(this, "Enter new position",
+                                                   QString::fromStdString(list_.ActedOnTitle()));
     Run("Order", [&] { list_.ChangePosition(answer.toStdString(), ui_); });
 }
 
@@ -145,9 +131,7 @@ void PlayListWindow::ExportText() {
 }
 
 void PlayListWindow::Print() {
-    printSettings_ = PrintSettings();
     ListPrintJob job;
-    job.settings = printSettings_;
     job.heading = "Quillory Play List";
     job.caption = "Quillory Play List Print Preview";
     job.iconFile = FromPath(app_.Store().ProgramFile("styles256.ico"));

@@ -4,7 +4,6 @@
 
 #include "data/play_list.h"
 #include "platform/dialogs_interaction.h"
-#include "platform/list_print.h"
 
 class QTreeView;
 
@@ -39,14 +38,12 @@ private:
     void ChangePosition();
     void ExportText();
     void Print();
-    QString ActedOnTitle() const;
 
     Application& app_;
     DialogsInteraction ui_;
     PlayList list_;
     PlayListModel* model_ = nullptr;
     QTreeView* view_ = nullptr;
-    PrintSettings printSettings_;
     bool closingByProgram_ = false;
 };
 

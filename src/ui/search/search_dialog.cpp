@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <array>
 
 #include "platform/widgets.h"
 #include "ui/main/application.h"
@@ -38,14 +39,15 @@ SearchDialog::SearchDialog(Application& app) : QDialog(app.Window()), app_(app) 
 
     auto* fieldFrame = Named(new QGroupBox("Select field to search", this), "Frame1");
     auto* fieldLayout = new QVBoxLayout(fieldFrame);
+    std::array<QRadioButton*, kFields.size()> fields{};
     for (std::size_t i = 0; i < kFields.size(); ++i) {
         // The six options form one control array; each is named with its index.
-        fields_[i] = Named(new QRadioButton(kFields[i].caption, fieldFrame),
-                           QString("Option1_%1").arg(i + 1));
-        fieldLayout->addWidget(fields_[i]);
-        connect(fields_[i], &QRadioButton::clicked, this, [this, i] { ChooseField(i); });
+        fields[i] = Named(new QRadioButton(kFields[i].caption, fieldFrame),
+                          QString("Option1_%1").arg(i + 1));
+        fieldLayout->addWidget(fields[i]);
+        connect(fields[i], &QRadioButton::clicked, this, [this, i] { ChooseField(i); });
     }
-    fields_[0]->setChecked(true);
+    fields[0]->setChecked(true);
     layout->addWidget(fieldFrame);
 
     auto* matchFrame = Named(new QGroupBox("Match", this), "Frame3");
@@ -63,11 +65,12 @@ SearchDialog::SearchDialog(Application& app) : QDialog(app.Window()), app_(app) 
     textLayout->addWidget(txtFind_);
     layout->addWidget(textFrame);
 
-    layout->addLayout(
-        NewButtonRow(*this, {{"cmdFind", "Find First", [this] { FindFirst(); }},
-                             {"cmdAgain", "Find Next", [this] { FindNext(); }},
-                             {"cmdCheck", "Find and Check All", [this] { CheckAll(); }},
-                             {"cmdExit", "Close", [this] { hide(); }}}));
+    layout->addLayout(NewButtonRow(
+        *this, {{"cmdFind", "Find First", [this] { Search("Find", &RecordSearch::FindFirst); }},
+                {"cmdAgain", "Find Next", [this] { Search("FindAgain", &RecordSearch::FindNext); }},
+                {"cmdCheck", "Find and Check All",
+                 [this] { Search("Check", &RecordSearch::FindAndCheckAll); }},
+                {"cmdExit", "Close", [this] { hide(); }}}));
 }
 
 void SearchDialog::ChooseField(std::size_t option) {
@@ -76,27 +79,11 @@ void SearchDialog::ChooseField(std::size_t option) {
     txtFind_->setFocus();
 }
 
-void SearchDialog::FindFirst() {
+void SearchDialog::Search(const char* operation, const SearchCommand& command) {
     MainWindow& main = *app_.Window();
-    main.Run("Find", [&] {
+    main.Run(operation, [&] {
         search_.wholeWord = !optMatchContaining_->isChecked();
-        search_.FindFirst(app_.Store(), txtFind_->text().toStdString(), main.Ui());
-    });
-}
-
-void SearchDialog::FindNext() {
-    MainWindow& main = *app_.Window();
-    main.Run("FindAgain", [&] {
-        search_.wholeWord = !optMatchContaining_->isChecked();
-        search_.FindNext(app_.Store(), txtFind_->text().toStdString(), main.Ui());
-    });
-}
-
-void SearchDialog::CheckAll() {
-    MainWindow& main = *app_.Window();
-    main.Run("Check", [&] {
-        search_.wholeWord = !optMatchContaining_->isChecked();
-        search_.FindAndCheckAll(app_.Store(), txtFind_->text().toStdString(), main.Ui());
+        command(search_, app_.Store(), txtFind_->text().toStdString(), main.Ui());
     });
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QDialog>
-#include <array>
+#include <functional>
+#include <string>
 
 #include "data/record_search.h"
 
@@ -21,14 +22,16 @@ public:
     explicit SearchDialog(Application& app);
 
 private:
+    // One of the search's commands, run with the store, the search text and the user.
+    using SearchCommand =
+        std::function<void(RecordSearch&, RecordStore&, const std::string&, Interaction&)>;
+
     void ChooseField(std::size_t option);
-    void FindFirst();
-    void FindNext();
-    void CheckAll();
+    // Runs a command under its operation name with the match kind and the text the dialog shows.
+    void Search(const char* operation, const SearchCommand& command);
 
     Application& app_;
     RecordSearch search_;
-    std::array<QRadioButton*, 6> fields_{};
     QRadioButton* optMatchContaining_ = nullptr;
     QLineEdit* txtFind_ = nullptr;
 };
