@@ -60,31 +60,11 @@ void ChooseSourceInstrument(RecordStore& store, const std::string& headerName) {
     }
 }
 
-// Adds a user style's text to the editor's style list unless an entry shows it already.
-class UserStyleChoices {
-public:
-    explicit UserStyleChoices(std::vector<StyleChoice>& choices) : choices_(choices) {
-        for (const auto& choice : choices_) {
-            names_.insert(choice.name);
-        }
-    }
-
-    void Offer(const std::string& styleText) {
-        if (names_.insert(styleText).second) {
-            choices_.push_back({styleText, static_cast<std::int32_t>(NumericValue(styleText))});
-        }
-    }
-
-private:
-    std::vector<StyleChoice>& choices_;
-    std::unordered_set<std::string> names_;
-};
-
 void ReadRecords(RecordStore& store, std::vector<Row>& rows) {
     const int count = store.gRecordCount;
     rows.reserve(static_cast<std::size_t>(count));
     GenreCollector genres(store.gGenres);
-    UserStyleChoices userStyles(store.styleChoices);
+    StyleChoiceAdder userStyles(store.styleChoices);
     const bool styleNumbers = store.sourceMenu.StyleNumbers();
     const Instrument* source = FindInstrument(store.gSourceInstrument);
     for (int n = 1; n <= count; ++n) {
@@ -95,7 +75,8 @@ void ReadRecords(RecordStore& store, std::vector<Row>& rows) {
         const int styleNumber = ReadBigEndian16(store.gFileBytes, offset + field::kStyle);
         StyleCell style = StyleCellFor(styleNumber, source, store.gSourceStyles, styleNumbers);
         if (style.userStyle) {
-            userStyles.Offer(style.text);
+            userStyles.Offer(style.text, style.text,
+                             static_cast<std::int32_t>(NumericValue(style.text)));
         }
         rows.push_back(DecodeRecordRow(store.gFileBytes, offset, std::move(style.text)));
         rows.back().record = n;

@@ -69,6 +69,18 @@ void FillSourceStyles(SourceStyles& styles, std::string_view tableText) {
     }
 }
 
+StyleChoiceAdder::StyleChoiceAdder(std::vector<StyleChoice>& choices) : choices_(choices) {
+    for (const auto& choice : choices_) {
+        names_.insert(choice.name);
+    }
+}
+
+void StyleChoiceAdder::Offer(const std::string& key, std::string_view shown, std::int32_t number) {
+    if (names_.insert(key).second) {
+        choices_.push_back({std::string(shown), number});
+    }
+}
+
 void LoadSourceStyleTable(RecordStore& store, std::string_view instrument) {
     FillSourceStyles(store.gSourceStyles, ReadStyleTable(store, instrument));
 }

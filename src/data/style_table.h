@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace quillory {
@@ -50,6 +51,19 @@ struct StyleChoice {
     std::int32_t number = 0;
 
     bool operator==(const StyleChoice&) const = default;
+};
+
+// Adds user styles to the editor's style list, each once: a style is left out while an entry's
+// name or an earlier offer's key equals its key.
+class StyleChoiceAdder {
+public:
+    explicit StyleChoiceAdder(std::vector<StyleChoice>& choices);
+
+    void Offer(const std::string& key, std::string_view shown, std::int32_t number);
+
+private:
+    std::vector<StyleChoice>& choices_;
+    std::unordered_set<std::string> names_;
 };
 
 // Fills the source table from the instrument's style table file (replacing what it held).

@@ -5,7 +5,6 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "numbers.h"
@@ -69,7 +68,8 @@ struct PreparedLine {
 
 class LineImporter {
 public:
-    LineImporter(RecordStore& store, const StyleNameIndex& index) : store_(store), index_(index) {}
+    LineImporter(RecordStore& store, const StyleNameIndex& index)
+        : store_(store), index_(index), userStyles_(store.styleChoices) {}
 
     // The row and record of a data line at record position p; nothing when its style is refused.
     std::optional<PreparedLine> Prepare(std::string_view line, int p, std::string& refusal) {
@@ -88,7 +88,7 @@ public:
             return std::nullopt;
         } else {
             style = ToInt16(NumericValue(key));
-            OfferUserStyle(key, fields[3], style);
+            userStyles_.Offer(key, fields[3], style);
         }
 
         PreparedLine prepared;
@@ -114,20 +114,6 @@ private:
         return styles_.emplace(std::string(text), std::move(lookup)).first->second;
     }
 
-    // Offers the style as typed in the editor's style list unless an entry reads as its key.
-    void OfferUserStyle(const std::string& key, std::string_view shown, int style) {
-        if (!choiceNames_) {
-            choiceNames_.emplace();
-            for (const auto& choice : store_.styleChoices) {
-                choiceNames_->insert(choice.name);
-            }
-        }
-        if (!choiceNames_->contains(key)) {
-            store_.styleChoices.push_back({std::string(shown), style});
-            choiceNames_->insert(key);
-        }
-    }
-
     static Bytes RecordBytes(const std::vector<std::string_view>& fields, int p, int style) {
         Bytes record(kRecordSize, 0);
         WriteBigEndian16(record, field::kNumber, p);
@@ -150,7 +136,7 @@ private:
 
     RecordStore& store_;
     const StyleNameIndex& index_;
-    std::optional<std::unordered_set<std::string>> choiceNames_;
+    StyleChoiceAdder userStyles_;
     std::unordered_map<std::string, StyleLookup, TextHash, std::equal_to<>> styles_;
     std::vector<std::string_view> fields_;
 };
