@@ -1,5 +1,4 @@
 #include "data/instrument_catalog.h"
-#include "data/save_as.h"
 #include "data/style_options.h"
 #include "harness.h"
 
@@ -98,7 +97,6 @@ TEST_F(ConversionTest, MapsStylesByNameRenumbersAndSkipsDeletedOrUncheckedRows) 
     store.list.SetChecked(IndexOf(5), true);
     store.list.SetStyleColour(IndexOf(2), kRed);
     ASSERT_EQ(SaveAs("PSR-2000", "checked.mfd", true), ConversionOutcome::kSaved);
-    EXPECT_EQ(ui.fileDialogs.at(0).filter, "Music Finder Files(*.mfd)|*.mfd|");
     EXPECT_EQ(RecordsOf(ReadFile(folder.File("checked.mfd"))), Records{Expected(5, 0, 100, true)});
     EXPECT_EQ(RowOf(2).styleColour, kRed);
     EXPECT_EQ(LogAfterFirstLine(FileText("ExportLog.txt"), "big band"),
@@ -113,11 +111,14 @@ TEST_F(ConversionTest, MapsStylesByNameRenumbersAndSkipsDeletedOrUncheckedRows) 
         EXPECT_EQ(LogAfterFirstLine(FileText("ExportLog.txt"), defaultStyle), kNoSubstitution);
     }
 
-    // Once the target names every style, nothing is missing any more.
+    // Once the target names every style, nothing is missing any more. A style goes by its cell,
+    // which the editor and Replace change.
     WriteTable("PSR-2000", {{"Cool Pop", "1"}, {"Big Band", "100"}, {"Polka", "7"}, {"099", "99"}});
+    store.list.SetCell(IndexOf(1), kStyleColumn, "Polka");
     Preview("PSR-2000");
     EXPECT_FALSE(store.gStylesMissing);
     EXPECT_EQ(RowOf(2).styleColour, kBlack);
+    EXPECT_EQ(RecordsOf(store.gOutBytes)[0], Expected(1, 0, 7));
     EXPECT_EQ(RecordsOf(store.gOutBytes)[1], Expected(2, 1, 7));
 }
 
@@ -258,34 +259,6 @@ TEST(HeaderTest, WritesFormatDigitIdentifierPadAndCarriedBytes) {
                   expected);
         EXPECT_EQ(h.store.gOutBytes.size(), RecordOffset(3));
     }
-}
-
-// Save As previews first and asks before it saves what would lose styles: on the same
-// instrument only while user styles are not allowed. No saves nothing.
-TEST_F(ConversionTest, SaveAsWarnsOfStylesTheTargetLacks) {
-    WriteTable("PSR-1000", {{"Cool Pop", "001"}, {"8Beat", "003"}});
-    WriteTable("PSR-2000", {{"Cool Pop", "010"}, {"8Beat", "011"}});
-    ASSERT_TRUE(Open(BuildMfd("PSR-1000", RecordsWithStyles({1, 150}))));
-    const auto save = [&](bool answer) {
-        Remove("out.mfd");
-        ui.confirmAnswers = {answer};
-        ui.fileAnswers = {folder.Path() / "out.mfd"};
-        return quillory::SaveAs(store, false, ui);
-    };
-    EXPECT_EQ(save(false), ConversionOutcome::kNotSaved);
-    EXPECT_FALSE(Exists("out.mfd"));
-    SetAllowUserStyles(store, true, ui);
-    EXPECT_EQ(save(false), ConversionOutcome::kSaved);
-    ChooseTargetInstrument(store, "PSR-2000", ui);
-    EXPECT_EQ(save(true), ConversionOutcome::kSaved);
-    EXPECT_EQ(
-        Map(ui.questions, [](const std::string& q) { return q.substr(0, q.find('.')); }),
-        (Records{"Any styles with just a number and displayed in colored text are User Styles",
-                 "Any styles displayed in colored text are not available on the target "
-                 "instrument"}));
-    WriteTable("PSR-2000", {{"Cool Pop", "010"}, {"150", "150"}});
-    EXPECT_EQ(save(false), ConversionOutcome::kSaved);
-    EXPECT_EQ(ui.questions.size(), 2u);
 }
 
 }  // namespace

@@ -225,7 +225,7 @@ TEST_F(EditTest, KeywordAddWritesEachRowsRecord) {
 // A header click sorts ascending, a second one reverses; a row click hands the row to the
 // editor, the time signature and genre as the editor's entries (genre slots in ordinal order:
 // Easy Listening, Pop, Swing, pop).
-TEST_F(EditTest, HeaderAndRowClicks) {
+TEST_F(EditTest, HeaderAndRowClicksAndModifyOfTheClickedRecord) {
     OpenFive();
     ColumnHeaderClicked(store, kTempoColumn);
     EXPECT_EQ(RecordOrder(), (std::vector<int>{2, 4, 1, 3, 5}));
@@ -244,90 +244,31 @@ TEST_F(EditTest, HeaderAndRowClicks) {
                std::to_string(store.gSelectedRecord) + store.gEditTimeSig;
     };
     EXPECT_EQ(click(1), "Blue Moon|120|rock,pop|Cool Pop|011|1|1|1 4/ 4");
-    EXPECT_TRUE(store.window.rowControlsEnabled && store.window.replaceEnabled);
     EXPECT_EQ(click(2), "Moonlight Serenade|072|pop, rock|COOL POP|111|3|3|2 6/ 8");
     // " 5/ 4" is none of the editor's options; "deleted" is no genre.
     Delete(4);
     EXPECT_EQ(click(4), "||||110|-|-|4 6/ 8");
-}
 
-// Every field set to a value that lands in its own bytes; the title is cut at 32 bytes.
-const std::optional<StyleChoice> kJazzClub = StyleChoice{"Jazz Club", 3};
-const EditorValues kFull{"Pop",     "A Title Of Forty Characters, Cut At 32!!",
-                         kJazzClub, " 6/ 8",
-                         "280",     "live,encore",
-                         true,      false,
-                         true,      "Main A",
-                         "Ending 1"};
-
-// The editor takes tempos from 32 to 280. OK in Add checks in order and each refusal leaves the
-// list and the image as they were.
-TEST_F(EditTest, EditorAddRefusesIncompleteRecordsInOrderAndAppendsTheOthers) {
-    EXPECT_TRUE(TempoAccepted("32") && TempoAccepted("280") && TempoAccepted("120 abc"));
-    EXPECT_FALSE(TempoAccepted("31") || TempoAccepted("281") || TempoAccepted(""));
-    OpenFive();
-    const Bytes image = store.gFileBytes;
-    PrepareAdd(store);
-    EditorValues values = kFull;
-    values.style.reset();
-    EXPECT_EQ(EditorOk(store, values, ui), EditorOkResult::kRefused);
-    values = kFull;
-    values.genre.reset();
-    values.music.clear();
-    values.tempo.clear();
-    EXPECT_EQ(EditorOk(store, values, ui), EditorOkResult::kRefused);
-    values.genre = "Pop";
-    EXPECT_EQ(EditorOk(store, values, ui), EditorOkResult::kFocusMusic);
-    values.music = "Song";
-    EXPECT_EQ(EditorOk(store, values, ui), EditorOkResult::kRefused);
-    store.gAddMode = false;
-    values = kFull;
-    values.style.reset();
-    EXPECT_EQ(EditorOk(store, values, ui), EditorOkResult::kRefused);
-    EXPECT_EQ(ui.messages, (Texts{"Please select a style", "All entries must have a genre selected",
-                                  "All entries must have a Music(song name)",
-                                  "All entries must have a tempo", "Please select a style"}));
-    EXPECT_EQ(store.list.Size(), 5u);
-    EXPECT_EQ(store.gFileBytes, image);
-
-    // A complete record is appended with the next number and its row selected.
-    PrepareAdd(store);
-    ASSERT_EQ(EditorOk(store, kFull, ui), EditorOkResult::kDone);
-    ASSERT_EQ(store.gFileBytes.size(), RecordOffset(7));
-    EXPECT_EQ(CountOf(store.gFileBytes), 6);
-    // Number 6, style 3, 6/8, tempo 1 * 256 + 24, marks 5, the texts, intro 4 * 16 + section 8.
-    EXPECT_EQ(Stored(6), std::string("\0\x06\0\x03\x06\x08\x01\x18\x05", 9) +
-                             kFull.music.substr(0, 32) + Padded("Pop", 16) +
-                             Padded("live,encore", 32) + Padded("\x48", 3));
-    EXPECT_EQ(store.list.Selected(), 0u);
-    EXPECT_EQ(RowOf(6).cells, (Cells{"00006", "Pop", kFull.music, "Jazz Club", " 6/ 8", "280",
-                                     "live,encore", "Yes", "No", "Yes", "Main A", "Ending 1"}));
-}
-
-// OK in Modify writes the clicked record and its row, wherever a search has moved the
-// selection since, and keeps the record's number; a tempo the record cannot hold fails before
-// the row changes.
-TEST_F(EditTest, EditorModifyWritesTheClickedRecordOnASortedList) {
-    OpenFive();
+    // OK in Modify writes the clicked record, wherever a search has moved the selection since;
+    // a missing style, or a tempo the record cannot hold, stops it before the row changes. The
+    // tempo box reads the leading number.
+    EXPECT_TRUE(TempoAccepted("120 abc") && !TempoAccepted(""));
     RowClicked(store, IndexOf(1));
     store.list.Select(IndexOf(3));
     ASSERT_TRUE(PrepareModify(store));
     const Bytes image = store.gFileBytes;
-    EditorValues values{"Jazz", "", StyleChoice{"8Beat", 2}, " 3/ 4", "96.4", ""};
-    ASSERT_EQ(EditorOk(store, values, ui), EditorOkResult::kDone);
-    EXPECT_EQ(Stored(1), std::string("\0\0\0\x02\x03\x04\0\x60\0", 9) + Padded("", 32) +
-                             Padded("Jazz", 16) + Padded("", 35));
-    EXPECT_EQ(RowOf(1).cells, (Cells{"00001", "Jazz", "", "8Beat", " 3/ 4", "96.4", "", "No", "No",
-                                     "No", "Off", "Off"}));
-    EXPECT_EQ(Stored(2, 0, 4 * kRecordSize), RecordBytes(image, 2, 0, 4 * kRecordSize));
-    EXPECT_EQ(Column(kMusicColumn)[2], "Sunrise");
-
+    EditorValues values{"Jazz", "", std::nullopt, " 3/ 4", "96", ""};
+    EXPECT_EQ(EditorOk(store, values, ui), EditorOkResult::kRefused);
+    EXPECT_EQ(ui.messages, Texts{"Please select a style"});
+    values.style = StyleChoice{"8Beat", 2};
     for (const char* tempo : {"70000", "-5"}) {
-        values.tempo = tempo;
-        EXPECT_THROW(EditorOk(store, values, ui), Failure) << tempo;
-        EXPECT_EQ(RowOf(1).Cell(kTempoColumn), "96.4") << tempo;
+        EXPECT_THROW(EditorOk(store, {"Jazz", "", values.style, " 3/ 4", tempo, ""}, ui), Failure);
     }
-    EXPECT_EQ(Stored(1, field::kTempo, 2), std::string("\0\x60", 2));
+    EXPECT_EQ(RowOf(1).Cell(kTempoColumn), "120");
+    EXPECT_EQ(store.gFileBytes, image);
+    ASSERT_EQ(EditorOk(store, values, ui), EditorOkResult::kDone);
+    EXPECT_EQ(Stored(1, field::kStyle, 7), std::string("\0\x02\x03\x04\0\x60\0", 7));
+    EXPECT_EQ(Column(kMusicColumn), (Texts{"", "Moonlight Serenade", "Sunrise", "", "Road"}));
 }
 
 // "Containing" ignores case; "Whole Word" wants a comma-separated piece exactly. Check All adds

@@ -174,14 +174,10 @@ TEST_F(TextImportTest, StopsAtALineItCannotStoreAndKeepsTheLinesBefore) {
     }
 }
 
-TEST_F(TextImportTest, ChangesNothingWithoutAFileOrWithATableItCannotUse) {
-    EXPECT_EQ(ImportTextDelimitedFile(store, ui).accepted, 0);
-    EXPECT_EQ(ui.messages, Texts{"A music finder file must be loaded before you can append a text "
-                                 "delimited file to it"});
-    EXPECT_TRUE(ui.fileDialogs.empty());
+// Without a file the main window's test shows the refusal.
+TEST_F(TextImportTest, ChangesNothingWithAFileOrTableItCannotUse) {
     OpenRecords(2);
     EXPECT_EQ(ImportTextDelimitedFile(store, ui).accepted, 0);  // the dialog cancelled
-    EXPECT_EQ(ui.fileDialogs.at(0).filter, "Text Delimited Files(*.txt)|*.txt|");
     WriteFile(folder.File("empty.txt"), std::string());
     for (const char* name : {"missing.txt", "empty.txt"}) {
         ui.fileAnswers.push_back(folder.Path() / name);
@@ -193,7 +189,7 @@ TEST_F(TextImportTest, ChangesNothingWithoutAFileOrWithATableItCannotUse) {
     EXPECT_TRUE(Import(DataLine("Pop", "A", "Cool Pop")).failed);
     EXPECT_EQ(ui.reports.back().number, kDuplicateKey);
     EXPECT_EQ(ui.reports.size(), 3u);
-    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_TRUE(ui.messages.empty());
     ExpectConsistent(0);
 }
 
@@ -215,9 +211,6 @@ TEST_F(TextImportTest, AnExportedListImportsAndSavesAsTheSameRecords) {
         WriteTextField(original, RecordOffset(n) + field::kKeywords, 32, r.keywords, ' ');
     }
     ASSERT_TRUE(Open(original));
-    ASSERT_EQ(SaveAs("PSR-2000", "a.mfd"), ConversionOutcome::kSaved);
-    EXPECT_EQ(ReadFile(folder.File("a.mfd")), original);
-
     WriteTextFile(RecordListExportText(store.list), folder.Path() / "list.txt",
                   Durability::kOnDisk);
     Bytes empty(original.begin(), original.begin() + kHeaderSize);

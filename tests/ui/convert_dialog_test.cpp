@@ -118,6 +118,10 @@ TEST_F(ConvertDialogTest, MissingAndUserStylesAskYesOrNoAndAnOldFileGoesOnlyWith
     EXPECT_EQ(Questions(), QStringList({kReplace, kReplace}));
     Tick({0, 2});
     EXPECT_EQ(Records(SaveAs({"optCheckedRecords"})).size(), 2 * kRecordSize);
+    // A target that names every style asks nothing.
+    WriteTable("TYROS", {{"Swing", "020"}, {"Cool Pop", "010"}, {"8Beat", "030"}, {"099", "099"}});
+    EXPECT_EQ(HeaderModelName(SaveAs({"optTargetTyros"})), "TYROS");
+    EXPECT_EQ(Questions(), QStringList({kReplace, kReplace}));
 }
 
 TEST_F(ConvertDialogTest, StyleOptionsTickAndRefreshThePreviewEachTime) {

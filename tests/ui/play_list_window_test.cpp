@@ -76,7 +76,6 @@ TEST_F(PlayListWindowTest, OpensOnlyWithATickedRowClosesOnlyByExitAndExportsItsR
     Press("cmdNotes", "fade out");
     dialogs.files.push_back(QString::fromStdString(folder.File("play.txt")));
     Item("mnuTextFile")->trigger();
-    EXPECT_EQ(dialogs.fileRequests.back().filter, "Text file|*.txt");
     EXPECT_EQ(FileText("play.txt"),
               "Number\tMusic         \tStyleName\tTimeSig\tTempo\tComments\r\n"
               "1\tSong A\tCool Pop\t 4/ 4\t120\tfade out\r\n2\tSong B\t8Beat\t 4/ 4\t120\t \r\n"
@@ -89,64 +88,73 @@ TEST_F(PlayListWindowTest, OpensOnlyWithATickedRowClosesOnlyByExitAndExportsItsR
 }
 
 TEST_F(PlayListWindowTest, ListsTheTickedRowsOnceAndMovesAndCommentsTheClickedNumber) {
-    // Songs "Song 1" to "Song 6", Pop in Cool Pop and Rock in 8Beat by turns, and a seventh
-    // record as the first again: Song 1, Pop, Cool Pop.
+    // Songs "Song 1" to "Song 6", Pop in Cool Pop and Rock in 8Beat by turns, then Song 1 again
+    // in Cool Pop (a row listed already) and in 8Beat (a row of its own).
     std::vector<RecordValues> songs;
     for (int i = 0; i < 7; ++i) {
         songs.push_back(
             Song("Song " + std::to_string(i % 6 + 1), i % 2 ? "Rock" : "Pop", i % 2 ? 3 : 1));
     }
+    songs.push_back(Song("Song 1", "Rock", 3));
     OpenSongs(songs);
     Tick({0, 2, 3});
     Open();
     EXPECT_EQ(Shown(), kOpened + "|00001 Song 1|00002 Song 3|00003 Song 4");
     EXPECT_EQ(View()->currentIndex().row(), 0);
 
-    // Back in the main list: a new tick is appended, the same song and style are not listed
-    // twice, and a cleared tick removes nothing.
-    Tick({5, 6});
+    // Back in the main list, sorted by genre (records 1 3 5 7 2 4 6 8): the new ticks join in
+    // that order, the same song and style are not listed twice, and a cleared tick removes
+    // nothing.
+    ClickHeader(kGenreColumn);
+    Tick({2, 3, 4, 7});
     Tick({0}, false);
     Activate();
-    EXPECT_EQ(Shown(), kOpened + "|00001 Song 1|00002 Song 3|00003 Song 4|00004 Song 6");
+    EXPECT_EQ(Shown(), kOpened +
+                           "|00001 Song 1|00002 Song 3|00003 Song 4|00004 Song 5|"
+                           "00005 Song 2|00006 Song 1");
 
     // The layouts rebuild from the ticks as they are now, numbering from 1.
     Item("mnuSong_Genre")->trigger();
-    EXPECT_EQ(Shown(), "Song-Genre: Number Genre Music|00001 Pop|00002 Rock|00003 Rock|00004 Pop");
-    EXPECT_EQ(At(3, 2), "Song 1");
+    EXPECT_EQ(Shown(),
+              "Song-Genre: Number Genre Music|00001 Pop|00002 Pop|00003 Pop|00004 Rock|"
+              "00005 Rock|00006 Rock");
+    EXPECT_EQ(At(2, 2), "Song 1");
+    ClickHeader(kNumberColumn);
     Click("cmdCheck");
     Item("mnuDefault")->trigger();
     const QString kDefault = "Default" + kOpened;
     EXPECT_EQ(Shown(), kDefault +
                            "|00001 Song 1|00002 Song 2|00003 Song 3|00004 Song 4|"
-                           "00005 Song 5|00006 Song 6");
+                           "00005 Song 5|00006 Song 6|00007 Song 1");
 
-    // A number moves up or down and the numbers between follow; "2.5" rounds to 2, while "abc"
-    // and 7 are out of range.
+    // A number moves up or down and the numbers between follow, then the first row is selected;
+    // "2.5" rounds to 2 and "0.5" to 0, which like 8 and "abc" is out of range; no answer does
+    // nothing.
     const QString moved = kDefault +
                           "|00001 Song 1|00002 Song 5|00003 Song 2|00004 Song 3|"
-                          "00005 Song 4|00006 Song 6";
+                          "00005 Song 4|00006 Song 6|00007 Song 1";
     ClickRow(4, View());
     Press("cmdOrder", "2");
     EXPECT_EQ(Shown(), moved);
-    for (const char* answer : {"7", "abc", "2.5"}) {
+    EXPECT_EQ(View()->currentIndex().row(), 0);
+    for (const char* answer : {"8", "abc", "0.5", "", "2.5"}) {
         ClickRow(4, View());
         Press("cmdOrder", answer);
     }
-    EXPECT_EQ(Messages(), QStringList(2, "Keep your choices within 1 and 6"));
+    EXPECT_EQ(Messages(), QStringList(3, "Keep your choices within 1 and 7"));
     EXPECT_EQ(Shown(), kDefault +
                            "|00001 Song 1|00002 Song 4|00003 Song 5|00004 Song 2|"
-                           "00005 Song 3|00006 Song 6");
+                           "00005 Song 3|00006 Song 6|00007 Song 1");
     ClickRow(1, View());
     Press("cmdOrder", "5");
     EXPECT_EQ(Shown(), moved);
 
-    // Sorted by Music, descending: Song 6 (00006) first, Song 1 (00001) last.
+    // Sorted by Music, descending: Song 6 (00006) first, Song 1 (00001) next to last.
     ClickHeader(1, View());
     ClickHeader(1, View());
     ClickRow(0, View());
     Press("cmdNotes", "slow start");
     EXPECT_EQ(At(0, 5), "slow start");
-    EXPECT_EQ(View()->currentIndex().row(), 0);
     // Cancel clears the comment; without a new click the command acts on number 1.
     ClickRow(0, View());
     Press("cmdNotes");
@@ -154,6 +162,12 @@ TEST_F(PlayListWindowTest, ListsTheTickedRowsOnceAndMovesAndCommentsTheClickedNu
     EXPECT_EQ(At(0, 5) + "|" + At(5, 5), "|opener");
     EXPECT_EQ(dialogs.inputs.back().prompt + ": " + dialogs.inputs.back().title,
               "Enter Comments: Song 1");
+    // A move acts on the clicked number too and shows the sorted column ascending.
+    ClickRow(0, View());
+    Press("cmdOrder", "1");
+    EXPECT_EQ(Shown(), kDefault +
+                           "|00002 Song 1|00007 Song 1|00004 Song 2|00005 Song 3|"
+                           "00006 Song 4|00003 Song 5|00001 Song 6");
 
     // The song-genre rows have no comment.
     Item("mnuSong_Genre")->trigger();
