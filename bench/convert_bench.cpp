@@ -15,20 +15,13 @@
 #include "data/style_options.h"
 #include "data/text.h"
 #include "data/text_import.h"
-#include "support/mfd_builder.h"
-#include "support/realistic_data.h"
-#include "support/scripted_interaction.h"
-#include "support/temp_folder.h"
+#include "largest_file.h"
 
-namespace quillory {
+namespace quillory::bench {
 namespace {
 
-constexpr int kRecords = 32767;  // the most a file can hold
-constexpr int kTableLines = 700;
 constexpr int kTargetTableLines = 750;
 constexpr int kTargetLacksEvery = 25;  // the target lacks every 25th source style
-constexpr int kUserStylePercent = 3;
-constexpr std::uint64_t kSeed = 20240611;
 const std::string kSource = "PSR-2000";
 const std::string kTarget = "TYROS";
 // TYROS takes at most 2500 records, so the largest file is saved for a CVP, which takes any
@@ -66,8 +59,8 @@ void MakeSongsDistinct(std::vector<testkit::RecordValues>& records, const std::v
 // program folder with a PSR-2000 table of 700 styles (the file's) and a TYROS and a CVP-307
 // table that lack some of them; TYROS is chosen as the target. Now and then a record carries
 // a user style, which no table names. Each benchmark opens its own copy.
-struct OpenLargest {
-    OpenLargest() {
+struct OpenForConversion {
+    OpenForConversion() {
         const auto table = testkit::RealisticStyleTable(kTableLines);
         testkit::WriteFile(folder.File(kSource + ".dat"), testkit::StyleTableText(table));
         const std::string targetText = testkit::StyleTableText(TargetTable());
@@ -81,9 +74,10 @@ struct OpenLargest {
         auto records = testkit::RealisticRecords(kRecords, kSeed, styles);
         MakeSongsDistinct(records, styles.known);
         testkit::WriteFile(folder.File("largest.mfd"), testkit::BuildMfd(kSource, records));
-        opened = OpenMusicFinderFile(store, folder.File("largest.mfd"), "largest.mfd", ui) &&
-                 store.list.Size() == static_cast<std::size_t>(kRecords);
-        ChooseTargetInstrument(store, kTarget, ui);
+        opened = OpenMusicFinderFile(ws, folder.File("largest.mfd"), "largest.mfd", ui) ==
+                     ReadOutcome::kRead &&
+                 ws.document.Size() == static_cast<std::size_t>(kRecords);
+        ChooseTargetInstrument(ws, kTarget, ui);
     }
 
     bool Usable(benchmark::State& state) const {
@@ -95,18 +89,14 @@ struct OpenLargest {
     }
 
     testkit::TempFolder folder;
-    RecordStore store{folder.Path()};
+    Workspace ws{folder.Path()};
     testkit::ScriptedInteraction ui;
     bool opened = false;
 };
 
-std::size_t RecordsIn(const Bytes& image) {
-    return image.size() < kHeaderSize ? 0 : (image.size() - kHeaderSize) / kRecordSize;
-}
-
-std::size_t MissingRows(const RecordList& list) {
+std::size_t MissingRows(const MusicFinderDocument& doc) {
     std::size_t missing = 0;
-    for (const Row& row : list.Rows()) {
+    for (const Record& row : doc.Records()) {
         missing += row.styleColour != kBlack ? 1 : 0;
     }
     return missing;
@@ -115,19 +105,18 @@ std::size_t MissingRows(const RecordList& list) {
 // The preview that follows every change of the target or the style options: styles mapped by
 // name, missing ones substituted and coloured, the image built and ExportLog.txt rewritten.
 void BM_ConversionPreview(benchmark::State& state) {
-    OpenLargest file;
+    OpenForConversion file;
     if (!file.Usable(state)) {
         return;
     }
     for (auto _ : state) {
-        if (SaveMusicFinder(file.store, kTarget, false, ConversionMode::kPreview, file.ui) !=
+        if (SaveMusicFinder(file.ws, kTarget, false, ConversionMode::kPreview, file.ui).outcome !=
             ConversionOutcome::kPreviewed) {
             state.SkipWithError("the preview failed");
             break;
         }
     }
-    state.counters["written"] = static_cast<double>(RecordsIn(file.store.gOutBytes));
-    state.counters["missing"] = static_cast<double>(MissingRows(file.store.list));
+    state.counters["missing"] = static_cast<double>(MissingRows(file.ws.document));
     state.SetItemsProcessed(state.iterations() * kRecords);
 }
 BENCHMARK(BM_ConversionPreview)->Unit(benchmark::kMillisecond);
@@ -136,38 +125,38 @@ BENCHMARK(BM_ConversionPreview)->Unit(benchmark::kMillisecond);
 // file that exists from the second run on (the overwrite question answered OK), the file
 // written and flushed to the disk, and the log.
 void BM_ConversionSave(benchmark::State& state) {
-    OpenLargest file;
+    OpenForConversion file;
     if (!file.Usable(state)) {
         return;
     }
     const auto path = file.folder.Path() / "converted.mfd";
     for (auto _ : state) {
         file.ui.fileAnswers.push_back(path);
-        if (SaveMusicFinder(file.store, kUnlimitedTarget, false, ConversionMode::kSave, file.ui) !=
-            ConversionOutcome::kSaved) {
+        if (SaveMusicFinder(file.ws, kUnlimitedTarget, false, ConversionMode::kSave, file.ui)
+                .outcome != ConversionOutcome::kSaved) {
             state.SkipWithError("the file was not saved");
             break;
         }
     }
-    state.counters["written"] = static_cast<double>(RecordsIn(file.store.gOutBytes));
+    const Bytes written = testkit::ReadFile(path.string());
+    state.counters["written"] = static_cast<double>((written.size() - kHeaderSize) / kRecordSize);
     state.SetItemsProcessed(state.iterations() * kRecords);
 }
 BENCHMARK(BM_ConversionSave)->Unit(benchmark::kMillisecond);
 
 // The same with the save dialog cancelled: the image and the log, no file.
 void BM_ConversionSaveCancelled(benchmark::State& state) {
-    OpenLargest file;
+    OpenForConversion file;
     if (!file.Usable(state)) {
         return;
     }
     for (auto _ : state) {
-        if (SaveMusicFinder(file.store, kUnlimitedTarget, false, ConversionMode::kSave, file.ui) !=
-            ConversionOutcome::kNotSaved) {
+        if (SaveMusicFinder(file.ws, kUnlimitedTarget, false, ConversionMode::kSave, file.ui)
+                .outcome != ConversionOutcome::kNotSaved) {
             state.SkipWithError("the save was not cancelled");
             break;
         }
     }
-    state.counters["written"] = static_cast<double>(RecordsIn(file.store.gOutBytes));
     state.SetItemsProcessed(state.iterations() * kRecords);
 }
 BENCHMARK(BM_ConversionSaveCancelled)->Unit(benchmark::kMillisecond);
@@ -175,12 +164,12 @@ BENCHMARK(BM_ConversionSaveCancelled)->Unit(benchmark::kMillisecond);
 // Saving the largest file for TYROS: the image is built, then the record limit stops the save
 // with its message; no file and no log.
 void BM_ConversionSaveOverLimit(benchmark::State& state) {
-    OpenLargest file;
+    OpenForConversion file;
     if (!file.Usable(state)) {
         return;
     }
     for (auto _ : state) {
-        if (SaveMusicFinder(file.store, kTarget, false, ConversionMode::kSave, file.ui) !=
+        if (SaveMusicFinder(file.ws, kTarget, false, ConversionMode::kSave, file.ui).outcome !=
             ConversionOutcome::kOverLimit) {
             state.SkipWithError("the record limit did not stop the save");
             break;
@@ -194,12 +183,13 @@ BENCHMARK(BM_ConversionSaveOverLimit)->Unit(benchmark::kMillisecond);
 // into it: 32,767 data lines after the header line.
 struct ImportIntoEmpty {
     ImportIntoEmpty() {
-        text = RecordListExportText(largest.store.list);
+        text = RecordListExportText(largest.ws.document);
         empty = testkit::BuildMfd(kSource, {});
         testkit::WriteFile(largest.folder.File("empty.mfd"), empty);
-        opened = OpenMusicFinderFile(store, largest.folder.File("empty.mfd"), "empty.mfd", ui) &&
-                 store.list.Empty();
-        choices = store.styleChoices;
+        opened = OpenMusicFinderFile(ws, largest.folder.File("empty.mfd"), "empty.mfd", ui) ==
+                     ReadOutcome::kRead &&
+                 ws.document.Empty();
+        choices = ws.choices.styles;
     }
 
     bool Usable(benchmark::State& state) const {
@@ -215,15 +205,14 @@ struct ImportIntoEmpty {
 
     // Back to the file as opened: no rows, no records, the editor's styles as they were.
     void Reset() {
-        store.list.Clear();
-        store.gFileBytes = empty;
-        store.styleChoices = choices;
+        ws.document.Load(empty, {});
+        ws.choices.styles = choices;
     }
 
-    OpenLargest largest;
+    OpenForConversion largest;
     std::string text;
     Bytes empty;
-    RecordStore store{largest.folder.Path()};
+    Workspace ws{largest.folder.Path()};
     testkit::ScriptedInteraction ui;
     std::vector<StyleChoice> choices;
     bool opened = false;
@@ -234,15 +223,15 @@ void RunImport(benchmark::State& state, ImportIntoEmpty& file, int accepted) {
         state.PauseTiming();
         file.Reset();
         state.ResumeTiming();
-        const ImportOutcome outcome = ImportTextDelimitedText(file.store, file.text, file.ui);
+        const ImportOutcome outcome = ImportTextDelimitedText(file.ws, file.text, file.ui);
         if (outcome.failed || outcome.accepted + outcome.refused != kRecords ||
             (accepted >= 0 && outcome.accepted != accepted) ||
-            file.store.HeaderRecordCount() != static_cast<int>(file.store.list.Size())) {
+            file.ws.document.HeaderCount() != static_cast<int>(file.ws.document.Size())) {
             state.SkipWithError("the import did not take every line");
             break;
         }
     }
-    state.counters["rows"] = static_cast<double>(file.store.list.Size());
+    state.counters["rows"] = static_cast<double>(file.ws.document.Size());
     state.SetItemsProcessed(state.iterations() * kRecords);
 }
 
@@ -253,7 +242,7 @@ void BM_ImportText(benchmark::State& state) {
     if (!file.Usable(state)) {
         return;
     }
-    SetAllowUserStyles(file.store, true, file.ui);
+    SetAllowUserStyles(file.ws, true, file.ui);
     RunImport(state, file, kRecords);
 }
 BENCHMARK(BM_ImportText)->Unit(benchmark::kMillisecond);
@@ -264,20 +253,20 @@ void BM_ImportTextRefusingUserStyles(benchmark::State& state) {
     if (!file.Usable(state)) {
         return;
     }
-    SetAllowUserStyles(file.store, false, file.ui);
+    SetAllowUserStyles(file.ws, false, file.ui);
     RunImport(state, file, -1);
 }
 BENCHMARK(BM_ImportTextRefusingUserStyles)->Unit(benchmark::kMillisecond);
 
 // Exporting the record list of the largest file as text.
 void BM_RecordListExport(benchmark::State& state) {
-    OpenLargest file;
+    OpenForConversion file;
     if (!file.Usable(state)) {
         return;
     }
     std::size_t bytes = 0;
     for (auto _ : state) {
-        const std::string text = RecordListExportText(file.store.list);
+        const std::string text = RecordListExportText(file.ws.document);
         bytes = text.size();
         benchmark::DoNotOptimize(text.data());
     }
@@ -289,13 +278,13 @@ BENCHMARK(BM_RecordListExport)->Unit(benchmark::kMillisecond);
 // Exporting a play list of 32,767 rows, made by opening the play list over the largest file
 // with every row ticked.
 void BM_PlayListExport(benchmark::State& state) {
-    OpenLargest file;
+    OpenForConversion file;
     if (!file.Usable(state)) {
         return;
     }
-    CheckAll(file.store);
+    CheckAll(file.ws.document);
     PlayList playList;
-    playList.Activate(file.store.list);
+    playList.Activate(file.ws.document);
     if (playList.Rows().size() != static_cast<std::size_t>(kRecords)) {
         state.SkipWithError("the play list did not take every row");
         return;
@@ -312,4 +301,4 @@ void BM_PlayListExport(benchmark::State& state) {
 BENCHMARK(BM_PlayListExport)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-}  // namespace quillory
+}  // namespace quillory::bench

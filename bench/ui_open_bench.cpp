@@ -6,9 +6,9 @@
 #include <QTreeView>
 #include <memory>
 
-#include "platform/scripted_dialogs.h"
 #include "support/mfd_builder.h"
 #include "support/realistic_data.h"
+#include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 #include "ui/main/application.h"
 #include "ui/main/main_window.h"

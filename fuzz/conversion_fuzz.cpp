@@ -1,7 +1,7 @@
 // Reads any file image, chooses a target whose style table is any text, and converts the
 // records for it in preview and in save mode, under the style options, ticks, deleted rows and
 // answers to the save dialog that the option bytes pick. Checks what every conversion promises
-// about the image it builds and what it leaves alone.
+// about the file it writes and what it leaves alone.
 
 #include <cstddef>
 #include <cstdint>
@@ -15,7 +15,7 @@
 #include "data/conversion.h"
 #include "data/instrument_catalog.h"
 #include "data/music_finder_reader.h"
-#include "data/record_store.h"
+#include "data/record_commands.h"
 #include "data/style_options.h"
 #include "data/style_table.h"
 #include "fuzz_support.h"
@@ -58,14 +58,31 @@ int CountOf(const Bytes& image) {
     return image[kCountOffset] * 256 + image[kCountOffset + 1];
 }
 
-void Convert(RecordStore& store, const std::string& target, bool checkedOnly, ConversionMode mode,
+// The image a save wrote: the header, then exactly the records its count announces, numbered
+// from 0; no more than were considered.
+void RequireWrittenImage(const Bytes& out, const std::string& target, std::size_t considered) {
+    Require(out.size() >= kHeaderSize);
+    const int count = CountOf(out);
+    Require(out.size() == RecordOffset(count + 1));
+    Require(static_cast<std::size_t>(count) <= considered);
+    for (int j = 0; j < count; ++j) {
+        const std::size_t at = RecordOffset(j + 1);
+        Require(out[at] * 256 + out[at + 1] == j);
+    }
+    Require(out[12] == static_cast<std::uint8_t>(FormatDigit(target)));
+    const std::optional<int> limit = RecordLimit(target);
+    Require(!limit || count <= *limit);
+}
+
+void Convert(Workspace& ws, const std::string& target, bool checkedOnly, ConversionMode mode,
              std::uint8_t answers, testkit::ScriptedInteraction& ui) {
-    const Bytes in = store.gFileBytes;
-    const std::size_t rows = store.list.Size();
-    const std::optional<std::size_t> selected = store.list.Selected();
+    const MusicFinderDocument& doc = ws.document;
+    const Bytes in = doc.Image();
+    const std::size_t rows = doc.Size();
+    const bool modified = doc.Modified();
     std::size_t considered = 0;
-    for (const Row& row : store.list.Rows()) {
-        considered += !row.IsDeleted() && (!checkedOnly || row.checked) ? 1 : 0;
+    for (const Record& row : doc.Records()) {
+        considered += !row.deleted && (!checkedOnly || row.checked) ? 1 : 0;
     }
     std::optional<std::filesystem::path> path;
     if (mode == ConversionMode::kSave) {
@@ -74,12 +91,13 @@ void Convert(RecordStore& store, const std::string& target, bool checkedOnly, Co
     const bool existed = path && std::filesystem::exists(*path);
     const std::size_t reports = ui.reports.size();
 
-    const ConversionOutcome outcome = SaveMusicFinder(store, target, checkedOnly, mode, ui);
+    const ConversionOutcome outcome = SaveMusicFinder(ws, target, checkedOnly, mode, ui).outcome;
 
     Require(!ui.busy);
-    Require(store.gFileBytes == in);
-    Require(store.list.Size() == rows);
-    Require(store.list.Selected() == selected);
+    Require(doc.Image() == in);
+    Require(doc.Size() == rows);
+    // Only a save of all records counts as saved.
+    Require(doc.Modified() == (modified && (outcome != ConversionOutcome::kSaved || checkedOnly)));
     const bool written = path && std::filesystem::exists(*path) &&
                          (!existed || testkit::ReadFile(path->string()) != kOlderFile);
     if (outcome == ConversionOutcome::kFailed) {
@@ -90,32 +108,11 @@ void Convert(RecordStore& store, const std::string& target, bool checkedOnly, Co
     }
     Require(ui.reports.size() == reports);
     Require(mode == ConversionMode::kSave || outcome == ConversionOutcome::kPreviewed);
-
-    // The image: the header, then exactly the records its count announces, numbered from 0.
-    const Bytes& out = store.gOutBytes;
-    Require(out.size() >= kHeaderSize);
-    const int count = CountOf(out);
-    Require(out.size() == RecordOffset(count + 1));
-    Require(static_cast<std::size_t>(count) <= considered);
-    for (int j = 0; j < count; ++j) {
-        const std::size_t at = RecordOffset(j + 1);
-        Require(out[at] * 256 + out[at + 1] == j);
+    Require(written == (outcome == ConversionOutcome::kSaved));
+    if (written) {
+        RequireWrittenImage(testkit::ReadFile(path->string()), target, considered);
     }
-    Require(out[12] == static_cast<std::uint8_t>(FormatDigit(target)));
-
-    const std::optional<int> limit = RecordLimit(target);
-    switch (outcome) {
-        case ConversionOutcome::kOverLimit: Require(limit && count > *limit && !written); break;
-        case ConversionOutcome::kSaved:
-            Require(!limit || count <= *limit);
-            Require(written && testkit::ReadFile(path->string()) == out);
-            break;
-        case ConversionOutcome::kNotSaved:
-            Require(!limit || count <= *limit);
-            Require(!written);
-            break;
-        default: Require(!written); break;
-    }
+    Require(outcome != ConversionOutcome::kOverLimit || RecordLimit(target));
 }
 
 void ConvertInput(const std::uint8_t* data, std::size_t size) {
@@ -131,46 +128,47 @@ void ConvertInput(const std::uint8_t* data, std::size_t size) {
     testkit::WriteFile(WorkFolder().File(StyleTableFileName(target)), std::string(table));
 
     // Read as the open command reads, with the sources' tables.
-    RecordStore store(SourceTablesFolder());
-    store.exportLogPath.reset();
-    store.importLogPath.reset();
+    Workspace ws(SourceTablesFolder());
+    ws.files.exportLog.reset();
+    ws.files.importLog.reset();
     testkit::ScriptedInteraction ui;
     if (options & kSourceIsTarget) {
-        store.sourceMenu = {SourceMenu::Choice::kInstrument, target};
+        ws.settings.sourceMenu = {SourceMenu::Choice::kInstrument, target};
     }
-    store.gFileBytes.assign(image.begin(), image.end());
-    ReadMusicFinderFile(store, ui);
+    ReadMusicFinderFile(ws, Bytes(image.begin(), image.end()), ui);
 
     // Then the target is chosen from the folder that holds its fuzzed table.
-    store.programFolder = WorkFolder().Path();
+    ws.files.folder = WorkFolder().Path();
     if (options & kWriteExportLog) {
-        store.exportLogPath = store.ProgramFile("ExportLog.txt");
+        ws.files.exportLog = ws.files.File("ExportLog.txt");
     }
-    ChooseTargetInstrument(store, target, ui);
-    store.gAllowUserStyles = (options & kAllowUserStyles) != 0;
-    store.gUnknownStyleColor = options & kBlueWarning ? kBlue : kRed;
+    ChooseTargetInstrument(ws, target, ui);
+    Settings& settings = ws.settings;
+    settings.allowUserStyles = (options & kAllowUserStyles) != 0;
+    settings.unknownStyleColour = options & kBlueWarning ? kBlue : kRed;
     switch (DefaultStyleFrom(options)) {
         case DefaultStyleChoice::kTableLast: break;
-        case DefaultStyleChoice::kNone: store.gDefaultStyle = "None"; break;
-        case DefaultStyleChoice::kEmpty: store.gDefaultStyle.clear(); break;
+        case DefaultStyleChoice::kNone: settings.defaultStyle = "None"; break;
+        case DefaultStyleChoice::kEmpty: settings.defaultStyle.clear(); break;
         case DefaultStyleChoice::kFixedName:
-            store.gDefaultStyle = std::string(kFixedDefaultStyle);
+            settings.defaultStyle = std::string(kFixedDefaultStyle);
             break;
     }
-    for (std::size_t i = 0; i < store.list.Size(); ++i) {
-        store.list.SetChecked(i, Ticked(answers, i));
+    MusicFinderDocument& doc = ws.document;
+    for (std::size_t i = 0; i < doc.Size(); ++i) {
+        doc.SetChecked(i, Ticked(answers, i));
         if ((answers & kDeleteEveryFourth) && i % 4 == 3) {
-            store.list.SetCell(i, kGenreColumn, kDeletedMark);
+            DeleteRecord(doc, i);
         }
     }
     if (options & kSortedByMusic) {
-        store.list.SetSort(true, kMusicColumn, SortOrder::kAscending);
+        doc.SetSort(true, kMusicColumn, SortOrder::kAscending);
     }
     const bool checkedOnly = (options & kCheckedOnly) != 0;
     ui.reports.clear();
 
-    Convert(store, target, checkedOnly, ConversionMode::kPreview, answers, ui);
-    Convert(store, target, checkedOnly, ConversionMode::kSave, answers, ui);
+    Convert(ws, target, checkedOnly, ConversionMode::kPreview, answers, ui);
+    Convert(ws, target, checkedOnly, ConversionMode::kSave, answers, ui);
 }
 
 }  // namespace

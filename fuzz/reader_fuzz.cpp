@@ -16,25 +16,28 @@ namespace quillory::fuzz {
 namespace {
 
 void ReadImage(const std::uint8_t* data, std::size_t size) {
-    RecordStore store(SourceTablesFolder());
-    store.exportLogPath.reset();
-    store.importLogPath.reset();
+    Workspace ws(SourceTablesFolder());
+    ws.files.exportLog.reset();
+    ws.files.importLog.reset();
     testkit::ScriptedInteraction ui;
-    store.sourceMenu = SourceMenuFromByte(data[0]);
-    store.gTargetInstrument = TargetFromByte(data[1]);
-    if (!store.gTargetInstrument.empty()) {
-        cboStyle_setup(store, ui);
+    ws.settings.sourceMenu = SourceMenuFromByte(data[0]);
+    ws.settings.targetInstrument = TargetFromByte(data[1]);
+    if (!ws.settings.targetInstrument.empty()) {
+        SetUpStyleChoices(ws, ui);
     }
-    store.gFileBytes.assign(data + kReaderOptionBytes, data + size);
 
-    const bool read = ReadMusicFinderFile(store, ui);
+    const ReadOutcome outcome =
+        ReadMusicFinderFile(ws, Bytes(data + kReaderOptionBytes, data + size), ui);
 
+    const MusicFinderDocument& doc = ws.document;
     const std::size_t imageSize = size - kReaderOptionBytes;
     const std::size_t whole = imageSize < kHeaderSize ? 0 : (imageSize - kHeaderSize) / kRecordSize;
-    Require(store.list.Size() <= whole);
-    Require(!read || store.list.Size() == static_cast<std::size_t>(store.gRecordCount));
-    Require(read == store.gFileLoaded);
-    Require(!store.gGenres.empty() && store.gGenres.back().empty());
+    Require(outcome != ReadOutcome::kRefused);
+    Require(doc.Image().size() == imageSize && doc.Size() <= whole && !doc.Modified());
+    Require(outcome != ReadOutcome::kRead ||
+            doc.Size() == static_cast<std::size_t>(doc.HeaderCount()));
+    Require((outcome == ReadOutcome::kRead) == ws.file.loaded);
+    Require(!ws.file.genres.empty() && ws.file.genres.back().empty());
     Require(!ui.busy);
 }
 

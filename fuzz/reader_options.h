@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "data/instrument_catalog.h"
-#include "data/record_store.h"
+#include "data/workspace.h"
 
 namespace quillory::fuzz {
 

@@ -1,5 +1,5 @@
-// Parses any text as a style table and loads it as the source table and as the record editor's
-// style choices.
+// Parses any text as a style table and loads it as the source table, as the record editor's
+// style choices and as the target's table.
 
 #include <cstddef>
 #include <cstdint>
@@ -9,10 +9,12 @@
 
 #include "data/codepage.h"
 #include "data/failure.h"
-#include "data/record_store.h"
 #include "data/style_table.h"
 #include "data/text.h"
+#include "data/workspace.h"
 #include "fuzz_support.h"
+#include "support/scripted_interaction.h"
+#include "support/temp_folder.h"
 
 namespace quillory::fuzz {
 namespace {
@@ -27,18 +29,35 @@ void LoadTable(std::string_view text) {
         Require(source.Find(line.numberText) != nullptr);
     }
 
-    RecordStore store;
-    store.gDefaultStyle = "before";
+    std::vector<StyleChoice> choices;
     try {
-        FillStyleChoices(store, text);
+        AppendStyleChoices(choices, text);
     } catch (const Failure& failure) {
         Require(failure.Number() == kTypeMismatch || failure.Number() == kOverflow);
-        Require(store.styleChoices.size() < lines.size());
-        Require(store.gDefaultStyle == "before");
+        Require(choices.size() < lines.size());
         return;
     }
-    Require(store.styleChoices.size() == lines.size());
-    Require(store.gDefaultStyle == (lines.empty() ? "" : Trim(lines.back().name)));
+    Require(choices.size() == lines.size());
+}
+
+// The bytes as the target's table file: its last style becomes the default style, unless the
+// table fails, which keeps the default style and is reported.
+void ChooseTarget(std::string_view bytes) {
+    static const testkit::TempFolder folder;
+    testkit::WriteFile(folder.File("PSR-2000.dat"), std::string(bytes));
+    Workspace ws(folder.Path());
+    ws.settings.targetInstrument = "PSR-2000";
+    ws.settings.defaultStyle = "before";
+    testkit::ScriptedInteraction ui;
+    SetUpStyleChoices(ws, ui);
+    const std::vector<StyleTableLine> lines = ParseStyleTable(DecodeWindows1252(bytes));
+    if (!ui.reports.empty()) {
+        Require(ui.reports.size() == 1 && ui.reports[0].operation == "cboStyle_setup");
+        Require(ws.settings.defaultStyle == "before");
+        return;
+    }
+    Require(ws.choices.styles.size() == lines.size());
+    Require(ws.settings.defaultStyle == (lines.empty() ? "" : Trim(lines.back().name)));
 }
 
 }  // namespace
@@ -50,5 +69,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // need not even be valid UTF-8.
     quillory::fuzz::LoadTable(quillory::DecodeWindows1252(bytes));
     quillory::fuzz::LoadTable(bytes);
+    quillory::fuzz::ChooseTarget(bytes);
     return 0;
 }

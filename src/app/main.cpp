@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCommandLineParser>
 
 #include "platform/file_names.h"
 #include "platform/qt_dialogs.h"
@@ -8,8 +9,18 @@ int main(int argc, char** argv) {
     QApplication qt(argc, argv);
     QApplication::setApplicationName("Quillory");
     QApplication::setApplicationVersion(QUILLORY_VERSION);
-    quillory::QtDialogs dialogs;
-    quillory::Application app(quillory::ExecutableFolder(), dialogs);
-    app.Main();
+    QCommandLineParser arguments;
+    arguments.setApplicationDescription("Music Finder database editor");
+    arguments.addHelpOption();
+    arguments.addVersionOption();
+    arguments.addPositionalArgument("file", "A Music Finder file (*.mfd) to open.", "[file]");
+    arguments.process(qt);
+
+    quillory::QtPromptProvider prompts;
+    quillory::Application app(quillory::ExecutableFolder(), prompts);
+    const QStringList files = arguments.positionalArguments();
+    app.Main(files.isEmpty()
+                 ? std::nullopt
+                 : std::optional<std::filesystem::path>(quillory::ToPath(files.front())));
     return QApplication::exec();
 }

@@ -9,46 +9,44 @@
 #include "data/list_export.h"
 #include "data/music_finder_reader.h"
 #include "data/record_layout.h"
-#include "data/record_store.h"
 #include "data/save_as.h"
 #include "data/style_options.h"
 #include "data/text_file.h"
 #include "data/text_import.h"
+#include "data/workspace.h"
 
 namespace quillory::cli {
 namespace {
 
-// A store as the program has it at start-up, with the style tables of the given folder and no
+// The program's state as it is at start-up, with the style tables of the given folder and no
 // logs written unless asked for.
-RecordStore StoreFor(const CommandLine& line, const std::filesystem::path& defaultStyles) {
-    RecordStore store(line.styles.value_or(defaultStyles));
-    store.exportLogPath.reset();
-    store.importLogPath.reset();
+void SetUp(Workspace& workspace, const CommandLine& line) {
+    workspace.files.exportLog.reset();
+    workspace.files.importLog.reset();
     if (line.numbers) {
-        ChooseStyleNumbersSource(store);
+        ChooseStyleNumbersSource(workspace.settings);
     }
-    return store;
 }
 
-bool Open(RecordStore& store, const std::filesystem::path& file, ConsoleInteraction& ui) {
-    return OpenMusicFinderFile(store, file, file.filename().string(), ui);
+bool Open(Workspace& workspace, const std::filesystem::path& file, ConsoleInteraction& ui) {
+    return OpenMusicFinderFile(workspace, file, file.filename().string(), ui) == ReadOutcome::kRead;
 }
 
-int Info(RecordStore& store, const CommandLine& line, std::ostream& out, ConsoleInteraction& ui) {
-    if (!Open(store, line.files[0], ui)) {
+int Info(Workspace& workspace, const CommandLine& line, std::ostream& out, ConsoleInteraction& ui) {
+    if (!Open(workspace, line.files[0], ui)) {
         return kRefused;
     }
-    out << "model: " << HeaderModelName(store.gFileBytes) << '\n'
-        << "records: " << store.gRecordCount << '\n'
-        << "source: " << store.gSourceInstrument << '\n';
+    out << "model: " << HeaderModelName(workspace.document.Image()) << '\n'
+        << "records: " << workspace.document.HeaderCount() << '\n'
+        << "source: " << workspace.file.sourceInstrument << '\n';
     return kSuccess;
 }
 
-int List(RecordStore& store, const CommandLine& line, std::ostream& out, ConsoleInteraction& ui) {
-    if (!Open(store, line.files[0], ui)) {
+int List(Workspace& workspace, const CommandLine& line, std::ostream& out, ConsoleInteraction& ui) {
+    if (!Open(workspace, line.files[0], ui)) {
         return kRefused;
     }
-    const std::string text = RecordListExportText(store.list);
+    const std::string text = RecordListExportText(workspace.document);
     try {
         if (!line.output) {
             if (!(out << EncodeWindows1252(text + "\r\n")).flush()) {
@@ -65,23 +63,23 @@ int List(RecordStore& store, const CommandLine& line, std::ostream& out, Console
 }
 
 // Saves all records for the chosen target through the Save As path.
-int Save(RecordStore& store, const CommandLine& line, ConsoleInteraction& ui) {
+int Save(Workspace& workspace, const CommandLine& line, ConsoleInteraction& ui) {
     ui.SetSaveFile(*line.output);
-    return SaveAs(store, false, ui) == ConversionOutcome::kSaved ? kSuccess : kRefused;
+    return SaveAs(workspace, false, ui).file ? kSuccess : kRefused;
 }
 
-int Convert(RecordStore& store, const CommandLine& line, std::ostream& errors,
+int Convert(Workspace& workspace, const CommandLine& line, std::ostream& errors,
             ConsoleInteraction& ui) {
     if (!FindInstrument(*line.target)) {
         errors << "quillory-cli: " << *line.target << " is not an instrument this program knows\n";
         return kWrongCommandLine;
     }
-    if (!Open(store, line.files[0], ui)) {
+    if (!Open(workspace, line.files[0], ui)) {
         return kRefused;
     }
-    ChooseTargetInstrument(store, *line.target, ui);
+    ChooseTargetInstrument(workspace, *line.target, ui);
     if (line.defaultStyle) {
-        const auto& choices = store.styleChoices;
+        const auto& choices = workspace.choices.styles;
         const bool known = *line.defaultStyle == "None" ||
                            std::any_of(choices.begin(), choices.end(), [&](const StyleChoice& c) {
                                return c.name == *line.defaultStyle;
@@ -91,33 +89,34 @@ int Convert(RecordStore& store, const CommandLine& line, std::ostream& errors,
                    << *line.target << "\n";
             return kWrongCommandLine;
         }
-        SetDefaultStyle(store, *line.defaultStyle, ui);
+        SetDefaultStyle(workspace, *line.defaultStyle, ui);
     }
     if (line.allowUserStyles) {
-        SetAllowUserStyles(store, true, ui);
+        SetAllowUserStyles(workspace, true, ui);
     }
-    store.exportLogPath = line.log;
-    return Save(store, line, ui);
+    workspace.files.exportLog = line.log;
+    return Save(workspace, line, ui);
 }
 
-int Import(RecordStore& store, const CommandLine& line, std::ostream& errors,
+int Import(Workspace& workspace, const CommandLine& line, std::ostream& errors,
            ConsoleInteraction& ui) {
-    if (!Open(store, line.files[0], ui)) {
+    if (!Open(workspace, line.files[0], ui)) {
         return kRefused;
     }
-    if (!FindInstrument(store.gSourceInstrument)) {
+    const std::string& source = workspace.file.sourceInstrument;
+    if (!FindInstrument(source)) {
         errors << "quillory-cli: the header of " << line.files[0].string()
                << " names no instrument this program knows\n";
         return kRefused;
     }
-    ChooseTargetInstrument(store, store.gSourceInstrument, ui);
-    SetAllowUserStyles(store, line.allowUserStyles, ui);
-    store.importLogPath = line.log;
+    ChooseTargetInstrument(workspace, source, ui);
+    SetAllowUserStyles(workspace, line.allowUserStyles, ui);
+    workspace.files.importLog = line.log;
     ui.SetOpenFile(line.files[1]);
-    if (ImportTextDelimitedFile(store, ui).failed) {
+    if (ImportTextDelimitedFile(workspace, ui).failed) {
         return kRefused;
     }
-    return Save(store, line, ui);
+    return Save(workspace, line, ui);
 }
 
 }  // namespace
@@ -125,17 +124,18 @@ int Import(RecordStore& store, const CommandLine& line, std::ostream& errors,
 int RunCommand(const CommandLine& line, const std::filesystem::path& defaultStyles,
                std::ostream& out, std::ostream& errors) {
     ConsoleInteraction ui(errors);
-    RecordStore store = StoreFor(line, defaultStyles);
+    Workspace workspace(line.styles.value_or(defaultStyles));
+    SetUp(workspace, line);
     if (line.command == "info") {
-        return Info(store, line, out, ui);
+        return Info(workspace, line, out, ui);
     }
     if (line.command == "list") {
-        return List(store, line, out, ui);
+        return List(workspace, line, out, ui);
     }
     if (line.command == "convert") {
-        return Convert(store, line, errors, ui);
+        return Convert(workspace, line, errors, ui);
     }
-    return Import(store, line, errors, ui);
+    return Import(workspace, line, errors, ui);
 }
 
 }  // namespace quillory::cli

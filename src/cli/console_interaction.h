@@ -24,6 +24,8 @@ public:
     bool ConfirmOkCancel(const std::string&) override { return true; }
     // The warnings before a conversion: the command asked to convert, so it goes on.
     bool AskYesNo(const std::string&, const std::string&) override { return true; }
+    // No command asks for a text: an input box would be cancelled.
+    std::string Input(const std::string&, const std::string&) override { return {}; }
 
     void SetOpenFile(std::filesystem::path path) { openFile_ = std::move(path); }
     void SetSaveFile(std::filesystem::path path) { saveFile_ = std::move(path); }

@@ -86,12 +86,12 @@ private:
 // The rows in record order, whatever order the list shows them in: row j of this order stands
 // for record j of the image. The rows stand for the records 1 to their count, each once, so
 // each row goes straight to its place; rows that break that rule are ordered by sorting.
-std::vector<std::size_t> RowsInRecordOrder(const RecordList& list) {
+std::vector<std::size_t> RowsInRecordOrder(const MusicFinderDocument& list) {
     const std::size_t count = list.Size();
     std::vector<std::size_t> rows(count, count);
     bool placed = true;
     for (std::size_t i = 0; i < count && placed; ++i) {
-        const auto record = static_cast<std::size_t>(list.At(i).RecordNumber());
+        const auto record = static_cast<std::size_t>(list.At(i).position);
         placed = record >= 1 && record <= count && rows[record - 1] == count;
         if (placed) {
             rows[record - 1] = i;
@@ -100,7 +100,7 @@ std::vector<std::size_t> RowsInRecordOrder(const RecordList& list) {
     if (!placed) {
         std::iota(rows.begin(), rows.end(), std::size_t{0});
         std::stable_sort(rows.begin(), rows.end(), [&](std::size_t a, std::size_t b) {
-            return list.At(a).RecordNumber() < list.At(b).RecordNumber();
+            return list.At(a).position < list.At(b).position;
         });
     }
     return rows;
@@ -109,28 +109,30 @@ std::vector<std::size_t> RowsInRecordOrder(const RecordList& list) {
 struct Conversion {
     Bytes image;
     std::string log;
+    bool stylesMissing = false;
 };
 
-Conversion Convert(RecordStore& store, const std::string& target, bool checkedOnly) {
-    const Bytes& in = store.gFileBytes;
-    const StyleNameIndex index(ReadStyleTable(store, target));
-    Conversion result;
+void Convert(Workspace& workspace, const std::string& target, bool checkedOnly,
+             Conversion& result) {
+    MusicFinderDocument& list = workspace.document;
+    const Settings& settings = workspace.settings;
+    const Bytes& in = list.Image();
+    const StyleNameIndex index(ReadStyleTable(workspace.files, target));
     result.log =
-        "Style conversions to " + store.gDefaultStyle + "   " + CurrentDateTime() + "\r\n\r\n";
+        "Style conversions to " + settings.defaultStyle + "   " + CurrentDateTime() + "\r\n\r\n";
     int logCounter = 1;
     result.image = OutputHeader(in, target);
     result.image.reserve(in.size());
 
-    RecordList& list = store.list;
     list.SetSort(list.Sorted(), kNumberColumn, SortOrder::kAscending);
-    store.gRecordCount = store.HeaderRecordCount();
-    const int count = store.gRecordCount;
+    const int count = list.HeaderCount();
     const std::vector<std::size_t> rowOf = RowsInRecordOrder(list);
-    const bool keepUserStyle = store.gSourceInstrument == target && store.gAllowUserStyles;
-    const bool dropMissing = store.gDefaultStyle.empty() || store.gDefaultStyle == "None";
-    const std::string defaultKey = NormalisedStyleName(store.gDefaultStyle);
+    const bool keepUserStyle =
+        workspace.file.sourceInstrument == target && settings.allowUserStyles;
+    const bool dropMissing = settings.defaultStyle.empty() || settings.defaultStyle == "None";
+    const std::string defaultKey = NormalisedStyleName(settings.defaultStyle);
     StyleMatcher matcher(index);
-    RecordList::ChangeBatch batch(list);
+    MusicFinderDocument::ChangeBatch batch(list);
     int written = 0;
 
     for (int j = 1; j <= count; ++j) {
@@ -138,8 +140,8 @@ Conversion Convert(RecordStore& store, const std::string& target, bool checkedOn
             throw Failure(kSubscriptOutOfRange);
         }
         const std::size_t rowIndex = rowOf[static_cast<std::size_t>(j) - 1];
-        const Row& row = list.At(rowIndex);
-        if (row.IsDeleted() || (checkedOnly && !row.checked)) {
+        const Record& row = list.At(rowIndex);
+        if (row.deleted || (checkedOnly && !row.checked)) {
             continue;
         }
         const std::size_t r = RecordOffset(j);
@@ -147,13 +149,13 @@ Conversion Convert(RecordStore& store, const std::string& target, bool checkedOn
             throw Failure(kInputPastEndOfFile);
         }
         const int inputNumber = ReadBigEndian16(in, r + field::kStyle);
-        const StyleMatch& match = matcher.Match(row.Cell(kStyleColumn));
+        const StyleMatch& match = matcher.Match(row.style);
         int newStyle = match.number;
         bool missing = newStyle == kNotFound;
         if (missing) {
-            store.gStylesMissing = true;
+            result.stylesMissing = true;
         }
-        list.SetStyleColour(rowIndex, missing ? store.gUnknownStyleColor : kBlack);
+        list.SetStyleColour(rowIndex, missing ? settings.unknownStyleColour : kBlack);
 
         bool substituted = false;
         if (missing && keepUserStyle) {
@@ -167,7 +169,7 @@ Conversion Convert(RecordStore& store, const std::string& target, bool checkedOn
                 ZeroPad(logCounter++, 4) + "  " + LogTitle(in, r) + "   " + match.key + "\r\n";
             const std::string* defaultNumber = index.Find(defaultKey);
             if (!defaultNumber) {
-                throw Failure(kInvalidProcedureCall, "The default style " + store.gDefaultStyle +
+                throw Failure(kInvalidProcedureCall, "The default style " + settings.defaultStyle +
                                                          " is not a style of " + target);
             }
             newStyle = ToInt16(NumericValue(*defaultNumber));
@@ -185,19 +187,19 @@ Conversion Convert(RecordStore& store, const std::string& target, bool checkedOn
         }
     }
     WriteBigEndian16(result.image, kCountOffset, written);
-    return result;
 }
 
-// Asks for the file and writes the image; failures in writing are thrown.
-ConversionOutcome WriteMusicFinderFile(const Bytes& image, Interaction& ui) {
+// Asks for the file and writes the image; failures in writing are thrown. The file written,
+// none when the user cancelled.
+std::optional<std::filesystem::path> WriteMusicFinderFile(const Bytes& image, Interaction& ui) {
     const auto path = AskWhereToSave(ui, MusicFinderFileDialog());
     if (!path) {
-        return ConversionOutcome::kNotSaved;
+        return std::nullopt;
     }
     BusyPointer busy(ui);
     WriteFileReplacing(*path,
                        std::string_view(reinterpret_cast<const char*>(image.data()), image.size()));
-    return ConversionOutcome::kSaved;
+    return path;
 }
 
 }  // namespace
@@ -206,39 +208,46 @@ FileDialogRequest MusicFinderFileDialog() {
     return {"Music Finder Files(*.mfd)|*.mfd|", "mfd"};
 }
 
-ConversionOutcome SaveMusicFinder(RecordStore& store, const std::string& target, bool checkedOnly,
-                                  ConversionMode mode, Interaction& ui) {
+ConversionResult SaveMusicFinder(Workspace& workspace, const std::string& target, bool checkedOnly,
+                                 ConversionMode mode, Interaction& ui) {
     BusyPointer busy(ui);
-    ConversionOutcome outcome = ConversionOutcome::kPreviewed;
-    std::string log;
+    ConversionResult result;
+    Conversion conversion;
     try {
-        store.gStylesMissing = false;
-        Conversion conversion = Convert(store, target, checkedOnly);
-        store.gOutBytes = std::move(conversion.image);
-        log = std::move(conversion.log);
+        Convert(workspace, target, checkedOnly, conversion);
+        result.stylesMissing = conversion.stylesMissing;
         if (mode == ConversionMode::kSave) {
             const int written =
-                static_cast<int>((store.gOutBytes.size() - kHeaderSize) / kRecordSize);
+                static_cast<int>((conversion.image.size() - kHeaderSize) / kRecordSize);
             if (const auto limit = RecordLimit(target); limit && written > *limit) {
                 ui.ShowMessage(RecordLimitMessage(written, *limit));
-                return ConversionOutcome::kOverLimit;
+                result.outcome = ConversionOutcome::kOverLimit;
+                return result;
             }
-            outcome = WriteMusicFinderFile(store.gOutBytes, ui);
+            result.file = WriteMusicFinderFile(conversion.image, ui);
+            result.outcome = result.file ? ConversionOutcome::kSaved : ConversionOutcome::kNotSaved;
+            if (result.file && !checkedOnly) {
+                workspace.document.MarkSaved();
+            }
         }
     } catch (const Failure& failure) {
         ui.ReportError(failure, "SaveMusicFinder");
-        return ConversionOutcome::kFailed;
+        result.stylesMissing = conversion.stylesMissing;
+        result.outcome = ConversionOutcome::kFailed;
+        return result;
     }
-    if (store.exportLogPath) {
-        WriteTextFileContents(log, *store.exportLogPath, ui);
+    if (workspace.files.exportLog) {
+        WriteTextFileContents(conversion.log, *workspace.files.exportLog, ui);
     }
-    return outcome;
+    return result;
 }
 
-void RefreshPreview(RecordStore& store, Interaction& ui) {
-    if (store.gFileLoaded) {
-        SaveMusicFinder(store, store.gTargetInstrument, false, ConversionMode::kPreview, ui);
+std::optional<ConversionResult> RefreshPreview(Workspace& workspace, Interaction& ui) {
+    if (!workspace.file.loaded) {
+        return std::nullopt;
     }
+    return SaveMusicFinder(workspace, workspace.settings.targetInstrument, false,
+                           ConversionMode::kPreview, ui);
 }
 
 }  // namespace quillory

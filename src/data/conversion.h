@@ -1,9 +1,11 @@
 #pragma once
 
+#include <filesystem>
+#include <optional>
 #include <string>
 
 #include "interaction.h"
-#include "record_store.h"
+#include "workspace.h"
 
 namespace quillory {
 
@@ -23,17 +25,23 @@ enum class ConversionOutcome {
 // The save dialog for Music Finder files.
 FileDialogRequest MusicFinderFileDialog();
 
+struct ConversionResult {
+    ConversionOutcome outcome = ConversionOutcome::kPreviewed;
+    bool stylesMissing = false;  // a considered record's style is missing on the target
+    std::optional<std::filesystem::path> file;  // the file written, when one was
+};
+
 // Converts the open records for the target instrument: maps every style by name to the
 // target's numbering, substitutes the default style for styles the target lacks (or drops the
 // record when the default style is "None" or empty), keeps user styles when allowed, colours
-// the style cells of the considered rows, builds the output image in gOutBytes and rewrites
-// the conversion log. Deleted rows, and unchecked rows when checkedOnly, are left out. The
-// list's selection is left where the user put it.
-ConversionOutcome SaveMusicFinder(RecordStore& store, const std::string& target, bool checkedOnly,
-                                  ConversionMode mode, Interaction& ui);
+// the style cells of the considered rows, builds the output image and rewrites the conversion
+// log. Deleted rows, and unchecked rows when checkedOnly, are left out. Saving all records
+// marks the document saved.
+ConversionResult SaveMusicFinder(Workspace& workspace, const std::string& target, bool checkedOnly,
+                                 ConversionMode mode, Interaction& ui);
 
 // The preview that follows every change which can alter the missing styles, run only while a
 // file is loaded.
-void RefreshPreview(RecordStore& store, Interaction& ui);
+std::optional<ConversionResult> RefreshPreview(Workspace& workspace, Interaction& ui);
 
 }  // namespace quillory

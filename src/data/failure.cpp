@@ -9,6 +9,12 @@ Failure::Failure(int number, std::string description)
 
 Failure::Failure(int number) : Failure(number, StandardDescription(number)) {}
 
+Failure Failure::At(std::string place) const {
+    Failure located = *this;
+    located.place_ = std::move(place);
+    return located;
+}
+
 std::string StandardDescription(int number) {
     switch (number) {
         case kInvalidProcedureCall: return "Invalid procedure call or argument";
@@ -32,7 +38,9 @@ std::string StandardDescription(int number) {
     }
 }
 
-std::optional<std::string> ErrorReportText(const Failure& failure, std::string_view operation) {
+namespace {
+
+std::optional<std::string> ReportText(const Failure& failure, std::string_view operation) {
     switch (failure.Number()) {
         case kFileNotFound: return "This file is Not found.";
         case kBadFileMode: return "Can't open your file";
@@ -53,6 +61,16 @@ std::optional<std::string> ErrorReportText(const Failure& failure, std::string_v
                    ", encountered in Function " + std::string(operation) +
                    ". If the solution is not obvious, please report this to the author.";
     }
+}
+
+}  // namespace
+
+std::optional<std::string> ErrorReportText(const Failure& failure, std::string_view operation) {
+    std::optional<std::string> text = ReportText(failure, operation);
+    if (text && !failure.Place().empty()) {
+        *text += "\r\n" + failure.Place();
+    }
+    return text;
 }
 
 std::string PrintErrorText(const Failure& failure) {

@@ -37,18 +37,23 @@ public:
 
     int Number() const { return number_; }
     const std::string& Description() const { return description_; }
+    // Where the failure was met, when the report should name it ("Line 4: 1<TAB>Pop<TAB>...").
+    const std::string& Place() const { return place_; }
+    Failure At(std::string place) const;
     const char* what() const noexcept override { return description_.c_str(); }
 
 private:
     int number_;
     std::string description_;
+    std::string place_;
 };
 
 // The runtime's own description of an error number ("Overflow", "File not found", ...).
 std::string StandardDescription(int number);
 
-// The text the shared error report shows for a failure met in the named operation; no text for
-// failures the user is never told about.
+// The text the shared error report shows for a failure met in the named operation, followed by
+// the place where it was met on a line of its own; no text for failures the user is never told
+// about.
 std::optional<std::string> ErrorReportText(const Failure& failure, std::string_view operation);
 
 // The text the print commands show for their failures: "Error " + number + ";" + description.

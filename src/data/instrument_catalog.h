@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillory {
 
@@ -16,18 +17,39 @@ enum class SourceRule {
     kHalfFrom689,    // 689 and above: shown as half the number
 };
 
+// The instrument's item in the main window's source-instrument menu.
+struct SourceMenuItem {
+    std::string_view name;     // "mnuPSR2000"; empty when the menu has no item for it
+    std::string_view caption;  // "PSR2000"
+    int place;                 // its place in the menu, from 0
+    bool acts;                 // the CVP-204, -206, -208 and -210 items do nothing
+    bool enabled;              // the PSR-1500 item is greyed out
+};
+
+// The instrument's option button in the Save As dialog.
+struct TargetOption {
+    std::string_view name;     // "optTarget2000"; empty when the dialog has no option for it
+    std::string_view caption;  // "PSR2000"
+    int place;                 // its place among the options, from 0
+};
+
 struct Instrument {
-    std::string_view id;                 // as the program spells it; names the style table file
-    std::string_view sourceMenuCaption;  // empty when the source menu has no item for it
-    int styleDigits;                     // width of the zero-padded style table key
+    std::string_view id;  // as the program spells it; names the style table file
+    int styleDigits;      // width of the zero-padded style table key
     SourceRule sourceRule;
     int recordLimit;  // most records a saved file may hold; 0 for no limit
+    SourceMenuItem sourceItem;
+    TargetOption targetOption;
 };
 
 inline constexpr std::size_t kInstrumentCount = 17;
 
 // The instruments in the order of the target combo.
 const std::array<Instrument, kInstrumentCount>& Instruments();
+// The instruments with an item in the source-instrument menu, in menu order.
+std::vector<const Instrument*> SourceMenuInstruments();
+// The instruments with an option in the Save As dialog, in the dialog's order.
+std::vector<const Instrument*> TargetOptionInstruments();
 
 // The pseudo-instrument under which the style column shows numbers instead of names.
 inline constexpr std::string_view kStyleNumbers = "numbers";

@@ -38,6 +38,9 @@ public:
     // A question with Yes and No under a title, the exclamation icon and No as the default
     // button; true for Yes.
     virtual bool AskYesNo(const std::string& question, const std::string& title) = 0;
+    // An input box under a title that starts empty; the empty text when cancelled, as the form
+    // runtime's input box answers.
+    virtual std::string Input(const std::string& prompt, const std::string& title) = 0;
 };
 
 // Shows the busy pointer for as long as it lives.

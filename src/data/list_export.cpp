@@ -4,19 +4,38 @@
 
 namespace quillory {
 
-std::string RecordListExportText(const RecordList& list) {
+namespace {
+
+// One line of the export: the running count in place of the record number, then the row's
+// other cells, each after a tab.
+void AppendLine(std::string& text, std::size_t count, const Record& row) {
+    text += std::to_string(count);
+    for (int column = kGenreColumn; column < kColumnCount; ++column) {
+        text += '\t';
+        text += row.Cell(column);
+    }
+    text += "\r\n";
+}
+
+}  // namespace
+
+std::string RecordListExportText(const MusicFinderDocument& list) {
     std::string text =
         "Number\tGenre    \tMusic         \tStyle    \tTimeSig\tTempo\tKeywords\tFavorites\t"
         "Search 1\tSearch 2\tIntro\tSection\r\n";
     text.reserve(list.Size() * 96 + text.size());
     std::size_t count = 0;
-    for (const Row& row : list.Rows()) {
-        text += std::to_string(++count);
-        for (int column = kGenreColumn; column < kColumnCount; ++column) {
-            text += '\t';
-            text += row.Cell(column);
-        }
-        text += "\r\n";
+    for (const Record& row : list.Records()) {
+        AppendLine(text, ++count, row);
+    }
+    return text;
+}
+
+std::string RecordLinesText(const MusicFinderDocument& list, const std::vector<std::size_t>& rows) {
+    std::string text;
+    std::size_t count = 0;
+    for (std::size_t row : rows) {
+        AppendLine(text, ++count, list.At(row));
     }
     return text;
 }

@@ -3,14 +3,18 @@
 #include <string>
 #include <vector>
 
-#include "record_list.h"
+#include "music_finder_document.h"
 
 namespace quillory {
 
 // The record list as tab-delimited text: a header line, then one line per row in display
 // order (every row, deleted ones too), each starting with a running count in place of the
 // record number. Every line ends with CR LF.
-std::string RecordListExportText(const RecordList& list);
+std::string RecordListExportText(const MusicFinderDocument& list);
+
+// The lines of the given rows in the same form, without the header, counted from 1: what the
+// list copies to the clipboard.
+std::string RecordLinesText(const MusicFinderDocument& list, const std::vector<std::size_t>& rows);
 
 // The play list as tab-delimited text: a header line, then one line per row in display order,
 // a running count followed by the row's cells 1 to 5 (music, style, time signature, tempo,

@@ -9,10 +9,9 @@
 #include "interaction.h"
 #include "record_display.h"
 #include "record_layout.h"
-#include "style_replace.h"
 #include "style_table.h"
 #include "text.h"
-#include "window_title.h"
+#include "workspace.h"
 
 namespace quillory {
 namespace {
@@ -42,64 +41,61 @@ private:
 };
 
 // The source instrument for this read, from the header under "Auto" or from the menu's tick.
-void ChooseSourceInstrument(RecordStore& store, const std::string& headerName) {
-    switch (store.sourceMenu.choice) {
+void ChooseSourceInstrument(Workspace& workspace, const std::string& headerName) {
+    const SourceMenu& menu = workspace.settings.sourceMenu;
+    std::string& source = workspace.file.sourceInstrument;
+    switch (menu.choice) {
         case SourceMenu::Choice::kAuto:
             if (RecognisedInHeader(headerName)) {
-                store.gSourceInstrument = headerName;
+                source = headerName;
             }
             break;
-        case SourceMenu::Choice::kStyleNumbers:
-            store.gSourceInstrument = std::string(kStyleNumbers);
-            break;
+        case SourceMenu::Choice::kStyleNumbers: source = std::string(kStyleNumbers); break;
         case SourceMenu::Choice::kInstrument:
-            if (!store.sourceMenu.instrument.empty()) {
-                store.gSourceInstrument = store.sourceMenu.instrument;
+            if (!menu.instrument.empty()) {
+                source = menu.instrument;
             }
             break;
     }
 }
 
-void ReadRecords(RecordStore& store, std::vector<Row>& rows) {
-    const int count = store.gRecordCount;
-    rows.reserve(static_cast<std::size_t>(count));
-    GenreCollector genres(store.gGenres);
-    StyleChoiceAdder userStyles(store.styleChoices);
-    const bool styleNumbers = store.sourceMenu.StyleNumbers();
-    const Instrument* source = FindInstrument(store.gSourceInstrument);
+void ReadRecords(Workspace& workspace, const Bytes& image, const SourceStyles& sourceStyles,
+                 std::vector<Record>& records) {
+    const int count = ReadBigEndian16(image, kCountOffset);
+    records.reserve(static_cast<std::size_t>(count));
+    GenreCollector genres(workspace.file.genres);
+    StyleChoiceAdder userStyles(workspace.choices.styles);
+    const bool styleNumbers = workspace.settings.sourceMenu.StyleNumbers();
+    const Instrument* source = FindInstrument(workspace.file.sourceInstrument);
     for (int n = 1; n <= count; ++n) {
         const std::size_t offset = RecordOffset(n);
-        if (offset + kRecordSize > store.gFileBytes.size()) {
+        if (offset + kRecordSize > image.size()) {
             throw Failure(kInputPastEndOfFile);
         }
-        const int styleNumber = ReadBigEndian16(store.gFileBytes, offset + field::kStyle);
-        StyleCell style = StyleCellFor(styleNumber, source, store.gSourceStyles, styleNumbers);
+        const int styleNumber = ReadBigEndian16(image, offset + field::kStyle);
+        StyleCell style = StyleCellFor(styleNumber, source, sourceStyles, styleNumbers);
         if (style.userStyle) {
             userStyles.Offer(style.text, style.text,
                              static_cast<std::int32_t>(NumericValue(style.text)));
         }
-        rows.push_back(DecodeRecordRow(store.gFileBytes, offset, std::move(style.text)));
-        rows.back().record = n;
-        genres.Add(rows.back().Cell(kGenreColumn));
+        records.push_back(DecodeRecord(image, n, std::move(style.text)));
+        genres.Add(records.back().genre);
     }
-    store.genreChoices = SortedGenres(store);
+    workspace.choices.genres = SortedGenres(workspace.file.genres);
 }
 
 }  // namespace
 
-bool OpenMusicFinderFile(RecordStore& store, const std::filesystem::path& path,
-                         const std::string& fileName, Interaction& ui) {
-    const std::string previousName = store.gFileName;
-    const std::string previousTitle = store.window.title;
+ReadOutcome OpenMusicFinderFile(Workspace& workspace, const std::filesystem::path& path,
+                                const std::string& fileName, Interaction& ui) {
+    const std::string previousName = workspace.file.name;
     auto refuse = [&](const std::string& message) {
         ui.ShowMessage(message);
-        store.gFileName = previousName;
-        store.window.title = previousTitle;
-        return false;
+        workspace.file.name = previousName;
+        return ReadOutcome::kRefused;
     };
     try {
-        store.gFileName = fileName;
-        store.window.title = TitleWithFile(fileName);
+        workspace.file.name = fileName;
         const std::string ending = fileName.size() >= 3 ? fileName.substr(fileName.size() - 3) : "";
         if (LowerCase(ending) != "mfd") {
             return refuse("The program can only open mfd files. Not a valid file");
@@ -111,11 +107,11 @@ bool OpenMusicFinderFile(RecordStore& store, const std::filesystem::path& path,
         if (bytes->empty()) {
             return refuse("Bad File");
         }
-        store.gFileBytes = std::move(*bytes);
-        return ReadMusicFinderFile(store, ui);
+        return ReadMusicFinderFile(workspace, std::move(*bytes), ui);
     } catch (const Failure& failure) {
         ui.ReportError(failure, "Entry");
-        return false;
+        workspace.file.name = previousName;
+        return ReadOutcome::kRefused;
     }
 }
 
@@ -142,34 +138,35 @@ std::optional<Bytes> LoadFileBytes(const std::filesystem::path& path) {
     return bytes;
 }
 
-bool ReadMusicFinderFile(RecordStore& store, Interaction& ui) {
+ReadOutcome ReadMusicFinderFile(Workspace& workspace, Bytes image, Interaction& ui) {
     BusyPointer busy(ui);
-    std::vector<Row> rows;
+    std::vector<Record> records;
     try {
-        store.ResetForRead();
-        ChooseSourceInstrument(store, HeaderModelName(store.gFileBytes));
-        if (store.gTargetInstrument.empty()) {
-            store.gTargetInstrument = store.gSourceInstrument;
-            cboStyle_setup(store, ui);
+        workspace.file.genres.assign(kInitialGenreSlots, std::string());
+        ChooseSourceInstrument(workspace, HeaderModelName(image));
+        Settings& settings = workspace.settings;
+        if (settings.targetInstrument.empty()) {
+            settings.targetInstrument = workspace.file.sourceInstrument;
+            SetUpStyleChoices(workspace, ui);
         }
-        LoadSourceStyleTable(store, store.gSourceInstrument);
-        store.gRecordCount = store.HeaderRecordCount();
-        ReadRecords(store, rows);
+        SourceStyles sourceStyles;
+        FillSourceStyles(sourceStyles,
+                         ReadStyleTable(workspace.files, workspace.file.sourceInstrument));
+        ReadRecords(workspace, image, sourceStyles, records);
     } catch (const Failure& failure) {
-        store.list.Assign(std::move(rows));
+        workspace.document.Load(std::move(image), std::move(records));
         if (failure.Number() == kOverflow) {
             ui.ShowMessage("Quillory can not read this file");
         } else {
             ui.ReportError(failure, "List1");
         }
-        return false;
+        return ReadOutcome::kPartlyRead;
     }
-    store.list.Assign(std::move(rows));
-    store.window.fileControlsEnabled = true;
-    store.window.title = TitleAfterRead(store);
-    SaveMusicFinder(store, store.gTargetInstrument, false, ConversionMode::kPreview, ui);
-    store.gFileLoaded = true;
-    return true;
+    workspace.document.Load(std::move(image), std::move(records));
+    workspace.file.loaded = true;
+    // The style cells the target instrument lacks take the warning colour.
+    RefreshPreview(workspace, ui);
+    return ReadOutcome::kRead;
 }
 
 void SortStrings(std::vector<std::string>& strings, std::size_t low, std::size_t high) {
@@ -178,6 +175,17 @@ void SortStrings(std::vector<std::string>& strings, std::size_t low, std::size_t
     }
     std::sort(strings.begin() + static_cast<std::ptrdiff_t>(low),
               strings.begin() + static_cast<std::ptrdiff_t>(high) + 1);
+}
+
+std::vector<std::string> SortedGenres(std::vector<std::string>& slots) {
+    std::size_t filled = 0;
+    while (filled < slots.size() && !slots[filled].empty()) {
+        ++filled;
+    }
+    if (filled > 0) {
+        SortStrings(slots, 0, filled - 1);
+    }
+    return {slots.begin(), slots.begin() + static_cast<std::ptrdiff_t>(filled)};
 }
 
 }  // namespace quillory

@@ -6,30 +6,39 @@
 #include <string>
 #include <vector>
 
-#include "record_store.h"
+#include "file_image.h"
 
 namespace quillory {
 
 class Interaction;
+struct Workspace;
+
+// How far a read came.
+enum class ReadOutcome {
+    kRefused,     // the file was not read: the document and the file's name are as they were
+    kPartlyRead,  // a field could not be read: the records before it were read and stay
+    kRead,        // the whole file was read
+};
 
 // Opens the file the user chose: checks its name, loads its bytes and reads it. A name that
 // does not end in "mfd", a file that cannot be read and an empty file are refused with their
-// messages and leave the store, its file name and the title as they were. True when the whole
-// file was read.
-bool OpenMusicFinderFile(RecordStore& store, const std::filesystem::path& path,
-                         const std::string& fileName, Interaction& ui);
+// messages and leave the document and the file's name as they were.
+ReadOutcome OpenMusicFinderFile(Workspace& workspace, const std::filesystem::path& path,
+                                const std::string& fileName, Interaction& ui);
 
 // The whole file; nothing when it cannot be opened or read.
 std::optional<Bytes> LoadFileBytes(const std::filesystem::path& path);
 
-// Parses the file image into the record list, the genres, the source style table and the
-// editor's choices, and brings the title and the enabled controls up to date. A field that
-// cannot be read ends the read with a message; the rows read so far stay. True when the whole
-// image was read.
-bool ReadMusicFinderFile(RecordStore& store, Interaction& ui);
+// Parses the file image into the document's records, the file's genres and source instrument
+// and the editor's choices, then runs the conversion preview. A field that cannot be read ends
+// the read with a message; the records read so far stay.
+ReadOutcome ReadMusicFinderFile(Workspace& workspace, Bytes image, Interaction& ui);
 
 // Sorts the strings between the indices low and high (both included), ascending by ordinal
 // comparison.
 void SortStrings(std::vector<std::string>& strings, std::size_t low, std::size_t high);
+
+// The file's genres, sorted in place in their slots.
+std::vector<std::string> SortedGenres(std::vector<std::string>& slots);
 
 }  // namespace quillory

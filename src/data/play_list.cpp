@@ -19,16 +19,15 @@ int NumberOf(const PlayList::Row& row) {
 
 }  // namespace
 
-void PlayList::Append(const ::quillory::Row& main) {
-    if (listed_.contains(ListedKey(main.Cell(kMusicColumn), main.Cell(kStyleColumn)))) {
+void PlayList::Append(const Record& main) {
+    if (listed_.contains(ListedKey(main.music, main.style))) {
         return;
     }
     const std::string number = ZeroPad(++counter_, 5);
     if (layout_ == PlayListLayout::kDefault) {
-        rows_.push_back({number, main.Cell(kMusicColumn), main.Cell(kStyleColumn),
-                         main.Cell(kTimeSigColumn), main.Cell(kTempoColumn), " "});
+        rows_.push_back({number, main.music, main.style, main.timeSig, main.tempo, " "});
     } else {
-        rows_.push_back({number, main.Cell(kGenreColumn), main.Cell(kMusicColumn)});
+        rows_.push_back({number, main.Cell(kGenreColumn), main.music});
     }
     // A later row counts as listed when its music and style equal the second and third cells
     // of this one (in the song-genre layout: its genre and music).
@@ -42,8 +41,8 @@ std::string PlayList::ListedKey(const std::string& first, const std::string& sec
     return key;
 }
 
-void PlayList::Activate(const RecordList& main) {
-    for (const ::quillory::Row& row : main.Rows()) {
+void PlayList::Activate(const MusicFinderDocument& main) {
+    for (const Record& row : main.Records()) {
         if (row.checked) {
             Append(row);
         }
@@ -51,7 +50,7 @@ void PlayList::Activate(const RecordList& main) {
     SelectFirst();
 }
 
-void PlayList::SetLayout(PlayListLayout layout, const RecordList& main) {
+void PlayList::SetLayout(PlayListLayout layout, const MusicFinderDocument& main) {
     layout_ = layout;
     rows_.clear();
     listed_.clear();
@@ -150,11 +149,8 @@ void PlayList::Sort() {
     }
 }
 
-bool PlayListMayOpen(RecordStore& store, Interaction& ui) {
-    const auto& rows = store.list.Rows();
-    const bool ticked = std::any_of(rows.begin(), rows.end(),
-                                    [](const ::quillory::Row& row) { return row.checked; });
-    store.window.playListEnabled = ticked;
+bool PlayListMayOpen(const MusicFinderDocument& main, Interaction& ui) {
+    const bool ticked = main.CheckedCount() > 0;
     if (!ticked) {
         ui.ShowMessage("At least one record must be checked to go to PlayList");
     }

@@ -7,8 +7,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "record_list.h"
-#include "record_store.h"
+#include "music_finder_document.h"
 
 namespace quillory {
 
@@ -37,9 +36,9 @@ public:
     // The window became active: the ticked rows of the main list not listed yet are appended in
     // the main list's order (a row whose music and style are listed already counts as listed);
     // then the first row is selected.
-    void Activate(const RecordList& main);
+    void Activate(const MusicFinderDocument& main);
     // Empties the list and fills it again in the layout, numbering from 1; comments are lost.
-    void SetLayout(PlayListLayout layout, const RecordList& main);
+    void SetLayout(PlayListLayout layout, const MusicFinderDocument& main);
 
     // A click on a row: the commands act on the row with that row's number.
     void RowClicked(std::size_t row);
@@ -60,7 +59,7 @@ public:
     void HeaderClicked(int column);
 
 private:
-    void Append(const ::quillory::Row& main);
+    void Append(const Record& main);
     static std::string ListedKey(const std::string& first, const std::string& second);
     void SelectFirst();
     void Sort();
@@ -76,8 +75,8 @@ private:
     SortOrder order_ = SortOrder::kAscending;
 };
 
-// The main window's "Play List " button: the play list opens only while a row is ticked; the
-// button follows, and without a ticked row the user is told why. True when it may open.
-bool PlayListMayOpen(RecordStore& store, Interaction& ui);
+// The main window's "Play List " button: the play list opens only while a row is ticked;
+// without a ticked row the user is told why. True when it may open.
+bool PlayListMayOpen(const MusicFinderDocument& main, Interaction& ui);
 
 }  // namespace quillory

@@ -7,170 +7,159 @@
 namespace quillory {
 namespace {
 
-// Empties the cells of a deleted row, in the order the program always emptied them.
-void MarkDeleted(RecordList& list, std::size_t row) {
-    list.SetCell(row, kGenreColumn, kDeletedMark);
-    for (int column : {kMusicColumn, kTimeSigColumn, kTempoColumn, kKeywordsColumn, kStyleColumn}) {
-        list.SetCell(row, column, std::string());
+// Empties the texts of a deleted row.
+void MarkDeleted(Record& record) {
+    record.deleted = true;
+    for (std::string* text :
+         {&record.music, &record.timeSig, &record.tempo, &record.keywords, &record.style}) {
+        text->clear();
     }
 }
 
-std::size_t MarksOffset(const RecordStore& store, const Row& row) {
-    const std::size_t at = RecordOffset(row.RecordNumber()) + field::kMarks;
-    if (row.RecordNumber() < 1 || at >= store.gFileBytes.size()) {
-        throw Failure(kSubscriptOutOfRange);
+template <typename Tick>
+std::size_t SetTicks(MusicFinderDocument& document, Tick tick) {
+    MusicFinderDocument::ChangeBatch batch(document);
+    for (std::size_t row = 0; row < document.Size(); ++row) {
+        document.SetChecked(row, tick(document.At(row)));
     }
-    return at;
+    return document.CheckedCount();
 }
 
-// Ticks or unticks every row; Del Chk'd and Play List follow the ticks.
-void SetAllChecked(RecordStore& store, bool checked) {
-    RecordList::ChangeBatch batch(store.list);
-    for (std::size_t row = 0; row < store.list.Size(); ++row) {
-        store.list.SetChecked(row, checked);
-    }
-    store.window.deleteCheckedEnabled = checked;
-    store.window.playListEnabled = checked;
+template <typename R>
+auto& MarkOf(R& record, Mark mark) {
+    return mark == Mark::kFavorite  ? record.favorite
+           : mark == Mark::kSearch1 ? record.search1
+                                    : record.search2;
 }
 
 }  // namespace
 
 const char* const kTimeSigs[kTimeSigCount] = {" 2/ 4", " 4/ 4", " 3/ 4", " 6/ 8", " 0/ 0"};
 
-void CheckBoxChanged(RecordStore& store, std::size_t row, bool checked) {
-    store.list.SetChecked(row, checked);
-    store.window.playListEnabled = true;
-    store.window.deleteCheckedEnabled = store.list.CheckedCount() > 0;
+std::size_t CheckAll(MusicFinderDocument& document) {
+    return SetTicks(document, [](const Record&) { return true; });
 }
 
-void CheckAll(RecordStore& store) {
-    SetAllChecked(store, true);
+std::size_t UncheckAll(MusicFinderDocument& document) {
+    return SetTicks(document, [](const Record&) { return false; });
 }
 
-void UncheckAll(RecordStore& store) {
-    SetAllChecked(store, false);
+std::size_t InvertChecks(MusicFinderDocument& document) {
+    return SetTicks(document, [](const Record& record) { return !record.checked; });
 }
 
-void InvertChecks(RecordStore& store) {
-    RecordList::ChangeBatch batch(store.list);
-    std::size_t ticked = 0;
-    for (std::size_t row = 0; row < store.list.Size(); ++row) {
-        const bool tick = !store.list.At(row).checked;
-        store.list.SetChecked(row, tick);
-        ticked += tick ? 1 : 0;
-    }
-    store.window.deleteCheckedEnabled = ticked >= 1;
-    if (!store.list.Empty()) {
-        store.window.playListEnabled = ticked >= 1;
-    }
+void DeleteRecord(MusicFinderDocument& document, std::size_t row) {
+    EditScope step(document, "Delete");
+    Record record = document.At(row);
+    MarkDeleted(record);
+    document.Change(row, std::move(record));
 }
 
-void DeleteSelected(RecordStore& store) {
-    if (const auto row = store.list.Selected()) {
-        MarkDeleted(store.list, *row);
-    }
-}
-
-void DeleteChecked(RecordStore& store) {
-    RecordList::ChangeBatch batch(store.list);
-    for (std::size_t row = 0; row < store.list.Size(); ++row) {
-        if (store.list.At(row).checked) {
-            MarkDeleted(store.list, row);
-            store.list.SetChecked(row, false);
-            store.window.deleteCheckedEnabled = false;
+bool DeleteChecked(MusicFinderDocument& document) {
+    EditScope step(document, "Del Chk'd");
+    MusicFinderDocument::ChangeBatch batch(document);
+    bool any = false;
+    for (std::size_t row = 0; row < document.Size(); ++row) {
+        if (document.At(row).checked) {
+            Record record = document.At(row);
+            MarkDeleted(record);
+            record.checked = false;
+            document.Change(row, std::move(record));
+            any = true;
         }
     }
+    return any;
 }
 
-void ClearMark(RecordStore& store, Mark mark) {
-    const int column = mark == Mark::kFavorite  ? kFavoriteColumn
-                       : mark == Mark::kSearch1 ? kSearch1Column
-                                                : kSearch2Column;
+void ClearMark(MusicFinderDocument& document, Mark mark) {
     const std::uint8_t bit = mark == Mark::kFavorite  ? kFavoriteBit
                              : mark == Mark::kSearch1 ? kSearch1Bit
                                                       : kSearch2Bit;
+    EditScope step(document, mark == Mark::kFavorite  ? "Clear Fav"
+                             : mark == Mark::kSearch1 ? "Clear S1"
+                                                      : "Clear S2");
     {
-        RecordList::ChangeBatch batch(store.list);
-        for (std::size_t row = 0; row < store.list.Size(); ++row) {
-            store.list.SetCell(row, column, "No");
+        MusicFinderDocument::ChangeBatch batch(document);
+        for (std::size_t row = 0; row < document.Size(); ++row) {
+            if (MarkOf(document.At(row), mark)) {
+                Record record = document.At(row);
+                MarkOf(record, mark) = false;
+                document.Change(row, std::move(record));
+            }
         }
     }
-    store.gRecordCount = static_cast<std::int16_t>(store.HeaderRecordCount());
-    for (int n = 1; n <= store.gRecordCount; ++n) {
+    const int count = document.HeaderCount();
+    for (int n = 1; n <= count; ++n) {
         const std::size_t at = RecordOffset(n) + field::kMarks;
-        if (at >= store.gFileBytes.size()) {
+        if (at >= document.Image().size()) {
             throw Failure(kSubscriptOutOfRange);
         }
-        store.gFileBytes[at] &= static_cast<std::uint8_t>(~bit);
+        if (document.Image()[at] & bit) {
+            Bytes bytes = document.RecordBytes(n);
+            bytes[field::kMarks] &= static_cast<std::uint8_t>(~bit);
+            document.PutRecordBytes(n, bytes);
+        }
     }
 }
 
-void KeywordAdd(RecordStore& store, const std::string& text) {
+void KeywordAdd(MusicFinderDocument& document, const std::string& text) {
     if (text.empty()) {
         return;
     }
-    RecordList::ChangeBatch batch(store.list);
-    for (std::size_t row = 0; row < store.list.Size(); ++row) {
-        const std::string keywords = store.list.At(row).Cell(kKeywordsColumn) + "," + text;
-        store.list.SetCell(row, kKeywordsColumn, keywords);
-        const int n = store.list.At(row).RecordNumber();
-        OverwriteTextField(store.gFileBytes, RecordOffset(n) + field::kKeywords,
-                           field::kKeywordsSize, keywords);
+    EditScope step(document, "Keyword_Add");
+    MusicFinderDocument::ChangeBatch batch(document);
+    for (std::size_t row = 0; row < document.Size(); ++row) {
+        Record record = document.At(row);
+        record.keywords += "," + text;
+        Bytes bytes = document.RecordBytes(record.position);
+        OverwriteTextField(bytes, field::kKeywords, field::kKeywordsSize, record.keywords);
+        document.Change(row, std::move(record), bytes);
     }
 }
 
-void ToggleFavorite(RecordStore& store) {
-    const auto row = store.list.Selected();
-    if (!row) {
-        return;
-    }
-    const std::size_t at = MarksOffset(store, store.list.At(*row));
-    if (store.list.At(*row).Cell(kFavoriteColumn) == "Yes") {
-        store.list.SetCell(*row, kFavoriteColumn, "No");
-        store.gFileBytes[at] &= static_cast<std::uint8_t>(~kFavoriteBit);
+void ToggleFavorite(MusicFinderDocument& document, std::size_t row) {
+    EditScope step(document, "Toggle Favorite");
+    Record record = document.At(row);
+    Bytes bytes = document.RecordBytes(record.position);
+    record.favorite = !record.favorite;
+    if (record.favorite) {
+        bytes[field::kMarks] |= kFavoriteBit;
     } else {
-        store.list.SetCell(*row, kFavoriteColumn, "Yes");
-        store.gFileBytes[at] |= kFavoriteBit;
+        bytes[field::kMarks] &= static_cast<std::uint8_t>(~kFavoriteBit);
     }
+    document.Change(row, std::move(record), bytes);
 }
 
-void ColumnHeaderClicked(RecordStore& store, int column) {
-    RecordList& list = store.list;
-    if (list.Sorted() && list.SortColumn() == column) {
-        list.SetSort(
-            true, column,
-            list.Order() == SortOrder::kAscending ? SortOrder::kDescending : SortOrder::kAscending);
+void ColumnHeaderClicked(MusicFinderDocument& document, int column) {
+    if (document.Sorted() && document.SortColumn() == column) {
+        document.SetSort(true, column,
+                         document.Order() == SortOrder::kAscending ? SortOrder::kDescending
+                                                                   : SortOrder::kAscending);
     } else {
-        list.SetSort(true, column, SortOrder::kAscending);
+        document.SetSort(true, column, SortOrder::kAscending);
     }
 }
 
-RowClick RowClicked(RecordStore& store, std::size_t index) {
-    store.list.Select(index);
-    const Row& row = store.list.At(index);
-    store.gSelectedRecord = static_cast<std::int16_t>(row.RecordNumber());
-    store.window.rowControlsEnabled = true;
-    store.window.replaceEnabled = true;
-
+RowClick RowClicked(const Workspace& workspace, std::size_t row) {
+    const Record& record = workspace.document.At(row);
     RowClick click;
-    click.music = row.Cell(kMusicColumn);
-    click.style = row.Cell(kStyleColumn);
-    click.tempo = row.Cell(kTempoColumn);
-    click.keywords = row.Cell(kKeywordsColumn);
-    click.favorite = row.Cell(kFavoriteColumn) == "Yes";
-    click.search1 = row.Cell(kSearch1Column) == "Yes";
-    click.search2 = row.Cell(kSearch2Column) == "Yes";
-    const std::string timeSig = Trim(row.Cell(kTimeSigColumn));
+    click.music = record.music;
+    click.style = record.style;
+    click.tempo = record.tempo;
+    click.keywords = record.keywords;
+    click.favorite = record.favorite;
+    click.search1 = record.search1;
+    click.search2 = record.search2;
+    const std::string timeSig = Trim(record.timeSig);
     for (std::size_t i = 0; i < kTimeSigCount; ++i) {
         if (Trim(kTimeSigs[i]) == timeSig) {
             click.timeSig = i;
-            store.gEditTimeSig = kTimeSigs[i];
         }
     }
-    const std::string& genre = row.Cell(kGenreColumn);
-    for (std::size_t slot = 0; slot + 1 < store.gGenres.size() && !store.gGenres[slot].empty();
-         ++slot) {
-        if (store.gGenres[slot] == genre) {
+    const std::string genre = record.Cell(kGenreColumn);
+    const auto& genres = workspace.file.genres;
+    for (std::size_t slot = 0; slot + 1 < genres.size() && !genres[slot].empty(); ++slot) {
+        if (genres[slot] == genre) {
             click.genreIndex = slot;
             break;
         }

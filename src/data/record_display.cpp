@@ -40,10 +40,6 @@ std::string TextWithoutZeros(const Bytes& bytes, std::size_t offset, std::size_t
 
 }  // namespace
 
-const char* MarkCellText(bool yes) {
-    return yes ? "Yes" : "No";
-}
-
 StyleCell StyleCellFor(int styleNumber, const Instrument* source, const SourceStyles& styles,
                        bool styleNumbersChecked) {
     const std::string key = ZeroPad(styleNumber, source ? source->styleDigits : 3);
@@ -80,29 +76,30 @@ std::string TimeSigText(int numerator, int denominator) {
     return text;
 }
 
-Row DecodeRecordRow(const Bytes& bytes, std::size_t offset, std::string styleText) {
+Record DecodeRecord(const Bytes& bytes, int n, std::string styleText) {
+    const std::size_t offset = RecordOffset(n);
     if (offset + kRecordSize > bytes.size()) {
         throw Failure(kInputPastEndOfFile);
     }
-    Row row;
-    auto& c = row.cells;
-    c[kNumberColumn] = ZeroPad(ReadBigEndian16(bytes, offset + field::kNumber) + 1, 5);
-    c[kGenreColumn] = TextWithoutZeros(bytes, offset + field::kGenre, field::kGenreSize);
-    c[kMusicColumn] = TextUpToZero(bytes, offset + field::kMusic, field::kMusicSize);
-    c[kStyleColumn] = std::move(styleText);
-    c[kTimeSigColumn] = TimeSigText(bytes[offset + field::kTimeSigNumerator],
-                                    bytes[offset + field::kTimeSigDenominator]);
-    c[kTempoColumn] = ZeroPad(ReadBigEndian16(bytes, offset + field::kTempo), 3);
-    c[kKeywordsColumn] = TextUpToZero(bytes, offset + field::kKeywords, field::kKeywordsSize);
+    Record record;
+    record.position = n;
+    record.number = ReadBigEndian16(bytes, offset + field::kNumber) + 1;
+    record.SetGenre(TextWithoutZeros(bytes, offset + field::kGenre, field::kGenreSize));
+    record.music = TextUpToZero(bytes, offset + field::kMusic, field::kMusicSize);
+    record.style = std::move(styleText);
+    record.timeSig = TimeSigText(bytes[offset + field::kTimeSigNumerator],
+                                 bytes[offset + field::kTimeSigDenominator]);
+    record.tempo = ZeroPad(ReadBigEndian16(bytes, offset + field::kTempo), 3);
+    record.keywords = TextUpToZero(bytes, offset + field::kKeywords, field::kKeywordsSize);
     const std::uint8_t marks = bytes[offset + field::kMarks];
     const bool decoded = marks <= 7;
-    c[kFavoriteColumn] = MarkCellText(decoded && (marks & kFavoriteBit));
-    c[kSearch1Column] = MarkCellText(decoded && (marks & kSearch1Bit));
-    c[kSearch2Column] = MarkCellText(decoded && (marks & kSearch2Bit));
+    record.favorite = decoded && (marks & kFavoriteBit);
+    record.search1 = decoded && (marks & kSearch1Bit);
+    record.search2 = decoded && (marks & kSearch2Bit);
     const std::uint8_t sections = bytes[offset + field::kSections];
-    c[kIntroColumn] = SectionText(sections >> 4);
-    c[kSectionColumn] = SectionText(sections & 0x0F);
-    return row;
+    record.intro = sections >> 4;
+    record.next = sections & 0x0F;
+    return record;
 }
 
 }  // namespace quillory

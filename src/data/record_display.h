@@ -4,9 +4,10 @@
 #include <string>
 #include <string_view>
 
+#include "file_image.h"
 #include "instrument_catalog.h"
-#include "record_list.h"
-#include "record_store.h"
+#include "record.h"
+#include "style_table.h"
 
 namespace quillory {
 
@@ -24,14 +25,11 @@ struct StyleCell {
 StyleCell StyleCellFor(int styleNumber, const Instrument* source, const SourceStyles& styles,
                        bool styleNumbersChecked);
 
-// A mark's cell text: "Yes" or "No".
-const char* MarkCellText(bool yes);
-
 // The time signature as the list shows it: " 4/ 4".
 std::string TimeSigText(int numerator, int denominator);
 
-// The twelve display cells of the record at offset; the style cell is given. Fails with
-// overflow when a big-endian field's first byte is 128 or more.
-Row DecodeRecordRow(const Bytes& bytes, std::size_t offset, std::string styleText);
+// Record n of the image as the list shows it; the style text is given. Fails with overflow
+// when a big-endian field's first byte is 128 or more.
+Record DecodeRecord(const Bytes& bytes, int n, std::string styleText);
 
 }  // namespace quillory

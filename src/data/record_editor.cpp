@@ -4,14 +4,14 @@
 
 #include "conversion.h"
 #include "numbers.h"
-#include "record_display.h"
 #include "record_layout.h"
 #include "text.h"
 
 namespace quillory {
 namespace {
 
-// A record of 92 bytes with the editor's values written over it.
+// A record of 92 bytes with the editor's values written over it: style number, time
+// signature, tempo, marks, texts (their first characters, zero-padded) and the sections byte.
 Bytes EditedRecord(Bytes record, const EditorValues& values) {
     WriteBigEndian16(record, field::kStyle, values.style ? values.style->number : 0);
     const std::string_view timeSig = values.timeSig;
@@ -28,6 +28,29 @@ Bytes EditedRecord(Bytes record, const EditorValues& values) {
     return record;
 }
 
+// The row with the editor's values, as typed.
+Record EditedRow(Record record, const EditorValues& values) {
+    record.SetGenre(values.genre.value_or(""));
+    record.music = values.music;
+    record.style = values.style ? values.style->name : "";
+    record.timeSig = values.timeSig;
+    record.tempo = values.tempo;
+    record.keywords = values.keywords;
+    record.favorite = values.favorite;
+    record.search1 = values.search1;
+    record.search2 = values.search2;
+    record.intro = SectionCode(values.intro);
+    record.next = SectionCode(values.section);
+    return record;
+}
+
+bool StyleChosen(const EditorValues& values, Interaction& ui) {
+    if (!values.style) {
+        ui.ShowMessage("Please select a style");
+    }
+    return values.style.has_value();
+}
+
 }  // namespace
 
 bool TempoAccepted(const std::string& text) {
@@ -35,108 +58,71 @@ bool TempoAccepted(const std::string& text) {
     return tempo >= 32 && tempo <= 280;
 }
 
-void PrepareAdd(RecordStore& store) {
-    store.gAddMode = true;
-    store.gEditTimeSig = " 4/ 4";
+bool ModifyAllowed(const Workspace& workspace, std::optional<std::size_t> row) {
+    return !workspace.file.name.empty() && row && !workspace.document.At(*row).deleted;
 }
 
-bool PrepareModify(RecordStore& store) {
-    if (store.gFileName.empty()) {
-        return false;
-    }
-    const auto row = store.list.FindRecord(store.gSelectedRecord);
-    if (row && store.list.At(*row).IsDeleted()) {
-        return false;
-    }
-    store.gAddMode = false;
-    return true;
+EditorSelection EditorActivation(const MusicFinderDocument& document, std::size_t row) {
+    const Record& shown = document.At(row);
+    return {shown.style, shown.Cell(kIntroColumn), shown.Cell(kSectionColumn)};
 }
 
-std::optional<EditorSelection> EditorActivation(const RecordStore& store) {
-    if (store.gAddMode) {
-        return std::nullopt;
+EditorOutcome EditorModify(Workspace& workspace, std::size_t row, const EditorValues& values,
+                           Interaction& ui) {
+    if (!StyleChosen(values, ui)) {
+        return {};
     }
-    const auto row = store.list.FindRecord(store.gSelectedRecord);
-    if (!row) {
-        return std::nullopt;
+    MusicFinderDocument& document = workspace.document;
+    {
+        EditScope step(document, "Modify");
+        const Record& shown = document.At(row);
+        // The record first: a value it cannot hold stops OK before the row changes.
+        const Bytes bytes = EditedRecord(document.RecordBytes(shown.position), values);
+        document.Change(row, EditedRow(shown, values), bytes);
     }
-    const Row& shown = store.list.At(*row);
-    return EditorSelection{shown.Cell(kStyleColumn), shown.Cell(kIntroColumn),
-                           shown.Cell(kSectionColumn)};
+    SaveMusicFinder(workspace, workspace.settings.targetInstrument, false, ConversionMode::kPreview,
+                    ui);
+    return {EditorOkResult::kDone, std::nullopt};
 }
 
-void EditorToRow(RecordList& list, std::size_t row, const EditorValues& values) {
-    RecordList::ChangeBatch batch(list);
-    list.SetCell(row, kGenreColumn, values.genre.value_or(""));
-    list.SetCell(row, kMusicColumn, values.music);
-    list.SetCell(row, kStyleColumn, values.style ? values.style->name : "");
-    list.SetCell(row, kTimeSigColumn, values.timeSig);
-    list.SetCell(row, kTempoColumn, values.tempo);
-    list.SetCell(row, kKeywordsColumn, values.keywords);
-    list.SetCell(row, kFavoriteColumn, MarkCellText(values.favorite));
-    list.SetCell(row, kSearch1Column, MarkCellText(values.search1));
-    list.SetCell(row, kSearch2Column, MarkCellText(values.search2));
-    list.SetCell(row, kIntroColumn, values.intro);
-    list.SetCell(row, kSectionColumn, values.section);
-}
-
-void EditorToRecord(Bytes& image, int n, const EditorValues& values) {
-    const std::size_t at = RecordOffset(n);
-    if (n < 1 || at + kRecordSize > image.size()) {
+EditorOutcome EditorAdd(Workspace& workspace, const EditorValues& values, Interaction& ui) {
+    if (!StyleChosen(values, ui)) {
+        return {};
+    }
+    if (!values.genre) {
+        ui.ShowMessage("All entries must have a genre selected");
+        return {};
+    }
+    if (values.music.empty()) {
+        ui.ShowMessage("All entries must have a Music(song name)");
+        return {EditorOkResult::kFocusMusic, std::nullopt};
+    }
+    if (values.tempo.empty()) {
+        ui.ShowMessage("All entries must have a tempo");
+        return {};
+    }
+    MusicFinderDocument& document = workspace.document;
+    if (document.Image().size() < kHeaderSize) {
         throw Failure(kSubscriptOutOfRange);
     }
-    const Bytes record =
-        EditedRecord(Bytes(image.begin() + static_cast<std::ptrdiff_t>(at),
-                           image.begin() + static_cast<std::ptrdiff_t>(at + kRecordSize)),
-                     values);
-    std::copy(record.begin(), record.end(), image.begin() + static_cast<std::ptrdiff_t>(at));
-}
-
-EditorOkResult EditorOk(RecordStore& store, const EditorValues& values, Interaction& ui) {
-    if (!values.style) {
-        ui.ShowMessage("Please select a style");
-        return EditorOkResult::kRefused;
+    const int n = static_cast<int>(document.Size()) + 1;
+    Bytes blank(kRecordSize, 0);
+    WriteBigEndian16(blank, field::kNumber, n);
+    const Bytes bytes = EditedRecord(std::move(blank), values);
+    {
+        EditScope step(document, "Add");
+        document.PutRecordBytes(n, bytes);
+        document.WriteHeaderCount(n);
+        Record added;
+        added.position = n;
+        added.number = n;
+        document.Append({EditedRow(std::move(added), values)});
+        document.Resort();
     }
-    RecordList& list = store.list;
-    if (!store.gAddMode) {
-        // The record first: a value it cannot hold stops OK before the row changes.
-        EditorToRecord(store.gFileBytes, store.gSelectedRecord, values);
-        if (const auto row = list.FindRecord(store.gSelectedRecord)) {
-            EditorToRow(list, *row, values);
-        }
-    } else {
-        if (!values.genre) {
-            ui.ShowMessage("All entries must have a genre selected");
-            return EditorOkResult::kRefused;
-        }
-        if (values.music.empty()) {
-            ui.ShowMessage("All entries must have a Music(song name)");
-            return EditorOkResult::kFocusMusic;
-        }
-        if (values.tempo.empty()) {
-            ui.ShowMessage("All entries must have a tempo");
-            return EditorOkResult::kRefused;
-        }
-        if (store.gFileBytes.size() < kHeaderSize) {
-            throw Failure(kSubscriptOutOfRange);
-        }
-        const int n = static_cast<int>(list.Size()) + 1;
-        Bytes blank(kRecordSize, 0);
-        WriteBigEndian16(blank, field::kNumber, n);
-        const Bytes record = EditedRecord(std::move(blank), values);
-        PutRecord(store.gFileBytes, n, record);
-
-        Row row;
-        row.cells[kNumberColumn] = ZeroPad(n, 5);
-        row.record = n;
-        list.Append(std::move(row));
-        EditorToRow(list, list.Size() - 1, values);
-        list.Resort();
-        list.Select(list.FindRecord(n));
-        store.window.rowControlsEnabled = true;
-    }
-    SaveMusicFinder(store, store.gTargetInstrument, false, ConversionMode::kPreview, ui);
-    return EditorOkResult::kDone;
+    // The preview may sort the list again: the new row is looked for where it ends up.
+    SaveMusicFinder(workspace, workspace.settings.targetInstrument, false, ConversionMode::kPreview,
+                    ui);
+    return {EditorOkResult::kDone, document.FindRecord(n)};
 }
 
 }  // namespace quillory

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "interaction.h"
-#include "record_store.h"
+#include "workspace.h"
 
 namespace quillory {
 
@@ -16,7 +16,7 @@ struct EditorValues {
     std::optional<std::string> genre;
     std::string music;
     std::optional<StyleChoice> style;
-    std::string timeSig;  // gEditTimeSig, " 4/ 4"
+    std::string timeSig = " 4/ 4";
     std::string tempo;
     std::string keywords;
     bool favorite = false;
@@ -32,29 +32,19 @@ bool TempoAccepted(const std::string& text);
 // The entries of the editor's intro and section lists, in order; each entry's code is its index.
 inline constexpr std::size_t kSectionChoiceCount = 11;
 
-// Add: the editor starts a new record in 4/4 (the caller empties the title and keywords, sets
-// the tempo to 100 and clears the marks; the lists keep what they showed last).
-void PrepareAdd(RecordStore& store);
+// Modify: the editor changes the highlighted row's record; nothing happens without an open
+// file, without a highlighted row or when that row is deleted. True when the editor is to be
+// shown.
+bool ModifyAllowed(const Workspace& workspace, std::optional<std::size_t> row);
 
-// Modify: the editor changes the clicked record; nothing happens without an open file or when
-// that record's row is deleted. True when the editor is to be shown.
-bool PrepareModify(RecordStore& store);
-
-// What the editor selects when it becomes active in Modify mode: the clicked record's style,
-// intro and section as its row shows them.
+// What the editor selects when it is shown for Modify: the row's style, intro and section as
+// the row shows them.
 struct EditorSelection {
     std::string style;
     std::string intro;
     std::string section;
 };
-std::optional<EditorSelection> EditorActivation(const RecordStore& store);
-
-// Writes the editor's values into the cells of a row, as typed.
-void EditorToRow(RecordList& list, std::size_t row, const EditorValues& values);
-
-// Writes the editor's values into record n of the image: style number, time signature, tempo,
-// marks, texts (their first characters, zero-padded) and the intro and section byte.
-void EditorToRecord(Bytes& image, int n, const EditorValues& values);
+EditorSelection EditorActivation(const MusicFinderDocument& document, std::size_t row);
 
 // What OK asks of the editor window afterwards.
 enum class EditorOkResult {
@@ -63,9 +53,17 @@ enum class EditorOkResult {
     kFocusMusic,  // refused for an empty song title: the focus goes to the title
 };
 
-// The editor's OK. In Add mode a new row and record are appended (after the checks for a genre,
-// a song title and a tempo), selected and counted in the header; in Modify mode the row showing
-// gSelectedRecord and that record receive the values. Then the preview runs.
-EditorOkResult EditorOk(RecordStore& store, const EditorValues& values, Interaction& ui);
+struct EditorOutcome {
+    EditorOkResult result = EditorOkResult::kRefused;
+    std::optional<std::size_t> addedRow;  // where Add put the new record's row
+};
+
+// The editor's OK in Add mode: after the checks for a style, a genre, a song title and a tempo,
+// a new row and record are appended and counted in the header. Then the preview runs.
+EditorOutcome EditorAdd(Workspace& workspace, const EditorValues& values, Interaction& ui);
+// The editor's OK in Modify mode: the row and its record receive the values (after the check
+// for a style). Then the preview runs.
+EditorOutcome EditorModify(Workspace& workspace, std::size_t row, const EditorValues& values,
+                           Interaction& ui);
 
 }  // namespace quillory

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "record_store.h"
+#include "file_image.h"
 
 namespace quillory {
 

@@ -27,41 +27,50 @@ bool RecordSearch::Accept(const std::string& searchText, Interaction& ui) {
     return true;
 }
 
-bool RecordSearch::FindFrom(RecordStore& store, int start) {
-    const int rows = static_cast<int>(store.list.Size());
+std::optional<std::size_t> RecordSearch::FindFrom(const MusicFinderDocument& list, int start) {
+    const int rows = static_cast<int>(list.Size());
     for (position = start; position <= rows; ++position) {
-        if (Matches(store.list.At(static_cast<std::size_t>(position - 1)).Cell(column))) {
-            store.list.Select(static_cast<std::size_t>(position - 1));
-            return true;
+        const auto row = static_cast<std::size_t>(position - 1);
+        if (Matches(list.At(row).Cell(column))) {
+            return row;
         }
     }
-    return false;
+    return std::nullopt;
 }
 
-bool RecordSearch::FindFirst(RecordStore& store, const std::string& searchText, Interaction& ui) {
-    return Accept(searchText, ui) && FindFrom(store, 1);
-}
-
-bool RecordSearch::FindNext(RecordStore& store, const std::string& searchText, Interaction& ui) {
-    return Accept(searchText, ui) && FindFrom(store, position + 1);
-}
-
-void RecordSearch::FindAndCheckAll(RecordStore& store, const std::string& searchText,
-                                   Interaction& ui) {
+std::optional<std::size_t> RecordSearch::FindFirst(const MusicFinderDocument& list,
+                                                   const std::string& searchText, Interaction& ui) {
     if (!Accept(searchText, ui)) {
-        return;
+        return std::nullopt;
     }
-    RecordList& list = store.list;
-    RecordList::ChangeBatch batch(list);
+    return FindFrom(list, 1);
+}
+
+std::optional<std::size_t> RecordSearch::FindNext(const MusicFinderDocument& list,
+                                                  const std::string& searchText, Interaction& ui) {
+    if (!Accept(searchText, ui)) {
+        return std::nullopt;
+    }
+    return FindFrom(list, position + 1);
+}
+
+std::optional<std::size_t> RecordSearch::FindAndCheckAll(MusicFinderDocument& list,
+                                                         const std::string& searchText,
+                                                         Interaction& ui) {
+    if (!Accept(searchText, ui)) {
+        return std::nullopt;
+    }
+    MusicFinderDocument::ChangeBatch batch(list);
+    std::size_t matched = 0;
     const int rows = static_cast<int>(list.Size());
     for (position = 1; position <= rows; ++position) {
         const auto row = static_cast<std::size_t>(position - 1);
         if (Matches(list.At(row).Cell(column))) {
             list.SetChecked(row, true);
-            store.window.playListEnabled = true;
+            ++matched;
         }
     }
-    store.window.deleteCheckedEnabled = true;
+    return matched;
 }
 
 }  // namespace quillory

@@ -1,9 +1,10 @@
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 
-#include "record_list.h"
-#include "record_store.h"
+#include "music_finder_document.h"
 
 namespace quillory {
 
@@ -18,20 +19,24 @@ public:
     int position = 0;        // 1-based index of the row last examined or found
     std::string text;        // the search text of the last click
 
-    // Selects the first matching row from the top; none selected when nothing matches. An empty
-    // text only tells the user to enter one. True when a row was found.
-    bool FindFirst(RecordStore& store, const std::string& searchText, Interaction& ui);
+    // The first matching row from the top, for the window to highlight; none when nothing
+    // matches. An empty text only tells the user to enter one.
+    std::optional<std::size_t> FindFirst(const MusicFinderDocument& list,
+                                         const std::string& searchText, Interaction& ui);
     // The same from the row after the last one found.
-    bool FindNext(RecordStore& store, const std::string& searchText, Interaction& ui);
-    // Ticks every matching row (ticked rows stay ticked).
-    void FindAndCheckAll(RecordStore& store, const std::string& searchText, Interaction& ui);
+    std::optional<std::size_t> FindNext(const MusicFinderDocument& list,
+                                        const std::string& searchText, Interaction& ui);
+    // Ticks every matching row (ticked rows stay ticked) and gives how many matched; none when
+    // the text was empty.
+    std::optional<std::size_t> FindAndCheckAll(MusicFinderDocument& list,
+                                               const std::string& searchText, Interaction& ui);
 
 private:
     // "Containing": the cell holds the text without regard to case. "Whole Word": one of the
     // cell's comma-separated pieces is the text exactly.
     bool Matches(const std::string& cell) const;
     bool Accept(const std::string& searchText, Interaction& ui);
-    bool FindFrom(RecordStore& store, int start);
+    std::optional<std::size_t> FindFrom(const MusicFinderDocument& list, int start);
 
     std::string loweredText_;
 };

@@ -1,5 +1,9 @@
 #include "save_as.h"
 
+#include <utility>
+
+#include "style_table.h"
+
 namespace quillory {
 namespace {
 
@@ -16,11 +20,11 @@ std::string Paragraphs(std::initializer_list<const char*> parts) {
 
 }  // namespace
 
-std::optional<std::string> SaveAsWarning(const RecordStore& store) {
-    if (!store.gStylesMissing) {
+std::optional<std::string> SaveAsWarning(const Workspace& workspace, bool stylesMissing) {
+    if (!stylesMissing) {
         return std::nullopt;
     }
-    if (store.gSourceInstrument != store.gTargetInstrument) {
+    if (workspace.file.sourceInstrument != workspace.settings.targetInstrument) {
         return Paragraphs({
             "Any styles displayed in colored text are not available on the target instrument.",
             "* You can change these styles individually with Edit, or in a group with Replace.",
@@ -29,7 +33,7 @@ std::optional<std::string> SaveAsWarning(const RecordStore& store) {
             "Do you want to continue?",
         });
     }
-    if (store.gAllowUserStyles) {
+    if (workspace.settings.allowUserStyles) {
         return std::nullopt;
     }
     return Paragraphs({
@@ -42,13 +46,29 @@ std::optional<std::string> SaveAsWarning(const RecordStore& store) {
     });
 }
 
-ConversionOutcome SaveAs(RecordStore& store, bool checkedOnly, Interaction& ui) {
-    RefreshPreview(store, ui);
-    if (const auto warning = SaveAsWarning(store);
-        warning && !ui.AskYesNo(*warning, kConversionPreviewTitle)) {
-        return ConversionOutcome::kNotSaved;
+ConversionResult SaveAs(Workspace& workspace, bool checkedOnly, Interaction& ui) {
+    // Without the target's table no record could keep its style: nothing worth writing.
+    if (const auto missing =
+            MissingStyleTable(workspace.files, workspace.settings.targetInstrument)) {
+        ui.ShowMessage(*missing);
+        return {ConversionOutcome::kNotSaved, false, std::nullopt};
     }
-    return SaveMusicFinder(store, store.gTargetInstrument, checkedOnly, ConversionMode::kSave, ui);
+    const auto preview = RefreshPreview(workspace, ui);
+    if (const auto warning = SaveAsWarning(workspace, preview && preview->stylesMissing);
+        warning && !ui.AskYesNo(*warning, kConversionPreviewTitle)) {
+        return {ConversionOutcome::kNotSaved, true, std::nullopt};
+    }
+    return SaveMusicFinder(workspace, workspace.settings.targetInstrument, checkedOnly,
+                           ConversionMode::kSave, ui);
+}
+
+std::optional<std::filesystem::path> SaveForOwnInstrument(Workspace& workspace, Interaction& ui) {
+    std::string& target = workspace.settings.targetInstrument;
+    const std::string chosen = std::exchange(target, workspace.file.sourceInstrument);
+    const ConversionResult result = SaveAs(workspace, false, ui);
+    target = chosen;
+    RefreshPreview(workspace, ui);
+    return result.file;
 }
 
 }  // namespace quillory

@@ -13,11 +13,16 @@ inline constexpr const char* kConversionPreviewTitle = "Music Fincer Conversion 
 // The warning the user must accept before saving for the target, judged from the last preview:
 // styles missing on another instrument, or user styles on the same instrument while they are
 // not allowed. None when saving needs no question.
-std::optional<std::string> SaveAsWarning(const RecordStore& store);
+std::optional<std::string> SaveAsWarning(const Workspace& workspace, bool stylesMissing);
 
-// Saves the records for gTargetInstrument as the Save As dialog does: a preview for the target,
+// Saves the records for the target instrument as the Save As dialog does: a target without a
+// style table is refused with a message; a preview for the target,
 // the warning when one applies (No ends it, keeping the preview's colours), then the
 // conversion in save mode with its record limit, file name and log.
-ConversionOutcome SaveAs(RecordStore& store, bool checkedOnly, Interaction& ui);
+ConversionResult SaveAs(Workspace& workspace, bool checkedOnly, Interaction& ui);
+
+// Saves all records for the instrument whose numbering the file uses, through the same steps;
+// the target chosen for Save As stays as it was. The file written, if one was.
+std::optional<std::filesystem::path> SaveForOwnInstrument(Workspace& workspace, Interaction& ui);
 
 }  // namespace quillory

@@ -6,38 +6,42 @@
 #include "failure.h"
 #include "style_table.h"
 #include "text.h"
-#include "window_title.h"
 
 namespace quillory {
-void ChooseTargetInstrument(RecordStore& store, const std::string& target, Interaction& ui) {
-    store.gTargetInstrument = target;
-    cboStyle_setup(store, ui);
-    RefreshPreview(store, ui);
-    store.window.title = TitleAfterTargetChosen(store);
+
+void ChooseTargetInstrument(Workspace& workspace, const std::string& target, Interaction& ui) {
+    workspace.settings.targetInstrument = target;
+    if (const auto missing = MissingStyleTable(workspace.files, target)) {
+        ui.ShowMessage(*missing);
+    }
+    SetUpStyleChoices(workspace, ui);
+    RefreshPreview(workspace, ui);
 }
 
-void SetAllowUserStyles(RecordStore& store, bool allowed, Interaction& ui) {
-    store.gAllowUserStyles = allowed;
-    RefreshPreview(store, ui);
+void SetAllowUserStyles(Workspace& workspace, bool allowed, Interaction& ui) {
+    workspace.settings.allowUserStyles = allowed;
+    RefreshPreview(workspace, ui);
 }
 
-void SetDefaultStyle(RecordStore& store, const std::string& style, Interaction& ui) {
-    store.gDefaultStyle = style;
-    RefreshPreview(store, ui);
+void SetDefaultStyle(Workspace& workspace, const std::string& style, Interaction& ui) {
+    workspace.settings.defaultStyle = style;
+    RefreshPreview(workspace, ui);
 }
 
-void SetUnknownStyleColour(RecordStore& store, Colour colour, Interaction& ui) {
-    store.gUnknownStyleColor = colour;
-    RefreshPreview(store, ui);
+void SetUnknownStyleColour(Workspace& workspace, Colour colour, Interaction& ui) {
+    workspace.settings.unknownStyleColour = colour;
+    RefreshPreview(workspace, ui);
 }
 
-std::vector<std::string> DefaultStyleChoices(RecordStore& store) {
+std::vector<std::string> DefaultStyleChoices(Workspace& workspace) {
+    Settings& settings = workspace.settings;
     std::vector<std::string> choices = {"None"};
-    for (const auto& line : ParseStyleTable(ReadStyleTable(store, store.gTargetInstrument))) {
+    for (const auto& line :
+         ParseStyleTable(ReadStyleTable(workspace.files, settings.targetInstrument))) {
         choices.push_back(Trim(line.name));
     }
-    if (store.gDefaultStyle.empty() && choices.size() > 1) {
-        store.gDefaultStyle = choices.back();
+    if (settings.defaultStyle.empty() && choices.size() > 1) {
+        settings.defaultStyle = choices.back();
     }
     return choices;
 }
@@ -50,22 +54,22 @@ int DefaultStyleIndex(const std::vector<std::string>& choices, const std::string
     return static_cast<int>(found - choices.begin());
 }
 
-void ChooseAutoSource(RecordStore& store) {
-    store.sourceMenu = {SourceMenu::Choice::kAuto, ""};
+void ChooseAutoSource(Settings& settings) {
+    settings.sourceMenu = {SourceMenu::Choice::kAuto, ""};
 }
 
-void ChooseStyleNumbersSource(RecordStore& store) {
-    store.sourceMenu = {SourceMenu::Choice::kStyleNumbers, ""};
+void ChooseStyleNumbersSource(Settings& settings) {
+    settings.sourceMenu = {SourceMenu::Choice::kStyleNumbers, ""};
 }
 
-void ChooseSourceInstrumentItem(RecordStore& store, const std::string& instrument) {
+bool ChooseSourceInstrumentItem(Workspace& workspace, const std::string& instrument) {
     const SourceMenu item{SourceMenu::Choice::kInstrument, instrument};
-    if (store.sourceMenu.choice == item.choice && store.sourceMenu.instrument == instrument) {
-        return;
+    if (workspace.settings.sourceMenu == item) {
+        return false;
     }
-    store.sourceMenu = item;
-    store.window.title = TitleForSourceItem(store.gFileName, instrument);
-    store.gSourceInstrument = instrument;
+    workspace.settings.sourceMenu = item;
+    workspace.file.sourceInstrument = instrument;
+    return true;
 }
 
 }  // namespace quillory

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "interaction.h"
-#include "record_store.h"
+#include "workspace.h"
 
 namespace quillory {
 
@@ -12,21 +12,22 @@ namespace quillory {
 // styles the list shows as missing refreshes the preview while a file is loaded.
 
 // The target combo: loads the instrument's style table into the editor's style list, makes
-// its last style the default style, refreshes the preview and the title.
-void ChooseTargetInstrument(RecordStore& store, const std::string& target, Interaction& ui);
+// its last style the default style and refreshes the preview. An instrument without a style
+// table is taken, and the user is told that its table is missing.
+void ChooseTargetInstrument(Workspace& workspace, const std::string& target, Interaction& ui);
 
 // "Allow User Styles".
-void SetAllowUserStyles(RecordStore& store, bool allowed, Interaction& ui);
+void SetAllowUserStyles(Workspace& workspace, bool allowed, Interaction& ui);
 
 // The default style dialog's OK; "None" drops the records whose style the target lacks.
-void SetDefaultStyle(RecordStore& store, const std::string& style, Interaction& ui);
+void SetDefaultStyle(Workspace& workspace, const std::string& style, Interaction& ui);
 
 // The warning colour of missing styles (red or blue).
-void SetUnknownStyleColour(RecordStore& store, Colour colour, Interaction& ui);
+void SetUnknownStyleColour(Workspace& workspace, Colour colour, Interaction& ui);
 
 // The entries of the default style dialog: "None", then the target table's style names in
 // file order. An empty default style becomes the table's last style.
-std::vector<std::string> DefaultStyleChoices(RecordStore& store);
+std::vector<std::string> DefaultStyleChoices(Workspace& workspace);
 
 // The entry of the default style among the dialog's choices (the first one that is exactly
 // it); a default style that is not among them fails with invalid property value.
@@ -34,9 +35,10 @@ int DefaultStyleIndex(const std::vector<std::string>& choices, const std::string
 
 // The source-instrument menu. Each takes effect at the next read; choosing the item that is
 // already ticked changes nothing.
-void ChooseAutoSource(RecordStore& store);
-void ChooseStyleNumbersSource(RecordStore& store);
-// One fixed instrument; the title names it.
-void ChooseSourceInstrumentItem(RecordStore& store, const std::string& instrument);
+void ChooseAutoSource(Settings& settings);
+void ChooseStyleNumbersSource(Settings& settings);
+// One fixed instrument, which becomes the source instrument at once. False when it was ticked
+// already.
+bool ChooseSourceInstrumentItem(Workspace& workspace, const std::string& instrument);
 
 }  // namespace quillory

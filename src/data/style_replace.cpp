@@ -1,7 +1,6 @@
 #include "style_replace.h"
 
 #include "conversion.h"
-#include "music_finder_reader.h"
 #include "record_layout.h"
 #include "text.h"
 
@@ -23,50 +22,53 @@ std::string ReplacedKeywords(const std::string& keywords, const std::string& wan
     return joined;
 }
 
-}  // namespace
-
-std::vector<std::string> SortedGenres(RecordStore& store) {
-    std::size_t filled = 0;
-    while (filled < store.gGenres.size() && !store.gGenres[filled].empty()) {
-        ++filled;
+const char* StepName(ReplaceMode mode) {
+    switch (mode) {
+        case ReplaceMode::kStyle: return "Replace Style";
+        case ReplaceMode::kGenre: return "Replace Genre";
+        case ReplaceMode::kKeyword: break;
     }
-    if (filled > 0) {
-        SortStrings(store.gGenres, 0, filled - 1);
-    }
-    return {store.gGenres.begin(), store.gGenres.begin() + static_cast<std::ptrdiff_t>(filled)};
+    return "Replace Keyword";
 }
 
-void SubReplaceStyle(RecordStore& store, ReplaceMode mode, const std::string& current,
+}  // namespace
+
+void SubReplaceStyle(Workspace& workspace, ReplaceMode mode, const std::string& current,
                      const std::string& replacement, Interaction& ui) {
-    RecordList& list = store.list;
+    MusicFinderDocument& document = workspace.document;
     {
-        RecordList::ChangeBatch batch(list);
-        const std::size_t rows = list.Size();
+        EditScope step(document, StepName(mode));
+        MusicFinderDocument::ChangeBatch batch(document);
+        const std::size_t rows = document.Size();
         const std::string wantedKeyword = LowerCase(current);
         for (std::size_t row = 0; row < rows; ++row) {
-            const Row& shown = list.At(row);
-            if (shown.IsDeleted()) {
-                continue;  // a deleted row is no entry any more, whatever its cells read
+            const Record& shown = document.At(row);
+            if (shown.deleted) {
+                continue;  // a deleted row is no entry any more, whatever it shows
             }
-            const std::size_t record = RecordOffset(shown.RecordNumber());
-            if (mode == ReplaceMode::kStyle && shown.Cell(kStyleColumn) == current) {
-                list.SetCell(row, kStyleColumn, replacement);
-            } else if (mode == ReplaceMode::kGenre && shown.Cell(kGenreColumn) == current) {
-                WriteTextField(store.gFileBytes, record + field::kGenre, field::kGenreSize,
-                               replacement, '\0');
-                list.SetCell(row, kGenreColumn, replacement);
+            if (mode == ReplaceMode::kStyle && shown.style == current) {
+                Record record = shown;
+                record.style = replacement;
+                document.Change(row, std::move(record));
+            } else if (mode == ReplaceMode::kGenre && shown.genre == current) {
+                Bytes bytes = document.RecordBytes(shown.position);
+                WriteTextField(bytes, field::kGenre, field::kGenreSize, replacement, '\0');
+                Record record = shown;
+                record.SetGenre(replacement);
+                document.Change(row, std::move(record), bytes);
             } else if (mode == ReplaceMode::kKeyword) {
-                std::string keywords =
-                    ReplacedKeywords(shown.Cell(kKeywordsColumn), wantedKeyword, replacement);
-                if (keywords != shown.Cell(kKeywordsColumn)) {
-                    WriteTextField(store.gFileBytes, record + field::kKeywords,
-                                   field::kKeywordsSize, keywords, '\0');
-                    list.SetCell(row, kKeywordsColumn, std::move(keywords));
+                std::string keywords = ReplacedKeywords(shown.keywords, wantedKeyword, replacement);
+                if (keywords != shown.keywords) {
+                    Bytes bytes = document.RecordBytes(shown.position);
+                    WriteTextField(bytes, field::kKeywords, field::kKeywordsSize, keywords, '\0');
+                    Record record = shown;
+                    record.keywords = std::move(keywords);
+                    document.Change(row, std::move(record), bytes);
                 }
             }
         }
     }
-    SaveMusicFinder(store, store.gTargetInstrument, false, ConversionMode::kPreview, ui);
+    RefreshPreview(workspace, ui);
 }
 
 }  // namespace quillory

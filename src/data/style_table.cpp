@@ -8,8 +8,8 @@
 #include "instrument_catalog.h"
 #include "interaction.h"
 #include "numbers.h"
-#include "record_store.h"
 #include "text.h"
+#include "workspace.h"
 
 namespace quillory {
 
@@ -49,8 +49,18 @@ std::string ReadTextFile(const std::filesystem::path& path) {
     return DecodeWindows1252(bytes);
 }
 
-std::string ReadStyleTable(const RecordStore& store, std::string_view instrument) {
-    return ReadTextFile(store.ProgramFile(StyleTableFileName(instrument)));
+std::string ReadStyleTable(const ProgramFiles& files, std::string_view instrument) {
+    return ReadTextFile(files.File(StyleTableFileName(instrument)));
+}
+
+std::optional<std::string> MissingStyleTable(const ProgramFiles& files,
+                                             std::string_view instrument) {
+    std::error_code error;
+    const std::string name = StyleTableFileName(instrument);
+    if (std::filesystem::is_regular_file(files.File(name), error)) {
+        return std::nullopt;
+    }
+    return "No style table " + name + " in " + files.folder.string();
 }
 
 void SourceStyles::Add(std::string numberText, std::string name) {
@@ -81,25 +91,19 @@ void StyleChoiceAdder::Offer(const std::string& key, std::string_view shown, std
     }
 }
 
-void LoadSourceStyleTable(RecordStore& store, std::string_view instrument) {
-    FillSourceStyles(store.gSourceStyles, ReadStyleTable(store, instrument));
-}
-
 void AppendStyleChoices(std::vector<StyleChoice>& choices, std::string_view tableText) {
     for (const auto& line : ParseStyleTable(tableText)) {
         choices.push_back({Trim(line.name), ParseInt32(line.numberText)});
     }
 }
 
-void FillStyleChoices(RecordStore& store, std::string_view tableText) {
-    store.styleChoices.clear();
-    AppendStyleChoices(store.styleChoices, tableText);
-    store.gDefaultStyle = store.styleChoices.empty() ? "" : store.styleChoices.back().name;
-}
-
-void cboStyle_setup(RecordStore& store, Interaction& ui) {
+void SetUpStyleChoices(Workspace& workspace, Interaction& ui) {
+    std::vector<StyleChoice>& styles = workspace.choices.styles;
     try {
-        FillStyleChoices(store, ReadStyleTable(store, store.gTargetInstrument));
+        styles.clear();
+        AppendStyleChoices(styles,
+                           ReadStyleTable(workspace.files, workspace.settings.targetInstrument));
+        workspace.settings.defaultStyle = styles.empty() ? "" : styles.back().name;
     } catch (const Failure& failure) {
         ui.ReportError(failure, "cboStyle_setup");
     }

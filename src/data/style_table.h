@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -10,7 +11,8 @@
 
 namespace quillory {
 
-struct RecordStore;
+struct ProgramFiles;
+struct Workspace;
 class Interaction;
 
 // One line of a style table file: the name before the first ";" (untrimmed) and the number
@@ -30,7 +32,12 @@ std::vector<StyleTableLine> ParseStyleTable(std::string_view text);
 std::string ReadTextFile(const std::filesystem::path& path);
 
 // The style table text of an instrument, read from the program's folder.
-std::string ReadStyleTable(const RecordStore& store, std::string_view instrument);
+std::string ReadStyleTable(const ProgramFiles& files, std::string_view instrument);
+
+// What to tell the user when the instrument has no style table in the program's folder: no
+// record could keep its style on it ("No style table CVP-305.dat in FOLDER").
+std::optional<std::string> MissingStyleTable(const ProgramFiles& files,
+                                             std::string_view instrument);
 
 // The source instrument's style table: number text as written to name as written. A number
 // that occurs again keeps the name of its first line.
@@ -66,16 +73,14 @@ private:
     std::unordered_set<std::string> names_;
 };
 
-// Fills the source table from the instrument's style table file (replacing what it held).
-void LoadSourceStyleTable(RecordStore& store, std::string_view instrument);
+// Fills the source table from a style table text (replacing what it held).
 void FillSourceStyles(SourceStyles& styles, std::string_view tableText);
 
 // Loads the target instrument's table into the editor's style choices (names trimmed, numbers
 // as 32-bit integers, duplicates kept) and makes its last style the default style. A number
 // that is not a whole number fails with type mismatch: the choices keep what came before it,
 // the default style stays as it was, and the failure is reported as "cboStyle_setup".
-void cboStyle_setup(RecordStore& store, Interaction& ui);
-void FillStyleChoices(RecordStore& store, std::string_view tableText);
+void SetUpStyleChoices(Workspace& workspace, Interaction& ui);
 
 // Appends a table's styles to a list of choices: names trimmed, numbers as 32-bit integers
 // (type mismatch for a number that is not one, after the lines before it were appended).

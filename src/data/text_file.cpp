@@ -25,17 +25,17 @@ bool WriteTextFileContents(std::string_view text, const std::filesystem::path& p
     }
 }
 
-bool SaveDelimitedFile(std::string_view text, Interaction& ui) {
+std::optional<std::filesystem::path> SaveDelimitedFile(std::string_view text, Interaction& ui) {
     const auto path = AskWhereToSave(ui, {"Text file|*.txt", "txt"});
     if (!path) {
-        return false;
+        return std::nullopt;
     }
     try {
         WriteTextFile(text, *path, Durability::kOnDisk);
-        return true;
+        return path;
     } catch (const Failure& failure) {
         ui.ReportError(failure, "SaveDelimitedFile");
-        return false;
+        return std::nullopt;
     }
 }
 

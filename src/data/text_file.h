@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string_view>
 
 #include "safe_file.h"
@@ -19,7 +20,7 @@ void WriteTextFile(std::string_view text, const std::filesystem::path& path, Dur
 
 // Saves an exported text: asks for the file name ("Text file|*.txt"), asks before replacing a
 // file, and writes the text followed by one CR LF. Failures are reported as
-// "SaveDelimitedFile". True when the file was written.
-bool SaveDelimitedFile(std::string_view text, Interaction& ui);
+// "SaveDelimitedFile". The file written, if one was.
+std::optional<std::filesystem::path> SaveDelimitedFile(std::string_view text, Interaction& ui);
 
 }  // namespace quillory

@@ -62,14 +62,14 @@ struct StyleLookup {
 };
 
 struct PreparedLine {
-    Row row;
+    Record row;
     Bytes record;
 };
 
 class LineImporter {
 public:
-    LineImporter(RecordStore& store, const StyleNameIndex& index)
-        : store_(store), index_(index), userStyles_(store.styleChoices) {}
+    LineImporter(const Settings& settings, EditorChoices& choices, const StyleNameIndex& index)
+        : settings_(settings), index_(index), userStyles_(choices.styles) {}
 
     // The row and record of a data line at record position p; nothing when its style is refused.
     std::optional<PreparedLine> Prepare(std::string_view line, int p, std::string& refusal) {
@@ -83,7 +83,7 @@ public:
         int style = 0;
         if (const std::string* number = lookup.number) {
             style = ToInt16(NumericValue(*number));
-        } else if (!store_.gAllowUserStyles) {
+        } else if (!settings_.allowUserStyles) {
             refusal = std::string(fields[1]) + "\t" + std::string(fields[2]) + "\t" + key;
             return std::nullopt;
         } else {
@@ -92,12 +92,21 @@ public:
         }
 
         PreparedLine prepared;
-        prepared.row.cells[kNumberColumn] = ZeroPad(p, 5);
-        prepared.row.record = p;
-        for (std::size_t column = kGenreColumn; column < kAllFields; ++column) {
-            prepared.row.cells[column].assign(FieldOrEmpty(fields, column));
-        }
         prepared.record = RecordBytes(fields, p, style);
+        Record& row = prepared.row;
+        row.position = p;
+        row.number = p;
+        row.SetGenre(std::string(fields[1]));
+        row.music.assign(fields[2]);
+        row.style.assign(fields[3]);
+        row.timeSig.assign(fields[4]);
+        row.tempo.assign(fields[5]);
+        row.keywords.assign(fields[6]);
+        row.favorite = IsYes(fields[7]);
+        row.search1 = IsYes(fields[8]);
+        row.search2 = IsYes(fields[9]);
+        row.intro = SectionCode(FieldOrEmpty(fields, 10));
+        row.next = SectionCode(FieldOrEmpty(fields, 11));
         return prepared;
     }
 
@@ -134,7 +143,7 @@ private:
         return record;
     }
 
-    RecordStore& store_;
+    const Settings& settings_;
     const StyleNameIndex& index_;
     StyleChoiceAdder userStyles_;
     std::unordered_map<std::string, StyleLookup, TextHash, std::equal_to<>> styles_;
@@ -143,9 +152,17 @@ private:
 
 // Puts an accepted line's record at its position p in the image and keeps its row for the
 // list; the header's count follows at once, so that records and rows always agree.
-void Commit(RecordStore& store, PreparedLine&& prepared, int p, std::vector<Row>& rows) {
-    PutRecord(store.gFileBytes, p, prepared.record);
+void Commit(MusicFinderDocument& document, PreparedLine&& prepared, int p,
+            std::vector<Record>& rows) {
+    document.PutRecordBytes(p, prepared.record);
+    document.WriteHeaderCount(p);
     rows.push_back(std::move(prepared.row));
+}
+
+// The rows stored so far go to the end of the list, then into their places.
+void AppendRows(MusicFinderDocument& document, std::vector<Record>& rows) {
+    document.Append(std::move(rows));
+    document.Resort();
 }
 
 }  // namespace
@@ -154,8 +171,8 @@ FileDialogRequest TextDelimitedFileDialog() {
     return {"Text Delimited Files(*.txt)|*.txt|", "txt"};
 }
 
-ImportOutcome ImportTextDelimitedFile(RecordStore& store, Interaction& ui) {
-    if (store.gFileName.empty()) {
+ImportOutcome ImportTextDelimitedFile(Workspace& workspace, Interaction& ui) {
+    if (workspace.file.name.empty()) {
         ui.ShowMessage(
             "A music finder file must be loaded before you can append a text delimited file to it");
         return {};
@@ -164,27 +181,31 @@ ImportOutcome ImportTextDelimitedFile(RecordStore& store, Interaction& ui) {
     if (!path || path->empty()) {
         return {};
     }
-    return ImportTextDelimitedText(store, ReadTextFile(*path), ui);
+    return ImportTextDelimitedText(workspace, ReadTextFile(*path), ui);
 }
 
-ImportOutcome ImportTextDelimitedText(RecordStore& store, std::string_view text, Interaction& ui) {
+ImportOutcome ImportTextDelimitedText(Workspace& workspace, std::string_view text,
+                                      Interaction& ui) {
     ImportOutcome outcome;
     std::string log = "Item #\tGenre\tSong\tStyle\r\n";
     const std::vector<std::string_view> lines = ImportLines(text);
     std::optional<std::size_t> current;
-    std::vector<Row> rows;
+    MusicFinderDocument& document = workspace.document;
+    EditScope step(document, "Import");
+    std::vector<Record> rows;
     try {
         if (lines.empty()) {
             throw Failure(kInputPastEndOfFile);
         }
-        const StyleNameIndex index(ReadStyleTable(store, store.gSourceInstrument));
-        LineImporter importer(store, index);
+        const StyleNameIndex index(
+            ReadStyleTable(workspace.files, workspace.file.sourceInstrument));
+        LineImporter importer(workspace.settings, workspace.choices, index);
         std::size_t first = 0;
         current = 0;
         if (Trim(FieldOrEmpty(Split(lines[0], "\t"), 1)) == "Genre") {
             first = 1;
         }
-        int p = static_cast<int>(store.list.Size()) + 1;
+        int p = static_cast<int>(document.Size()) + 1;
         rows.reserve(std::min(lines.size(), kMostRecords));
         for (std::size_t i = first; i + 1 < lines.size(); ++i) {
             current = i;
@@ -195,19 +216,20 @@ ImportOutcome ImportTextDelimitedText(RecordStore& store, std::string_view text,
                 log += std::to_string(i + 1) + "\t" + refusal + "\r\n";
                 continue;
             }
-            Commit(store, std::move(*prepared), p++, rows);
+            Commit(document, std::move(*prepared), p++, rows);
             ++outcome.accepted;
         }
-        store.list.Append(std::move(rows));
-        store.list.Resort();
+        AppendRows(document, rows);
     } catch (const Failure& failure) {
-        store.list.Append(std::move(rows));
-        store.list.Resort();
+        AppendRows(document, rows);
         if (current && lines.size() >= 2 && *current < lines.size() - 2) {
             ui.ShowMessage("There is a problem (e.g. extra carriage return) in this line " +
                            std::to_string(*current) + "\r\n" + std::string(lines[*current]));
         }
-        ui.ReportError(failure, "ImportTextDelimitedFile");
+        ui.ReportError(current ? failure.At("Line " + std::to_string(*current + 1) + ": " +
+                                            std::string(lines[*current]))
+                               : failure,
+                       "ImportTextDelimitedFile");
         outcome.failed = true;
         return outcome;
     }
@@ -215,8 +237,8 @@ ImportOutcome ImportTextDelimitedText(RecordStore& store, std::string_view text,
         ui.ShowMessage(
             "Some entries could not be stored because the style indicated does not exist on the "
             "source instrument. See ImportLog.txt for details");
-        if (store.importLogPath) {
-            WriteTextFileContents(log, *store.importLogPath, ui);
+        if (workspace.files.importLog) {
+            WriteTextFileContents(log, *workspace.files.importLog, ui);
         }
     }
     return outcome;

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "interaction.h"
-#include "record_store.h"
+#include "workspace.h"
 
 namespace quillory {
 
@@ -18,14 +18,14 @@ FileDialogRequest TextDelimitedFileDialog();
 
 // Asks for a tab-delimited text file and appends its lines to the open file as new rows and
 // records (see ImportTextDelimitedText).
-ImportOutcome ImportTextDelimitedFile(RecordStore& store, Interaction& ui);
+ImportOutcome ImportTextDelimitedFile(Workspace& workspace, Interaction& ui);
 
 // Appends the lines of the text to the open file: each accepted line becomes a row at the end
 // of the list and a record at the end of the image, and the count in the header follows. A line
 // whose style the source instrument lacks is refused unless user styles are allowed; refused
 // lines are listed in the import log. A line that cannot be stored ends the import with its
 // message: the lines before it stay, it leaves nothing behind, and rows, records and count
-// agree.
-ImportOutcome ImportTextDelimitedText(RecordStore& store, std::string_view text, Interaction& ui);
+// agree. What the import stored is one step that can be undone.
+ImportOutcome ImportTextDelimitedText(Workspace& workspace, std::string_view text, Interaction& ui);
 
 }  // namespace quillory

@@ -1,6 +1,6 @@
 #include "window_title.h"
 
-#include "record_store.h"
+#include "workspace.h"
 
 namespace quillory {
 
@@ -8,9 +8,10 @@ std::string TitleWithFile(std::string_view fileName) {
     return "Quillory   " + std::string(fileName);
 }
 
-std::string TitleAfterRead(const RecordStore& store) {
-    return TitleWithFile(store.gFileName) + "  Source Instrument = " + store.gSourceInstrument +
-           "   Deafult Style = " + store.gDefaultStyle;
+std::string TitleAfterRead(const Workspace& workspace) {
+    return TitleWithFile(workspace.file.name) +
+           "  Source Instrument = " + workspace.file.sourceInstrument +
+           "   Deafult Style = " + workspace.settings.defaultStyle;
 }
 
 std::string TitleForSourceItem(std::string_view fileName, std::string_view instrument) {
@@ -18,11 +19,12 @@ std::string TitleForSourceItem(std::string_view fileName, std::string_view instr
            "  Source Instrument = " + std::string(instrument == "TYROS" ? "Tyros" : instrument);
 }
 
-std::string TitleAfterTargetChosen(const RecordStore& store) {
-    if (store.gSourceInstrument.empty()) {
-        return TitleWithFile(store.gFileName) + "   Default Style = " + store.gDefaultStyle;
+std::string TitleAfterTargetChosen(const Workspace& workspace) {
+    if (workspace.file.sourceInstrument.empty()) {
+        return TitleWithFile(workspace.file.name) +
+               "   Default Style = " + workspace.settings.defaultStyle;
     }
-    return TitleAfterRead(store);
+    return TitleAfterRead(workspace);
 }
 
 }  // namespace quillory

@@ -2,42 +2,37 @@
 
 #include <QString>
 #include <functional>
-#include <optional>
 
-class QWidget;
+#include "data/interaction.h"
+
 class QPrinter;
+class QWidget;
 
 namespace quillory {
 
-// Every message box, input box, file dialog and printer dialog the windows show goes through
-// this interface: the program shows real dialogs, tests answer from a script so that nothing
-// ever waits on a modal box.
-class Dialogs {
+// What a window asks of the user: everything the core asks, and the printer dialogs. Each
+// window has prompts of its own, so that its boxes belong to it and the focus comes back to it.
+class Prompts : public Interaction {
 public:
-    virtual ~Dialogs() = default;
-
-    // A message box with an OK button and no title.
-    virtual void Message(QWidget* parent, const QString& text) = 0;
-    // OK and Cancel with the exclamation icon; true for OK.
-    virtual bool OkCancel(QWidget* parent, const QString& text) = 0;
-    // Yes and No with the exclamation icon and No as the default button; true for Yes.
-    virtual bool YesNo(QWidget* parent, const QString& text, const QString& title) = 0;
-    // An input box that starts empty; the empty text when cancelled, as the form runtime's
-    // input box answers.
-    virtual QString Input(QWidget* parent, const QString& prompt, const QString& title) = 0;
-    // File dialogs with a filter in the form runtime's notation ("Text file|*.txt") and a
-    // default extension; nothing when cancelled.
-    virtual std::optional<QString> OpenFile(QWidget* parent, const QString& filter,
-                                            const QString& defaultExtension) = 0;
-    virtual std::optional<QString> SaveFile(QWidget* parent, const QString& filter,
-                                            const QString& defaultExtension) = 0;
+    enum class SaveChoice { kSave, kDiscard, kCancel };
+    // Whether to save the changes before going on: Save (the default), Discard or Cancel
+    // (Escape).
+    virtual SaveChoice AskSaveChanges(const std::string& question) = 0;
     // The printer dialog for a document; allowSelection offers printing the selection only.
     // False when cancelled.
-    virtual bool Printer(QWidget* parent, QPrinter& printer, bool allowSelection) = 0;
+    virtual bool Printer(QPrinter& printer, bool allowSelection) = 0;
     // A print preview window with a caption and an icon, drawn by paint on the printer the user
     // sets up in it; returns when the preview is closed.
-    virtual void PrintPreview(QWidget* parent, const QString& caption, const QString& iconFile,
+    virtual void PrintPreview(const QString& caption, const QString& iconFile,
                               const std::function<void(QPrinter&)>& paint) = 0;
+};
+
+// Hands each window its prompts: real dialogs over the window in the program, answers from a
+// script in tests, so that nothing ever waits on a modal box there.
+class PromptProvider {
+public:
+    virtual ~PromptProvider() = default;
+    virtual Prompts& For(QWidget* window) = 0;
 };
 
 // The Qt filter ("Text file (*.txt)") of a filter in the form runtime's notation

@@ -128,9 +128,8 @@ void ListPageLayout::PaintPage(QPainter& painter, int page) const {
                      QString("Page %1 of %2").arg(page + 1).arg(PageCount()));
 }
 
-void ListPrintPreview(Dialogs& dialogs, QWidget* parent, const QAbstractItemModel& model,
-                      const ListPrintJob& job) {
-    dialogs.PrintPreview(parent, job.caption, job.iconFile, [&](QPrinter& printer) {
+void ListPrintPreview(Prompts& prompts, const QAbstractItemModel& model, const ListPrintJob& job) {
+    prompts.PrintPreview(job.caption, job.iconFile, [&](QPrinter& printer) {
         // The hourglass while the pages are laid out and drawn, not while the user reads them.
         QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
         ListPageLayout(model, job, printer).Paint(printer);

@@ -14,7 +14,7 @@ class QWidget;
 
 namespace quillory {
 
-class Dialogs;
+class Prompts;
 
 // The print settings of a window that prints a list: the body font and the orientation
 // (portrait 1, landscape 2).
@@ -70,7 +70,6 @@ private:
 
 // Lays the list out for printing and shows it in the print preview, from which the user prints
 // with the printer's own settings; returns when the preview is closed.
-void ListPrintPreview(Dialogs& dialogs, QWidget* parent, const QAbstractItemModel& model,
-                      const ListPrintJob& job);
+void ListPrintPreview(Prompts& prompts, const QAbstractItemModel& model, const ListPrintJob& job);
 
 }  // namespace quillory

@@ -1,6 +1,9 @@
 #include "platform/qt_dialogs.h"
 
+#include <QApplication>
+#include <QCursor>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -8,63 +11,93 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include "platform/file_names.h"
+
 namespace quillory {
 namespace {
 
-std::optional<QString> RunFileDialog(QWidget* parent, QFileDialog::AcceptMode mode,
-                                     const QString& filter, const QString& defaultExtension) {
+std::optional<std::filesystem::path> RunFileDialog(QWidget* parent, QFileDialog::AcceptMode mode,
+                                                   const FileDialogRequest& request) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
                                                        : QFileDialog::ExistingFile);
-    dialog.setNameFilter(QtFilter(filter));
-    dialog.setDefaultSuffix(defaultExtension);
+    dialog.setNameFilter(QtFilter(QString::fromStdString(request.filter)));
+    dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
     // The program asks its own question before replacing a file.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return dialog.selectedFiles().constFirst();
+    return ToPath(dialog.selectedFiles().constFirst());
 }
 
 }  // namespace
 
-void QtDialogs::Message(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QString(), text, QMessageBox::Ok, parent);
+void QtPrompts::ShowMessage(const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, QString(), QString::fromStdString(text), QMessageBox::Ok,
+                    window_);
     box.exec();
 }
 
-bool QtDialogs::OkCancel(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Warning, QString(), text, QMessageBox::Ok | QMessageBox::Cancel,
-                    parent);
+void QtPrompts::ReportError(const Failure& failure, const std::string& operation) {
+    if (const auto text = ErrorReportText(failure, operation)) {
+        ShowMessage(*text);
+    }
+}
+
+void QtPrompts::SetBusy(bool busy) {
+    if (busy) {
+        QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    } else {
+        QGuiApplication::restoreOverrideCursor();
+    }
+}
+
+std::optional<std::filesystem::path> QtPrompts::AskOpenFileName(const FileDialogRequest& request) {
+    return RunFileDialog(window_, QFileDialog::AcceptOpen, request);
+}
+
+std::optional<std::filesystem::path> QtPrompts::AskSaveFileName(const FileDialogRequest& request) {
+    return RunFileDialog(window_, QFileDialog::AcceptSave, request);
+}
+
+bool QtPrompts::ConfirmOkCancel(const std::string& question) {
+    QMessageBox box(QMessageBox::Warning, QString(), QString::fromStdString(question),
+                    QMessageBox::Ok | QMessageBox::Cancel, window_);
     return box.exec() == QMessageBox::Ok;
 }
 
-bool QtDialogs::YesNo(QWidget* parent, const QString& text, const QString& title) {
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+bool QtPrompts::AskYesNo(const std::string& question, const std::string& title) {
+    QMessageBox box(QMessageBox::Warning, QString::fromStdString(title),
+                    QString::fromStdString(question), QMessageBox::Yes | QMessageBox::No, window_);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 
-QString QtDialogs::Input(QWidget* parent, const QString& prompt, const QString& title) {
+std::string QtPrompts::Input(const std::string& prompt, const std::string& title) {
     bool accepted = false;
-    const QString answer =
-        QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &accepted);
-    return accepted ? answer : QString();
+    const QString answer = QInputDialog::getText(window_, QString::fromStdString(title),
+                                                 QString::fromStdString(prompt), QLineEdit::Normal,
+                                                 QString(), &accepted);
+    return accepted ? answer.toStdString() : std::string();
 }
 
-std::optional<QString> QtDialogs::OpenFile(QWidget* parent, const QString& filter,
-                                           const QString& defaultExtension) {
-    return RunFileDialog(parent, QFileDialog::AcceptOpen, filter, defaultExtension);
+Prompts::SaveChoice QtPrompts::AskSaveChanges(const std::string& question) {
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(),
+                    QString::fromStdString(question),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, window_);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Save: return SaveChoice::kSave;
+        case QMessageBox::Discard: return SaveChoice::kDiscard;
+        default: return SaveChoice::kCancel;
+    }
 }
 
-std::optional<QString> QtDialogs::SaveFile(QWidget* parent, const QString& filter,
-                                           const QString& defaultExtension) {
-    return RunFileDialog(parent, QFileDialog::AcceptSave, filter, defaultExtension);
-}
-
-bool QtDialogs::Printer(QWidget* parent, QPrinter& printer, bool allowSelection) {
-    QPrintDialog dialog(&printer, parent);
+bool QtPrompts::Printer(QPrinter& printer, bool allowSelection) {
+    QPrintDialog dialog(&printer, window_);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, allowSelection);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     if (allowSelection) {
@@ -73,15 +106,27 @@ bool QtDialogs::Printer(QWidget* parent, QPrinter& printer, bool allowSelection)
     return dialog.exec() == QDialog::Accepted;
 }
 
-void QtDialogs::PrintPreview(QWidget* parent, const QString& caption, const QString& iconFile,
+void QtPrompts::PrintPreview(const QString& caption, const QString& iconFile,
                              const std::function<void(QPrinter&)>& paint) {
     QPrinter printer(QPrinter::HighResolution);
-    QPrintPreviewDialog preview(&printer, parent);
+    QPrintPreviewDialog preview(&printer, window_);
     preview.setWindowTitle(caption);
     preview.setWindowIcon(QIcon(iconFile));
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
                      [&paint](QPrinter* target) { paint(*target); });
     preview.exec();
+}
+
+Prompts& QtPromptProvider::For(QWidget* window) {
+    auto& prompts = prompts_[window];
+    if (!prompts) {
+        prompts = std::make_unique<QtPrompts>(window);
+        if (window) {
+            QObject::connect(window, &QObject::destroyed,
+                             [this, window] { prompts_.erase(window); });
+        }
+    }
+    return *prompts;
 }
 
 }  // namespace quillory

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTreeView>
 
 #include "platform/auto_size_columns.h"
@@ -31,6 +32,9 @@ QHBoxLayout* NewButtonRow(QWidget& owner, std::initializer_list<RowButton> butto
         auto* button = Named(new QPushButton(wanted.caption, &owner), wanted.name);
         QObject::connect(button, &QPushButton::clicked, &owner, wanted.clicked);
         row->addWidget(button);
+        if (wanted.made) {
+            *wanted.made = button;
+        }
     }
     return row;
 }
@@ -49,6 +53,25 @@ QTreeView* NewReportList(QWidget& parent, const char* name) {
     list->header()->setStretchLastSection(false);
     KeepColumnsFitted(*list);
     return list;
+}
+
+bool OnCheckIndicator(const QTreeView& list, const QPoint& at) {
+    const QModelIndex index = list.indexAt(at);
+    if (!index.isValid() || !(index.flags() & Qt::ItemIsUserCheckable)) {
+        return false;
+    }
+    // Where the list's delegate draws the box: the item's options as the delegate sees them.
+    struct Probe : QStyledItemDelegate {
+        QRect Box(const QTreeView& view, const QModelIndex& item) const {
+            QStyleOptionViewItem option;
+            option.initFrom(view.viewport());
+            option.rect = view.visualRect(item);
+            initStyleOption(&option, item);
+            return view.style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option,
+                                                &view);
+        }
+    };
+    return Probe().Box(list, index).contains(at);
 }
 
 bool KeepTypedEntry(QComboBox& combo) {

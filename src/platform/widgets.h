@@ -4,12 +4,14 @@
 #include <functional>
 #include <initializer_list>
 
-#include "data/record_list.h"
+#include "data/record.h"
 
 class QAction;
 class QComboBox;
 class QHBoxLayout;
 class QMenu;
+class QPushButton;
+class QPoint;
 class QTreeView;
 class QWidget;
 
@@ -30,11 +32,15 @@ QMenu* AddSubmenu(QWidget& parent, const char* name, const QString& caption);
 // not editable in place, Arial 8, headers that can be clicked, columns kept fitted.
 QTreeView* NewReportList(QWidget& parent, const char* name);
 
+// Whether the point of the list's viewport lies on a row's check box.
+bool OnCheckIndicator(const QTreeView& list, const QPoint& at);
+
 // A push button of a window's button row: its name, its caption and what a click does.
 struct RowButton {
     const char* name;
     QString caption;
     std::function<void()> clicked;
+    QPushButton** made = nullptr;  // where to keep the button, when the window needs it later
 };
 
 // A row of named push buttons, left to right, owned by a window and each connected to its action.

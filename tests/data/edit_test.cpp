@@ -1,107 +1,18 @@
-#include <array>
+#include <functional>
 
 #include "data/record_editor.h"
-#include "data/record_list.h"
 #include "data/record_search.h"
 #include "data/style_replace.h"
-#include "data/text.h"
 #include "harness.h"
 
 namespace quillory::testkit {
 namespace {
 
-using Cells = std::array<std::string, kColumnCount>;
-
-// A list of rows numbered from 1 with these genres.
-RecordList ListOf(const Texts& genres) {
-    RecordList list;
-    for (const std::string& genre : genres) {
-        Row row;
-        row.record = static_cast<int>(list.Size()) + 1;
-        row.cells[kNumberColumn] = ZeroPad(row.record, 5);
-        row.cells[kGenreColumn] = genre;
-        list.Append(row);
-    }
-    return list;
-}
-
-std::vector<int> Numbers(const RecordList& list) {
-    return Map(list.Rows(), [](const Row& row) { return row.RecordNumber(); });
-}
-
-// Sorting compares texts without regard to case, keeps rows of equal text in their order in
-// either direction, and the selection stays on its row.
-TEST(RecordListTest, SortsStablyWithoutRegardToCaseAndTheSelectionFollows) {
-    RecordList list = ListOf({"rock", "Ballad", "ROCK", "éclair", "ballad", "Pop", "ÉCLAIR"});
-    list.Select(2);  // record 3, "ROCK"
-    list.SetSort(true, kGenreColumn, SortOrder::kAscending);
-    EXPECT_EQ(Numbers(list), (std::vector<int>{2, 5, 6, 1, 3, 4, 7}));
-    EXPECT_EQ(list.Selected(), 4u);
-    list.SetSort(true, kGenreColumn, SortOrder::kDescending);
-    EXPECT_EQ(Numbers(list), (std::vector<int>{4, 7, 1, 3, 6, 2, 5}));
-    EXPECT_EQ(list.Selected(), 3u);
-    list.SetSort(true, kNumberColumn, SortOrder::kAscending);
-    EXPECT_EQ(Numbers(list), (std::vector<int>{1, 2, 3, 4, 5, 6, 7}));
-    // Long enough for a sort that is not stable to mix up rows of equal text.
-    Texts genres;
-    for (int i = 0; i < 40; ++i) {
-        genres.push_back(i % 2 == 0 ? "Pop" : "pop");
-    }
-    for (SortOrder order : {SortOrder::kDescending, SortOrder::kAscending}) {
-        list = ListOf(genres);
-        list.SetSort(true, kGenreColumn, order);
-        EXPECT_EQ(Numbers(list), Numbers(ListOf(genres)));
-    }
-}
-
-// A view hears of every change once: appended rows, a batch of changes as one range of rows,
-// the new place of each row after a sort, and nothing where nothing changed.
-TEST(RecordListTest, TellsItsObserverAboutEveryChange) {
-    struct Log : RecordListObserver {
-        void BeforeAppend(std::size_t first, std::size_t last) override {
-            text += "append " + std::to_string(first) + "-" + std::to_string(last) + ";";
-        }
-        void AfterAppend() override {}
-        void RowsChanged(std::size_t first, std::size_t last) override {
-            text += "changed " + std::to_string(first) + "-" + std::to_string(last) + ";";
-        }
-        void BeforeReorder() override {}
-        void AfterReorder(const std::vector<std::size_t>& newPosition) override {
-            text += "moved";
-            for (std::size_t at : newPosition) {
-                text += " " + std::to_string(at);
-            }
-        }
-        void SelectionChanged() override { text += "selected;"; }
-        std::string text;
-    } log;
-    RecordList list = ListOf({"c", "a"});
-    list.SetObserver(&log);
-    list.Append(ListOf({"d", "b"}).Rows());
-    {
-        RecordList::ChangeBatch outer(list);
-        list.SetCell(3, kMusicColumn, "y");
-        {
-            RecordList::ChangeBatch inner(list);
-            list.SetChecked(1, true);
-        }
-        list.SetCell(2, kMusicColumn, "z");
-    }
-    list.SetChecked(1, true);
-    list.SetStyleColour(2, kBlack);
-    list.Select(2);
-    list.Select(2);
-    list.SetSort(true, kGenreColumn, SortOrder::kAscending);
-    list.SetSort(true, kGenreColumn, SortOrder::kAscending);
-    EXPECT_EQ(log.text, "append 2-3;changed 1-3;selected;moved 2 0 3 1");
-    EXPECT_EQ(list.Selected(), 3u);
-}
-
 class EditTest : public DataTest {
 protected:
     // Five records whose tempo and genre orders differ from their record order, sorted newest
-    // first: a command that takes a row's position for its record number hits the wrong record.
-    // Records 2 and 4 keep a byte after the zero that ends their keywords.
+    // first: a command that takes a row's place for its record hits the wrong record. Records 2
+    // and 4 keep a byte after the zero that ends their keywords.
     void OpenFive() {
         Bytes image = BuildMfd(
             "PSR-2000", {{{}, 1, 4, 4, 120, 6, "Blue Moon", "Pop", "rock,pop", 0x15},
@@ -116,77 +27,65 @@ protected:
             "PSR-2000",
             {{"Cool Pop", "001"}, {"8Beat", "002"}, {"Jazz Club", "003"}, {"COOL POP", "004"}});
         ASSERT_TRUE(Open(image));
-        store.list.SetSort(true, kNumberColumn, SortOrder::kDescending);
+        doc.SetSort(true, kNumberColumn, SortOrder::kDescending);
     }
 
-    // The ticked records, then whether Del Chk'd and Play List are enabled.
-    std::string State() const {
-        std::string state;
-        for (int n = 1; n <= static_cast<int>(store.list.Size()); ++n) {
-            state += RowOf(n).checked ? std::to_string(n) + " " : "";
+    // The ticked records.
+    std::string Ticked() const {
+        std::string ticked;
+        for (int n = 1; n <= static_cast<int>(doc.Size()); ++n) {
+            ticked += RowOf(n).checked ? std::to_string(n) + " " : "";
         }
-        return state + (store.window.deleteCheckedEnabled ? "del " : "") +
-               (store.window.playListEnabled ? "play" : "");
+        return ticked;
+    }
+
+    std::vector<int> Marks() const {
+        return Map(std::vector<int>{1, 2, 3, 4, 5},
+                   [this](int n) { return int{doc.Image()[RecordOffset(n) + field::kMarks]}; });
     }
 };
 
-// Delete marks the selected row and keeps its tick; Del Chk'd marks the ticked rows and clears
-// their ticks. A deleted row shows "deleted" and empty music, style, time signature, tempo and
+// Delete marks a row and keeps its tick; Del Chk'd marks the ticked rows and clears their
+// ticks. A deleted row shows "deleted" and empty music, style, time signature, tempo and
 // keywords; no record byte changes.
-TEST_F(EditTest, TickCommandsAndDeletesKeepRowsAndButtonsInStep) {
-    store.window.playListEnabled = true;
-    InvertChecks(store);  // an empty list keeps Play List as it was
-    EXPECT_EQ(State(), "play");
+TEST_F(EditTest, TickCommandsAndDeletesKeepTheRecordBytes) {
+    EXPECT_EQ(InvertChecks(doc), 0u);
     OpenFive();
-    CheckBoxChanged(store, IndexOf(2), true);
-    CheckBoxChanged(store, IndexOf(2), false);  // clearing the only tick keeps Play List
-    EXPECT_EQ(State(), "play");
     for (int n : {1, 3, 5}) {
-        CheckBoxChanged(store, IndexOf(n), true);
+        doc.SetChecked(IndexOf(n), true);
     }
-    InvertChecks(store);
-    EXPECT_EQ(State(), "2 4 del play");
-    CheckAll(store);
-    EXPECT_EQ(State(), "1 2 3 4 5 del play");
-    InvertChecks(store);
-    EXPECT_EQ(State(), "");
-    CheckAll(store);
-    UncheckAll(store);
-    EXPECT_EQ(State(), "");
+    EXPECT_EQ(InvertChecks(doc), 2u);
+    EXPECT_EQ(Ticked(), "2 4 ");
+    EXPECT_EQ(CheckAll(doc), 5u);
+    EXPECT_EQ(InvertChecks(doc), 0u);
+    CheckAll(doc);
+    EXPECT_EQ(UncheckAll(doc), 0u);
 
-    const Bytes image = store.gFileBytes;
-    DeleteSelected(store);  // nothing selected
-    CheckBoxChanged(store, IndexOf(2), true);
+    const Bytes image = doc.Image();
+    doc.SetChecked(IndexOf(2), true);
     Delete(2);
-    EXPECT_EQ(State(), "2 del play");
-    CheckBoxChanged(store, IndexOf(1), true);
-    CheckBoxChanged(store, IndexOf(4), true);
-    DeleteChecked(store);
-    EXPECT_EQ(RowOf(1).cells, (Cells{"00001", "deleted", "", "", "", "", "", "No", "Yes", "Yes",
-                                     "Intro 1", "Main B"}));
+    EXPECT_EQ(Ticked(), "2 ");
+    doc.SetChecked(IndexOf(1), true);
+    doc.SetChecked(IndexOf(4), true);
+    EXPECT_TRUE(DeleteChecked(doc));
+    EXPECT_FALSE(DeleteChecked(doc));
+    EXPECT_EQ(Joined(RowOf(1)), "00001|deleted||||||No|Yes|Yes|Intro 1|Main B");
     EXPECT_EQ(Column(kGenreColumn),
               (Texts{"deleted", "deleted", "Easy Listening", "deleted", "Swing"}));
-    EXPECT_EQ(State(), "play");
-    EXPECT_EQ(store.gFileBytes, image);
+    EXPECT_EQ(Ticked(), "");
+    EXPECT_EQ(doc.Image(), image);
 }
 
-// The favourite button flips bit 0 of the selected row's record; each clear button clears its
-// own bit in every record, deleted ones included, and its own column.
-TEST_F(EditTest, MarkButtonsChangeTheirBitsInTheRecords) {
-    const auto marks = [this] {
-        return Map(std::vector<int>{1, 2, 3, 4, 5}, [this](int n) {
-            return static_cast<int>(store.gFileBytes[RecordOffset(n) + field::kMarks]);
-        });
-    };
+// The favourite command flips bit 0 of its row's record; each clear command clears its own bit
+// in every record, deleted ones included, and its own column.
+TEST_F(EditTest, MarkCommandsChangeTheirBitsInTheRecords) {
     OpenFive();
-    ToggleFavorite(store);  // nothing selected
-    store.list.Select(IndexOf(5));
-    ToggleFavorite(store);
+    ToggleFavorite(doc, IndexOf(5));
     EXPECT_EQ(RowOf(5).Cell(kFavoriteColumn), "Yes");
-    EXPECT_EQ(marks(), (std::vector<int>{6, 7, 5, 3, 5}));
-    ToggleFavorite(store);
+    EXPECT_EQ(Marks(), (std::vector<int>{6, 7, 5, 3, 5}));
+    ToggleFavorite(doc, IndexOf(5));
     EXPECT_EQ(RowOf(5).Cell(kFavoriteColumn), "No");
-    EXPECT_EQ(marks(), (std::vector<int>{6, 7, 5, 3, 4}));
+    EXPECT_EQ(Marks(), (std::vector<int>{6, 7, 5, 3, 4}));
 
     const std::vector<int> cleared[] = {{6, 6, 4, 2, 4}, {4, 5, 5, 1, 4}, {2, 3, 1, 3, 0}};
     const int columns[] = {kFavoriteColumn, kSearch1Column, kSearch2Column};
@@ -195,15 +94,15 @@ TEST_F(EditTest, MarkButtonsChangeTheirBitsInTheRecords) {
         Delete(2);
         std::vector<Texts> shown = Map(columns, [this](int c) { return Column(c); });
         shown[mark] = Texts(5, "No");
-        ClearMark(store, static_cast<Mark>(mark));
-        EXPECT_EQ(marks(), cleared[mark]);
+        ClearMark(doc, static_cast<Mark>(mark));
+        EXPECT_EQ(Marks(), cleared[mark]);
         EXPECT_EQ(Map(columns, [this](int c) { return Column(c); }), shown);
     }
 }
 
 // A row's keywords get ",text"; its record gets as many bytes as the new text has, the field's
 // later bytes kept. The stored numbers and the sort by music pair no row with its record by
-// number or position.
+// number or place.
 TEST_F(EditTest, KeywordAddWritesEachRowsRecord) {
     const std::string full(32, 'k');
     Bytes image = BuildMfd("PSR-2000", {{1, 1, 4, 4, 120, 0, "C", "", "rock", 0},
@@ -212,63 +111,104 @@ TEST_F(EditTest, KeywordAddWritesEachRowsRecord) {
     const std::string tail = "ABCDEFGHIJ";
     std::copy(tail.begin(), tail.end(), image.begin() + RecordOffset(1) + field::kKeywords + 5);
     ASSERT_TRUE(Open(image));
-    store.list.SetSort(true, kMusicColumn, SortOrder::kAscending);
-    KeywordAdd(store, "");
-    EXPECT_EQ(store.gFileBytes, image);
-    KeywordAdd(store, "live");
+    doc.SetSort(true, kMusicColumn, SortOrder::kAscending);
+    KeywordAdd(doc, "");
+    EXPECT_EQ(doc.Image(), image);
+    KeywordAdd(doc, "live");
     EXPECT_EQ(Column(kKeywordsColumn), (Texts{"rock,live", ",live", full + ",live"}));
     EXPECT_EQ(Stored(1, field::kKeywords, 32), Padded("rock,liveEFGHIJ", 32));
     EXPECT_EQ(Stored(2, field::kKeywords, 32), Padded(",live", 32));
     EXPECT_EQ(Stored(3, field::kKeywords, 32), full);
 }
 
-// A header click sorts ascending, a second one reverses; a row click hands the row to the
-// editor, the time signature and genre as the editor's entries (genre slots in ordinal order:
-// Easy Listening, Pop, Swing, pop).
-TEST_F(EditTest, HeaderAndRowClicksAndModifyOfTheClickedRecord) {
+// A header click sorts ascending, a second one reverses; a row hands its values to the editor,
+// the time signature and genre as the editor's entries (genre slots in ordinal order: Easy
+// Listening, Pop, Swing, pop). Modify writes the row's record; a missing style, or a tempo the
+// record cannot hold, stops it before the row changes.
+TEST_F(EditTest, HeaderClicksRowValuesAndModify) {
     OpenFive();
-    ColumnHeaderClicked(store, kTempoColumn);
+    ColumnHeaderClicked(doc, kTempoColumn);
     EXPECT_EQ(RecordOrder(), (std::vector<int>{2, 4, 1, 3, 5}));
-    ColumnHeaderClicked(store, kTempoColumn);
+    ColumnHeaderClicked(doc, kTempoColumn);
     EXPECT_EQ(RecordOrder(), (std::vector<int>{5, 3, 1, 4, 2}));
-    ColumnHeaderClicked(store, kGenreColumn);  // equal genres stay in tempo order
+    ColumnHeaderClicked(doc, kGenreColumn);  // equal genres stay in tempo order
     EXPECT_EQ(RecordOrder(), (std::vector<int>{3, 1, 4, 2, 5}));
 
     const auto click = [this](int n) {
-        const RowClick c = RowClicked(store, IndexOf(n));
-        EXPECT_EQ(store.list.Selected(), IndexOf(n));
+        const RowClick c = RowClicked(ws, IndexOf(n));
         return c.music + "|" + c.tempo + "|" + c.keywords + "|" + c.style + "|" +
                std::to_string(c.favorite) + std::to_string(c.search1) + std::to_string(c.search2) +
                "|" + (c.timeSig ? std::to_string(*c.timeSig) : "-") + "|" +
-               (c.genreIndex ? std::to_string(*c.genreIndex) : "-") + "|" +
-               std::to_string(store.gSelectedRecord) + store.gEditTimeSig;
+               (c.genreIndex ? std::to_string(*c.genreIndex) : "-");
     };
-    EXPECT_EQ(click(1), "Blue Moon|120|rock,pop|Cool Pop|011|1|1|1 4/ 4");
-    EXPECT_EQ(click(2), "Moonlight Serenade|072|pop, rock|COOL POP|111|3|3|2 6/ 8");
+    EXPECT_EQ(click(1), "Blue Moon|120|rock,pop|Cool Pop|011|1|1");
+    EXPECT_EQ(click(2), "Moonlight Serenade|072|pop, rock|COOL POP|111|3|3");
+    const EditorSelection shown = EditorActivation(doc, IndexOf(2));
+    EXPECT_EQ(shown.style + "|" + shown.intro + "|" + shown.section, "COOL POP|Intro 1|Main B");
     // " 5/ 4" is none of the editor's options; "deleted" is no genre.
     Delete(4);
-    EXPECT_EQ(click(4), "||||110|-|-|4 6/ 8");
+    EXPECT_EQ(click(4), "||||110|-|-");
+    EXPECT_FALSE(ModifyAllowed(ws, IndexOf(4)) || ModifyAllowed(ws, std::nullopt));
+    EXPECT_TRUE(ModifyAllowed(ws, IndexOf(1)));
 
-    // OK in Modify writes the clicked record, wherever a search has moved the selection since;
-    // a missing style, or a tempo the record cannot hold, stops it before the row changes. The
-    // tempo box reads the leading number.
+    // The tempo box reads the leading number.
     EXPECT_TRUE(TempoAccepted("120 abc") && !TempoAccepted(""));
-    RowClicked(store, IndexOf(1));
-    store.list.Select(IndexOf(3));
-    ASSERT_TRUE(PrepareModify(store));
-    const Bytes image = store.gFileBytes;
+    const Bytes image = doc.Image();
     EditorValues values{"Jazz", "", std::nullopt, " 3/ 4", "96", ""};
-    EXPECT_EQ(EditorOk(store, values, ui), EditorOkResult::kRefused);
+    EXPECT_EQ(EditorModify(ws, IndexOf(1), values, ui).result, EditorOkResult::kRefused);
     EXPECT_EQ(ui.messages, Texts{"Please select a style"});
     values.style = StyleChoice{"8Beat", 2};
     for (const char* tempo : {"70000", "-5"}) {
-        EXPECT_THROW(EditorOk(store, {"Jazz", "", values.style, " 3/ 4", tempo, ""}, ui), Failure);
+        EditorValues fast = values;
+        fast.tempo = tempo;
+        EXPECT_THROW(EditorModify(ws, IndexOf(1), fast, ui), Failure);
     }
     EXPECT_EQ(RowOf(1).Cell(kTempoColumn), "120");
-    EXPECT_EQ(store.gFileBytes, image);
-    ASSERT_EQ(EditorOk(store, values, ui), EditorOkResult::kDone);
+    EXPECT_EQ(doc.Image(), image);
+    ASSERT_EQ(EditorModify(ws, IndexOf(1), values, ui).result, EditorOkResult::kDone);
     EXPECT_EQ(Stored(1, field::kStyle, 7), std::string("\0\x02\x03\x04\0\x60\0", 7));
     EXPECT_EQ(Column(kMusicColumn), (Texts{"", "Moonlight Serenade", "Sunrise", "", "Road"}));
+}
+
+// Add refuses each missing value in turn (the song title's refusal sends the focus to it), then
+// appends the record after the last one and counts it. The row shows what was typed, the record
+// holds the title's first 32 bytes; the preview puts the list back in number order, where the
+// new row is found.
+TEST_F(EditTest, AddRefusesEachMissingValueThenAppendsTheRecord) {
+    OpenFive();
+    WriteTable("PSR-2000", {{"Cool Pop", "001"}, {"8Beat", "002"}});
+    const std::string title = "A Title Of Forty Characters, Cut At 32!!";
+    EditorValues values{std::nullopt, "",   std::nullopt, " 6/ 8",   "",        "kw",
+                        true,         true, true,         "Intro 2", "Ending 1"};
+    const std::pair<EditorOkResult, const char*> refusals[] = {
+        {EditorOkResult::kRefused, "Please select a style"},
+        {EditorOkResult::kRefused, "All entries must have a genre selected"},
+        {EditorOkResult::kFocusMusic, "All entries must have a Music(song name)"},
+        {EditorOkResult::kRefused, "All entries must have a tempo"}};
+    const std::function<void()> fills[] = {[&] {
+                                               values.style = StyleChoice{"8Beat", 2};
+                                           },
+                                           [&] { values.genre = "Jazz"; },
+                                           [&] { values.music = title; },
+                                           [&] { values.tempo = "100"; }};
+    for (std::size_t i = 0; i < std::size(fills); ++i) {
+        ui = {};
+        const EditorOutcome refused = EditorAdd(ws, values, ui);
+        EXPECT_EQ(refused.result, refusals[i].first);
+        EXPECT_EQ(refused.addedRow, std::nullopt);
+        EXPECT_EQ(ui.messages, Texts{refusals[i].second});
+        fills[i]();
+    }
+    const EditorOutcome added = EditorAdd(ws, values, ui);
+    EXPECT_EQ(added.result, EditorOkResult::kDone);
+    EXPECT_EQ(added.addedRow, IndexOf(6));
+    EXPECT_EQ(RecordOrder(), (std::vector<int>{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(Joined(RowOf(6)),
+              "00006|Jazz|" + title + "|8Beat| 6/ 8|100|kw|Yes|Yes|Yes|Intro 2|Ending 1");
+    EXPECT_EQ(Stored(6), std::string("\0\x06\0\x02\x06\x08\0\x64\x07", 9) + title.substr(0, 32) +
+                             Padded("Jazz", 16) + Padded("kw", 32) + "\x28" + std::string(2, '\0'));
+    EXPECT_EQ(CountOf(doc.Image()), 6);
+    EXPECT_TRUE(ui.reports.empty());
 }
 
 // "Containing" ignores case; "Whole Word" wants a comma-separated piece exactly. Check All adds
@@ -276,33 +216,29 @@ TEST_F(EditTest, HeaderAndRowClicksAndModifyOfTheClickedRecord) {
 // text only asks for one.
 TEST_F(EditTest, SearchMatchesChecksAndSteps) {
     RecordSearch search;
-    search.FindAndCheckAll(store, "moon", ui);  // an empty list only enables Del Chk'd
-    EXPECT_EQ(State(), "del ");
+    EXPECT_EQ(search.FindAndCheckAll(doc, "moon", ui), 0u);
     OpenFive();
-    search.FindAndCheckAll(store, "moon", ui);
-    EXPECT_EQ(State(), "1 2 4 del play");
-    UncheckAll(store);
-    store.list.SetChecked(IndexOf(3), true);
+    EXPECT_EQ(search.FindAndCheckAll(doc, "moon", ui), 3u);
+    EXPECT_EQ(Ticked(), "1 2 4 ");
+    UncheckAll(doc);
+    doc.SetChecked(IndexOf(3), true);
     search.column = kKeywordsColumn;
     search.wholeWord = true;
-    search.FindAndCheckAll(store, "rock", ui);
-    EXPECT_EQ(State(), "1 3 4 del play");
+    EXPECT_EQ(search.FindAndCheckAll(doc, "rock", ui), 2u);
+    EXPECT_EQ(Ticked(), "1 3 4 ");
 
-    ASSERT_TRUE(search.FindFirst(store, "rock", ui));
-    EXPECT_EQ(store.list.Selected(), IndexOf(4));
+    EXPECT_EQ(search.FindFirst(doc, "rock", ui), IndexOf(4));
     EXPECT_EQ(search.position, 2);
-    ASSERT_TRUE(search.FindNext(store, "rock", ui));
-    EXPECT_EQ(store.list.Selected(), IndexOf(1));
-    EXPECT_FALSE(search.FindNext(store, "rock", ui));
-    EXPECT_EQ(store.list.Selected(), IndexOf(1));
+    EXPECT_EQ(search.FindNext(doc, "rock", ui), IndexOf(1));
+    EXPECT_EQ(search.FindNext(doc, "rock", ui), std::nullopt);
     EXPECT_EQ(search.position, 6);
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_FALSE(search.FindNext(store, "", ui));
-    search.FindAndCheckAll(store, "", ui);
-    EXPECT_FALSE(search.FindFirst(store, "", ui));
+    EXPECT_EQ(search.FindNext(doc, "", ui), std::nullopt);
+    EXPECT_EQ(search.FindAndCheckAll(doc, "", ui), std::nullopt);
+    EXPECT_EQ(search.FindFirst(doc, "", ui), std::nullopt);
     EXPECT_EQ(ui.messages, Texts(3, "please enter something to search for"));
     EXPECT_EQ(search.position, 6);
-    EXPECT_EQ(State(), "1 3 4 del play");
+    EXPECT_EQ(Ticked(), "1 3 4 ");
 }
 
 // Style and genre cells are replaced where equal, keyword pieces where equal without regard to
@@ -311,25 +247,25 @@ TEST_F(EditTest, SearchMatchesChecksAndSteps) {
 TEST_F(EditTest, ReplaceChangesEqualCellsAndTheirRecords) {
     OpenFive();
     Delete(5);
-    const Bytes image = store.gFileBytes;
-    SubReplaceStyle(store, ReplaceMode::kStyle, "", "8Beat", ui);
-    SubReplaceStyle(store, ReplaceMode::kGenre, "deleted", "Pop", ui);
-    SubReplaceStyle(store, ReplaceMode::kStyle, "Cool Pop", "8Beat", ui);
+    const Bytes image = doc.Image();
+    SubReplaceStyle(ws, ReplaceMode::kStyle, "", "8Beat", ui);
+    SubReplaceStyle(ws, ReplaceMode::kGenre, "deleted", "Pop", ui);
+    SubReplaceStyle(ws, ReplaceMode::kStyle, "Cool Pop", "8Beat", ui);
     EXPECT_EQ(Column(kStyleColumn), (Texts{"8Beat", "COOL POP", "8Beat", "Jazz Club", ""}));
-    EXPECT_EQ(store.gFileBytes, image);  // the style reaches the file through the conversion
+    EXPECT_EQ(doc.Image(), image);  // the style reaches the file through the conversion
 
-    SubReplaceStyle(store, ReplaceMode::kGenre, "Pop", "Schlager", ui);
-    SubReplaceStyle(store, ReplaceMode::kGenre, "Easy Listening", "Pop", ui);
+    SubReplaceStyle(ws, ReplaceMode::kGenre, "Pop", "Schlager", ui);
+    SubReplaceStyle(ws, ReplaceMode::kGenre, "Easy Listening", "Pop", ui);
     EXPECT_EQ(Column(kGenreColumn), (Texts{"Schlager", "pop", "Pop", "Schlager", "deleted"}));
     EXPECT_EQ(Stored(1, field::kGenre, 16), Padded("Schlager", 16));
     EXPECT_EQ(Stored(3, field::kGenre, 16), Padded("Pop", 16));
 
-    SubReplaceStyle(store, ReplaceMode::kKeyword, "ROCK", "Hard Rock", ui);
+    SubReplaceStyle(ws, ReplaceMode::kKeyword, "ROCK", "Hard Rock", ui);
     EXPECT_EQ(Column(kKeywordsColumn),
               (Texts{"Hard Rock,pop", "pop, rock", "Hard Rock", "Hard Rock", ""}));
     EXPECT_EQ(Stored(1, field::kKeywords, 32), Padded("Hard Rock,pop", 32));
     EXPECT_EQ(Stored(4, field::kKeywords, 32), Padded("Hard Rock", 32));
-    SubReplaceStyle(store, ReplaceMode::kKeyword, "hard rock", "", ui);
+    SubReplaceStyle(ws, ReplaceMode::kKeyword, "hard rock", "", ui);
     EXPECT_EQ(Column(kKeywordsColumn), (Texts{",pop", "pop, rock", "", "", ""}));
     EXPECT_EQ(Stored(3, field::kKeywords, 32), Padded("", 32));
     for (int n : {2, 5}) {  // no cell of theirs changed

@@ -13,6 +13,7 @@
 #include "data/conversion.h"
 #include "data/music_finder_reader.h"
 #include "data/record_commands.h"
+#include "data/workspace.h"
 #include "support/mfd_builder.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_folder.h"
@@ -48,6 +49,15 @@ inline std::string Padded(const std::string& text, std::size_t width) {
     return text + std::string(width - text.size(), '\0');
 }
 
+// The twelve cells of a row, joined by "|".
+inline std::string Joined(const Record& row) {
+    std::string text = row.Cell(kNumberColumn);
+    for (int column = kGenreColumn; column < kColumnCount; ++column) {
+        text += "|" + row.Cell(column);
+    }
+    return text;
+}
+
 inline RecordValues WithTexts(std::string music, std::string genre, std::string keywords = "") {
     return {{}, 1, 4, 4, 120, 0, std::move(music), std::move(genre), std::move(keywords), 0};
 }
@@ -57,26 +67,29 @@ inline std::vector<RecordValues> RecordsWithStyles(const std::vector<int>& style
                [](int style) { return RecordValues{{}, style, 4, 4, 120, 0, "", "", "", 0}; });
 }
 
-// A program folder for style tables and logs, a store that uses it and a scripted user, with
-// looks at the rows and at the records they stand for.
+// A program folder for style tables and logs, a workspace that uses it and a scripted user,
+// with looks at the rows and at the records they stand for.
 class Harness {
 public:
     void WriteTable(const std::string& instrument, const Styles& styles) {
         WriteFile(folder.File(instrument + ".dat"), StyleTableText(styles));
     }
     // Writes the image as a file of that name and opens it as the open command does.
-    bool Open(const Bytes& bytes, const std::string& name = "song.mfd") {
+    ReadOutcome Read(const Bytes& bytes, const std::string& name = "song.mfd") {
         WriteFile(folder.File(name), bytes);
-        return OpenMusicFinderFile(store, folder.File(name), name, ui);
+        return OpenMusicFinderFile(ws, folder.File(name), name, ui);
     }
-    ConversionOutcome Preview(const std::string& target) {
-        return SaveMusicFinder(store, target, false, ConversionMode::kPreview, ui);
+    bool Open(const Bytes& bytes, const std::string& name = "song.mfd") {
+        return Read(bytes, name) == ReadOutcome::kRead;
+    }
+    ConversionResult Preview(const std::string& target) {
+        return SaveMusicFinder(ws, target, false, ConversionMode::kPreview, ui);
     }
     // Saves for the target into the named file of the folder, answering the save dialog.
-    ConversionOutcome SaveAs(const std::string& target, const std::string& name,
-                             bool checkedOnly = false) {
+    ConversionOutcome Save(const std::string& target, const std::string& name,
+                           bool checkedOnly = false) {
         ui.fileAnswers.push_back(folder.Path() / name);
-        return SaveMusicFinder(store, target, checkedOnly, ConversionMode::kSave, ui);
+        return SaveMusicFinder(ws, target, checkedOnly, ConversionMode::kSave, ui).outcome;
     }
     bool Exists(const std::string& name) const {
         return std::filesystem::exists(folder.Path() / name);
@@ -87,34 +100,32 @@ public:
         return std::string(bytes.begin(), bytes.end());
     }
 
-    std::size_t IndexOf(int n) const { return store.list.FindRecord(n).value(); }
-    const Row& RowOf(int n) const { return store.list.At(IndexOf(n)); }
+    std::size_t IndexOf(int n) const { return doc.FindRecord(n).value(); }
+    const Record& RowOf(int n) const { return doc.At(IndexOf(n)); }
     // Deletes record n's row as the Delete button does.
-    void Delete(int n) {
-        store.list.Select(IndexOf(n));
-        DeleteSelected(store);
-    }
+    void Delete(int n) { DeleteRecord(doc, IndexOf(n)); }
     // The bytes of record n in the open image, as RecordBytes.
     std::string Stored(int n, std::size_t offset = 0, std::size_t size = kRecordSize) const {
-        return RecordBytes(store.gFileBytes, n, offset, size);
+        return RecordBytes(doc.Image(), n, offset, size);
     }
     // A column's cells in record order.
     Texts Column(int column) const {
         Texts cells;
-        for (int n = 1; n <= static_cast<int>(store.list.Size()); ++n) {
+        for (int n = 1; n <= static_cast<int>(doc.Size()); ++n) {
             cells.push_back(RowOf(n).Cell(column));
         }
         return cells;
     }
     std::vector<int> RecordOrder() const {
-        return Map(store.list.Rows(), [](const Row& row) { return row.RecordNumber(); });
+        return Map(doc.Records(), [](const Record& row) { return row.position; });
     }
     Texts ChoiceNames() const {
-        return Map(store.styleChoices, [](const StyleChoice& choice) { return choice.name; });
+        return Map(ws.choices.styles, [](const StyleChoice& choice) { return choice.name; });
     }
 
     TempFolder folder;
-    RecordStore store{folder.Path()};
+    Workspace ws{folder.Path()};
+    MusicFinderDocument& doc = ws.document;
     ScriptedInteraction ui;
 };
 

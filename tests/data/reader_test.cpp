@@ -2,6 +2,7 @@
 
 #include "data/style_table.h"
 #include "data/text.h"
+#include "data/window_title.h"
 #include "harness.h"
 
 namespace quillory::testkit {
@@ -9,14 +10,6 @@ namespace {
 
 using ReaderTest = DataTest;
 using StyleTableTest = DataTest;
-
-std::string Joined(const Row& row) {
-    std::string text = row.cells[0];
-    for (std::size_t i = 1; i < row.cells.size(); ++i) {
-        text += "|" + row.cells[i];
-    }
-    return text;
-}
 
 TEST_F(ReaderTest, DecodesEveryFieldOfEveryRecord) {
     WriteTable("PSR-2000", {{"Cool Pop", "042"}, {"8Beat", "001"}});
@@ -39,16 +32,14 @@ TEST_F(ReaderTest, DecodesEveryFieldOfEveryRecord) {
         {{7, 1, 4, 4, 0, 0, "", "", "", 0x3C}, "00008|||8Beat| 4/ 4|000||No|No|No|Intro 3|Off"},
     };
     ASSERT_TRUE(Open(BuildMfd("PSR-2000", Map(cases, [](auto& c) { return c.first; }))));
-    EXPECT_EQ(Map(store.list.Rows(), Joined), Map(cases, [](auto& c) { return c.second; }));
-    EXPECT_TRUE(store.window.fileControlsEnabled);
-    EXPECT_TRUE(store.gFileLoaded);
+    EXPECT_EQ(Map(doc.Records(), Joined), Map(cases, [](auto& c) { return c.second; }));
+    EXPECT_TRUE(ws.file.loaded);
 }
 
-// A refused open leaves the store as it was: the previous file's name, title, image and rows.
+// A refused open leaves the workspace as it was: the previous file's name, image and rows.
 TEST_F(ReaderTest, RefusedOpenKeepsThePreviousFile) {
     ASSERT_TRUE(Open(BuildMfd("PSR-2000", {RecordValues{}}), "first.mfd"));
-    const Bytes image = store.gFileBytes;
-    const std::string title = store.window.title;
+    const Bytes image = doc.Image();
     WriteFile(folder.File("empty.mfd"), Bytes{});
     std::filesystem::create_directory(folder.Path() / "folder.mfd");
     // The main window's test shows the messages for a .txt file and a missing one.
@@ -58,18 +49,16 @@ TEST_F(ReaderTest, RefusedOpenKeepsThePreviousFile) {
         {"empty.mfd", "Bad File"}};
     for (const auto& [name, message] : refusals) {
         ui.messages.clear();
-        EXPECT_FALSE(OpenMusicFinderFile(store, folder.File(name), name, ui));
+        EXPECT_EQ(OpenMusicFinderFile(ws, folder.File(name), name, ui), ReadOutcome::kRefused);
         EXPECT_EQ(ui.messages, Texts{message}) << name;
-        EXPECT_EQ(store.gFileName, "first.mfd") << name;
-        EXPECT_EQ(store.window.title, title) << name;
-        EXPECT_EQ(store.gFileBytes, image) << name;
-        EXPECT_EQ(store.list.Size(), 1u) << name;
+        EXPECT_EQ(ws.file.name, "first.mfd") << name;
+        EXPECT_EQ(doc.Image(), image) << name;
+        EXPECT_EQ(doc.Size(), 1u) << name;
     }
 
     // The ending is compared without regard to case; a file of no records opens too.
-    WriteFile(folder.File("LOUD.MFD"), BuildMfd("PSR-1100", {}));
-    EXPECT_TRUE(OpenMusicFinderFile(store, folder.File("LOUD.MFD"), "LOUD.MFD", ui));
-    EXPECT_TRUE(store.list.Empty());
+    EXPECT_TRUE(Open(BuildMfd("PSR-1100", {}), "LOUD.MFD"));
+    EXPECT_TRUE(doc.Empty());
 }
 
 // A big-endian field whose first byte is 128 or more stops the read with its own message; a
@@ -97,7 +86,7 @@ TEST_F(ReaderTest, BrokenFileStopsTheReadKeepingEarlierRows) {
         Bytes bytes = three;
         bytes[c.at] = c.byte;
         bytes.resize(c.size);
-        EXPECT_FALSE(Open(bytes, "bad.mfd"));
+        EXPECT_EQ(Read(bytes, "bad.mfd"), ReadOutcome::kPartlyRead);
         if (c.overflow) {
             EXPECT_EQ(ui.messages, Texts{"Quillory can not read this file"});
         } else {
@@ -106,27 +95,27 @@ TEST_F(ReaderTest, BrokenFileStopsTheReadKeepingEarlierRows) {
             EXPECT_EQ(ui.reports[0].operation, "List1");
             EXPECT_TRUE(ui.messages.empty());
         }
-        EXPECT_EQ(store.list.Size(), c.rows);
-        EXPECT_FALSE(store.gFileLoaded);
-        EXPECT_EQ(store.window.title, "Quillory   bad.mfd");
+        EXPECT_EQ(doc.Size(), c.rows);
+        EXPECT_FALSE(ws.file.loaded);
+        EXPECT_EQ(ws.file.name, "bad.mfd");
         EXPECT_FALSE(ui.busy);
     }
 }
 
-// Each instrument shows a style by the name its table gives its 3- or 4-digit key, or as the
-// number (a user style) from 600 on, or as its half from 623 or 689 on.
+// An instrument shows a style by the name its table gives its 3- or 4-digit key, or as the
+// number (a user style) from 600 on, or as its half from 623 or 689 on: one instrument of each
+// rule and key width.
 TEST(StyleColumnTest, ShowsNamesNumbersOrHalvesByTheInstrumentsRules) {
     struct Instrument {
         const char* id;
         int digits;
         char rule;  // L look up all, N numbers from 600, 6 halves from 623, 8 halves from 689
     };
-    const Instrument instruments[] = {
-        {"PSR-1000", 3, 'L'}, {"PSR-1100", 3, 'L'}, {"PSR-1500", 4, 'L'}, {"PSR-2000", 3, 'L'},
-        {"PSR-2100", 3, 'L'}, {"PSR-3000", 4, 'L'}, {"TYROS", 3, 'N'},    {"CVP-203", 3, '6'},
-        {"CVP-204", 3, '8'},  {"CVP-205", 3, '6'},  {"CVP-206", 3, '8'},  {"CVP-207", 3, '6'},
-        {"CVP-208", 3, '8'},  {"CVP-209", 3, '6'},  {"CVP-210", 3, '8'},  {"CVP-305", 4, 'L'},
-        {"CVP-307", 4, 'L'}};
+    const Instrument instruments[] = {{"PSR-2000", 3, 'L'},
+                                      {"PSR-3000", 4, 'L'},
+                                      {"TYROS", 3, 'N'},
+                                      {"CVP-203", 3, '6'},
+                                      {"CVP-204", 3, '8'}};
     // Numbers on both sides of every threshold, and one (13) that no table holds.
     const std::vector<int> numbers = {12, 13, 599, 600, 622, 623, 688, 689, 1300, 1301};
     for (const Instrument& instrument : instruments) {
@@ -140,9 +129,9 @@ TEST(StyleColumnTest, ShowsNamesNumbersOrHalvesByTheInstrumentsRules) {
             }
         }
         h.WriteTable(instrument.id, table);
-        h.store.gTargetInstrument = "unset";  // keeps the editor's list for the user styles
+        h.ws.settings.targetInstrument = "unset";  // keeps the editor's list for the user styles
         ASSERT_TRUE(h.Open(BuildMfd(instrument.id, RecordsWithStyles(numbers))));
-        EXPECT_EQ(h.store.gSourceInstrument, instrument.id);
+        EXPECT_EQ(h.ws.file.sourceInstrument, instrument.id);
         const std::map<char, Texts> shown = {
             {'L',
              {"S12", key(13), "S599", "S600", "S622", "S623", "S688", "S689", "S1300", "S1301"}},
@@ -159,15 +148,15 @@ TEST(StyleColumnTest, ShowsNamesNumbersOrHalvesByTheInstrumentsRules) {
 // user style 000 and any other number as its half, halves rounded away from zero.
 TEST_F(ReaderTest, StyleNumbersAndUnknownSourcesShowHalves) {
     ASSERT_TRUE(Open(BuildMfd("KEYBOARD", RecordsWithStyles({0, 13}))));
-    EXPECT_EQ(store.gSourceInstrument, "");
+    EXPECT_EQ(ws.file.sourceInstrument, "");
     EXPECT_EQ(Column(kStyleColumn), (Texts{"000", "007"}));
     EXPECT_EQ(ChoiceNames(), Texts{"000"});
 
     WriteTable("PSR-2000", {{"Twelve", "012"}});
     WriteTable("numbers", {{"Twelve", "012"}});
-    store.sourceMenu.choice = SourceMenu::Choice::kStyleNumbers;
+    ws.settings.sourceMenu.choice = SourceMenu::Choice::kStyleNumbers;
     ASSERT_TRUE(Open(BuildMfd("PSR-2000", RecordsWithStyles({0, 12, 1301}))));
-    EXPECT_EQ(store.gSourceInstrument, "numbers");
+    EXPECT_EQ(ws.file.sourceInstrument, "numbers");
     EXPECT_EQ(Column(kStyleColumn), (Texts{"000", "006", "651"}));
 }
 
@@ -189,10 +178,10 @@ TEST_F(ReaderTest, SourceInstrumentComesFromHeaderOrMenu) {
         {"CVP-204", {SourceMenu::Choice::kInstrument, "PSR-1000"}, "TYROS", "PSR-1000"},
     };
     for (const Case& c : cases) {
-        store.sourceMenu = c.menu;
-        store.gSourceInstrument = c.previous;
+        ws.settings.sourceMenu = c.menu;
+        ws.file.sourceInstrument = c.previous;
         EXPECT_TRUE(Open(BuildMfd(c.header, {})));
-        EXPECT_EQ(store.gSourceInstrument, c.expected) << c.header;
+        EXPECT_EQ(ws.file.sourceInstrument, c.expected) << c.header;
     }
 }
 
@@ -210,13 +199,13 @@ TEST_F(ReaderTest, GenreSlotsGrowAndKeepEveryGenreSorted) {
             records.insert(records.end(), {WithTexts("", genre), {}, WithTexts("", genre)});
         }
         ASSERT_TRUE(Open(BuildMfd("PSR-2000", records)));
-        EXPECT_EQ(store.genreChoices, expected) << distinct;
+        EXPECT_EQ(ws.choices.genres, expected) << distinct;
         expected.resize(static_cast<std::size_t>(slots));
-        EXPECT_EQ(store.gGenres, expected) << distinct;
+        EXPECT_EQ(ws.file.genres, expected) << distinct;
     }
     ASSERT_TRUE(Open(BuildMfd("PSR-2000", Map(Texts{"pop", "Éire", "Rock", "Ballad"},
                                               [](auto& g) { return WithTexts("", g); }))));
-    EXPECT_EQ(store.genreChoices, (Texts{"Ballad", "Rock", "pop", "Éire"}));
+    EXPECT_EQ(ws.choices.genres, (Texts{"Ballad", "Rock", "pop", "Éire"}));
 }
 
 // The first read makes the source the target and loads its table into the editor; a later
@@ -229,19 +218,20 @@ TEST_F(ReaderTest, OnlyTheFirstReadChoosesTheTarget) {
     EXPECT_EQ(ChoiceNames(), (Texts{"Pop", "Ballad", "009"}));
     EXPECT_EQ(Column(kStyleColumn), Texts{" Pop "});  // as written
 
-    store.gAllowUserStyles = true;
-    store.gUnknownStyleColor = kBlue;
+    ws.settings.allowUserStyles = true;
+    ws.settings.unknownStyleColour = kBlue;
     const Bytes tyros = BuildMfd("TYROS", RecordsWithStyles({2, 700, 9, 700}));
     ASSERT_TRUE(Open(tyros, "b.mfd"));
     ASSERT_TRUE(Open(tyros, "b.mfd"));
-    EXPECT_EQ(store.gTargetInstrument, "PSR-2000");
-    EXPECT_TRUE(store.gAllowUserStyles);
-    EXPECT_EQ(store.gUnknownStyleColor, kBlue);
+    EXPECT_EQ(ws.settings.targetInstrument, "PSR-2000");
+    EXPECT_TRUE(ws.settings.allowUserStyles);
+    EXPECT_EQ(ws.settings.unknownStyleColour, kBlue);
     EXPECT_EQ(Column(kStyleColumn), (Texts{"Jazz", "700", "009", "700"}));
     EXPECT_EQ(ChoiceNames(), (Texts{"Pop", "Ballad", "009", "700"}));
-    EXPECT_EQ(store.styleChoices.back().number, 700);
-    EXPECT_EQ(store.window.title,
+    EXPECT_EQ(ws.choices.styles.back().number, 700);
+    EXPECT_EQ(TitleAfterRead(ws),
               "Quillory   b.mfd  Source Instrument = TYROS   Deafult Style = 009");
+    EXPECT_EQ(TitleAfterTargetChosen(ws), TitleAfterRead(ws));
 }
 
 // Lines end with CR LF; the first empty line ends the table, a line without ";" is skipped, the
@@ -272,20 +262,20 @@ TEST_F(StyleTableTest, ParsesLinesEndedByCrLfUpToTheFirstEmptyOne) {
 // values read in the code page; the last line names the default style. A number that is not a
 // whole number stops the set-up, keeping what came before and the default style.
 TEST_F(StyleTableTest, EditorListKeepsEveryLineAndTheLastIsTheDefault) {
-    store.gTargetInstrument = "CVP-305";
-    store.styleChoices = {{"Old", 1}};
+    ws.settings.targetInstrument = "CVP-305";
+    ws.choices.styles = {{"Old", 1}};
     WriteFile(folder.File("CVP-305.dat"),
               std::string("A;0001\r\n B ; 0002\r\nA2;0001\r\nCaf\xE9;1234\r\n"));
-    cboStyle_setup(store, ui);
+    SetUpStyleChoices(ws, ui);
     EXPECT_EQ(ChoiceNames(), (Texts{"A", "B", "A2", "Café"}));
-    EXPECT_EQ(store.styleChoices[1].number, 2);
-    EXPECT_EQ(store.styleChoices[3].number, 1234);
-    EXPECT_EQ(store.gDefaultStyle, "Café");
+    EXPECT_EQ(ws.choices.styles[1].number, 2);
+    EXPECT_EQ(ws.choices.styles[3].number, 1234);
+    EXPECT_EQ(ws.settings.defaultStyle, "Café");
 
     WriteTable("CVP-305", {{"C", "0001"}, {"D", "three"}, {"E", "0004"}});
-    cboStyle_setup(store, ui);
+    SetUpStyleChoices(ws, ui);
     EXPECT_EQ(ChoiceNames(), Texts{"C"});
-    EXPECT_EQ(store.gDefaultStyle, "Café");
+    EXPECT_EQ(ws.settings.defaultStyle, "Café");
     ASSERT_EQ(ui.reports.size(), 1u);
     EXPECT_EQ(ui.reports[0].text,
               "Error #: 13, Type mismatch, encountered in Function cboStyle_setup. If the "
@@ -293,9 +283,9 @@ TEST_F(StyleTableTest, EditorListKeepsEveryLineAndTheLastIsTheDefault) {
 
     // A missing table empties the list and the default.
     Remove("CVP-305.dat");
-    cboStyle_setup(store, ui);
-    EXPECT_TRUE(store.styleChoices.empty());
-    EXPECT_EQ(store.gDefaultStyle, "");
+    SetUpStyleChoices(ws, ui);
+    EXPECT_TRUE(ws.choices.styles.empty());
+    EXPECT_EQ(ws.settings.defaultStyle, "");
     EXPECT_EQ(ReadTextFile(folder.Path()), "");  // a folder reads as nothing
 }
 

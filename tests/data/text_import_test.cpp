@@ -29,8 +29,8 @@ std::string DataLine(const std::string& genre, const std::string& song, const st
 
 // The record of a line: the nine bytes up to the marks, the texts cut to their width and padded
 // with blanks, the sections.
-std::string Record(const char (&front)[10], const std::string& music, const std::string& genre,
-                   const std::string& keywords = "", char sections = 0) {
+std::string Imported(const char (&front)[10], const std::string& music, const std::string& genre,
+                     const std::string& keywords = "", char sections = 0) {
     const auto blanked = [](const std::string& text, std::size_t width) {
         return (text + std::string(width, ' ')).substr(0, width);
     };
@@ -44,21 +44,20 @@ protected:
     void OpenRecords(std::size_t n) {
         WriteTable("PSR-2000", {{"Cool Pop", "001"}, {"Slow Rock", "002"}, {"8Beat", "003"}});
         ASSERT_TRUE(Open(BuildMfd("PSR-2000", std::vector<RecordValues>(n))));
-        before = store.gFileBytes;
+        before = doc.Image();
     }
 
-    ImportOutcome Import(const std::string& text) {
-        return ImportTextDelimitedText(store, text, ui);
-    }
+    ImportOutcome Import(const std::string& text) { return ImportTextDelimitedText(ws, text, ui); }
 
     // The header and the records before the import unchanged, then `added` records; the count,
     // the rows and the size agree.
     void ExpectConsistent(int added) {
         const int rows = static_cast<int>((before.size() - kHeaderSize) / kRecordSize) + added;
-        EXPECT_EQ(static_cast<int>(store.list.Size()), rows);
-        EXPECT_EQ(CountOf(store.gFileBytes), rows);
-        ASSERT_EQ(store.gFileBytes.size(), RecordOffset(rows + 1));
-        Bytes kept(store.gFileBytes.begin(), store.gFileBytes.begin() + before.size());
+        EXPECT_EQ(static_cast<int>(doc.Size()), rows);
+        EXPECT_EQ(doc.HeaderCount(), rows);
+        ASSERT_EQ(doc.Image().size(), RecordOffset(rows + 1));
+        Bytes kept(doc.Image().begin(),
+                   doc.Image().begin() + static_cast<std::ptrdiff_t>(before.size()));
         WriteBigEndian16(kept, kCountOffset, CountOf(before));
         EXPECT_EQ(kept, before);
     }
@@ -79,12 +78,13 @@ TEST_F(TextImportTest, StoresEveryFieldOfTheLinesAfterTheExportHeader) {
               2);
     EXPECT_TRUE(ui.messages.empty());
     ExpectConsistent(2);
-    EXPECT_EQ(Texts(store.list.At(10).cells.begin() + 1, store.list.At(10).cells.end()),
-              Texts(first.begin() + 1, first.end()));
-    EXPECT_EQ(Column(kNumberColumn).back(), "00012");
+    // Marks and sections show what the record holds.
+    EXPECT_EQ(Joined(doc.At(10)), "00011|Pop|" + title40 +
+                                      "|cool POP| 6/ 8|096|love,summer|Yes|Yes|Yes|Intro 2|Main C");
+    EXPECT_EQ(Joined(doc.At(11)), "00012|Rock|Short|Slow  Rock|3/4|1234||No|Yes|No|Off|Ending 3");
     EXPECT_EQ(Stored(11),
-              Record("\0\x0b\0\x01\x06\x08\0\x60\x07", title40, "Pop", "love,summer", 0x26));
-    EXPECT_EQ(Stored(12), Record("\0\x0c\0\x02\x03\x04\x04\xd2\x02", "Short", "Rock", "", 0x0A));
+              Imported("\0\x0b\0\x01\x06\x08\0\x60\x07", title40, "Pop", "love,summer", 0x26));
+    EXPECT_EQ(Stored(12), Imported("\0\x0c\0\x02\x03\x04\x04\xd2\x02", "Short", "Rock", "", 0x0A));
 }
 
 // The first line is data unless its second field is "Genre"; text after the last CR LF is
@@ -98,7 +98,7 @@ TEST_F(TextImportTest, ReadsTheFirstLineAsDataUnlessItsSecondFieldIsGenre) {
     EXPECT_EQ(Import("1\tPop\tlost").accepted, 0);
     EXPECT_EQ(Column(kMusicColumn), (Texts{"A", "B", "C", "D"}));
     ExpectConsistent(4);
-    EXPECT_EQ(Stored(4), Record("\0\x04\0\x03\x04\x04\0\x78\0", "D", "Pop"));
+    EXPECT_EQ(Stored(4), Imported("\0\x04\0\x03\x04\x04\0\x78\0", "D", "Pop"));
 }
 
 // Empty lines are skipped; the log numbers the non-empty lines from 1, the header included,
@@ -119,9 +119,9 @@ TEST_F(TextImportTest, RefusesStylesTheSourceLacksUnlessUserStylesAreAllowed) {
         "Item #\tGenre\tSong\tStyle\r\n3\tLatin\tGirl\tbossanova\r\n5\tOdd\tMine\t123\r\n\r\n";
     EXPECT_EQ(FileText("ImportLog.txt"), log);
     ExpectConsistent(2);
-    EXPECT_EQ(Stored(2), Record("\0\x02\0\x03\x04\x04\0\x78\0", "Two", "Pop"));
+    EXPECT_EQ(Stored(2), Imported("\0\x02\0\x03\x04\x04\0\x78\0", "Two", "Pop"));
 
-    store.gAllowUserStyles = true;
+    ws.settings.allowUserStyles = true;
     const Texts choices = ChoiceNames();
     EXPECT_EQ(Import(DataLine("Odd", "Mine", "123") + DataLine("Odd", "Again", "123") +
                      DataLine("Pop", "Known", "cool pop"))
@@ -129,11 +129,11 @@ TEST_F(TextImportTest, RefusesStylesTheSourceLacksUnlessUserStylesAreAllowed) {
               3);
     EXPECT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(FileText("ImportLog.txt"), log);
-    EXPECT_EQ(Stored(3), Record("\0\x03\0\x7b\x04\x04\0\x78\0", "Mine", "Odd"));
+    EXPECT_EQ(Stored(3), Imported("\0\x03\0\x7b\x04\x04\0\x78\0", "Mine", "Odd"));
     EXPECT_EQ(Column(kStyleColumn)[2], "123");
     EXPECT_EQ(ChoiceNames().size(), choices.size() + 1);
-    EXPECT_EQ(store.styleChoices.back().name, "123");
-    EXPECT_EQ(store.styleChoices.back().number, 123);
+    EXPECT_EQ(ws.choices.styles.back().name, "123");
+    EXPECT_EQ(ws.choices.styles.back().number, 123);
 }
 
 // The lines before the one that fails stay stored, rows, records and count in step; a failure
@@ -152,8 +152,8 @@ TEST_F(TextImportTest, StopsAtALineItCannotStoreAndKeepsTheLinesBefore) {
     EXPECT_EQ(ui.reports[0].number, kInvalidProcedureCall);
     ExpectConsistent(2);
     // Ten fields leave intro and section off.
-    EXPECT_EQ(Stored(5), Record("\0\x05\0\x03\x04\x04\0\x64\x01", "Ten", "Pop", "kw"));
-    EXPECT_EQ(RowOf(5).Cell(kIntroColumn), "");
+    EXPECT_EQ(Stored(5), Imported("\0\x05\0\x03\x04\x04\0\x64\x01", "Ten", "Pop", "kw"));
+    EXPECT_EQ(RowOf(5).Cell(kIntroColumn), "Off");
 
     ui = {};
     EXPECT_TRUE(Import(ten + bad).failed);
@@ -177,11 +177,11 @@ TEST_F(TextImportTest, StopsAtALineItCannotStoreAndKeepsTheLinesBefore) {
 // Without a file the main window's test shows the refusal.
 TEST_F(TextImportTest, ChangesNothingWithAFileOrTableItCannotUse) {
     OpenRecords(2);
-    EXPECT_EQ(ImportTextDelimitedFile(store, ui).accepted, 0);  // the dialog cancelled
+    EXPECT_EQ(ImportTextDelimitedFile(ws, ui).accepted, 0);  // the dialog cancelled
     WriteFile(folder.File("empty.txt"), std::string());
     for (const char* name : {"missing.txt", "empty.txt"}) {
         ui.fileAnswers.push_back(folder.Path() / name);
-        EXPECT_TRUE(ImportTextDelimitedFile(store, ui).failed);
+        EXPECT_TRUE(ImportTextDelimitedFile(ws, ui).failed);
         EXPECT_EQ(ui.reports.back().number, kInputPastEndOfFile) << name;
     }
     // A source table naming one style twice, in other cases and blanks.
@@ -196,7 +196,7 @@ TEST_F(TextImportTest, ChangesNothingWithAFileOrTableItCannotUse) {
 // A list exported as text and imported into an empty copy of its file saves as the same file.
 TEST_F(TextImportTest, AnExportedListImportsAndSavesAsTheSameRecords) {
     WriteTable("PSR-2000", {{"Cool Pop", "001"}, {"Slow Rock", "002"}, {"8Beat", "003"}});
-    store.gAllowUserStyles = true;
+    ws.settings.allowUserStyles = true;
     const std::vector<RecordValues> records = {
         {0, 1, 3, 4, 60, 1, "A Song Title Of All 32 Bytes !!!", "Sixteen Chars Gn", "kw 0", 0x1A},
         {1, 2, 7, 8, 393, 3, "Caf\u00e9 Song", "Rock", "kw 1", 0x23},
@@ -211,14 +211,13 @@ TEST_F(TextImportTest, AnExportedListImportsAndSavesAsTheSameRecords) {
         WriteTextField(original, RecordOffset(n) + field::kKeywords, 32, r.keywords, ' ');
     }
     ASSERT_TRUE(Open(original));
-    WriteTextFile(RecordListExportText(store.list), folder.Path() / "list.txt",
-                  Durability::kOnDisk);
+    WriteTextFile(RecordListExportText(doc), folder.Path() / "list.txt", Durability::kOnDisk);
     Bytes empty(original.begin(), original.begin() + kHeaderSize);
     empty[kCountOffset + 1] = 0;
     ASSERT_TRUE(Open(empty, "copy.mfd"));
     ui.fileAnswers.push_back(folder.Path() / "list.txt");
-    EXPECT_EQ(ImportTextDelimitedFile(store, ui).accepted, 4);
-    ASSERT_EQ(SaveAs("PSR-2000", "b.mfd"), ConversionOutcome::kSaved);
+    EXPECT_EQ(ImportTextDelimitedFile(ws, ui).accepted, 4);
+    ASSERT_EQ(Save("PSR-2000", "b.mfd"), ConversionOutcome::kSaved);
     EXPECT_EQ(ReadFile(folder.File("b.mfd")), original);
     EXPECT_TRUE(ui.reports.empty());
     EXPECT_TRUE(ui.messages.empty());
@@ -227,13 +226,13 @@ TEST_F(TextImportTest, AnExportedListImportsAndSavesAsTheSameRecords) {
 // The list goes out in display order with a running count, deleted rows included, and is saved
 // in the code page after asking before it replaces a file.
 TEST_F(TextImportTest, ExportsTheListInDisplayOrder) {
-    EXPECT_EQ(RecordListExportText(store.list), kExportHeader);
+    EXPECT_EQ(RecordListExportText(doc), kExportHeader);
     ASSERT_TRUE(Open(BuildMfd("PSR-2000", {{0, 1, 4, 4, 120, 5, "One", "Rock", "", 0x15},
                                            WithTexts("Caf\u00e9", "Jazz", "kw"),
                                            WithTexts("Three", "Pop")})));
     Delete(1);
-    store.list.SetSort(true, kGenreColumn, SortOrder::kAscending);
-    const std::string text = RecordListExportText(store.list);
+    doc.SetSort(true, kGenreColumn, SortOrder::kAscending);
+    const std::string text = RecordListExportText(doc);
     EXPECT_EQ(text, kExportHeader + "1\tdeleted\t\t\t\t\t\tYes\tNo\tYes\tIntro 1\tMain B\r\n" +
                         "2\tJazz\tCaf\u00e9\t001\t 4/ 4\t120\tkw\tNo\tNo\tNo\tOff\tOff\r\n" +
                         "3\tPop\tThree\t001\t 4/ 4\t120\t\tNo\tNo\tNo\tOff\tOff\r\n");

@@ -43,18 +43,24 @@ public:
         questionTitles.push_back(title);
         return ConfirmOkCancel(question);
     }
+    std::string Input(const std::string& prompt, const std::string&) override {
+        inputs.push_back(prompt);
+        return NextAnswer(inputAnswers, std::string());
+    }
 
     std::vector<std::string> messages;
     std::vector<Report> reports;
     std::vector<FileDialogRequest> fileDialogs;
     std::vector<std::string> questions;  // OK/Cancel and Yes/No questions, in order
     std::vector<std::string> questionTitles;
+    std::vector<std::string> inputs;  // the prompts of input boxes
     bool busy = false;
 
     // Answers, used up in order; a dialog without an answer is cancelled, a question without
     // one is answered OK.
     std::deque<std::optional<std::filesystem::path>> fileAnswers;
-    std::deque<bool> confirmAnswers;  // for both kinds of question
+    std::deque<bool> confirmAnswers;       // for both kinds of question
+    std::deque<std::string> inputAnswers;  // an input box without one is cancelled
 
 private:
     template <typename Answer>

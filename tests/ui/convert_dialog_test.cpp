@@ -1,4 +1,5 @@
 #include <QLineEdit>
+#include <QMessageBox>
 
 #include "ui/convert/default_style_dialog.h"
 #include "ui/ui_fixture.h"
@@ -22,7 +23,7 @@ protected:
     // The option buttons of the Save As dialog, "name caption", or the names of the chosen.
     QStringList Options(bool chosenOnly) {
         QStringList options;
-        for (QRadioButton* option : app->Convert()->findChildren<QRadioButton*>()) {
+        for (QRadioButton* option : Main().Convert()->findChildren<QRadioButton*>()) {
             if (option->isChecked() || !chosenOnly) {
                 options << option->objectName() + (chosenOnly ? "" : " " + option->text());
             }
@@ -40,17 +41,17 @@ protected:
     }
     // Whether a preview ran since the last call: every preview rewrites the conversion log.
     bool PreviewRan() { return std::filesystem::remove(folder.File("ExportLog.txt")); }
-    QComboBox* DefaultStyles() { return FindIn<QComboBox>(app->DefaultStyle(), "cboStyle"); }
+    QComboBox* DefaultStyles() { return FindIn<QComboBox>(Main().DefaultStyle(), "cboStyle"); }
 };
 
-TEST_F(ConvertDialogTest, ShowsTheStoreValuesWheneverItBecomesActive) {
+TEST_F(ConvertDialogTest, ShowsTheWorkspaceValuesWhenTheUserComesToIt) {
     Trigger("mnuConvert");
     EXPECT_EQ(Messages(), QStringList{"Select a file to view first"});
-    EXPECT_EQ(app->Convert(), nullptr);
+    EXPECT_EQ(Main().Convert(), nullptr);
 
     OpenSongs();
     Trigger("mnuConvert");
-    QWidget* dialog = app->Convert();
+    QWidget* dialog = Main().Convert();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->objectName() + " " + dialog->windowTitle(), "frmConvert Save As Options");
     EXPECT_TRUE(dialog->isVisible());
@@ -65,19 +66,21 @@ TEST_F(ConvertDialogTest, ShowsTheStoreValuesWheneverItBecomesActive) {
     const QStringList shown = {"optTarget2000", "optAllRecords"};
     EXPECT_EQ(Options(true), shown);
 
-    // Choices not yet saved give way to the store's values when the dialog is activated again.
+    // Choices not yet saved give way to the workspace's values when the user comes back from
+    // another window, not when a box of the dialog's own closes.
     FindIn<QRadioButton>(dialog, "optTarget207")->click();
     FindIn<QRadioButton>(dialog, "optCheckedRecords")->click();
-    QEvent activate(QEvent::WindowActivate);
-    QApplication::sendEvent(dialog, &activate);
+    CloseOwnBox<QMessageBox>(*dialog);
+    EXPECT_EQ(Options(true), QStringList({"optTarget207", "optCheckedRecords"}));
+    ComeFromMain(*dialog);
     EXPECT_EQ(Options(true), shown);
 
     // Cancel closes it and changes nothing; the next Save As starts afresh.
     FindIn<QRadioButton>(dialog, "optTarget207")->click();
     FindIn<QPushButton>(dialog, "cmdCancel")->click();
     Settle();
-    EXPECT_EQ(app->Convert(), nullptr);
-    EXPECT_EQ(app->Store().gTargetInstrument, "PSR-2000");
+    EXPECT_EQ(Main().Convert(), nullptr);
+    EXPECT_EQ(Work().settings.targetInstrument, "PSR-2000");
     Trigger("mnuConvert");
     EXPECT_EQ(Options(true), shown);
 }
@@ -88,7 +91,7 @@ TEST_F(ConvertDialogTest, MissingAndUserStylesAskYesOrNoAndAnOldFileGoesOnlyWith
     OpenSongs();
     ChooseTarget("CVP-305");
     Trigger("mnuConvert");
-    EXPECT_EQ(FindIn<QLabel>(app->Convert(), "lblTargetInstrument")->text(), "CVP-305");
+    EXPECT_EQ(FindIn<QLabel>(Main().Convert(), "lblTargetInstrument")->text(), "CVP-305");
     EXPECT_EQ(Options(true), QStringList{"optAllRecords"});
     EXPECT_EQ(HeaderModelName(SaveAs()), "CVP-305");
     EXPECT_EQ(Questions(), QStringList{kQuestionA});
@@ -100,7 +103,7 @@ TEST_F(ConvertDialogTest, MissingAndUserStylesAskYesOrNoAndAnOldFileGoesOnlyWith
     EXPECT_EQ(HeaderModelName(SaveAs({"optTarget2000"})), "CVP-305");
     const Bytes file = SaveAs({"optTargetTyros"});
     EXPECT_EQ(Questions(), QStringList({kQuestionA, kQuestionB, kQuestionA, kReplace}));
-    EXPECT_EQ(app->Convert(), nullptr);
+    EXPECT_EQ(Main().Convert(), nullptr);
     const auto& request = dialogs.fileRequests.back();
     EXPECT_EQ(request.filter + " " + request.defaultExtension + (request.save ? " save" : ""),
               "Music Finder Files(*.mfd)|*.mfd| mfd save");
@@ -108,7 +111,7 @@ TEST_F(ConvertDialogTest, MissingAndUserStylesAskYesOrNoAndAnOldFileGoesOnlyWith
     EXPECT_EQ(Records(file).size(), 3 * kRecordSize);
     // The main window keeps its own target choice and title.
     EXPECT_EQ(InMain<QComboBox>("cboInst")->currentText(), "PSR-2000");
-    EXPECT_EQ(Main().windowTitle(),
+    EXPECT_EQ(Title(),
               "Quillory   songs.mfd  Source Instrument = PSR-2000   Deafult Style = Swing");
 
     Trigger("mnuUserStyles");
@@ -163,7 +166,7 @@ TEST_F(ConvertDialogTest, TheDefaultStyleNoneDropsTheMissingStylesOnSave) {
     Trigger("mnuDefaultStyle");
     EXPECT_EQ(Messages(),
               QStringList{"Please select a target instrument before setting this option"});
-    EXPECT_EQ(app->DefaultStyle(), nullptr);
+    EXPECT_EQ(Main().DefaultStyle(), nullptr);
 
     OpenSongs();
     ChooseTarget("TYROS");
@@ -186,7 +189,7 @@ TEST_F(ConvertDialogTest, TheDefaultStyleNoneDropsTheMissingStylesOnSave) {
     Trigger("mnuDefaultStyle");
     EXPECT_EQ(DefaultStyles()->currentText(), "None");
     DefaultStyles()->setCurrentIndex(1);
-    FindIn<QPushButton>(app->DefaultStyle(), "cmdOk")->click();
+    FindIn<QPushButton>(Main().DefaultStyle(), "cmdOk")->click();
     WriteTable("CVP-207", {{"Cool Pop", "001"}});
     dialogs.answers = {false};
     SaveAs({"optTarget207"});

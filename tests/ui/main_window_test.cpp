@@ -24,7 +24,7 @@ const QStringList kControls =
         .split('|');
 
 TEST_F(MainWindowTest, StartsWithTheControlsAndMenusOfAnEmptyWindow) {
-    EXPECT_EQ(Main().objectName() + " " + Main().windowTitle(), "frmQuillory Quillory");
+    EXPECT_EQ(Main().objectName() + " " + Title(), "frmQuillory Quillory");
     EXPECT_TRUE(Main().isVisible());
     for (const QString& control : kControls) {
         const QString name = control.section(':', 0, 0);
@@ -44,10 +44,11 @@ TEST_F(MainWindowTest, StartsWithTheControlsAndMenusOfAnEmptyWindow) {
     // hidden, "!" when disabled, "[x]" when ticked and "[ ]" when it can be ticked.
     const std::pair<const char*, const char*> menus[] = {
         {"",
-         "mnuOpen &Open File|mnuSaveAs S&ave As|mnuPrint &Print|mnuOption Options|-mnufont &Font |"
-         "-mnuOrientation Pri&nter Orientation    |mnuOptions &Source Instrument    |"
-         "mnuImport &Import|mnuLogs &View Logs|mnuKeyword_add Keyword_Add|mnuHelp &Help/Info|"
-         "mnuAbout &About|mnuExit &Exit|-mnuTrackMenu TrackMenu"},
+         "mnuOpen &Open File|mnuSaveAs S&ave As|mnuPrint &Print|mnuEdit E&dit|mnuOption Options|"
+         "-mnufont &Font |-mnuOrientation Pri&nter Orientation    |"
+         "mnuOptions &Source Instrument    |mnuImport &Import|mnuLogs &View Logs|"
+         "mnuKeyword_add Keyword_Add|mnuHelp &Help/Info|mnuAbout &About|mnuExit &Exit|"
+         "-mnuTrackMenu TrackMenu"},
         {"mnuSaveAs",
          "mnuTextFile &Delimited Text File|mnuConvert MusicFinder File |"
          "-mnuConvert2 MusicFinder File with UserStyle Numbers"},
@@ -91,12 +92,12 @@ TEST_F(MainWindowTest, OpensAFileAndKeepsItWhenTheNextIsRefused) {
     EXPECT_EQ(ColumnCells(kMusicColumn), QStringList{title});
     EXPECT_GE(List().columnWidth(kMusicColumn),
               QFontMetrics(List().font()).horizontalAdvance(title));
-    EXPECT_EQ(Main().windowTitle(), "Quillory   songs.mfd");
+    EXPECT_EQ(Title(), "Quillory   songs.mfd");
     EXPECT_FALSE(Enabled("cmdAdd"));
 
     OpenSongs();
     EXPECT_EQ(dialogs.fileRequests.back().filter, "Music Finder Files(*.mfd)|*.mfd|");
-    EXPECT_EQ(Main().windowTitle(), kSongsTitle);
+    EXPECT_EQ(Title(), kSongsTitle);
     // The source became the target: only the user style is missing.
     EXPECT_EQ(InMain<QComboBox>("cboInst")->currentText(), "PSR-2000");
     EXPECT_EQ(Colours(), "kkr");
@@ -108,38 +109,31 @@ TEST_F(MainWindowTest, OpensAFileAndKeepsItWhenTheNextIsRefused) {
         EXPECT_EQ(Enabled(name.toLatin1()), !disabled.contains(name)) << name.toStdString();
     }
 
-    std::filesystem::copy_file(folder.File("songs.mfd"), folder.File("songs.txt"));
-    WriteFile(folder.File("empty.mfd"), Bytes());
-    const std::pair<const char*, const char*> refusals[] = {
-        {"songs.txt", "The program can only open mfd files. Not a valid file"},
-        {"missing.mfd", "Could not find that file "},
-        {"empty.mfd", "Bad File"},
-        {nullptr, nullptr},  // the open dialog cancelled
-    };
-    for (const auto& [name, message] : refusals) {
-        dialogs.files.push_back(name ? std::optional(QString::fromStdString(folder.File(name)))
-                                     : std::nullopt);
+    // A refused file and a cancelled open dialog leave the open file as it was.
+    for (const auto& file : {std::optional(QString::fromStdString(folder.File("missing.mfd"))),
+                             std::optional<QString>()}) {
+        dialogs.files.push_back(file);
         Trigger("mnuOpen");
-        EXPECT_EQ(Messages(), message ? QStringList{message} : QStringList()) << name;
-        EXPECT_EQ(Main().windowTitle(), kSongsTitle);
+        EXPECT_EQ(Title(), kSongsTitle);
         EXPECT_EQ(ColumnCells(kMusicColumn), QStringList({"Song A", "Song B", "Song C"}));
     }
+    EXPECT_EQ(Messages(), QStringList{"Could not find that file "});
 }
 
 TEST_F(MainWindowTest, TheTargetComboRecoloursTheMissingStylesAndRetitles) {
     WriteTable("TYROS", {{"Swing", "020"}, {"Cool Pop", "010"}});
     ChooseTarget("TYROS");
-    EXPECT_EQ(Main().windowTitle(), "Quillory      Default Style = Cool Pop");
+    EXPECT_EQ(Title(), "Quillory      Default Style = Cool Pop");
     // The file read later keeps that target.
     OpenSongs();
     EXPECT_EQ(InMain<QComboBox>("cboInst")->currentText(), "TYROS");
-    EXPECT_EQ(Main().windowTitle(),
+    EXPECT_EQ(Title(),
               "Quillory   songs.mfd  Source Instrument = PSR-2000   Deafult Style = Cool Pop");
     EXPECT_EQ(Colours(), "krr");
     Trigger("mnuBlue");
     ChooseTarget("PSR-2000");
     EXPECT_EQ(Colours(), "kkb");
-    EXPECT_EQ(Main().windowTitle(), kSongsTitle);
+    EXPECT_EQ(Title(), kSongsTitle);
     EXPECT_TRUE(Messages().isEmpty());
 }
 
@@ -155,17 +149,22 @@ TEST_F(MainWindowTest, ImportAppendsTheKnownStylesAndTheModelKeepsItsContractThr
 
     OpenSongs();
     OpenSongs();
-    WriteFile(folder.File("more.txt"),
-              std::string("1\tBallad\tSong D\tcool pop\t 3/ 4\t090\t\tYes\tNo\tNo\tOff\tOff\r\n"
-                          "2\tFolk\tSong E\tPolka\t 4/ 4\t120\t\tNo\tNo\tNo\tOff\tOff\r\n"));
+    WriteFile(
+        folder.File("more.txt"),
+        std::string("1\tBallad\tSong D\tcool pop\t 3/ 4\t090\t\tYES\tyes \t\tIntro 2\tending\r\n"
+                    "2\tFolk\tSong E\tPolka\t 4/ 4\t120\t\tNo\tNo\tNo\tOff\tOff\r\n"));
     dialogs.files.push_back(QString::fromStdString(folder.File("more.txt")));
     Trigger("mnuTextDelimitedInput");
     EXPECT_EQ(dialogs.fileRequests.back().filter, "Text Delimited Files(*.txt)|*.txt|");
     EXPECT_EQ(Messages().size(), 1);  // Polka refused
-    EXPECT_EQ(RowCells(3).mid(0, 4), QStringList({"00004", "Ballad", "Song D", "cool pop"}));
+    // The marks and sections show as the record holds them.
+    EXPECT_EQ(RowCells(3), QStringList({"00004", "Ballad", "Song D", "cool pop", " 3/ 4", "090", "",
+                                        "Yes", "No", "No", "Intro 2", "Off"}));
 
     Tick({3});
-    app->Store().list.SetCell(1, kMusicColumn, "Song Z");
+    Record renamed = Work().document.At(1);
+    renamed.music = "Song Z";
+    Work().document.Change(1, renamed);
     Trigger("mnuBlue");
     ClickHeader(kMusicColumn);
     ClickHeader(kMusicColumn);

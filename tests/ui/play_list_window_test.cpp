@@ -1,3 +1,4 @@
+#include <QInputDialog>
 #include <QPointer>
 
 #include "ui/playlist/play_list_window.h"
@@ -8,18 +9,7 @@ namespace {
 
 class PlayListWindowTest : public UiFixture {
 protected:
-    // "Play List " in the main window; the window builds its rows when it becomes active.
-    void Open() {
-        Click("cmdPlayList");
-        Settle();
-        Activate();
-    }
-    // The user switches back to the play list window.
-    void Activate() {
-        QEvent activate(QEvent::WindowActivate);
-        QApplication::sendEvent(app->PlayList(), &activate);
-    }
-    QTreeView* View() { return FindIn<QTreeView>(app->PlayList(), "ListView1"); }
+    QTreeView* View() { return FindIn<QTreeView>(Main().PlayList(), "ListView1"); }
     QString At(int row, int column) {
         return View()->model()->index(row, column).data().toString();
     }
@@ -33,10 +23,10 @@ protected:
                    return At(row, 0) + " " + At(row, 1);
                }).join('|');
     }
-    QAction* Item(const char* name) { return FindIn<QAction>(app->PlayList(), name); }
+    QAction* Item(const char* name) { return FindIn<QAction>(Main().PlayList(), name); }
     void Press(const char* button, const QString& answer = QString()) {
         dialogs.inputAnswers.push_back(answer);
-        FindIn<QPushButton>(app->PlayList(), button)->click();
+        FindIn<QPushButton>(Main().PlayList(), button)->click();
     }
 };
 
@@ -53,16 +43,17 @@ TEST_F(PlayListWindowTest, OpensOnlyWithATickedRowClosesOnlyByExitAndExportsItsR
     Click("cmdPlayList");
     EXPECT_EQ(Messages(), QStringList{"At least one record must be checked to go to PlayList"});
     EXPECT_FALSE(Enabled("cmdPlayList"));
-    EXPECT_EQ(app->PlayList(), nullptr);
+    EXPECT_EQ(Main().PlayList(), nullptr);
 
     Tick({0, 2});
-    Open();
-    QPointer<PlayListWindow> window = app->PlayList();
+    Click("cmdPlayList");  // the window takes the ticked rows when it is shown
+    QPointer<PlayListWindow> window = Main().PlayList();
     EXPECT_EQ(window->objectName() + " " + window->windowTitle(),
               "frmPlayList Quillory  Play List");
     Item("mnuSong_Genre")->trigger();
     window->close();
     Settle();
+    EXPECT_EQ(dialogs.messageWindows, std::vector<QPointer<QWidget>>{window.data()});
     EXPECT_EQ(Messages(), QStringList{"Please use the menu item Exit to close"});
     ASSERT_FALSE(window.isNull());
     EXPECT_TRUE(window->isVisible());
@@ -70,7 +61,7 @@ TEST_F(PlayListWindowTest, OpensOnlyWithATickedRowClosesOnlyByExitAndExportsItsR
     Settle();
     EXPECT_TRUE(window.isNull());
     Tick({1});
-    Open();
+    Click("cmdPlayList");
     EXPECT_EQ(Shown(), kOpened + "|00001 Song A|00002 Song B|00003 Song C");
 
     Press("cmdNotes", "fade out");
@@ -98,17 +89,23 @@ TEST_F(PlayListWindowTest, ListsTheTickedRowsOnceAndMovesAndCommentsTheClickedNu
     songs.push_back(Song("Song 1", "Rock", 3));
     OpenSongs(songs);
     Tick({0, 2, 3});
-    Open();
+    Click("cmdPlayList");
     EXPECT_EQ(Shown(), kOpened + "|00001 Song 1|00002 Song 3|00003 Song 4");
     EXPECT_EQ(View()->currentIndex().row(), 0);
 
     // Back in the main list, sorted by genre (records 1 3 5 7 2 4 6 8): the new ticks join in
-    // that order, the same song and style are not listed twice, and a cleared tick removes
-    // nothing.
+    // that order when the user comes back from the main window, not when a box of the play
+    // list's own closes, and the first row is selected again. The same song and style are not
+    // listed twice, and a cleared tick removes nothing.
     ClickHeader(kGenreColumn);
     Tick({2, 3, 4, 7});
     Tick({0}, false);
-    Activate();
+    ClickRow(2, View());
+    CloseOwnBox<QInputDialog>(*Main().PlayList());
+    EXPECT_EQ(Shown(), kOpened + "|00001 Song 1|00002 Song 3|00003 Song 4");
+    EXPECT_EQ(View()->currentIndex().row(), 2);
+    ComeFromMain(*Main().PlayList());
+    EXPECT_EQ(View()->currentIndex().row(), 0);
     EXPECT_EQ(Shown(), kOpened +
                            "|00001 Song 1|00002 Song 3|00003 Song 4|00004 Song 5|"
                            "00005 Song 2|00006 Song 1");

@@ -1,6 +1,7 @@
 #include <QLineEdit>
 #include <QPointer>
 
+#include "ui/edit/edit_dialog.h"
 #include "ui/search/search_dialog.h"
 #include "ui/ui_fixture.h"
 
@@ -9,16 +10,16 @@ namespace {
 
 class SearchDialogTest : public UiFixture {
 protected:
-    void Press(const char* button) { FindIn<QPushButton>(app->Search(), button)->click(); }
-    void Choose(const char* option) { FindIn<QRadioButton>(app->Search(), option)->click(); }
-    QLineEdit* Text() { return FindIn<QLineEdit>(app->Search(), "txtFind"); }
+    void Press(const char* button) { FindIn<QPushButton>(Main().Search(), button)->click(); }
+    void Choose(const char* option) { FindIn<QRadioButton>(Main().Search(), option)->click(); }
+    QLineEdit* Text() { return FindIn<QLineEdit>(Main().Search(), "txtFind"); }
 };
 
 TEST_F(SearchDialogTest, FindsFirstNextAndAllWithTheCounterAndCloseKeepsThePlace) {
     OpenSongs({Song("Love Me", "Pop", 1), Song("Other", "Rock", 1), Song("Lovely Day", "Jazz", 1),
                Song("Something", "Pop", 1)});
     Click("cmdSearch");
-    const QPointer<SearchDialog> search = app->Search();
+    const QPointer<SearchDialog> search = Main().Search();
     ASSERT_FALSE(search.isNull());
     EXPECT_EQ(search->windowTitle(), "Song Search");
     EXPECT_TRUE(search->isVisible());
@@ -33,21 +34,28 @@ TEST_F(SearchDialogTest, FindsFirstNextAndAllWithTheCounterAndCloseKeepsThePlace
     EXPECT_FALSE(search->isVisible());
 
     Click("cmdSearch");
-    EXPECT_EQ(app->Search(), search);
+    EXPECT_EQ(Main().Search(), search);
     EXPECT_TRUE(search->isVisible());
     EXPECT_EQ(Text()->text(), "love");
     Press("cmdAgain");
     EXPECT_EQ(SelectedRow(), 2);
+    // Modify edits the record found.
+    Click("cmdModify");
+    FindIn<QLineEdit>(Main().Editor(), "txtMusic")->setText("Lovely Night");
+    FindIn<QPushButton>(Main().Editor(), "cmdOk")->click();
+    EXPECT_EQ(ColumnCells(kMusicColumn),
+              QStringList({"Love Me", "Other", "Lovely Night", "Something"}));
 
     // An option that is searched for Yes fills that in; an empty text is refused and enables
     // nothing.
-    ShowActive(*search);
+    Activate(*search);
     Choose("Option1_4");
     EXPECT_EQ(Text()->text(), "Yes");
     EXPECT_EQ(QApplication::focusWidget(), Text());
     Choose("Option1_2");
     EXPECT_EQ(Text()->text(), "");
     Press("cmdCheck");
+    EXPECT_EQ(dialogs.messageWindows, std::vector<QPointer<QWidget>>{search.data()});
     EXPECT_EQ(Messages(), QStringList{"please enter something to search for"});
     EXPECT_FALSE(Enabled("cmdDeleteChecked"));
 

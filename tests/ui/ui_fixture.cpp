@@ -5,6 +5,8 @@
 #include <QPrintEngine>
 #include <QPrinter>
 
+#include "platform/widgets.h"
+
 namespace quillory::testkit {
 namespace {
 
@@ -54,16 +56,16 @@ struct TextPrinter : QPrinter {
 
 }  // namespace
 
-bool PrintingDialogs::Printer(QWidget* parent, QPrinter& printer, bool allowSelection) {
+bool PrintingDialogs::Printer(QPrinter& printer, bool allowSelection) {
     printerSelections.push_back(allowSelection);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(printerPdf);
-    return ScriptedDialogs::Printer(parent, printer, allowSelection);
+    return ScriptedDialogs::Printer(printer, allowSelection);
 }
 
-void PrintingDialogs::PrintPreview(QWidget* parent, const QString& caption, const QString& iconFile,
+void PrintingDialogs::PrintPreview(const QString& caption, const QString& iconFile,
                                    const std::function<void(QPrinter&)>& paint) {
-    ScriptedDialogs::PrintPreview(parent, caption, iconFile, paint);
+    ScriptedDialogs::PrintPreview(caption, iconFile, paint);
     TextPrintEngine engine;
     TextPrinter printer(engine);
     paint(printer);
@@ -77,6 +79,53 @@ int PdfPageCount(const QString& path) {
     }
     const QByteArray pdf = file.readAll();
     return static_cast<int>(pdf.count("/Type /Page") - pdf.count("/Type /Pages"));
+}
+
+QString UiFixture::Colours() {
+    const QList<QColor> colours = {Qt::black, Qt::blue, Qt::red};
+    QString shown;
+    for (int row = 0; row < RowCount(); ++row) {
+        const QVariant colour = ListModel().index(row, kStyleColumn).data(Qt::ForegroundRole);
+        shown += "?kbr"[colours.indexOf(colour.value<QColor>()) + 1];
+    }
+    return shown;
+}
+
+QString UiFixture::Ticks() {
+    QString ticks;
+    for (int row = 0; row < RowCount(); ++row) {
+        ticks += ListModel().index(row, 0).data(Qt::CheckStateRole) == Qt::Checked ? '1' : '0';
+    }
+    return ticks;
+}
+
+void UiFixture::ClickCheckBox(int row) {
+    const QRect cell = List().visualRect(ListModel().index(row, kNumberColumn));
+    QPoint at(cell.left(), cell.center().y());
+    while (!OnCheckIndicator(List(), at) && at.x() < cell.right()) {
+        at.rx() += 1;
+    }
+    QTest::mouseClick(List().viewport(), Qt::LeftButton, {}, at);
+}
+
+void UiFixture::OpenSongs(const Bytes& file) {
+    WriteTable("PSR-2000", {{"Cool Pop", "001"}, {"8Beat", "003"}, {"Swing", "002"}});
+    WriteTable("TYROS", {{"Swing", "020"}, {"Cool Pop", "010"}});
+    WriteFile(folder.File("songs.mfd"), file);
+    dialogs.files.push_back(QString::fromStdString(folder.File("songs.mfd")));
+    Trigger("mnuOpen");
+}
+
+Bytes UiFixture::SaveAs(std::initializer_list<const char*> options) {
+    Trigger("mnuConvert");
+    for (const char* option : options) {
+        FindIn<QRadioButton>(Main().Convert(), option)->click();
+    }
+    const std::string out = folder.File("out.mfd");
+    dialogs.files.push_back(QString::fromStdString(out));
+    FindIn<QPushButton>(Main().Convert(), "cmdSave")->click();
+    Settle();
+    return std::filesystem::exists(out) ? ReadFile(out) : Bytes();
 }
 
 }  // namespace quillory::testkit

@@ -11,16 +11,18 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTreeView>
+#include <QWindow>
 #include <algorithm>
 #include <utility>
 
 #include "data/record_layout.h"
-#include "platform/scripted_dialogs.h"
 #include "support/mfd_builder.h"
+#include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 #include "ui/convert/convert_dialog.h"
 #include "ui/main/application.h"
 #include "ui/main/main_window.h"
+#include "ui/session.h"
 
 // Failures show texts, not their UTF-16 bytes.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -34,8 +36,8 @@ namespace quillory::testkit {
 // dialog's printer writes into printerPdf, also when the dialog is cancelled.
 class PrintingDialogs : public ScriptedDialogs {
 public:
-    bool Printer(QWidget* parent, QPrinter& printer, bool allowSelection) override;
-    void PrintPreview(QWidget* parent, const QString& caption, const QString& iconFile,
+    bool Printer(QPrinter& printer, bool allowSelection) override;
+    void PrintPreview(const QString& caption, const QString& iconFile,
                       const std::function<void(QPrinter&)>& paint) override;
 
     std::vector<bool> printerSelections;
@@ -72,6 +74,9 @@ protected:
     }
 
     MainWindow& Main() { return *app->Window(); }
+    // The main window's title as it shows.
+    QString Title() { return Main().windowHandle()->title(); }
+    Workspace& Work() { return app->GetSession().Work(); }
     QTreeView& List() { return Main().List(); }
     QAbstractItemModel& ListModel() { return *List().model(); }
 
@@ -100,13 +105,24 @@ protected:
         return found == tops.end() ? nullptr : *found;
     }
 
-    void Trigger(const char* action) { InMain<QAction>(action)->trigger(); }
-    void Click(const char* button) { InMain<QPushButton>(button)->click(); }
+    // A menu item or button of the main window, then the events that follow it, such as the
+    // activation of a window it opens.
+    void Trigger(const char* action) {
+        InMain<QAction>(action)->trigger();
+        Settle();
+    }
+    void Click(const char* button) {
+        InMain<QPushButton>(button)->click();
+        Settle();
+    }
     bool Enabled(const char* name) { return InMain<QWidget>(name)->isEnabled(); }
     bool Ticked(const char* action) { return InMain<QAction>(action)->isChecked(); }
     QString Counter() { return InMain<QLabel>("lblNumberChecked")->text(); }
     // The messages shown since the last call.
-    QStringList Messages() { return std::exchange(dialogs.messages, {}); }
+    QStringList Messages() {
+        dialogs.messageWindows.clear();
+        return std::exchange(dialogs.messages, {});
+    }
 
     // The main list as it shows: cells, the style colours ("kbr" for black, blue and red) and
     // the ticks ("0110").
@@ -118,22 +134,9 @@ protected:
     QStringList ColumnCells(int column) {
         return Texts(RowCount(), [&](int row) { return Cell(row, column); });
     }
-    QString Colours() {
-        const QList<QColor> colours = {Qt::black, Qt::blue, Qt::red};
-        QString shown;
-        for (int row = 0; row < RowCount(); ++row) {
-            const QVariant colour = ListModel().index(row, kStyleColumn).data(Qt::ForegroundRole);
-            shown += "?kbr"[colours.indexOf(colour.value<QColor>()) + 1];
-        }
-        return shown;
-    }
-    QString Ticks() {
-        QString ticks;
-        for (int row = 0; row < RowCount(); ++row) {
-            ticks += ListModel().index(row, 0).data(Qt::CheckStateRole) == Qt::Checked ? '1' : '0';
-        }
-        return ticks;
-    }
+    QString Colours();
+    QString Ticks();
+    // The highlighted row of the main list, -1 for none.
     int SelectedRow() {
         const QModelIndexList rows = List().selectionModel()->selectedRows();
         return rows.size() == 1 ? rows.front().row() : -1;
@@ -152,6 +155,8 @@ protected:
         list.scrollTo(index);
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(index).center());
     }
+    // Clicks the check box of a row of the main list.
+    void ClickCheckBox(int row);
     void ClickHeader(int column, QTreeView* view = nullptr) {
         QHeaderView& header = *(view ? view : &List())->header();
         const int x = header.sectionViewportPosition(column) + header.sectionSize(column) / 2;
@@ -168,11 +173,25 @@ protected:
         QApplication::processEvents();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    // Shows a window and makes it the active one, so that the focus moves inside it.
-    static void ShowActive(QWidget& window) {
-        window.show();
+    // Makes the window the active one, so that the focus moves inside it.
+    static void Activate(QWidget& window) {
         QApplication::setActiveWindow(&window);
-        QApplication::processEvents();
+        Settle();
+    }
+    // The user comes to the window from the main window.
+    void ComeFromMain(QWidget& window) {
+        Activate(Main());
+        Activate(window);
+    }
+    // A box of the window's own (a QMessageBox or a QInputDialog) is shown without waiting on
+    // it, closed, and hands the activation back to the window.
+    template <typename Box>
+    static void CloseOwnBox(QWidget& window) {
+        Box box(&window);
+        box.open();
+        Activate(box);
+        box.close();
+        Activate(window);
     }
 
     void WriteTable(const std::string& instrument,
@@ -194,13 +213,7 @@ protected:
     // TYROS (Swing 020, Cool Pop 010: no 8Beat, default Cool Pop), and opens the file as
     // songs.mfd through the open command. The songs are by default "Song A" Pop in Cool Pop,
     // "Song B" Rock in 8Beat and "Song C" Jazz in the user style 99.
-    void OpenSongs(const Bytes& file) {
-        WriteTable("PSR-2000", {{"Cool Pop", "001"}, {"8Beat", "003"}, {"Swing", "002"}});
-        WriteTable("TYROS", {{"Swing", "020"}, {"Cool Pop", "010"}});
-        WriteFile(folder.File("songs.mfd"), file);
-        dialogs.files.push_back(QString::fromStdString(folder.File("songs.mfd")));
-        Trigger("mnuOpen");
-    }
+    void OpenSongs(const Bytes& file);
     void OpenSongs(const std::vector<RecordValues>& songs = {Song("Song A", "Pop", 1),
                                                              Song("Song B", "Rock", 3),
                                                              Song("Song C", "Jazz", 99)}) {
@@ -209,17 +222,7 @@ protected:
 
     // Save As > MusicFinder File: the options chosen (none: as shown), then Save into out.mfd;
     // the bytes written, none when nothing was.
-    Bytes SaveAs(std::initializer_list<const char*> options = {}) {
-        Trigger("mnuConvert");
-        for (const char* option : options) {
-            FindIn<QRadioButton>(app->Convert(), option)->click();
-        }
-        const std::string out = folder.File("out.mfd");
-        dialogs.files.push_back(QString::fromStdString(out));
-        FindIn<QPushButton>(app->Convert(), "cmdSave")->click();
-        Settle();
-        return std::filesystem::exists(out) ? ReadFile(out) : Bytes();
-    }
+    Bytes SaveAs(std::initializer_list<const char*> options = {});
     // A file's records, after the header.
     static Bytes Records(const Bytes& file) {
         return Bytes(file.begin() + std::min(file.size(), RecordOffset(1)), file.end());

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <utility>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -8,31 +10,32 @@ class QRadioButton;
 
 namespace quillory {
 
-class Application;
+class Session;
+struct Instrument;
 
 // "Save As Options" (frmConvert): the target instrument, all or checked records, then Save runs
 // the preview, the warning when styles are lost or replaced, and the conversion. It shows the
-// store's values afresh whenever it becomes active, and is gone once closed.
+// workspace's values afresh whenever it is shown or the user comes to it from another window,
+// and is gone once closed.
 class ConvertDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit ConvertDialog(Application& app);
+    ConvertDialog(Session& session, QWidget* owner);
 
 protected:
-    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
-    void ShowStoreValues();
+    void ShowValues();
     void Save();
 
-    Application& app_;
-    std::vector<std::pair<QRadioButton*, const char*>> targets_;
-    QRadioButton* optCheckedRecords_ = nullptr;
-    QRadioButton* optAllRecords_ = nullptr;
-    QLineEdit* txtSourceInstrument_ = nullptr;
-    QLabel* lblTargetInstrument_ = nullptr;
+    Session& session_;
+    std::vector<std::pair<QRadioButton*, const Instrument*>> targets_;
+    QRadioButton* checkedRecords_ = nullptr;
+    QRadioButton* allRecords_ = nullptr;
+    QLineEdit* sourceInstrument_ = nullptr;
+    QLabel* targetInstrument_ = nullptr;
 };
 
 }  // namespace quillory

@@ -7,12 +7,12 @@
 
 #include "data/style_options.h"
 #include "platform/widgets.h"
-#include "ui/main/application.h"
-#include "ui/main/main_window.h"
+#include "ui/session.h"
 
 namespace quillory {
 
-DefaultStyleDialog::DefaultStyleDialog(Application& app) : QDialog(app.Window()), app_(app) {
+DefaultStyleDialog::DefaultStyleDialog(Session& session, QWidget* owner)
+    : QDialog(owner), session_(session) {
     setObjectName("frmDefaultStyle");
     setWindowTitle("Form1");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -26,9 +26,9 @@ DefaultStyleDialog::DefaultStyleDialog(Application& app) : QDialog(app.Window())
         "Label1");
     label->setWordWrap(true);
     layout->addWidget(label);
-    cboStyle_ = Named(new QComboBox(this), "cboStyle");
-    cboStyle_->setMaxVisibleItems(30);
-    layout->addWidget(cboStyle_);
+    styleCombo_ = Named(new QComboBox(this), "cboStyle");
+    styleCombo_->setMaxVisibleItems(30);
+    layout->addWidget(styleCombo_);
     auto* ok = Named(new QPushButton("OK", this), "cmdOk");
     layout->addWidget(ok);
     connect(ok, &QPushButton::clicked, this, &DefaultStyleDialog::Ok);
@@ -36,21 +36,21 @@ DefaultStyleDialog::DefaultStyleDialog(Application& app) : QDialog(app.Window())
 }
 
 void DefaultStyleDialog::Load() {
-    RecordStore& store = app_.Store();
-    app_.Window()->Run("LoadDefaultStyle", [&] {
-        const std::vector<std::string> choices = DefaultStyleChoices(store);
+    session_.Run(this, "LoadDefaultStyle", [&](Prompts&) {
+        Workspace& work = session_.Work();
+        const std::vector<std::string> choices = DefaultStyleChoices(work);
         for (const std::string& choice : choices) {
-            cboStyle_->addItem(QString::fromStdString(choice));
+            styleCombo_->addItem(QString::fromStdString(choice));
         }
         // Nothing stays selected when the default style is not among the choices.
-        cboStyle_->setCurrentIndex(-1);
-        cboStyle_->setCurrentIndex(DefaultStyleIndex(choices, store.gDefaultStyle));
+        styleCombo_->setCurrentIndex(-1);
+        styleCombo_->setCurrentIndex(DefaultStyleIndex(choices, work.settings.defaultStyle));
     });
 }
 
 void DefaultStyleDialog::Ok() {
-    app_.Window()->Run("DefaultStyleCommandOK", [&] {
-        SetDefaultStyle(app_.Store(), cboStyle_->currentText().toStdString(), app_.Window()->Ui());
+    session_.Run(this, "DefaultStyleCommandOK", [&](Prompts& prompts) {
+        SetDefaultStyle(session_.Work(), styleCombo_->currentText().toStdString(), prompts);
         close();
     });
 }

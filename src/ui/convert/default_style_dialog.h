@@ -6,7 +6,7 @@ class QComboBox;
 
 namespace quillory {
 
-class Application;
+class Session;
 
 // The default style dialog frmDefaultStyle: "None" or one of the target's styles replaces the
 // styles the target lacks when saving. Rebuilt from the store each time it is shown; the main
@@ -15,14 +15,14 @@ class DefaultStyleDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit DefaultStyleDialog(Application& app);
+    DefaultStyleDialog(Session& session, QWidget* owner);
 
 private:
     void Load();
     void Ok();
 
-    Application& app_;
-    QComboBox* cboStyle_ = nullptr;
+    Session& session_;
+    QComboBox* styleCombo_ = nullptr;
 };
 
 }  // namespace quillory

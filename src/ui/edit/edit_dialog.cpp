@@ -9,22 +9,22 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 
 #include "data/record_layout.h"
-#include "platform/auto_size_columns.h"
+#include "platform/activation.h"
 #include "platform/combo_drop_height.h"
-#include "platform/dialogs.h"
 #include "platform/widgets.h"
-#include "ui/main/application.h"
-#include "ui/main/main_window.h"
+#include "ui/session.h"
 
 namespace quillory {
 namespace {
 
 constexpr const char* kTimeSigNames[kTimeSigCount] = {"opt24", "opt44", "opt34", "opt68", "opt00"};
 constexpr const char* kTimeSigCaptions[kTimeSigCount] = {"2/4", "4/4", "3/4", "6/8", "0/0"};
+constexpr std::size_t kFourFour = 1;
 
 QString FromStd(const std::string& text) {
     return QString::fromStdString(text);
@@ -32,112 +32,134 @@ QString FromStd(const std::string& text) {
 
 }  // namespace
 
-EditDialog::EditDialog(Application& app) : QDialog(app.Window()), app_(app) {
+EditDialog::EditDialog(Session& session, QWidget* owner) : QDialog(owner), session_(session) {
     setObjectName("frmEdit");
     setWindowTitle("Data Enter/Edit");
     setModal(false);
     auto* form = new QFormLayout(this);
 
-    cboGenre_ = Named(new QComboBox(this), "cboGenre");
-    cboGenre_->setEditable(true);
-    cboGenre_->setInsertPolicy(QComboBox::NoInsert);
-    form->addRow("Genre", cboGenre_);
-    txtMusic_ = Named(new QLineEdit(this), "txtMusic");
-    form->addRow("Music (Song)", txtMusic_);
-    cboStyle_ = Named(new QComboBox(this), "cboStyle");
-    SetComboDropHeight(*cboStyle_, 525);
-    form->addRow("Style", cboStyle_);
+    genreCombo_ = Named(new QComboBox(this), "cboGenre");
+    genreCombo_->setEditable(true);
+    genreCombo_->setInsertPolicy(QComboBox::NoInsert);
+    form->addRow("Genre", genreCombo_);
+    musicEdit_ = Named(new QLineEdit(this), "txtMusic");
+    form->addRow("Music (Song)", musicEdit_);
+    styleCombo_ = Named(new QComboBox(this), "cboStyle");
+    SetComboDropHeight(*styleCombo_, 525);
+    form->addRow("Style", styleCombo_);
 
     auto* timeSigFrame = Named(new QGroupBox(this), "Frame1");
     auto* timeSigLayout = new QHBoxLayout(timeSigFrame);
     for (std::size_t i = 0; i < kTimeSigCount; ++i) {
         timeSigs_[i] = Named(new QRadioButton(kTimeSigCaptions[i], timeSigFrame), kTimeSigNames[i]);
         timeSigLayout->addWidget(timeSigs_[i]);
-        connect(timeSigs_[i], &QRadioButton::clicked, this,
-                [this, i] { app_.Store().gEditTimeSig = kTimeSigs[i]; });
+        connect(timeSigs_[i], &QRadioButton::clicked, this, [this, i] { timeSig_ = kTimeSigs[i]; });
     }
-    timeSigs_[1]->setChecked(true);
+    timeSigs_[kFourFour]->setChecked(true);
     form->addRow("Time Sig.", timeSigFrame);
 
-    txtTempo_ = Named(new QLineEdit(this), "txtTempo");
-    form->addRow("Tempo", txtTempo_);
-    txtKeywords_ = Named(new QLineEdit(this), "txtKeywords");
-    form->addRow("Keywords", txtKeywords_);
-    chkFavorite_ = Named(new QCheckBox(this), "chkFavorite");
-    form->addRow("Favorite", chkFavorite_);
-    chkSearch1_ = Named(new QCheckBox(this), "chkSearch1");
-    form->addRow("Search 1", chkSearch1_);
-    chkSearch2_ = Named(new QCheckBox(this), "chkSearch2");
-    form->addRow("Search 2", chkSearch2_);
-    cboIntro_ = Named(new QComboBox(this), "cboIntro");
-    cboSection_ = Named(new QComboBox(this), "cboSection");
+    tempoEdit_ = Named(new QLineEdit(this), "txtTempo");
+    form->addRow("Tempo", tempoEdit_);
+    keywordsEdit_ = Named(new QLineEdit(this), "txtKeywords");
+    form->addRow("Keywords", keywordsEdit_);
+    favoriteBox_ = Named(new QCheckBox(this), "chkFavorite");
+    form->addRow("Favorite", favoriteBox_);
+    search1Box_ = Named(new QCheckBox(this), "chkSearch1");
+    form->addRow("Search 1", search1Box_);
+    search2Box_ = Named(new QCheckBox(this), "chkSearch2");
+    form->addRow("Search 2", search2Box_);
+    introCombo_ = Named(new QComboBox(this), "cboIntro");
+    sectionCombo_ = Named(new QComboBox(this), "cboSection");
     for (std::size_t code = 0; code < kSectionChoiceCount; ++code) {
         const QString text = FromStd(std::string(SectionText(static_cast<int>(code))));
-        cboIntro_->addItem(text, static_cast<int>(code));
-        cboSection_->addItem(text, static_cast<int>(code));
+        introCombo_->addItem(text, static_cast<int>(code));
+        sectionCombo_->addItem(text, static_cast<int>(code));
     }
-    form->addRow("Intro", cboIntro_);
-    form->addRow("Section", cboSection_);
+    form->addRow("Intro", introCombo_);
+    form->addRow("Section", sectionCombo_);
 
-    form->addRow(NewButtonRow(
-        *this, {{"cmdOk", "OK", [this] { Ok(); }}, {"cmdCancel", "Cancel", [this] { hide(); }}}));
+    form->addRow(
+        NewButtonRow(*this, {{"cmdOk", "OK", [this] { Ok(); }},
+                             {"cmdCancel", "Cancel", [this] { hide(); }, &cancelButton_}}));
     connect(qApp, &QApplication::focusChanged, this, &EditDialog::FocusMoved);
-    ShowStoreLists();
+    connect(&session_, &Session::changed, this, &EditDialog::ShowLists);
+    connect(&session_, &Session::highlightMoved, this, &EditDialog::ShowRow);
+    OnActivationFromOurWindow(*this, [this] { SelectRecordChoices(); });
+    ShowLists();
 }
 
-void EditDialog::ShowStoreLists() {
-    const RecordStore& store = app_.Store();
-    if (store.genreChoices != shownGenres_) {
-        shownGenres_ = store.genreChoices;
-        cboGenre_->clear();
+void EditDialog::ShowLists() {
+    const EditorChoices& choices = session_.Work().choices;
+    if (choices.genres != shownGenres_) {
+        shownGenres_ = choices.genres;
+        genreCombo_->clear();
         for (const std::string& genre : shownGenres_) {
-            cboGenre_->addItem(FromStd(genre));
+            genreCombo_->addItem(FromStd(genre));
         }
-        cboGenre_->setCurrentIndex(-1);
+        genreCombo_->setCurrentIndex(-1);
     }
-    if (store.styleChoices != shownStyles_) {
-        shownStyles_ = store.styleChoices;
-        const QString selected = cboStyle_->currentText();
-        cboStyle_->clear();
+    if (choices.styles != shownStyles_) {
+        shownStyles_ = choices.styles;
+        const QString selected = styleCombo_->currentText();
+        styleCombo_->clear();
         for (const StyleChoice& style : shownStyles_) {
-            cboStyle_->addItem(FromStd(style.name), style.number);
+            styleCombo_->addItem(FromStd(style.name), style.number);
         }
-        SelectText(*cboStyle_, selected);
+        SelectText(*styleCombo_, selected);
     }
 }
 
-void EditDialog::ShowRow(const RowClick& click) {
-    txtMusic_->setText(FromStd(click.music));
-    txtTempo_->setText(FromStd(click.tempo));
-    txtKeywords_->setText(FromStd(click.keywords));
-    chkFavorite_->setChecked(click.favorite);
-    chkSearch1_->setChecked(click.search1);
-    chkSearch2_->setChecked(click.search2);
+void EditDialog::ShowRow(std::optional<std::size_t> row) {
+    if (!row) {
+        return;
+    }
+    const RowClick click = RowClicked(session_.Work(), *row);
+    musicEdit_->setText(FromStd(click.music));
+    tempoEdit_->setText(FromStd(click.tempo));
+    keywordsEdit_->setText(FromStd(click.keywords));
+    favoriteBox_->setChecked(click.favorite);
+    search1Box_->setChecked(click.search1);
+    search2Box_->setChecked(click.search2);
     if (click.timeSig) {
         timeSigs_[*click.timeSig]->setChecked(true);
+        timeSig_ = kTimeSigs[*click.timeSig];
     }
     if (click.genreIndex) {
-        cboGenre_->setCurrentIndex(static_cast<int>(*click.genreIndex));
+        genreCombo_->setCurrentIndex(static_cast<int>(*click.genreIndex));
     }
 }
 
 void EditDialog::StartAdd() {
-    PrepareAdd(app_.Store());
-    txtMusic_->clear();
-    timeSigs_[1]->setChecked(true);
-    txtTempo_->setText("100");
-    txtKeywords_->clear();
+    addMode_ = true;
+    timeSig_ = kTimeSigs[kFourFour];
+    musicEdit_->clear();
+    timeSigs_[kFourFour]->setChecked(true);
+    tempoEdit_->setText("100");
+    keywordsEdit_->clear();
     ShowInFront(*this);
-    chkFavorite_->setChecked(false);
-    chkSearch1_->setChecked(false);
-    chkSearch2_->setChecked(false);
+    favoriteBox_->setChecked(false);
+    search1Box_->setChecked(false);
+    search2Box_->setChecked(false);
 }
 
-bool EditDialog::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) {
-        Activated();
+void EditDialog::StartModify() {
+    addMode_ = false;
+    ShowRow(session_.HighlightedRow());
+    SelectRecordChoices();
+    ShowInFront(*this);
+}
+
+void EditDialog::SelectRecordChoices() {
+    const auto row = session_.HighlightedRow();
+    if (addMode_ || !row) {
+        return;
     }
-    return QDialog::event(event);
+    session_.Run(this, "frmEdit_activate", [&](Prompts&) {
+        const EditorSelection selection = EditorActivation(session_.Document(), *row);
+        SelectText(*styleCombo_, FromStd(selection.style));
+        SelectText(*introCombo_, FromStd(selection.intro), 0);
+        SelectText(*sectionCombo_, FromStd(selection.section), 0);
+    });
 }
 
 void EditDialog::closeEvent(QCloseEvent* event) {
@@ -147,18 +169,9 @@ void EditDialog::closeEvent(QCloseEvent* event) {
     hide();
 }
 
-void EditDialog::Activated() {
-    app_.Window()->Run("frmEdit_activate", [&] {
-        if (const auto selection = EditorActivation(app_.Store())) {
-            SelectText(*cboStyle_, FromStd(selection->style));
-            SelectText(*cboIntro_, FromStd(selection->intro), 0);
-            SelectText(*cboSection_, FromStd(selection->section), 0);
-        }
-    });
-}
-
 void EditDialog::FocusMoved(QWidget* old, QWidget* now) {
-    if (!old || !now || old->window() != this || now->window() != this) {
+    // Cancel leaves without looking at what the boxes hold.
+    if (!old || !now || old->window() != this || now->window() != this || now == cancelButton_) {
         return;
     }
     if (restoringFocus_) {
@@ -168,10 +181,10 @@ void EditDialog::FocusMoved(QWidget* old, QWidget* now) {
         leaveRefused_ = false;
         return;
     }
-    const bool left = old == cboGenre_ || old == cboGenre_->lineEdit() ? LeaveGenre()
-                      : old == cboStyle_                               ? LeaveStyle()
-                      : old == txtTempo_                               ? LeaveTempo()
-                                                                       : true;
+    const bool left = old == genreCombo_ || old == genreCombo_->lineEdit() ? LeaveGenre()
+                      : old == styleCombo_                                 ? LeaveStyle()
+                      : old == tempoEdit_                                  ? LeaveTempo()
+                                                                           : true;
     leaveRefused_ = !left;
     if (!left) {
         QTimer::singleShot(0, old, [this, old] {
@@ -183,26 +196,26 @@ void EditDialog::FocusMoved(QWidget* old, QWidget* now) {
 }
 
 bool EditDialog::LeaveGenre() {
-    if (KeepTypedEntry(*cboGenre_)) {
-        const std::string typed = cboGenre_->currentText().toStdString();
-        app_.Store().genreChoices.push_back(typed);
+    if (KeepTypedEntry(*genreCombo_)) {
+        const std::string typed = genreCombo_->currentText().toStdString();
+        session_.Work().choices.genres.push_back(typed);
         shownGenres_.push_back(typed);
     }
     return true;
 }
 
 bool EditDialog::LeaveStyle() {
-    if (cboStyle_->currentIndex() < 0) {
-        app_.GetDialogs().Message(this,
-                                  "Please select a style in the list, new entries are not allowed");
+    if (styleCombo_->currentIndex() < 0) {
+        session_.PromptsFor(this).ShowMessage(
+            "Please select a style in the list, new entries are not allowed");
         return false;
     }
     return true;
 }
 
 bool EditDialog::LeaveTempo() {
-    if (!TempoAccepted(txtTempo_->text().toStdString())) {
-        app_.GetDialogs().Message(this, "Tempo must be between 32 and 280");
+    if (!TempoAccepted(tempoEdit_->text().toStdString())) {
+        session_.PromptsFor(this).ShowMessage("Tempo must be between 32 and 280");
         return false;
     }
     return true;
@@ -210,22 +223,22 @@ bool EditDialog::LeaveTempo() {
 
 EditorValues EditDialog::Values() const {
     EditorValues values;
-    if (cboGenre_->currentIndex() >= 0) {
-        values.genre = cboGenre_->currentText().toStdString();
+    if (genreCombo_->currentIndex() >= 0) {
+        values.genre = genreCombo_->currentText().toStdString();
     }
-    values.music = txtMusic_->text().toStdString();
-    if (const int style = cboStyle_->currentIndex(); style >= 0) {
-        values.style = StyleChoice{cboStyle_->itemText(style).toStdString(),
-                                   cboStyle_->itemData(style).toInt()};
+    values.music = musicEdit_->text().toStdString();
+    if (const int style = styleCombo_->currentIndex(); style >= 0) {
+        values.style = StyleChoice{styleCombo_->itemText(style).toStdString(),
+                                   styleCombo_->itemData(style).toInt()};
     }
-    values.timeSig = app_.Store().gEditTimeSig;
-    values.tempo = txtTempo_->text().toStdString();
-    values.keywords = txtKeywords_->text().toStdString();
-    values.favorite = chkFavorite_->isChecked();
-    values.search1 = chkSearch1_->isChecked();
-    values.search2 = chkSearch2_->isChecked();
-    values.intro = cboIntro_->currentText().toStdString();
-    values.section = cboSection_->currentText().toStdString();
+    values.timeSig = timeSig_;
+    values.tempo = tempoEdit_->text().toStdString();
+    values.keywords = keywordsEdit_->text().toStdString();
+    values.favorite = favoriteBox_->isChecked();
+    values.search1 = search1Box_->isChecked();
+    values.search2 = search2Box_->isChecked();
+    values.intro = introCombo_->currentText().toStdString();
+    values.section = sectionCombo_->currentText().toStdString();
     return values;
 }
 
@@ -234,14 +247,23 @@ void EditDialog::Ok() {
         leaveRefused_ = false;
         return;
     }
-    MainWindow& main = *app_.Window();
-    main.Run("EditCommandOK", [&] {
-        switch (EditorOk(app_.Store(), Values(), main.Ui())) {
+    session_.Run(this, "EditCommandOK", [&](Prompts& prompts) {
+        Workspace& work = session_.Work();
+        EditorOutcome outcome;
+        if (addMode_) {
+            outcome = EditorAdd(work, Values(), prompts);
+        } else if (const auto row = session_.HighlightedRow()) {
+            outcome = EditorModify(work, *row, Values(), prompts);
+        }
+        switch (outcome.result) {
             case EditorOkResult::kDone:
-                AutoSizeColumns(main.List());
+                if (outcome.addedRow) {
+                    session_.Highlight(*outcome.addedRow);
+                }
+                session_.FitColumns();
                 hide();
                 break;
-            case EditorOkResult::kFocusMusic: txtMusic_->setFocus(); break;
+            case EditorOkResult::kFocusMusic: musicEdit_->setFocus(); break;
             case EditorOkResult::kRefused: break;
         }
     });

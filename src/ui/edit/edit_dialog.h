@@ -2,6 +2,8 @@
 
 #include <QDialog>
 #include <array>
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,34 +14,36 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 
 namespace quillory {
 
-class Application;
+class Session;
 
-// The record editor frmEdit ("Data Enter/Edit"): loaded hidden at start-up and only ever
-// hidden, so its lists live as long as the program. Add and Modify show it; a row click fills
-// it; OK writes the row and the record together.
+// The record editor frmEdit ("Data Enter/Edit"): made hidden at start-up and only ever hidden,
+// so its lists live as long as the program. Add and Modify show it; the highlighted row of the
+// main list fills it; OK writes the row and the record together.
 class EditDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit EditDialog(Application& app);
+    EditDialog(Session& session, QWidget* owner);
 
-    // The lists as the store holds them (after a read, a target change or an import).
-    void ShowStoreLists();
-    // A row of the main list was clicked.
-    void ShowRow(const RowClick& click);
     // Add: a new record with the title and keywords empty, tempo 100, 4/4 and no marks.
     void StartAdd();
+    // Modify: the highlighted row's record, with its style, intro and next section selected.
+    void StartModify();
 
 protected:
-    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Activated();
+    // The lists as the workspace holds them (after a read, a target change or an import).
+    void ShowLists();
+    // The highlighted row of the main list moved to another record.
+    void ShowRow(std::optional<std::size_t> row);
+    void SelectRecordChoices();
     void FocusMoved(QWidget* old, QWidget* now);
     bool LeaveGenre();
     bool LeaveStyle();
@@ -47,18 +51,21 @@ private:
     void Ok();
     EditorValues Values() const;
 
-    Application& app_;
-    QComboBox* cboGenre_ = nullptr;
-    QLineEdit* txtMusic_ = nullptr;
-    QComboBox* cboStyle_ = nullptr;
+    Session& session_;
+    bool addMode_ = false;
+    std::string timeSig_;  // the time signature handed to and from the main list (" 4/ 4")
+    QComboBox* genreCombo_ = nullptr;
+    QLineEdit* musicEdit_ = nullptr;
+    QComboBox* styleCombo_ = nullptr;
     std::array<QRadioButton*, kTimeSigCount> timeSigs_{};
-    QLineEdit* txtTempo_ = nullptr;
-    QLineEdit* txtKeywords_ = nullptr;
-    QCheckBox* chkFavorite_ = nullptr;
-    QCheckBox* chkSearch1_ = nullptr;
-    QCheckBox* chkSearch2_ = nullptr;
-    QComboBox* cboIntro_ = nullptr;
-    QComboBox* cboSection_ = nullptr;
+    QLineEdit* tempoEdit_ = nullptr;
+    QLineEdit* keywordsEdit_ = nullptr;
+    QCheckBox* favoriteBox_ = nullptr;
+    QCheckBox* search1Box_ = nullptr;
+    QCheckBox* search2Box_ = nullptr;
+    QComboBox* introCombo_ = nullptr;
+    QComboBox* sectionCombo_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
     bool leaveRefused_ = false;    // a box refused to be left: the click that left it is void
     bool restoringFocus_ = false;  // the focus is on its way back into a refused box
     std::vector<std::string> shownGenres_;

@@ -8,26 +8,24 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "data/record_list.h"
+#include "data/music_finder_reader.h"
 #include "data/style_replace.h"
 #include "data/style_table.h"
-#include "platform/auto_size_columns.h"
 #include "platform/combo_drop_height.h"
 #include "platform/widgets.h"
-#include "ui/main/application.h"
-#include "ui/main/main_window.h"
+#include "ui/session.h"
 
 namespace quillory {
 namespace {
 
-QString SelectedRowCell(const RecordStore& store, int column) {
-    const auto row = store.list.Selected();
-    return row ? QString::fromStdString(store.list.At(*row).Cell(column)) : QString();
+QString RowCell(const Session& session, std::optional<std::size_t> row, int column) {
+    return row ? QString::fromStdString(session.Document().At(*row).Cell(column)) : QString();
 }
 
 }  // namespace
 
-StyleReplaceDialog::StyleReplaceDialog(Application& app) : QDialog(app.Window()), app_(app) {
+StyleReplaceDialog::StyleReplaceDialog(Session& session, QWidget* owner)
+    : QDialog(owner), session_(session) {
     setObjectName("frmStyleReplace");
     setWindowTitle("Replace ");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -39,24 +37,24 @@ StyleReplaceDialog::StyleReplaceDialog(Application& app) : QDialog(app.Window())
     modes_ = {Named(new QRadioButton("Style", frame), "optStyle"),
               Named(new QRadioButton("Genre", frame), "optGenre"),
               Named(new QRadioButton("Keyword", frame), "optKeyword")};
-    lblCurrentStyle_ = Named(new QLabel(frame), "lblCurrentStyle");
-    cboStyle_ = Named(new QComboBox(frame), "cboStyle");
-    lblGenre_ = Named(new QLabel(frame), "lblGenre");
-    cboGenre_ = Named(new QComboBox(frame), "cboGenre");
-    cboGenre_->setEditable(true);
-    cboGenre_->setInsertPolicy(QComboBox::NoInsert);
-    txtCurrentKeyword_ = Named(new QLineEdit(frame), "txtCurrentKeyword");
-    txtKeyword_ = Named(new QLineEdit(frame), "txtKeyword");
-    for (QLabel* shown : {lblCurrentStyle_, lblGenre_}) {
+    currentStyle_ = Named(new QLabel(frame), "lblCurrentStyle");
+    styleCombo_ = Named(new QComboBox(frame), "cboStyle");
+    currentGenre_ = Named(new QLabel(frame), "lblGenre");
+    genreCombo_ = Named(new QComboBox(frame), "cboGenre");
+    genreCombo_->setEditable(true);
+    genreCombo_->setInsertPolicy(QComboBox::NoInsert);
+    currentKeyword_ = Named(new QLineEdit(frame), "txtCurrentKeyword");
+    newKeyword_ = Named(new QLineEdit(frame), "txtKeyword");
+    for (QLabel* shown : {currentStyle_, currentGenre_}) {
         shown->setFrameStyle(QFrame::Box | QFrame::Plain);
         shown->setMinimumWidth(160);
     }
-    rows_ = {{{Named(new QLabel("Replace", frame), "Label1"), lblCurrentStyle_,
-               Named(new QLabel("with:", frame), "Label3"), cboStyle_},
-              {Named(new QLabel("Replace", frame), "Label2"), lblGenre_,
-               Named(new QLabel("with", frame), "Label5"), cboGenre_},
-              {Named(new QLabel("Replace", frame), "Label4"), txtCurrentKeyword_,
-               Named(new QLabel("with", frame), "Label6"), txtKeyword_}}};
+    rows_ = {{{Named(new QLabel("Replace", frame), "Label1"), currentStyle_,
+               Named(new QLabel("with:", frame), "Label3"), styleCombo_},
+              {Named(new QLabel("Replace", frame), "Label2"), currentGenre_,
+               Named(new QLabel("with", frame), "Label5"), genreCombo_},
+              {Named(new QLabel("Replace", frame), "Label4"), currentKeyword_,
+               Named(new QLabel("with", frame), "Label6"), newKeyword_}}};
     for (int mode = 0; mode < 3; ++mode) {
         grid->addWidget(modes_[static_cast<std::size_t>(mode)], mode, 0);
         for (int part = 0; part < 4; ++part) {
@@ -74,34 +72,38 @@ StyleReplaceDialog::StyleReplaceDialog(Application& app) : QDialog(app.Window())
     layout->addLayout(NewButtonRow(
         *this, {{"cmdAllEntries", "Replace All Entries", [this] { ReplaceAllEntries(); }},
                 {"cmdCancel", "Cancel", [this] { close(); }}}));
-    connect(cboGenre_->lineEdit(), &QLineEdit::editingFinished, this,
+    connect(genreCombo_->lineEdit(), &QLineEdit::editingFinished, this,
             &StyleReplaceDialog::LeaveGenre);
+    connect(&session_, &Session::highlightMoved, this, &StyleReplaceDialog::ShowCurrentStyle);
     Load();
 }
 
 void StyleReplaceDialog::Load() {
-    RecordStore& store = app_.Store();
-    app_.Window()->Run("Load StyleReplace", [&] {
+    session_.Run(this, "Load StyleReplace", [&](Prompts&) {
+        Workspace& work = session_.Work();
+        const auto row = session_.HighlightedRow();
         std::vector<StyleChoice> styles;
-        AppendStyleChoices(styles, ReadStyleTable(store, store.gTargetInstrument));
+        AppendStyleChoices(styles, ReadStyleTable(work.files, work.settings.targetInstrument));
         for (const StyleChoice& style : styles) {
-            cboStyle_->addItem(QString::fromStdString(style.name), style.number);
+            styleCombo_->addItem(QString::fromStdString(style.name), style.number);
         }
-        SetComboDropHeight(*cboStyle_, 525);
-        lblCurrentStyle_->setText(SelectedRowCell(store, kStyleColumn));
-        cboStyle_->setCurrentIndex(styles.empty() ? -1 : 0);
+        SetComboDropHeight(*styleCombo_, 525);
+        currentStyle_->setText(RowCell(session_, row, kStyleColumn));
+        styleCombo_->setCurrentIndex(styles.empty() ? -1 : 0);
         modes_[0]->setChecked(true);
         ChooseMode(0);
-        for (const std::string& genre : SortedGenres(store)) {
-            cboGenre_->addItem(QString::fromStdString(genre));
+        for (const std::string& genre : SortedGenres(work.file.genres)) {
+            genreCombo_->addItem(QString::fromStdString(genre));
         }
-        lblGenre_->setText(SelectedRowCell(store, kGenreColumn));
-        SelectText(*cboGenre_, lblGenre_->text());
+        currentGenre_->setText(RowCell(session_, row, kGenreColumn));
+        SelectText(*genreCombo_, currentGenre_->text());
     });
 }
 
-void StyleReplaceDialog::ShowCurrentStyle(const QString& style) {
-    lblCurrentStyle_->setText(style);
+void StyleReplaceDialog::ShowCurrentStyle(std::optional<std::size_t> row) {
+    if (row) {
+        currentStyle_->setText(RowCell(session_, row, kStyleColumn));
+    }
 }
 
 void StyleReplaceDialog::ChooseMode(int mode) {
@@ -113,32 +115,31 @@ void StyleReplaceDialog::ChooseMode(int mode) {
 }
 
 void StyleReplaceDialog::LeaveGenre() {
-    KeepTypedEntry(*cboGenre_);
+    KeepTypedEntry(*genreCombo_);
 }
 
 void StyleReplaceDialog::ReplaceAllEntries() {
-    if (cboStyle_->currentIndex() < 0) {
+    if (styleCombo_->currentIndex() < 0) {
         return;
     }
-    MainWindow& main = *app_.Window();
     const ReplaceMode mode = modes_[1]->isChecked()   ? ReplaceMode::kGenre
                              : modes_[2]->isChecked() ? ReplaceMode::kKeyword
                                                       : ReplaceMode::kStyle;
-    const QString current = mode == ReplaceMode::kStyle   ? lblCurrentStyle_->text()
-                            : mode == ReplaceMode::kGenre ? lblGenre_->text()
-                                                          : txtCurrentKeyword_->text();
+    const QString current = mode == ReplaceMode::kStyle   ? currentStyle_->text()
+                            : mode == ReplaceMode::kGenre ? currentGenre_->text()
+                                                          : currentKeyword_->text();
     if (mode == ReplaceMode::kGenre) {
         LeaveGenre();
     }
-    const QString replacement = mode == ReplaceMode::kStyle   ? cboStyle_->currentText()
-                                : mode == ReplaceMode::kGenre ? cboGenre_->currentText()
-                                                              : txtKeyword_->text();
-    main.Run("SubReplaceStyle", [&] {
-        SubReplaceStyle(app_.Store(), mode, current.toStdString(), replacement.toStdString(),
-                        main.Ui());
+    const QString replacement = mode == ReplaceMode::kStyle   ? styleCombo_->currentText()
+                                : mode == ReplaceMode::kGenre ? genreCombo_->currentText()
+                                                              : newKeyword_->text();
+    session_.Run(this, "SubReplaceStyle", [&](Prompts& prompts) {
+        SubReplaceStyle(session_.Work(), mode, current.toStdString(), replacement.toStdString(),
+                        prompts);
     });
     close();
-    AutoSizeColumns(main.List());
+    session_.FitColumns();
 }
 
 }  // namespace quillory

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 #include <array>
+#include <cstddef>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -11,7 +13,7 @@ class QWidget;
 
 namespace quillory {
 
-class Application;
+class Session;
 
 // "Replace " (frmStyleReplace): replaces a style, a genre or a whole keyword in every row at
 // once. Built afresh from the store and the selected row each time it is created; gone when
@@ -20,26 +22,25 @@ class StyleReplaceDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit StyleReplaceDialog(Application& app);
-
-    // The style of the row clicked last.
-    void ShowCurrentStyle(const QString& style);
+    StyleReplaceDialog(Session& session, QWidget* owner);
 
 private:
+    // The style of the highlighted row.
+    void ShowCurrentStyle(std::optional<std::size_t> row);
     void Load();
     void ChooseMode(int mode);
     void LeaveGenre();
     void ReplaceAllEntries();
 
-    Application& app_;
+    Session& session_;
     std::array<QRadioButton*, 3> modes_{};
     std::array<std::array<QWidget*, 4>, 3> rows_{};
-    QLabel* lblCurrentStyle_ = nullptr;
-    QComboBox* cboStyle_ = nullptr;
-    QLabel* lblGenre_ = nullptr;
-    QComboBox* cboGenre_ = nullptr;
-    QLineEdit* txtCurrentKeyword_ = nullptr;
-    QLineEdit* txtKeyword_ = nullptr;
+    QLabel* currentStyle_ = nullptr;
+    QComboBox* styleCombo_ = nullptr;
+    QLabel* currentGenre_ = nullptr;
+    QComboBox* genreCombo_ = nullptr;
+    QLineEdit* currentKeyword_ = nullptr;
+    QLineEdit* newKeyword_ = nullptr;
 };
 
 }  // namespace quillory

@@ -10,8 +10,7 @@
 #include "platform/file_names.h"
 #include "platform/system_info.h"
 #include "platform/widgets.h"
-#include "ui/main/application.h"
-#include "ui/main/main_window.h"
+#include "ui/session.h"
 
 namespace quillory {
 namespace {
@@ -23,14 +22,14 @@ QString VersionText(int major, int minor, int revision) {
 
 }  // namespace
 
-AboutDialog::AboutDialog(Application& app) : QDialog(app.Window()), app_(app) {
+AboutDialog::AboutDialog(Session& session, QWidget* owner) : QDialog(owner), session_(session) {
     setObjectName("frmAbout");
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setWindowTitle("About Quillory");
     auto* layout = new QHBoxLayout(this);
     auto* picIcon = Named(new QLabel(this), "picIcon");
-    picIcon->setPixmap(QIcon(FromPath(app.Store().ProgramFile("styles256.ico"))).pixmap(64, 64));
+    picIcon->setPixmap(QIcon(FromPath(session.Work().files.File("styles256.ico"))).pixmap(64, 64));
     layout->addWidget(picIcon, 0, Qt::AlignTop);
 
     auto* text = new QVBoxLayout;
@@ -64,7 +63,7 @@ AboutDialog::AboutDialog(Application& app) : QDialog(app.Window()), app_(app) {
 
 void AboutDialog::StartSysInfo() {
     if (!quillory::StartSysInfo()) {
-        app_.GetDialogs().Message(this, "System Information Is Unavailable At This Time");
+        session_.PromptsFor(this).ShowMessage("System Information Is Unavailable At This Time");
     }
 }
 

@@ -4,7 +4,7 @@
 
 namespace quillory {
 
-class Application;
+class Session;
 
 // "About Quillory" (frmAbout): the title, the version and a way to the system's own
 // information tool.
@@ -12,12 +12,12 @@ class AboutDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit AboutDialog(Application& app);
+    AboutDialog(Session& session, QWidget* owner);
 
 private:
     void StartSysInfo();
 
-    Application& app_;
+    Session& session_;
 };
 
 }  // namespace quillory

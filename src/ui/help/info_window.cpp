@@ -14,7 +14,7 @@
 #include "platform/dialogs.h"
 #include "platform/rtf_reader.h"
 #include "platform/widgets.h"
-#include "ui/main/application.h"
+#include "ui/session.h"
 
 namespace quillory {
 namespace {
@@ -34,9 +34,10 @@ void Indent(QTextDocument& document, qreal pixels) {
 
 }  // namespace
 
-InfoWindow::InfoWindow(Application& app) : app_(app) {
+InfoWindow::InfoWindow(Session& session, QWidget* owner)
+    : QMainWindow(owner, Qt::Window), session_(session) {
     setObjectName("frmInfo");
-    setWindowTitle("Quillory-Information & Help");
+    setWindowTitle(kHelpTitle);
     setAttribute(Qt::WA_DeleteOnClose);
     connect(AddMenuItem(*menuBar(), "mnuExit", "Exit"), &QAction::triggered, this, &QWidget::close);
     connect(AddMenuItem(*menuBar(), "mnuPrint", "Print"), &QAction::triggered, this,
@@ -67,7 +68,7 @@ bool InfoWindow::Load(const std::filesystem::path& path, Kind kind) {
 void InfoWindow::Print() {
     const bool selection = rtfInfo_->textCursor().hasSelection();
     QPrinter printer(QPrinter::HighResolution);
-    if (!app_.GetDialogs().Printer(this, printer, selection)) {
+    if (!session_.PromptsFor(this).Printer(printer, selection)) {
         return;
     }
     if (selection) {

@@ -7,7 +7,7 @@ class QTextEdit;
 
 namespace quillory {
 
-class Application;
+class Session;
 
 // "Quillory-Information & Help" (frmInfo): shows the help file or one of the logs, and prints
 // it. A viewer still open is reused for the next document.
@@ -16,8 +16,10 @@ class InfoWindow : public QMainWindow {
 
 public:
     enum class Kind { kRichText, kPlainText };
+    // The viewer's own title, which the help file is shown under.
+    static constexpr const char* kHelpTitle = "Quillory-Information & Help";
 
-    explicit InfoWindow(Application& app);
+    InfoWindow(Session& session, QWidget* owner);
 
     // Replaces the content by the file and indents it; false when the file cannot be read.
     bool Load(const std::filesystem::path& path, Kind kind);
@@ -25,7 +27,7 @@ public:
 private:
     void Print();
 
-    Application& app_;
+    Session& session_;
     QTextEdit* rtfInfo_ = nullptr;
 };
 

@@ -1,27 +1,47 @@
 #pragma once
 
-#include <QString>
 #include <vector>
 
-class QMainWindow;
 class QAction;
+class QMainWindow;
+class QMenu;
 
 namespace quillory {
 
-// An item of the source-instrument menu that fixes one instrument; its caption is the
-// instrument's source menu caption in the catalog.
-struct SourceItem {
-    const char* name;        // objectName, "mnuPSR2000"
-    const char* instrument;  // the catalog's identifier, "PSR-2000"
-    bool hasAction;          // the CVP-204, -206, -208 and -210 items do nothing
-    bool enabled;            // the PSR-1500 item is greyed out
-};
+struct Instrument;
 
-// The source-instrument items in menu order.
-const std::vector<SourceItem>& SourceItems();
+// The main window's menu items that do something or show a tick.
+struct MainMenu {
+    QAction* open;
+    QAction* textFile;
+    QAction* convert;
+    QAction* print;
+    QMenu* edit;  // undo and redo of the changes of the records
+    QAction* userStyles;
+    QAction* defaultStyle;
+    QAction* red;
+    QAction* blue;
+    QAction* editRecord;
+    QAction* toggleFavorite;
+    QAction* portrait;
+    QAction* landscape;
+    QAction* autoSource;
+    QAction* styleNumbers;
+    // The source-instrument items, with the instrument each fixes, in menu order.
+    std::vector<std::pair<QAction*, const Instrument*>> sourceItems;
+    QAction* textDelimitedInput;
+    QAction* conversionLog;
+    QAction* delimitedFileLog;
+    QAction* keywordAdd;
+    QAction* help;
+    QAction* about;
+    QAction* exit;
+    QMenu* trackMenu;
+    QAction* setFavorite;
+};
 
 // Builds the main window's whole menu tree: captions with their access keys, tick marks,
 // hidden and disabled items, each action and submenu named for tests and accessibility.
-void BuildMainMenu(QMainWindow& window);
+MainMenu BuildMainMenu(QMainWindow& window);
 
 }  // namespace quillory

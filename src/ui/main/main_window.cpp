@@ -1,17 +1,24 @@
 #include "ui/main/main_window.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTreeView>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "data/instrument_catalog.h"
@@ -20,22 +27,23 @@
 #include "data/play_list.h"
 #include "data/record_commands.h"
 #include "data/record_editor.h"
+#include "data/save_as.h"
 #include "data/style_options.h"
 #include "data/text_file.h"
 #include "data/text_import.h"
+#include "data/window_title.h"
 #include "platform/auto_size_columns.h"
-#include "platform/dialogs.h"
-#include "platform/error_report.h"
 #include "platform/file_names.h"
 #include "platform/widgets.h"
+#include "ui/convert/convert_dialog.h"
+#include "ui/convert/default_style_dialog.h"
 #include "ui/edit/edit_dialog.h"
 #include "ui/edit/style_replace_dialog.h"
 #include "ui/help/about_dialog.h"
-#include "ui/help/info_window.h"
-#include "ui/main/application.h"
-#include "ui/main/main_menu.h"
 #include "ui/main/record_list_model.h"
 #include "ui/playlist/play_list_window.h"
+#include "ui/search/search_dialog.h"
+#include "ui/session.h"
 
 namespace quillory {
 namespace {
@@ -54,12 +62,32 @@ QGroupBox* AddFrame(QLayout& layout, const char* name, const char* caption, bool
     return frame;
 }
 
+QString FromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// The one Music Finder file a drop brings, if it brings exactly one.
+std::optional<QString> DroppedMusicFinderFile(const QMimeData& data) {
+    const QList<QUrl> urls = data.urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile()) {
+        return std::nullopt;
+    }
+    const QString file = urls.front().toLocalFile();
+    if (!file.endsWith(".mfd", Qt::CaseInsensitive)) {
+        return std::nullopt;
+    }
+    return file;
+}
+
 }  // namespace
 
-MainWindow::MainWindow(Application& app) : app_(app), ui_(app.GetDialogs(), this) {
+MainWindow::MainWindow(Session& session) : session_(session) {
     setObjectName("frmQuillory");
     setWindowTitle("Quillory");
-    BuildMainMenu(*this);
+    setAcceptDrops(true);
+    menu_ = BuildMainMenu(*this);
+    AddHistoryActions();
+    BuildStatusBar();
 
     auto* central = new QWidget(this);
     auto* layout = new QHBoxLayout(central);
@@ -74,216 +102,365 @@ MainWindow::MainWindow(Application& app) : app_(app), ui_(app.GetDialogs(), this
     setCentralWidget(central);
     resize(1100, 650);
 
-    CreateColumnHeaders();
+    model_ = new RecordListModel(session_.Document(), this);
+    list_->setModel(model_);
+    session_.SetMainWindow(this, list_->selectionModel());
+    AutoSizeColumns(*list_);
     FillInstrumentCombo();
     Connect();
-    ShowStoreState();
+    AddShortcuts();
+    editor_ = new EditDialog(session_, this);
+    ShowState();
 }
 
 MainWindow::~MainWindow() = default;
 
+EditDialog* MainWindow::Editor() const {
+    return editor_;
+}
+ConvertDialog* MainWindow::Convert() const {
+    return convert_;
+}
+DefaultStyleDialog* MainWindow::DefaultStyle() const {
+    return defaultStyle_;
+}
+SearchDialog* MainWindow::Search() const {
+    return search_;
+}
+StyleReplaceDialog* MainWindow::StyleReplace() const {
+    return styleReplace_;
+}
+PlayListWindow* MainWindow::PlayList() const {
+    return playList_;
+}
+InfoWindow* MainWindow::Info() const {
+    return info_;
+}
+AboutDialog* MainWindow::About() const {
+    return about_;
+}
+
 QWidget* MainWindow::BuildButtonPanel() {
     auto* panel = new QWidget(this);
     auto* layout = new QVBoxLayout(panel);
+    Panel& p = panel_;
 
     QGroupBox* target = AddFrame(*layout, "Frame2", "Target Instrument", true);
     auto* targetLayout = new QVBoxLayout(target);
-    cboInst_ = Named(new QComboBox(target), "cboInst");
-    targetLayout->addWidget(cboInst_);
+    p.target = Named(new QComboBox(target), "cboInst");
+    targetLayout->addWidget(p.target);
 
-    QGroupBox* clear = AddFrame(*layout, "fraClear", "Clear", false);
-    auto* clearLayout = new QHBoxLayout(clear);
-    AddButton(*clear, *clearLayout, "cmdS2", "S2");
-    AddButton(*clear, *clearLayout, "cmdS1", "S1");
-    AddButton(*clear, *clearLayout, "CmdFav", "Fav");
+    p.clear = AddFrame(*layout, "fraClear", "Clear", false);
+    auto* clearLayout = new QHBoxLayout(p.clear);
+    p.s2 = AddButton(*p.clear, *clearLayout, "cmdS2", "S2");
+    p.s1 = AddButton(*p.clear, *clearLayout, "cmdS1", "S1");
+    p.fav = AddButton(*p.clear, *clearLayout, "CmdFav", "Fav");
 
-    QGroupBox* edit = AddFrame(*layout, "fraEdit", "Edit Item", false);
-    auto* editLayout = new QVBoxLayout(edit);
-    AddButton(*edit, *editLayout, "cmdReplaceStyle", "Replace");
-    AddButton(*edit, *editLayout, "cmdDeleteChecked", "Del Chk'd");
-    AddButton(*edit, *editLayout, "cmdAdd", "Add");
-    AddButton(*edit, *editLayout, "CmdDelete", "Delete");
-    AddButton(*edit, *editLayout, "cmdModify", "Modify");
+    p.edit = AddFrame(*layout, "fraEdit", "Edit Item", false);
+    auto* editLayout = new QVBoxLayout(p.edit);
+    p.replace = AddButton(*p.edit, *editLayout, "cmdReplaceStyle", "Replace");
+    p.deleteChecked = AddButton(*p.edit, *editLayout, "cmdDeleteChecked", "Del Chk'd");
+    p.add = AddButton(*p.edit, *editLayout, "cmdAdd", "Add");
+    p.deleteRow = AddButton(*p.edit, *editLayout, "CmdDelete", "Delete");
+    p.modify = AddButton(*p.edit, *editLayout, "cmdModify", "Modify");
 
-    QGroupBox* check = AddFrame(*layout, "fraCheck", "Checkbox Control", false);
-    auto* checkLayout = new QVBoxLayout(check);
-    AddButton(*check, *checkLayout, "CmdUnCheck", "Uncheck ");
-    AddButton(*check, *checkLayout, "cmdInvert", "Invert");
-    AddButton(*check, *checkLayout, "cmdCheck", "Check");
+    p.check = AddFrame(*layout, "fraCheck", "Checkbox Control", false);
+    auto* checkLayout = new QVBoxLayout(p.check);
+    p.uncheck = AddButton(*p.check, *checkLayout, "CmdUnCheck", "Uncheck ");
+    p.invert = AddButton(*p.check, *checkLayout, "cmdInvert", "Invert");
+    p.checkAll = AddButton(*p.check, *checkLayout, "cmdCheck", "Check");
     auto* counter = new QHBoxLayout;
-    auto* lblchk = Named(new QLabel("Number", check), "lblchk");
-    lblNumberChecked_ = Named(new QLabel("0", check), "lblNumberChecked");
-    counter->addWidget(lblchk);
-    counter->addWidget(lblNumberChecked_);
+    p.counterCaption = Named(new QLabel("Number", p.check), "lblchk");
+    p.counter = Named(new QLabel("0", p.check), "lblNumberChecked");
+    counter->addWidget(p.counterCaption);
+    counter->addWidget(p.counter);
     checkLayout->addLayout(counter);
 
-    AddButton(*panel, *layout, "cmdPlayList", "Play List ");
-    AddButton(*panel, *layout, "cmdSearch", "Search");
+    p.playList = AddButton(*panel, *layout, "cmdPlayList", "Play List ");
+    p.search = AddButton(*panel, *layout, "cmdSearch", "Search");
     layout->addStretch(1);
     return panel;
 }
 
-void MainWindow::CreateColumnHeaders() {
-    model_ = new RecordListModel(app_.Store().list, this);
-    list_->setModel(model_);
-    AutoSizeColumns(*list_);
+void MainWindow::AddHistoryActions() {
+    QUndoStack& history = session_.History();
+    QAction* undo = Named(history.createUndoAction(this, "Undo"), "mnuUndo");
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = Named(history.createRedoAction(this, "Redo"), "mnuRedo");
+    redo->setShortcut(QKeySequence::Redo);
+    menu_.edit->addAction(undo);
+    menu_.edit->addAction(redo);
+    connect(&session_, &Session::historyMoved, this, [this] {
+        // Undo and redo give back ticks with the records: the buttons that follow the ticks
+        // follow them.
+        const bool ticked = session_.Document().CheckedCount() > 0;
+        deleteCheckedEnabled_ = ticked;
+        playListEnabled_ = playListEnabled_ || ticked;
+    });
+    connect(&session_, &Session::modifiedChanged, this, &QWidget::setWindowModified);
+}
+
+void MainWindow::BuildStatusBar() {
+    filePath_ = Named(new QLabel(this), "lblFilePath");
+    counts_ = Named(new QLabel(this), "lblCounts");
+    statusBar()->addWidget(filePath_, 1);
+    statusBar()->addPermanentWidget(counts_);
+    connect(&session_, &Session::fileWritten, this,
+            [this](const QString& message) { statusBar()->showMessage(message, 10000); });
+}
+
+void MainWindow::AddShortcuts() {
+    menu_.open->setShortcut(QKeySequence::Open);
+    menu_.convert->setShortcut(QKeySequence::SaveAs);
+    menu_.print->setShortcut(QKeySequence::Print);
+    menu_.help->setShortcut(QKeySequence::HelpContents);
+    // A key that presses an enabled button of the window.
+    auto press = [this](const char* name, const QKeySequence& key, QPushButton* button,
+                        QWidget* scope) {
+        auto* action = Named(new QAction(scope), name);
+        action->setShortcut(key);
+        action->setShortcutContext(scope == this ? Qt::WindowShortcut
+                                                 : Qt::WidgetWithChildrenShortcut);
+        scope->addAction(action);
+        connect(action, &QAction::triggered, button, [button] {
+            if (button->isEnabled()) {
+                button->click();
+            }
+        });
+    };
+    press("keySearch", QKeySequence::Find, panel_.search, this);
+    press("keyCheckAll", QKeySequence::SelectAll, panel_.checkAll, list_);
+    press("keyDelete", QKeySequence::Delete, panel_.deleteRow, list_);
+    press("keyModify", Qt::Key_Return, panel_.modify, list_);
+    press("keyModifyEnter", Qt::Key_Enter, panel_.modify, list_);
+    auto* findNext = Named(new QAction(this), "keyFindNext");
+    findNext->setShortcut(QKeySequence::FindNext);
+    findNext->setShortcutContext(Qt::ApplicationShortcut);
+    addAction(findNext);
+    connect(findNext, &QAction::triggered, this, [this] {
+        if (search_) {
+            search_->FindNext();
+        }
+    });
+    auto* copy = Named(new QAction(list_), "keyCopy");
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    list_->addAction(copy);
+    connect(copy, &QAction::triggered, this, &MainWindow::CopyRows);
+}
+
+void MainWindow::CopyRows() {
+    const MusicFinderDocument& document = session_.Document();
+    std::vector<std::size_t> rows;
+    for (std::size_t row = 0; row < document.Size(); ++row) {
+        if (document.At(row).checked) {
+            rows.push_back(row);
+        }
+    }
+    if (rows.empty()) {
+        if (const auto row = Highlighted()) {
+            rows.push_back(*row);
+        }
+    }
+    if (!rows.empty()) {
+        QGuiApplication::clipboard()->setText(FromStd(RecordLinesText(document, rows)));
+    }
 }
 
 void MainWindow::FillInstrumentCombo() {
     for (const Instrument& instrument : Instruments()) {
-        cboInst_->addItem(QString::fromLatin1(instrument.id.data(),
-                                              static_cast<qsizetype>(instrument.id.size())));
+        panel_.target->addItem(QString::fromLatin1(instrument.id.data(),
+                                                   static_cast<qsizetype>(instrument.id.size())));
     }
-    cboInst_->setCurrentIndex(-1);
+    panel_.target->setCurrentIndex(-1);
 }
 
-void MainWindow::ConnectAction(const char* name, void (MainWindow::*handler)()) {
-    connect(findChild<QAction*>(name), &QAction::triggered, this, handler);
+void MainWindow::Run(const char* operation, const std::function<void(Prompts&)>& command) {
+    session_.Run(this, operation, command);
+}
+
+void MainWindow::ConnectButton(QPushButton* button, const char* operation,
+                               const std::function<void()>& command) {
+    connect(button, &QPushButton::clicked, this,
+            [this, operation, command] { Run(operation, [&](Prompts&) { command(); }); });
 }
 
 void MainWindow::Connect() {
-    ConnectAction("mnuOpen", &MainWindow::Open);
-    ConnectAction("mnuConvert", &MainWindow::SaveAsMusicFinder);
-    ConnectAction("mnuTextDelimitedInput", &MainWindow::ImportText);
-    ConnectAction("mnuUserStyles", &MainWindow::ToggleUserStyles);
-    ConnectAction("mnuDefaultStyle", &MainWindow::ChangeDefaultStyle);
-    ConnectAction("mnuRed", &MainWindow::ChooseRed);
-    ConnectAction("mnuBlue", &MainWindow::ChooseBlue);
-    ConnectAction("mnuAuto", &MainWindow::ChooseAuto);
-    ConnectAction("mnuStyleNumbers", &MainWindow::ChooseStyleNumbers);
-    connect(findChild<QAction*>("mnuExit"), &QAction::triggered, this, [this] { close(); });
-    for (const SourceItem& item : SourceItems()) {
-        connect(findChild<QAction*>(item.name), &QAction::triggered, this, [this, &item] {
-            if (item.hasAction) {
-                ChooseSourceItem(item);
-            }
-            ShowStoreState();
-        });
+    Workspace& work = session_.Work();
+    MusicFinderDocument& document = session_.Document();
+    connect(&session_, &Session::changed, this, &MainWindow::ShowState);
+    connect(&session_, &Session::highlightMoved, this, &MainWindow::ShowState);
+    connect(&session_, &Session::highlightRequested, this, &MainWindow::ShowHighlight);
+    connect(&session_, &Session::fitColumnsRequested, this, [this] { AutoSizeColumns(*list_); });
+    connect(&session_, &Session::foundAndTicked, this, [this](std::size_t matched) {
+        deleteCheckedEnabled_ = true;
+        playListEnabled_ = playListEnabled_ || matched > 0;
+        ShowState();
+    });
+
+    connect(menu_.open, &QAction::triggered, this, &MainWindow::Open);
+    connect(menu_.convert, &QAction::triggered, this, &MainWindow::SaveAsMusicFinder);
+    connect(menu_.textDelimitedInput, &QAction::triggered, this, &MainWindow::ImportText);
+    connect(menu_.userStyles, &QAction::triggered, this, [this, &work] {
+        Run("mnuUserStyles",
+            [&](Prompts& p) { SetAllowUserStyles(work, !work.settings.allowUserStyles, p); });
+    });
+    connect(menu_.defaultStyle, &QAction::triggered, this, [this, &work] {
+        if (work.settings.targetInstrument.empty()) {
+            session_.PromptsFor(this).ShowMessage(
+                "Please select a target instrument before setting this option");
+            ShowState();
+            return;
+        }
+        ShowSingle(defaultStyle_);
+    });
+    connect(menu_.red, &QAction::triggered, this, [this, &work] {
+        Run("mnuRed", [&](Prompts& p) { SetUnknownStyleColour(work, kRed, p); });
+    });
+    connect(menu_.blue, &QAction::triggered, this, [this, &work] {
+        Run("mnuBlue", [&](Prompts& p) { SetUnknownStyleColour(work, kBlue, p); });
+    });
+    connect(menu_.autoSource, &QAction::triggered, this, [this, &work] {
+        ChooseAutoSource(work.settings);
+        ShowState();
+    });
+    connect(menu_.styleNumbers, &QAction::triggered, this, [this, &work] {
+        ChooseStyleNumbersSource(work.settings);
+        ShowState();
+    });
+    for (const auto& [action, instrument] : menu_.sourceItems) {
+        connect(action, &QAction::triggered, this,
+                [this, instrument = instrument] { ChooseSourceItem(*instrument); });
     }
-    connect(cboInst_, &QComboBox::activated, this, &MainWindow::ChooseTarget);
+    connect(menu_.exit, &QAction::triggered, this, &QWidget::close);
+    connect(panel_.target, &QComboBox::activated, this, &MainWindow::ChooseTarget);
     connect(model_, &RecordListModel::checkToggled, this, &MainWindow::CheckToggled);
 
-    RecordStore& store = app_.Store();
-    ConnectButton("cmdCheck", "cmdCheck", [&store] { CheckAll(store); });
-    ConnectButton("CmdUnCheck", "UnCheck", [&store] { UncheckAll(store); });
-    ConnectButton("cmdInvert", "Invert", [&store] { InvertChecks(store); });
-    ConnectButton("CmdDelete", "cmdDelete", [&store] { DeleteSelected(store); });
-    ConnectButton("cmdDeleteChecked", "Delecte_Checked", [&store] { DeleteChecked(store); });
-    ConnectButton("CmdFav", "Fave_click", [&store] { ClearMark(store, Mark::kFavorite); });
-    ConnectButton("cmdS1", "cmdS1", [&store] { ClearMark(store, Mark::kSearch1); });
-    ConnectButton("cmdS2", "cmdS2", [&store] { ClearMark(store, Mark::kSearch2); });
-    ConnectButton("cmdAdd", "cmdAdd", [this] { Add(); });
-    ConnectButton("cmdModify", "cmdModify", [this] { Modify(); });
-    ConnectButton("cmdReplaceStyle", "cmdReplaceStyle", [this] { app_.ShowStyleReplace(); });
-    ConnectButton("cmdSearch", "cmdSearch", [this] { app_.ShowSearch(); });
-    ConnectAction("mnuKeyword_add", &MainWindow::AddKeyword);
-    ConnectButton("cmdPlayList", "Playlist", [this] { OpenPlayList(); });
-    ConnectAction("mnuPrint", &MainWindow::Print);
-    ConnectAction("mnuTextFile", &MainWindow::ExportText);
-    connect(findChild<QAction*>("mnuPort"), &QAction::triggered, this,
-            [this] { ChooseOrientation(1); });
-    connect(findChild<QAction*>("mnuLand"), &QAction::triggered, this,
-            [this] { ChooseOrientation(2); });
-    connect(findChild<QAction*>("mnuHelp"), &QAction::triggered, this,
-            [this] { ShowInfo("Quillory.rtf", InfoWindow::Kind::kRichText, nullptr); });
-    connect(findChild<QAction*>("mnuConversion"), &QAction::triggered, this, [this] {
+    ConnectButton(panel_.checkAll, "cmdCheck", [this, &document] {
+        CheckAll(document);
+        deleteCheckedEnabled_ = playListEnabled_ = true;
+    });
+    ConnectButton(panel_.uncheck, "UnCheck", [this, &document] {
+        UncheckAll(document);
+        deleteCheckedEnabled_ = playListEnabled_ = false;
+    });
+    ConnectButton(panel_.invert, "Invert", [this, &document] {
+        const std::size_t ticked = InvertChecks(document);
+        deleteCheckedEnabled_ = ticked >= 1;
+        if (!document.Empty()) {
+            playListEnabled_ = ticked >= 1;
+        }
+    });
+    ConnectButton(panel_.deleteRow, "cmdDelete", [this, &document] {
+        if (const auto row = Highlighted()) {
+            DeleteRecord(document, *row);
+        }
+    });
+    ConnectButton(panel_.deleteChecked, "Delecte_Checked", [this, &document] {
+        if (DeleteChecked(document)) {
+            deleteCheckedEnabled_ = false;
+        }
+    });
+    ConnectButton(panel_.fav, "Fave_click", [&document] { ClearMark(document, Mark::kFavorite); });
+    ConnectButton(panel_.s1, "cmdS1", [&document] { ClearMark(document, Mark::kSearch1); });
+    ConnectButton(panel_.s2, "cmdS2", [&document] { ClearMark(document, Mark::kSearch2); });
+    ConnectButton(panel_.add, "cmdAdd", [this] { editor_->StartAdd(); });
+    ConnectButton(panel_.modify, "cmdModify", [this] { Modify(); });
+    ConnectButton(panel_.replace, "cmdReplaceStyle", [this] { ShowSingle(styleReplace_); });
+    ConnectButton(panel_.search, "cmdSearch", [this] { ShowSingle(search_); });
+    ConnectButton(panel_.playList, "Playlist", [this] { OpenPlayList(); });
+    connect(menu_.keywordAdd, &QAction::triggered, this, &MainWindow::AddKeyword);
+    connect(menu_.print, &QAction::triggered, this, &MainWindow::Print);
+    connect(menu_.textFile, &QAction::triggered, this, &MainWindow::ExportText);
+    connect(menu_.portrait, &QAction::triggered, this, [this] { ChooseOrientation(1); });
+    connect(menu_.landscape, &QAction::triggered, this, [this] { ChooseOrientation(2); });
+    connect(menu_.help, &QAction::triggered, this, [this] {
+        ShowInfo("Quillory.rtf", InfoWindow::Kind::kRichText, InfoWindow::kHelpTitle);
+    });
+    connect(menu_.conversionLog, &QAction::triggered, this, [this] {
         ShowInfo("ExportLog.txt", InfoWindow::Kind::kPlainText,
                  "Items missing styles in target instrument");
     });
-    connect(findChild<QAction*>("mnuDelimitedFile"), &QAction::triggered, this, [this] {
+    connect(menu_.delimitedFileLog, &QAction::triggered, this, [this] {
         ShowInfo("ImportLog.txt", InfoWindow::Kind::kPlainText,
                  "Items not included due in last Import operation");
     });
-    connect(findChild<QAction*>("mnuAbout"), &QAction::triggered, this,
-            [this] { app_.ShowAbout(); });
-    connect(findChild<QAction*>("mnuEditRecord"), &QAction::triggered, this,
-            [this] { ChooseDoubleClickAction(false); });
-    connect(findChild<QAction*>("mnuToggleFavorite"), &QAction::triggered, this,
-            [this] { ChooseDoubleClickAction(true); });
-    connect(
-        findChild<QAction*>("mnuTrackMenuSetFavorite"), &QAction::triggered, this,
-        [this, &store] { Run("mnuTrackMenuSetFavorite", [&store] { ToggleFavorite(store); }); });
+    connect(menu_.about, &QAction::triggered, this, [this] { ShowSingle(about_); });
+    connect(menu_.editRecord, &QAction::triggered, this, [this] {
+        doubleClickTogglesFavorite_ = false;
+        ShowState();
+    });
+    connect(menu_.toggleFavorite, &QAction::triggered, this, [this] {
+        doubleClickTogglesFavorite_ = true;
+        ShowState();
+    });
+    connect(menu_.setFavorite, &QAction::triggered, this, [this, &document] {
+        Run("mnuTrackMenuSetFavorite", [&](Prompts&) {
+            if (const auto row = Highlighted()) {
+                ToggleFavorite(document, *row);
+            }
+        });
+    });
     ConnectList();
 }
 
-void MainWindow::ConnectButton(const char* name, const char* operation,
-                               const std::function<void()>& command) {
-    connect(findChild<QPushButton*>(name), &QPushButton::clicked, this,
-            [this, operation, command] { Run(operation, command); });
-}
-
 void MainWindow::ConnectList() {
-    connect(list_, &QTreeView::clicked, this, &MainWindow::RowClicked);
     connect(list_, &QTreeView::doubleClicked, this, &MainWindow::DoubleClicked);
     connect(list_->header(), &QHeaderView::sectionClicked, this, [this](int column) {
-        Run("ListViewClick", [&] { ColumnHeaderClicked(app_.Store(), column); });
+        Run("ListViewClick", [&](Prompts&) { ColumnHeaderClicked(session_.Document(), column); });
     });
-    connect(model_, &RecordListModel::selectionMoved, this, &MainWindow::ShowSelection);
-    connect(model_, &QAbstractItemModel::modelReset, this, &MainWindow::ShowSelection);
-    connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) {
-                if (current.isValid()) {
-                    app_.Store().list.Select(static_cast<std::size_t>(current.row()));
-                }
-            });
 }
 
-void MainWindow::ShowSelection() {
-    const auto selected = app_.Store().list.Selected();
-    if (!selected) {
-        list_->selectionModel()->clearSelection();
-        return;
-    }
-    const QModelIndex index = model_->index(static_cast<int>(*selected), 0);
+std::optional<std::size_t> MainWindow::Highlighted() const {
+    return session_.HighlightedRow();
+}
+
+void MainWindow::ShowHighlight(std::size_t row) {
+    const QModelIndex index = model_->index(static_cast<int>(row), 0);
     list_->selectionModel()->setCurrentIndex(
         index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     list_->scrollTo(index);
 }
 
-void MainWindow::RowClicked(const QModelIndex& index) {
-    Run("ListView_ItemClick", [&] {
-        const RowClick click =
-            quillory::RowClicked(app_.Store(), static_cast<std::size_t>(index.row()));
-        app_.Editor()->ShowRow(click);
-        app_.StyleReplace()->ShowCurrentStyle(QString::fromStdString(click.style));
+void MainWindow::CheckToggled(int row, bool checked) {
+    Run("ListView_ItemCheck", [&](Prompts&) {
+        MusicFinderDocument& document = session_.Document();
+        document.SetChecked(static_cast<std::size_t>(row), checked);
+        playListEnabled_ = true;
+        deleteCheckedEnabled_ = document.CheckedCount() > 0;
     });
 }
 
 void MainWindow::DoubleClicked() {
-    if (!app_.Store().list.Selected()) {
+    const auto row = Highlighted();
+    if (!row) {
         return;
     }
-    if (app_.Store().window.doubleClickTogglesFavorite) {
-        Run("mnuToggleFavorite", [&] { ToggleFavorite(app_.Store()); });
+    if (doubleClickTogglesFavorite_) {
+        Run("mnuToggleFavorite", [&](Prompts&) { ToggleFavorite(session_.Document(), *row); });
     } else {
-        Run("cmdModify", [&] { Modify(); });
+        Run("cmdModify", [&](Prompts&) { Modify(); });
     }
-}
-
-void MainWindow::ChooseDoubleClickAction(bool togglesFavorite) {
-    app_.Store().window.doubleClickTogglesFavorite = togglesFavorite;
-    ShowStoreState();
-}
-
-void MainWindow::Add() {
-    app_.Editor()->StartAdd();
 }
 
 void MainWindow::Modify() {
-    if (PrepareModify(app_.Store())) {
-        ShowInFront(*app_.Editor());
+    if (ModifyAllowed(session_.Work(), Highlighted())) {
+        editor_->StartModify();
     }
 }
 
 void MainWindow::OpenPlayList() {
-    if (PlayListMayOpen(app_.Store(), ui_)) {
-        app_.ShowPlayList();
+    if (PlayListMayOpen(session_.Document(), session_.PromptsFor(this))) {
+        playListEnabled_ = true;
+        ShowSingle(playList_);
+    } else {
+        playListEnabled_ = false;
     }
 }
 
 bool MainWindow::FileOpenOrTold() {
-    if (app_.Store().gFileName.empty()) {
-        app_.GetDialogs().Message(this, "Select a file to view first");
+    if (session_.Work().file.name.empty()) {
+        session_.PromptsFor(this).ShowMessage("Select a file to view first");
         return false;
     }
     return true;
@@ -293,180 +470,236 @@ void MainWindow::Print() {
     if (!FileOpenOrTold()) {
         return;
     }
-    const RecordStore& store = app_.Store();
+    const Workspace& work = session_.Work();
     ListPrintJob job;
     job.settings = printSettings_;
-    job.heading = QString::fromStdString("Quillory of  " + store.gFileName);
+    job.heading = FromStd("Quillory of  " + work.file.name);
     job.caption = "Quillory Print Preview";
-    job.iconFile = FromPath(store.ProgramFile("styles256.ico"));
-    ListPrintPreview(app_.GetDialogs(), this, *model_, job);
+    job.iconFile = FromPath(work.files.File("styles256.ico"));
+    ListPrintPreview(session_.PromptsFor(this), *model_, job);
 }
 
 void MainWindow::ExportText() {
-    Run("mnuTextFile", [&] { SaveDelimitedFile(RecordListExportText(app_.Store().list), ui_); });
+    Run("mnuTextFile", [&](Prompts& p) {
+        if (const auto file = SaveDelimitedFile(RecordListExportText(session_.Document()), p)) {
+            session_.FileWritten("Exported", *file);
+        }
+    });
 }
 
 void MainWindow::ChooseOrientation(int orientation) {
     printSettings_.orientation = orientation;
-    findChild<QAction*>("mnuPort")->setChecked(orientation == 1);
-    findChild<QAction*>("mnuLand")->setChecked(orientation == 2);
+    menu_.portrait->setChecked(orientation == 1);
+    menu_.landscape->setChecked(orientation == 2);
 }
 
-void MainWindow::ShowInfo(const std::string& file, InfoWindow::Kind kind, const char* title) {
-    InfoWindow& viewer = *app_.Info();
-    if (!viewer.Load(app_.Store().ProgramFile(file), kind)) {
-        app_.GetDialogs().Message(
-            this, QString::fromStdString("Cannot find the Information File named " + file));
+void MainWindow::ShowInfo(const std::string& file, InfoWindow::Kind kind, const QString& title) {
+    if (!info_) {
+        info_ = new InfoWindow(session_, this);
+    }
+    if (!info_->Load(session_.Work().files.File(file), kind)) {
+        session_.PromptsFor(this).ShowMessage("Cannot find the Information File named " + file);
         return;
     }
-    if (title) {
-        viewer.setWindowTitle(title);
+    info_->setWindowTitle(title);
+    info_->show();
+    info_->raise();
+}
+
+template <typename Window>
+Window* MainWindow::ShowSingle(QPointer<Window>& window) {
+    if (!window) {
+        window = new Window(session_, this);
     }
-    viewer.show();
-    viewer.raise();
+    ShowInFront(*window);
+    return window;
 }
 
 void MainWindow::AddKeyword() {
-    const QString answer = app_.GetDialogs().Input(
-        this, "Enter text to be included with all keywords", "Add Keyword to all entries");
-    Run("mnuKeyword_add", [&] { KeywordAdd(app_.Store(), answer.toStdString()); });
+    const std::string answer = session_.PromptsFor(this).Input(
+        "Enter text to be included with all keywords", "Add Keyword to all entries");
+    Run("mnuKeyword_add", [&](Prompts&) { KeywordAdd(session_.Document(), answer); });
 }
 
-void MainWindow::Run(const char* operation, const std::function<void()>& handler) {
-    RunReported(app_.GetDialogs(), this, operation, handler);
-    ShowStoreState();
-}
+void MainWindow::ShowState() {
+    const Workspace& work = session_.Work();
+    const MusicFinderDocument& document = work.document;
+    const Panel& p = panel_;
+    setWindowTitle(FromStd(title_) + "[*]");
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             p.clear, p.edit, p.check, p.s2, p.s1, p.fav, p.add, p.uncheck, p.invert, p.checkAll,
+             p.search, p.counterCaption, p.counter}) {
+        control->setEnabled(fileControlsEnabled_);
+    }
+    const bool highlighted = Highlighted().has_value();
+    for (QWidget* control : {p.deleteRow, p.modify, p.replace}) {
+        control->setEnabled(highlighted);
+    }
+    p.deleteChecked->setEnabled(deleteCheckedEnabled_);
+    p.playList->setEnabled(playListEnabled_);
+    p.counter->setText(QString::number(document.CheckedCount()));
+    counts_->setText(
+        QString("%1 records, %2 ticked").arg(document.Size()).arg(document.CheckedCount()));
+    ShowSortIndicator(*list_, document.Sorted(), document.SortColumn(), document.Order());
 
-void MainWindow::ShowStoreState() {
-    const RecordStore& store = app_.Store();
-    const MainWindowState& state = store.window;
-    setWindowTitle(QString::fromStdString(state.title));
-    for (const char* name :
-         {"fraClear", "fraEdit", "fraCheck", "cmdS2", "cmdS1", "CmdFav", "cmdAdd", "CmdUnCheck",
-          "cmdInvert", "cmdCheck", "cmdSearch", "lblchk", "lblNumberChecked"}) {
-        findChild<QWidget*>(name)->setEnabled(state.fileControlsEnabled);
-    }
-    for (const char* name : {"CmdDelete", "cmdModify"}) {
-        findChild<QWidget*>(name)->setEnabled(state.rowControlsEnabled);
-    }
-    findChild<QWidget*>("cmdReplaceStyle")->setEnabled(state.replaceEnabled);
-    findChild<QAction*>("mnuEditRecord")->setChecked(!state.doubleClickTogglesFavorite);
-    findChild<QAction*>("mnuToggleFavorite")->setChecked(state.doubleClickTogglesFavorite);
-    ShowSortIndicator(*list_, store.list.Sorted(), store.list.SortColumn(), store.list.Order());
-    if (app_.Editor()) {
-        app_.Editor()->ShowStoreLists();
-    }
-    findChild<QWidget*>("cmdDeleteChecked")->setEnabled(state.deleteCheckedEnabled);
-    findChild<QWidget*>("cmdPlayList")->setEnabled(state.playListEnabled);
-    lblNumberChecked_->setText(QString::number(store.list.CheckedCount()));
-
-    findChild<QAction*>("mnuUserStyles")->setChecked(store.gAllowUserStyles);
-    findChild<QAction*>("mnuRed")->setChecked(store.gUnknownStyleColor == kRed);
-    findChild<QAction*>("mnuBlue")->setChecked(store.gUnknownStyleColor == kBlue);
-    const SourceMenu& source = store.sourceMenu;
-    findChild<QAction*>("mnuAuto")->setChecked(source.Auto());
-    findChild<QAction*>("mnuStyleNumbers")->setChecked(source.StyleNumbers());
-    for (const SourceItem& item : SourceItems()) {
-        findChild<QAction*>(item.name)->setChecked(source.choice ==
-                                                       SourceMenu::Choice::kInstrument &&
-                                                   source.instrument == item.instrument);
+    menu_.editRecord->setChecked(!doubleClickTogglesFavorite_);
+    menu_.toggleFavorite->setChecked(doubleClickTogglesFavorite_);
+    const Settings& settings = work.settings;
+    menu_.userStyles->setChecked(settings.allowUserStyles);
+    menu_.red->setChecked(settings.unknownStyleColour == kRed);
+    menu_.blue->setChecked(settings.unknownStyleColour == kBlue);
+    menu_.autoSource->setChecked(settings.sourceMenu.Auto());
+    menu_.styleNumbers->setChecked(settings.sourceMenu.StyleNumbers());
+    for (const auto& [action, instrument] : menu_.sourceItems) {
+        action->setChecked(settings.sourceMenu == SourceMenu{SourceMenu::Choice::kInstrument,
+                                                             std::string(instrument->id)});
     }
 }
 
 void MainWindow::Open() {
-    const auto chosen =
-        app_.GetDialogs().OpenFile(this, "Music Finder Files(*.mfd)|*.mfd|", QString());
-    if (!chosen) {
+    if (!ChangesMayGo("opening another file")) {
         return;
     }
-    const bool targetChosen = !app_.Store().gTargetInstrument.empty();
-    Run("Entry", [&] {
-        OpenMusicFinderFile(app_.Store(), ToPath(*chosen),
-                            QFileInfo(*chosen).fileName().toStdString(), ui_);
+    if (const auto chosen =
+            session_.PromptsFor(this).AskOpenFileName({"Music Finder Files(*.mfd)|*.mfd|", ""})) {
+        OpenFile(*chosen);
+    }
+}
+
+void MainWindow::OpenFile(const std::filesystem::path& path) {
+    Workspace& work = session_.Work();
+    const bool targetChosen = !work.settings.targetInstrument.empty();
+    Run("Entry", [&](Prompts& p) {
+        const std::string name = QFileInfo(FromPath(path)).fileName().toStdString();
+        const std::string previousTitle = std::exchange(title_, TitleWithFile(name));
+        switch (OpenMusicFinderFile(work, path, name, p)) {
+            case ReadOutcome::kRefused: title_ = previousTitle; break;
+            case ReadOutcome::kPartlyRead: filePath_->setText(FromPath(path)); break;
+            case ReadOutcome::kRead:
+                fileControlsEnabled_ = true;
+                title_ = TitleAfterRead(work);
+                filePath_->setText(FromPath(path));
+                break;
+        }
         AutoSizeColumns(*list_);
     });
     // The read made the source the target: the combo shows it. Otherwise the combo keeps what
     // the user chose there, even when Save As has converted for another instrument since. A
     // target the combo does not list ("numbers" under Use Style Numbers) leaves it empty.
     if (!targetChosen) {
-        SelectText(*cboInst_, QString::fromStdString(app_.Store().gTargetInstrument));
+        SelectText(*panel_.target, FromStd(work.settings.targetInstrument));
     }
 }
 
+bool MainWindow::ChangesMayGo(const std::string& moment) {
+    Workspace& work = session_.Work();
+    if (!work.document.Modified()) {
+        return true;
+    }
+    Prompts& prompts = session_.PromptsFor(this);
+    switch (
+        prompts.AskSaveChanges("Save changes to " + work.file.name + " before " + moment + "?")) {
+        case Prompts::SaveChoice::kDiscard: return true;
+        case Prompts::SaveChoice::kCancel: return false;
+        case Prompts::SaveChoice::kSave: break;
+    }
+    std::optional<std::filesystem::path> saved;
+    Run("ConvertCommandSave", [&](Prompts& p) { saved = SaveForOwnInstrument(work, p); });
+    if (saved) {
+        session_.FileWritten("Saved", *saved);
+    }
+    return saved.has_value();
+}
+
 void MainWindow::ChooseTarget(int index) {
-    Run("cboInst", [&] {
-        ChooseTargetInstrument(app_.Store(), cboInst_->itemText(index).toStdString(), ui_);
+    Run("cboInst", [&](Prompts& p) {
+        Workspace& work = session_.Work();
+        ChooseTargetInstrument(work, panel_.target->itemText(index).toStdString(), p);
+        title_ = TitleAfterTargetChosen(work);
     });
 }
 
 void MainWindow::SaveAsMusicFinder() {
     if (FileOpenOrTold()) {
-        app_.ShowConvert();
+        ShowSingle(convert_);
     }
 }
 
 void MainWindow::ImportText() {
-    Run("ImportTextDelimitedFile", [&] {
-        ImportTextDelimitedFile(app_.Store(), ui_);
+    Run("ImportTextDelimitedFile", [&](Prompts& p) {
+        ImportTextDelimitedFile(session_.Work(), p);
         AutoSizeColumns(*list_);
     });
 }
 
-void MainWindow::ToggleUserStyles() {
-    Run("mnuUserStyles",
-        [&] { SetAllowUserStyles(app_.Store(), !app_.Store().gAllowUserStyles, ui_); });
-}
-
-void MainWindow::ChangeDefaultStyle() {
-    if (app_.Store().gTargetInstrument.empty()) {
-        app_.GetDialogs().Message(this,
-                                  "Please select a target instrument before setting this option");
-        ShowStoreState();
-        return;
+void MainWindow::ChooseSourceItem(const Instrument& instrument) {
+    Workspace& work = session_.Work();
+    if (instrument.sourceItem.acts &&
+        ChooseSourceInstrumentItem(work, std::string(instrument.id))) {
+        title_ = TitleForSourceItem(work.file.name, instrument.id);
     }
-    app_.ShowDefaultStyle();
-}
-
-void MainWindow::ChooseRed() {
-    Run("mnuRed", [&] { SetUnknownStyleColour(app_.Store(), kRed, ui_); });
-}
-
-void MainWindow::ChooseBlue() {
-    Run("mnuBlue", [&] { SetUnknownStyleColour(app_.Store(), kBlue, ui_); });
-}
-
-void MainWindow::ChooseAuto() {
-    ChooseAutoSource(app_.Store());
-    ShowStoreState();
-}
-
-void MainWindow::ChooseStyleNumbers() {
-    ChooseStyleNumbersSource(app_.Store());
-    ShowStoreState();
-}
-
-void MainWindow::ChooseSourceItem(const SourceItem& item) {
-    ChooseSourceInstrumentItem(app_.Store(), item.instrument);
-}
-
-void MainWindow::CheckToggled(int row, bool checked) {
-    Run("ListView_ItemCheck",
-        [&] { CheckBoxChanged(app_.Store(), static_cast<std::size_t>(row), checked); });
+    ShowState();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    app_.Store().ReleaseStyles();
-    app_.CloseAll();
+    if (!ChangesMayGo("closing")) {
+        event->ignore();
+        return;
+    }
+    if (playList_) {
+        playList_->CloseByProgram();
+    }
+    for (QWidget* window : std::initializer_list<QWidget*>{info_, about_, search_, styleReplace_,
+                                                           editor_, convert_, defaultStyle_}) {
+        if (window) {
+            window->close();
+        }
+    }
     event->accept();
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == list_->viewport() && event->type() == QEvent::MouseButtonPress &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
-        findChild<QMenu*>("mnuTrackMenu")
-            ->popup(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (DroppedMusicFinderFile(*event->mimeData())) {
+        event->acceptProposedAction();
     }
-    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const auto file = DroppedMusicFinderFile(*event->mimeData());
+    if (!file) {
+        return;
+    }
+    event->acceptProposedAction();
+    if (ChangesMayGo("opening another file")) {
+        OpenFile(ToPath(*file));
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != list_->viewport()) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            if (mouse->button() == Qt::RightButton) {
+                menu_.trackMenu->popup(mouse->globalPosition().toPoint());
+            }
+            // A click on a check box only ticks it: the highlighted row stays where it is.
+            tickClick_ = mouse->button() == Qt::LeftButton &&
+                         OnCheckIndicator(*list_, mouse->position().toPoint());
+            if (tickClick_ && event->type() == QEvent::MouseButtonPress) {
+                const QModelIndex index = list_->indexAt(mouse->position().toPoint());
+                model_->setData(
+                    index,
+                    index.data(Qt::CheckStateRole) == Qt::Checked ? Qt::Unchecked : Qt::Checked,
+                    Qt::CheckStateRole);
+            }
+            return tickClick_;
+        case QEvent::MouseButtonRelease: return std::exchange(tickClick_, false);
+        default: return QMainWindow::eventFilter(watched, event);
+    }
 }
 
 }  // namespace quillory

@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QMainWindow>
-#include <functional>
+#include <QPointer>
+#include <filesystem>
+#include <optional>
 #include <string>
 
-#include "platform/dialogs_interaction.h"
+#include "data/music_finder_document.h"
+#include "platform/dialogs.h"
 #include "platform/list_print.h"
 #include "ui/help/info_window.h"
+#include "ui/main/main_menu.h"
 
 class QComboBox;
 class QGroupBox;
@@ -16,81 +20,143 @@ class QTreeView;
 
 namespace quillory {
 
-class Application;
+class AboutDialog;
+class ConvertDialog;
+class DefaultStyleDialog;
+class EditDialog;
+class PlayListWindow;
 class RecordListModel;
-struct SourceItem;
+class SearchDialog;
+class Session;
+class StyleReplaceDialog;
+struct Instrument;
 
 // The main window frmQuillory: the record list beside the button panels, the menus and the
-// target-instrument combo. Every handler forwards to the core and then shows the store's state.
+// target-instrument combo. It owns the program's other windows and opens them; every handler
+// runs a core command through the session and then shows the state.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit MainWindow(Application& app);
+    explicit MainWindow(Session& session);
     ~MainWindow() override;
 
     QTreeView& List() { return *list_; }
-    Interaction& Ui() { return ui_; }
 
-    // Shows what the store holds: the title, the counter, the enabled controls, the target
-    // combo's selection and the menus' tick marks.
-    void ShowStoreState();
+    // Opens a Music Finder file as the open command does once the file is chosen (the command
+    // line, a file dropped on the window).
+    void OpenFile(const std::filesystem::path& path);
 
-    // Runs a handler; a failure ends it with the shared error report under its operation name.
-    void Run(const char* operation, const std::function<void()>& handler);
+    // The other windows while they exist (the record editor from start-up to exit).
+    EditDialog* Editor() const;
+    ConvertDialog* Convert() const;
+    DefaultStyleDialog* DefaultStyle() const;
+    SearchDialog* Search() const;
+    StyleReplaceDialog* StyleReplace() const;
+    PlayListWindow* PlayList() const;
+    InfoWindow* Info() const;
+    AboutDialog* About() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The buttons and labels of the panels beside the list.
+    struct Panel {
+        QComboBox* target;
+        QGroupBox* clear;
+        QPushButton* s2;
+        QPushButton* s1;
+        QPushButton* fav;
+        QGroupBox* edit;
+        QPushButton* replace;
+        QPushButton* deleteChecked;
+        QPushButton* add;
+        QPushButton* deleteRow;
+        QPushButton* modify;
+        QGroupBox* check;
+        QPushButton* uncheck;
+        QPushButton* invert;
+        QPushButton* checkAll;
+        QLabel* counterCaption;
+        QLabel* counter;
+        QPushButton* playList;
+        QPushButton* search;
+    };
+
     QWidget* BuildButtonPanel();
-    void CreateColumnHeaders();
     void FillInstrumentCombo();
     void Connect();
-    void ConnectAction(const char* name, void (MainWindow::*handler)());
+    void ConnectButton(QPushButton* button, const char* operation,
+                       const std::function<void()>& command);
+    void ConnectList();
+    // Runs a command of this window through the session.
+    void Run(const char* operation, const std::function<void(Prompts&)>& command);
+    // Shows the state: the title, the counter, the enabled controls and the menus' ticks.
+    void ShowState();
+    std::optional<std::size_t> Highlighted() const;
 
     void Open();
+    // Asks what to do with unsaved changes before they would be lost (moment: "closing",
+    // "opening another file"); false when the user keeps them and nothing is to happen.
+    bool ChangesMayGo(const std::string& moment);
+    void AddHistoryActions();
+    // Keys that work without a menu entry of their own: Ctrl+F, F3, Delete, Enter, Ctrl+A and
+    // Ctrl+C in the list.
+    void AddShortcuts();
+    // Copies the ticked rows, or the highlighted one when none is ticked, as the text export's
+    // lines.
+    void CopyRows();
+    void BuildStatusBar();
     void ChooseTarget(int index);
     void SaveAsMusicFinder();
     void ImportText();
-    void ToggleUserStyles();
-    void ChangeDefaultStyle();
-    void ChooseRed();
-    void ChooseBlue();
-    void ChooseAuto();
-    void ChooseStyleNumbers();
-    void ChooseSourceItem(const SourceItem& item);
+    void ChooseSourceItem(const Instrument& instrument);
     void CheckToggled(int row, bool checked);
-
-    void ConnectButton(const char* name, const char* operation,
-                       const std::function<void()>& command);
-    void ConnectList();
-    void Add();
     void Modify();
     void AddKeyword();
-    void RowClicked(const QModelIndex& index);
     void DoubleClicked();
-    void ShowSelection();
-    void ChooseDoubleClickAction(bool togglesFavorite);
     void OpenPlayList();
+    void ShowHighlight(std::size_t row);
     // True while a file is open; otherwise the user is told to select one first.
     bool FileOpenOrTold();
     void Print();
     void ExportText();
     void ChooseOrientation(int orientation);
-    // Loads a file of the program's folder into the information viewer and shows it, under the
-    // title when there is one (the viewer keeps the title it has otherwise); a file that cannot
-    // be read is only reported.
-    void ShowInfo(const std::string& file, InfoWindow::Kind kind, const char* title);
+    // Loads a file of the program's folder into the information viewer and shows it under its
+    // title; a file that cannot be read is only reported.
+    void ShowInfo(const std::string& file, InfoWindow::Kind kind, const QString& title);
+    template <typename Window>
+    Window* ShowSingle(QPointer<Window>& window);
 
-    Application& app_;
-    DialogsInteraction ui_;
+    Session& session_;
+    MainMenu menu_;
+    Panel panel_{};
     QTreeView* list_ = nullptr;
     RecordListModel* model_ = nullptr;
-    QComboBox* cboInst_ = nullptr;
-    QLabel* lblNumberChecked_ = nullptr;
     PrintSettings printSettings_;
+    QLabel* filePath_ = nullptr;  // the status bar's full path of the open file
+    QLabel* counts_ = nullptr;    // the status bar's records shown and ticked
+
+    std::string title_ = "Quillory";
+    bool fileControlsEnabled_ =
+        false;  // the frames, Add, Check, Uncheck, Invert, Fav, S1, S2, Search
+    bool deleteCheckedEnabled_ = false;
+    bool playListEnabled_ = false;
+    bool doubleClickTogglesFavorite_ = false;
+    bool tickClick_ = false;  // the mouse went down on a check box of the list
+
+    QPointer<EditDialog> editor_;
+    QPointer<ConvertDialog> convert_;
+    QPointer<DefaultStyleDialog> defaultStyle_;
+    QPointer<SearchDialog> search_;
+    QPointer<StyleReplaceDialog> styleReplace_;
+    QPointer<PlayListWindow> playList_;
+    QPointer<InfoWindow> info_;
+    QPointer<AboutDialog> about_;
 };
 
 }  // namespace quillory

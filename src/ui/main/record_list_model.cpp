@@ -34,13 +34,13 @@ QColor ColourFromBgr(Colour colour) {
 
 }  // namespace
 
-RecordListModel::RecordListModel(RecordList& list, QObject* parent)
+RecordListModel::RecordListModel(MusicFinderDocument& list, QObject* parent)
     : QAbstractTableModel(parent), list_(list) {
-    list_.SetObserver(this);
+    list_.AddObserver(*this);
 }
 
 RecordListModel::~RecordListModel() {
-    list_.SetObserver(nullptr);
+    list_.RemoveObserver(*this);
 }
 
 int RecordListModel::rowCount(const QModelIndex& parent) const {
@@ -55,7 +55,7 @@ QVariant RecordListModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
         return {};
     }
-    const Row& row = list_.At(static_cast<std::size_t>(index.row()));
+    const Record& row = list_.At(static_cast<std::size_t>(index.row()));
     switch (role) {
         case Qt::DisplayRole: return QString::fromStdString(row.Cell(index.column()));
         case Qt::CheckStateRole:
@@ -124,7 +124,7 @@ void RecordListModel::AfterAppend() {
     endInsertRows();
 }
 
-void RecordListModel::RowsChanged(std::size_t first, std::size_t last) {
+void RecordListModel::RecordsChanged(std::size_t first, std::size_t last) {
     emit dataChanged(index(static_cast<int>(first), 0),
                      index(static_cast<int>(last), kColumnCount - 1));
 }
@@ -143,10 +143,6 @@ void RecordListModel::AfterReorder(const std::vector<std::size_t>& newPosition) 
     }
     changePersistentIndexList(before, after);
     emit layoutChanged();
-}
-
-void RecordListModel::SelectionChanged() {
-    emit selectionMoved();
 }
 
 }  // namespace quillory

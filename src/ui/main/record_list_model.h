@@ -2,18 +2,18 @@
 
 #include <QAbstractTableModel>
 
-#include "data/record_list.h"
+#include "data/music_finder_document.h"
 
 namespace quillory {
 
-// The main record list as Qt sees it: a view of the core's RecordList, never a copy. The
+// The main record list as Qt sees it: a view of the document's records, never a copy. The
 // first column carries the check box, the style cell its warning colour. Ticking a box is
 // forwarded as checkToggled; the core decides what follows and the model hears of it.
-class RecordListModel : public QAbstractTableModel, private RecordListObserver {
+class RecordListModel : public QAbstractTableModel, private DocumentObserver {
     Q_OBJECT
 
 public:
-    explicit RecordListModel(RecordList& list, QObject* parent = nullptr);
+    explicit RecordListModel(MusicFinderDocument& list, QObject* parent = nullptr);
     ~RecordListModel() override;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -26,19 +26,17 @@ public:
 
 signals:
     void checkToggled(int row, bool checked);
-    void selectionMoved();
 
 private:
     void BeforeReset() override;
     void AfterReset() override;
     void BeforeAppend(std::size_t first, std::size_t last) override;
     void AfterAppend() override;
-    void RowsChanged(std::size_t first, std::size_t last) override;
+    void RecordsChanged(std::size_t first, std::size_t last) override;
     void BeforeReorder() override;
     void AfterReorder(const std::vector<std::size_t>& newPosition) override;
-    void SelectionChanged() override;
 
-    RecordList& list_;
+    MusicFinderDocument& list_;
 };
 
 }  // namespace quillory

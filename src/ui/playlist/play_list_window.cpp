@@ -12,18 +12,18 @@
 
 #include "data/list_export.h"
 #include "data/text_file.h"
+#include "platform/activation.h"
 #include "platform/auto_size_columns.h"
-#include "platform/dialogs.h"
-#include "platform/error_report.h"
 #include "platform/file_names.h"
 #include "platform/list_print.h"
 #include "platform/widgets.h"
-#include "ui/main/application.h"
 #include "ui/playlist/play_list_model.h"
+#include "ui/session.h"
 
 namespace quillory {
 
-PlayListWindow::PlayListWindow(Application& app) : app_(app), ui_(app.GetDialogs(), this) {
+PlayListWindow::PlayListWindow(Session& session, QWidget* owner)
+    : QMainWindow(owner, Qt::Window), session_(session) {
     setObjectName("frmPlayList");
     setWindowTitle("Quillory  Play List");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -32,14 +32,14 @@ PlayListWindow::PlayListWindow(Application& app) : app_(app), ui_(app.GetDialogs
     connect(AddMenuItem(bar, "mnuPrint", "&Print"), &QAction::triggered, this,
             &PlayListWindow::Print);
     QMenu& items = *AddSubmenu(bar, "mnuListItems", "List Items");
-    QAction* defaultLayout = AddMenuItem(items, "mnuDefault", "Default");
-    QAction* songGenre = AddMenuItem(items, "mnuSong_Genre", "Song-Genre");
-    for (QAction* action : {defaultLayout, songGenre}) {
+    defaultLayout_ = AddMenuItem(items, "mnuDefault", "Default");
+    songGenreLayout_ = AddMenuItem(items, "mnuSong_Genre", "Song-Genre");
+    for (QAction* action : {defaultLayout_, songGenreLayout_}) {
         action->setCheckable(true);
     }
-    connect(defaultLayout, &QAction::triggered, this,
+    connect(defaultLayout_, &QAction::triggered, this,
             [this] { ChooseLayout(PlayListLayout::kDefault); });
-    connect(songGenre, &QAction::triggered, this,
+    connect(songGenreLayout_, &QAction::triggered, this,
             [this] { ChooseLayout(PlayListLayout::kSongGenre); });
     QMenu& saveAs = *AddSubmenu(bar, "mnuSaveAs", "Save As");
     connect(AddMenuItem(saveAs, "mnuTextFile", "&Delimited Text File"), &QAction::triggered, this,
@@ -67,14 +67,16 @@ PlayListWindow::PlayListWindow(Application& app) : app_(app), ui_(app.GetDialogs
     connect(view_, &QTreeView::clicked, this, [this](const QModelIndex& index) {
         list_.RowClicked(static_cast<std::size_t>(index.row()));
     });
-    connect(view_->header(), &QHeaderView::sectionClicked, this,
-            [this](int column) { Run("Column sort", [&] { list_.HeaderClicked(column); }); });
+    connect(view_->header(), &QHeaderView::sectionClicked, this, [this](int column) {
+        Run("Column sort", [&](Prompts&) { list_.HeaderClicked(column); });
+    });
+    OnActivationFromOurWindow(*this, [this] { Activate(); });
 }
 
 PlayListWindow::~PlayListWindow() = default;
 
-void PlayListWindow::Run(const char* operation, const std::function<void()>& command) {
-    RunReported(app_.GetDialogs(), this, operation, command);
+void PlayListWindow::Run(const char* operation, const std::function<void(Prompts&)>& command) {
+    session_.Run(this, operation, command);
     ShowList();
 }
 
@@ -87,11 +89,13 @@ void PlayListWindow::ShowList() {
     }
 }
 
-bool PlayListWindow::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) {
-        Run("FormActivate", [&] { list_.Activate(app_.Store().list); });
-    }
-    return QMainWindow::event(event);
+void PlayListWindow::Activate() {
+    Run("FormActivate", [&](Prompts&) { list_.Activate(session_.Document()); });
+}
+
+void PlayListWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    Activate();
 }
 
 void PlayListWindow::CloseByProgram() {
@@ -101,7 +105,7 @@ void PlayListWindow::CloseByProgram() {
 
 void PlayListWindow::closeEvent(QCloseEvent* event) {
     if (!closingByProgram_) {
-        app_.GetDialogs().Message(this, "Please use the menu item Exit to close");
+        session_.PromptsFor(this).ShowMessage("Please use the menu item Exit to close");
         event->ignore();
         return;
     }
@@ -109,33 +113,37 @@ void PlayListWindow::closeEvent(QCloseEvent* event) {
 }
 
 void PlayListWindow::ChooseLayout(PlayListLayout layout) {
-    findChild<QAction*>("mnuDefault")->setChecked(layout == PlayListLayout::kDefault);
-    findChild<QAction*>("mnuSong_Genre")->setChecked(layout == PlayListLayout::kSongGenre);
-    Run("CreateList", [&] { list_.SetLayout(layout, app_.Store().list); });
+    defaultLayout_->setChecked(layout == PlayListLayout::kDefault);
+    songGenreLayout_->setChecked(layout == PlayListLayout::kSongGenre);
+    Run("CreateList", [&](Prompts&) { list_.SetLayout(layout, session_.Document()); });
 }
 
 void PlayListWindow::EnterComments() {
-    const QString answer = app_.GetDialogs().Input(this, "Enter Comments",
-                                                   QString::fromStdString(list_.ActedOnTitle()));
-    Run("Notes", [&] { list_.SetComment(answer.toStdString()); });
+    const std::string answer =
+        session_.PromptsFor(this).Input("Enter Comments", list_.ActedOnTitle());
+    Run("Notes", [&](Prompts&) { list_.SetComment(answer); });
 }
 
 void PlayListWindow::ChangePosition() {
-    const QString answer = app_.GetDialogs().Input(this, "Enter new position",
-                                                   QString::fromStdString(list_.ActedOnTitle()));
-    Run("Order", [&] { list_.ChangePosition(answer.toStdString(), ui_); });
+    const std::string answer =
+        session_.PromptsFor(this).Input("Enter new position", list_.ActedOnTitle());
+    Run("Order", [&](Prompts& prompts) { list_.ChangePosition(answer, prompts); });
 }
 
 void PlayListWindow::ExportText() {
-    Run("PlayList TextFile", [&] { SaveDelimitedFile(PlayListExportText(list_.Rows()), ui_); });
+    Run("PlayList TextFile", [&](Prompts& prompts) {
+        if (const auto file = SaveDelimitedFile(PlayListExportText(list_.Rows()), prompts)) {
+            session_.FileWritten("Exported", *file);
+        }
+    });
 }
 
 void PlayListWindow::Print() {
     ListPrintJob job;
     job.heading = "Quillory Play List";
     job.caption = "Quillory Play List Print Preview";
-    job.iconFile = FromPath(app_.Store().ProgramFile("styles256.ico"));
-    ListPrintPreview(app_.GetDialogs(), this, *model_, job);
+    job.iconFile = FromPath(session_.Work().files.File("styles256.ico"));
+    ListPrintPreview(session_.PromptsFor(this), *model_, job);
 }
 
 }  // namespace quillory

@@ -3,13 +3,14 @@
 #include <QMainWindow>
 
 #include "data/play_list.h"
-#include "platform/dialogs_interaction.h"
+#include "platform/dialogs.h"
 
+class QAction;
 class QTreeView;
 
 namespace quillory {
 
-class Application;
+class Session;
 class PlayListModel;
 
 // "Quillory  Play List" (frmPlayList): the ticked records as a numbered running order, appended
@@ -19,7 +20,7 @@ class PlayListWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit PlayListWindow(Application& app);
+    PlayListWindow(Session& session, QWidget* owner);
     ~PlayListWindow() override;
 
     // Closes the window as the program does (Exit or shutdown), which the user's close box
@@ -27,11 +28,13 @@ public:
     void CloseByProgram();
 
 protected:
-    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Run(const char* operation, const std::function<void()>& command);
+    void Run(const char* operation, const std::function<void(Prompts&)>& command);
+    // The ticked records of the main list not listed yet join the list.
+    void Activate();
     void ShowList();
     void ChooseLayout(PlayListLayout layout);
     void EnterComments();
@@ -39,10 +42,11 @@ private:
     void ExportText();
     void Print();
 
-    Application& app_;
-    DialogsInteraction ui_;
+    Session& session_;
     PlayList list_;
     PlayListModel* model_ = nullptr;
+    QAction* defaultLayout_ = nullptr;
+    QAction* songGenreLayout_ = nullptr;
     QTreeView* view_ = nullptr;
     bool closingByProgram_ = false;
 };

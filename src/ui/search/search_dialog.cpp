@@ -8,8 +8,7 @@
 #include <array>
 
 #include "platform/widgets.h"
-#include "ui/main/application.h"
-#include "ui/main/main_window.h"
+#include "ui/session.h"
 
 namespace quillory {
 namespace {
@@ -31,7 +30,7 @@ constexpr std::array<FieldOption, 6> kFields = {{
 
 }  // namespace
 
-SearchDialog::SearchDialog(Application& app) : QDialog(app.Window()), app_(app) {
+SearchDialog::SearchDialog(Session& session, QWidget* owner) : QDialog(owner), session_(session) {
     setObjectName("frmSearch");
     setWindowTitle("Song Search");
     setModal(false);
@@ -53,38 +52,63 @@ SearchDialog::SearchDialog(Application& app) : QDialog(app.Window()), app_(app) 
     auto* matchFrame = Named(new QGroupBox("Match", this), "Frame3");
     auto* matchLayout = new QHBoxLayout(matchFrame);
     auto* wholeWord = Named(new QRadioButton("Whole Word", matchFrame), "OptMatchWord");
-    optMatchContaining_ = Named(new QRadioButton("Containing", matchFrame), "optMatchContaining");
-    optMatchContaining_->setChecked(true);
+    matchContaining_ = Named(new QRadioButton("Containing", matchFrame), "optMatchContaining");
+    matchContaining_->setChecked(true);
     matchLayout->addWidget(wholeWord);
-    matchLayout->addWidget(optMatchContaining_);
+    matchLayout->addWidget(matchContaining_);
     layout->addWidget(matchFrame);
 
     auto* textFrame = Named(new QGroupBox("For this text", this), "Frame2");
     auto* textLayout = new QVBoxLayout(textFrame);
-    txtFind_ = Named(new QLineEdit(textFrame), "txtFind");
-    textLayout->addWidget(txtFind_);
+    findText_ = Named(new QLineEdit(textFrame), "txtFind");
+    textLayout->addWidget(findText_);
     layout->addWidget(textFrame);
 
+    const MusicFinderDocument& list = session_.Document();
     layout->addLayout(NewButtonRow(
-        *this, {{"cmdFind", "Find First", [this] { Search("Find", &RecordSearch::FindFirst); }},
-                {"cmdAgain", "Find Next", [this] { Search("FindAgain", &RecordSearch::FindNext); }},
+        *this, {{"cmdFind", "Find First",
+                 [this, &list] {
+                     Search("Find", [&](const std::string& text, Prompts& p) {
+                         ShowFound(search_.FindFirst(list, text, p));
+                     });
+                 }},
+                {"cmdAgain", "Find Next", [this] { FindNext(); }},
                 {"cmdCheck", "Find and Check All",
-                 [this] { Search("Check", &RecordSearch::FindAndCheckAll); }},
+                 [this] {
+                     Search("Check", [&](const std::string& text, Prompts& p) {
+                         if (const auto matched =
+                                 search_.FindAndCheckAll(session_.Document(), text, p)) {
+                             session_.FoundAndTicked(*matched);
+                         }
+                     });
+                 }},
                 {"cmdExit", "Close", [this] { hide(); }}}));
 }
 
 void SearchDialog::ChooseField(std::size_t option) {
     search_.column = kFields[option].column;
-    txtFind_->setText(kFields[option].text);
-    txtFind_->setFocus();
+    findText_->setText(kFields[option].text);
+    findText_->setFocus();
 }
 
-void SearchDialog::Search(const char* operation, const SearchCommand& command) {
-    MainWindow& main = *app_.Window();
-    main.Run(operation, [&] {
-        search_.wholeWord = !optMatchContaining_->isChecked();
-        command(search_, app_.Store(), txtFind_->text().toStdString(), main.Ui());
+void SearchDialog::FindNext() {
+    Search("FindAgain", [&](const std::string& text, Prompts& p) {
+        ShowFound(search_.FindNext(session_.Document(), text, p));
     });
+}
+
+void SearchDialog::Search(const char* operation,
+                          const std::function<void(const std::string&, Prompts&)>& command) {
+    session_.Run(this, operation, [&](Prompts& prompts) {
+        search_.wholeWord = !matchContaining_->isChecked();
+        command(findText_->text().toStdString(), prompts);
+    });
+}
+
+void SearchDialog::ShowFound(std::optional<std::size_t> row) {
+    if (row) {
+        session_.Highlight(*row);
+    }
 }
 
 }  // namespace quillory

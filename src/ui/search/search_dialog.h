@@ -1,17 +1,20 @@
 #pragma once
 
 #include <QDialog>
+#include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "data/record_search.h"
+#include "platform/dialogs.h"
 
 class QLineEdit;
 class QRadioButton;
 
 namespace quillory {
 
-class Application;
+class Session;
 
 // "Song Search" (frmSearch): finds rows by the text of one column, steps through the matches
 // or ticks them all. Close only hides it, so the field, the text and the position stay.
@@ -19,21 +22,24 @@ class SearchDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit SearchDialog(Application& app);
+    SearchDialog(Session& session, QWidget* owner);
+
+    // "Find Next" with what the dialog holds (F3 in the main list as well).
+    void FindNext();
 
 private:
-    // One of the search's commands, run with the store, the search text and the user.
-    using SearchCommand =
-        std::function<void(RecordSearch&, RecordStore&, const std::string&, Interaction&)>;
-
     void ChooseField(std::size_t option);
-    // Runs a command under its operation name with the match kind and the text the dialog shows.
-    void Search(const char* operation, const SearchCommand& command);
+    // Runs a command under its operation name with the match kind and the text the dialog
+    // shows; the text it gets is the text box's.
+    void Search(const char* operation,
+                const std::function<void(const std::string&, Prompts&)>& command);
+    // Highlights the row a find gave, if any.
+    void ShowFound(std::optional<std::size_t> row);
 
-    Application& app_;
+    Session& session_;
     RecordSearch search_;
-    QRadioButton* optMatchContaining_ = nullptr;
-    QLineEdit* txtFind_ = nullptr;
+    QRadioButton* matchContaining_ = nullptr;
+    QLineEdit* findText_ = nullptr;
 };
 
 }  // namespace quillory

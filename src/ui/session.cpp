@@ -1,0 +1,117 @@
+#include "ui/session.h"
+
+#include <QItemSelectionModel>
+#include <QUndoCommand>
+
+#include "data/conversion.h"
+#include "platform/error_report.h"
+#include "platform/file_names.h"
+
+namespace quillory {
+
+// One change of the records in the undo history. It is done already when it is pushed.
+class DocumentStep : public QUndoCommand {
+public:
+    DocumentStep(Session& session, std::shared_ptr<const DocumentEdit> edit)
+        : QUndoCommand(QString::fromStdString(edit->Name())),
+          session_(session),
+          edit_(std::move(edit)) {}
+
+    void undo() override {
+        session_.Document().Undo(*edit_);
+        session_.AfterHistoryMove();
+    }
+    void redo() override {
+        if (std::exchange(done_, false)) {
+            return;
+        }
+        session_.Document().Redo(*edit_);
+        session_.AfterHistoryMove();
+    }
+
+private:
+    Session& session_;
+    std::shared_ptr<const DocumentEdit> edit_;
+    bool done_ = true;
+};
+
+namespace {
+// Enough steps for an afternoon's editing; a step keeps only the records it touched.
+constexpr int kHistorySteps = 100;
+}  // namespace
+
+Session::Session(std::filesystem::path programFolder, PromptProvider& prompts)
+    : workspace_(std::move(programFolder)), prompts_(prompts) {
+    history_.setUndoLimit(kHistorySteps);
+    workspace_.document.AddObserver(*this);
+}
+
+Session::~Session() {
+    history_.clear();
+    workspace_.document.RemoveObserver(*this);
+}
+
+void Session::Run(QWidget* window, const std::string& operation,
+                  const std::function<void(Prompts&)>& command) {
+    Prompts& prompts = PromptsFor(window);
+    RunReported(prompts, operation, [&] { command(prompts); });
+    ShowModified();
+    emit changed();
+}
+
+void Session::FileWritten(const char* verb, const std::filesystem::path& file) {
+    emit fileWritten(QString(verb) + ' ' + FromPath(file));
+}
+
+void Session::SetMainWindow(QWidget* window, QItemSelectionModel* selection) {
+    mainWindow_ = window;
+    selection_ = selection;
+    connect(selection_, &QItemSelectionModel::selectionChanged, this, &Session::FollowHighlight);
+    connect(selection_->model(), &QAbstractItemModel::modelReset, this, &Session::FollowHighlight);
+}
+
+std::optional<std::size_t> Session::HighlightedRow() const {
+    if (!selection_) {
+        return std::nullopt;
+    }
+    const QModelIndexList rows = selection_->selectedRows();
+    if (rows.isEmpty()) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(rows.constFirst().row());
+}
+
+void Session::FollowHighlight() {
+    const auto row = HighlightedRow();
+    const int record = row ? Document().At(*row).position : 0;
+    if (record != highlightedRecord_) {
+        highlightedRecord_ = record;
+        emit highlightMoved(row);
+    }
+}
+
+void Session::Loaded() {
+    history_.clear();
+    highlightedRecord_ = 0;
+}
+
+void Session::EditFinished(const std::shared_ptr<const DocumentEdit>& edit) {
+    history_.push(new DocumentStep(*this, edit));
+}
+
+void Session::AfterHistoryMove() {
+    Prompts& prompts = PromptsFor(mainWindow_);
+    RunReported(prompts, "SaveMusicFinder", [&] { RefreshPreview(workspace_, prompts); });
+    ShowModified();
+    emit historyMoved();
+    emit changed();
+}
+
+void Session::ShowModified() {
+    if (Document().Modified() != modified_) {
+        modified_ = Document().Modified();
+        emit modifiedChanged(modified_);
+    }
+}
+
+}  // namespace quillory

@@ -1,0 +1,275 @@
+#include <functional>
+#include <memory>
+#include <numeric>
+
+#include "data/list_export.h"
+#include "data/music_finder_document.h"
+#include "data/record_editor.h"
+#include "data/style_replace.h"
+#include "data/text_import.h"
+#include "harness.h"
+#include "support/edit_history.h"
+
+namespace quillory::testkit {
+namespace {
+
+// Writes down everything the observer hears, and keeps the finished edits.
+struct Log : EditHistory {
+    static std::string Range(std::size_t first, std::size_t last) {
+        return std::to_string(first) + "-" + std::to_string(last);
+    }
+    void BeforeReset() override { text += "reset"; }
+    void AfterReset() override { text += ";"; }
+    void Loaded() override { text += "loaded;"; }
+    void BeforeAppend(std::size_t first, std::size_t last) override {
+        text += "append " + Range(first, last);
+    }
+    void AfterAppend() override { text += ";"; }
+    void RecordsChanged(std::size_t first, std::size_t last) override {
+        text += "changed " + Range(first, last) + ";";
+    }
+    void BeforeReorder() override { text += "moved"; }
+    void AfterReorder(const std::vector<std::size_t>& newPosition) override {
+        for (std::size_t at : newPosition) {
+            text += " " + std::to_string(at);
+        }
+        text += ";";
+    }
+    void EditFinished(const std::shared_ptr<const DocumentEdit>& edit) override {
+        text += "edit " + edit->Name() + ";";
+        EditHistory::EditFinished(edit);
+    }
+
+    std::string text;
+};
+
+// Records numbered from first with these genres, as a read gives them.
+std::vector<Record> WithGenres(const Texts& genres, int first = 1) {
+    std::vector<Record> records;
+    for (const std::string& genre : genres) {
+        Record record;
+        record.position = record.number = first + static_cast<int>(records.size());
+        record.genre = genre;
+        records.push_back(record);
+    }
+    return records;
+}
+
+std::vector<int> Order(const MusicFinderDocument& doc) {
+    return Map(doc.Records(), [](const Record& record) { return record.position; });
+}
+
+// Sorting compares texts without regard to case and keeps rows of equal text in their order in
+// either direction.
+TEST(DocumentTest, SortsStablyWithoutRegardToCase) {
+    MusicFinderDocument doc;
+    doc.Load({}, WithGenres({"rock", "Ballad", "ROCK", "éclair", "ballad", "Pop", "ÉCLAIR"}));
+    doc.SetSort(true, kGenreColumn, SortOrder::kAscending);
+    EXPECT_EQ(Order(doc), (std::vector<int>{2, 5, 6, 1, 3, 4, 7}));
+    doc.SetSort(true, kGenreColumn, SortOrder::kDescending);
+    EXPECT_EQ(Order(doc), (std::vector<int>{4, 7, 1, 3, 6, 2, 5}));
+    doc.SetSort(true, kNumberColumn, SortOrder::kAscending);
+    EXPECT_EQ(Order(doc), (std::vector<int>{1, 2, 3, 4, 5, 6, 7}));
+    // Long enough for a sort that is not stable to mix up rows of equal text.
+    Texts genres;
+    std::vector<int> unsorted(40);
+    std::iota(unsorted.begin(), unsorted.end(), 1);
+    for (int i = 0; i < 40; ++i) {
+        genres.push_back(i % 2 == 0 ? "Pop" : "pop");
+    }
+    for (SortOrder order : {SortOrder::kDescending, SortOrder::kAscending}) {
+        doc.Load({}, WithGenres(genres));
+        doc.SetSort(true, kGenreColumn, order);
+        EXPECT_EQ(Order(doc), unsorted);
+    }
+}
+
+// A view hears of every change once: a load, appended rows, a batch of changes as one range of
+// rows, the new place of each row after a sort, and nothing where nothing changed. Every
+// outermost edit scope that changed records ends in one finished edit under its name, a failure
+// part-way included; ticks and colours are no edits. Undo changes rows where they stand, or
+// resets the list when rows come or go.
+TEST(DocumentTest, TellsItsObserverAboutEveryChange) {
+    MusicFinderDocument doc;
+    Log log;
+    doc.AddObserver(log);
+    doc.Load(Bytes(kHeaderSize, 0), WithGenres({"c", "a"}));
+    {
+        EditScope step(doc, "Two");
+        doc.Append(WithGenres({"d", "b"}, 3));
+        MusicFinderDocument::ChangeBatch outer(doc);
+        Record y = doc.At(3);
+        y.music = "y";
+        doc.Change(3, y);
+        {
+            EditScope inner(doc, "Inner");
+            MusicFinderDocument::ChangeBatch batch(doc);
+            doc.SetChecked(1, true);
+        }
+    }
+    { EditScope nothing(doc, "Nothing"); }
+    try {
+        EditScope step(doc, "Half");
+        Record half = doc.At(0);
+        half.music = "half";
+        doc.Change(0, half);
+        doc.PutRecordBytes(0, Bytes(kRecordSize, 0));
+    } catch (const Failure& failure) {
+        EXPECT_EQ(failure.Number(), kSubscriptOutOfRange);
+    }
+    doc.Undo(*log.steps.at(1));
+    doc.Redo(*log.steps.at(1));
+    doc.SetChecked(1, false);
+    doc.SetStyleColour(2, kBlack);
+    doc.SetStyleColour(2, kRed);
+    doc.SetSort(true, kGenreColumn, SortOrder::kAscending);
+    doc.SetSort(true, kGenreColumn, SortOrder::kAscending);
+    doc.Undo(*log.steps.at(0));
+    EXPECT_EQ(
+        log.text,
+        "reset;loaded;append 2-3;changed 1-3;edit Two;changed 0-0;edit Half;changed 0-0;changed "
+        "0-0;changed 1-1;changed 2-2;moved 2 0 3 1;reset;");
+    EXPECT_EQ(Order(doc), (std::vector<int>{2, 1}));
+    EXPECT_EQ(log.steps.size(), 2u);
+}
+
+// What the user can see of the document, and the bytes it saves.
+struct Snapshot {
+    Bytes image;
+    std::string listText;
+    std::vector<int> order;
+    std::size_t ticked = 0;
+};
+
+// A file of six records whose stored numbers run against their order, sorted by number, which
+// the preview after a command keeps: added and imported records, numbered after the last
+// record, go to the top. Records 1 and 4 are ticked.
+class SortedFile : public Harness {
+public:
+    void OpenSorted() {
+        WriteTable("PSR-2000", {{"Cool Pop", "001"}, {"8Beat", "002"}, {"Slow Rock", "003"}});
+        ASSERT_TRUE(
+            Open(BuildMfd("PSR-2000", {{15, 1, 4, 4, 120, 1, "Blue Moon", "Pop", "rock,pop", 0x15},
+                                       {10, 2, 6, 8, 72, 7, "Serenade", "Rock", "pop, rock", 0x26},
+                                       {13, 1, 4, 4, 140, 2, "Sunrise", "Pop", "Rock", 0},
+                                       {12, 3, 3, 4, 96, 4, "Harvest", "Jazz", "", 0x3A},
+                                       {14, 2, 4, 4, 160, 0, "Road", "Pop", "rocks", 0},
+                                       {11, 1, 4, 4, 88, 3, "Evening", "Swing", "rock", 0x11}})));
+        doc.SetSort(true, kNumberColumn, SortOrder::kAscending);
+        ASSERT_EQ(Order(doc), (std::vector<int>{2, 6, 4, 3, 5, 1}));
+        doc.SetChecked(IndexOf(1), true);
+        doc.SetChecked(IndexOf(4), true);
+        doc.AddObserver(log);
+    }
+
+    Snapshot Take() const {
+        return {doc.Image(), RecordListExportText(doc), Order(doc), doc.CheckedCount()};
+    }
+    void ExpectState(const Snapshot& expected) const {
+        EXPECT_EQ(doc.Image(), expected.image);
+        EXPECT_EQ(doc.HeaderCount(), CountOf(expected.image));
+        EXPECT_EQ(RecordListExportText(doc), expected.listText);
+        EXPECT_EQ(Order(doc), expected.order);
+        EXPECT_EQ(doc.CheckedCount(), expected.ticked);
+    }
+
+    Log log;
+};
+
+class SortedFileTest : public testing::Test, public SortedFile {};
+
+struct Command {
+    const char* name;  // the name its edit carries
+    std::function<void(SortedFile&)> run;
+};
+
+EditorValues Edited() {
+    return {"Jazz",    "New Song", StyleChoice{"8Beat", 2}, " 3/ 4", "100", "kw", true, false, true,
+            "Intro 2", "Ending 1"};
+}
+
+// Every command that changes records gives one edit; undoing it gives back the bytes (for the
+// import the header's count and the image's size too), the list in its order and the ticks as
+// they were, and the document counts as saved again; redoing it gives the state the command
+// left.
+TEST(UndoTest, EveryCommandUndoesAndRedoesExactly) {
+    const std::string imported =
+        "1\tPop\tImported\tCool Pop\t 4/ 4\t100\t\tYes\tNo\tNo\tOff\tOff\r\n"
+        "1\tJazz\tAnother\t8Beat\t 3/ 4\t90\tkw\tNo\tNo\tYes\tIntro 1\tMain A\r\n";
+    const Command commands[] = {
+        {"Add", [](SortedFile& t) { EditorAdd(t.ws, Edited(), t.ui); }},
+        {"Modify", [](SortedFile& t) { EditorModify(t.ws, t.IndexOf(2), Edited(), t.ui); }},
+        {"Delete", [](SortedFile& t) { t.Delete(3); }},
+        {"Del Chk'd", [](SortedFile& t) { DeleteChecked(t.doc); }},
+        {"Clear Fav", [](SortedFile& t) { ClearMark(t.doc, Mark::kFavorite); }},
+        {"Clear S1", [](SortedFile& t) { ClearMark(t.doc, Mark::kSearch1); }},
+        {"Clear S2", [](SortedFile& t) { ClearMark(t.doc, Mark::kSearch2); }},
+        {"Keyword_Add", [](SortedFile& t) { KeywordAdd(t.doc, "live"); }},
+        {"Toggle Favorite", [](SortedFile& t) { ToggleFavorite(t.doc, t.IndexOf(5)); }},
+        {"Replace Style",
+         [](SortedFile& t) {
+             SubReplaceStyle(t.ws, ReplaceMode::kStyle, "Cool Pop", "8Beat", t.ui);
+         }},
+        {"Replace Genre",
+         [](SortedFile& t) {
+             SubReplaceStyle(t.ws, ReplaceMode::kGenre, "Pop", "Schlager", t.ui);
+         }},
+        {"Replace Keyword",
+         [](SortedFile& t) { SubReplaceStyle(t.ws, ReplaceMode::kKeyword, "rock", "Hard", t.ui); }},
+        {"Import", [&imported](SortedFile& t) { ImportTextDelimitedText(t.ws, imported, t.ui); }},
+    };
+    for (const Command& command : commands) {
+        SCOPED_TRACE(command.name);
+        SortedFile t;
+        t.OpenSorted();
+        const Snapshot before = t.Take();
+        command.run(t);
+        ASSERT_EQ(t.log.steps.size(), 1u);
+        const DocumentEdit& edit = *t.log.steps[0];
+        EXPECT_EQ(edit.Name(), command.name);
+        EXPECT_TRUE(t.doc.Modified());
+        const Snapshot done = t.Take();
+        EXPECT_TRUE(done.image != before.image || done.listText != before.listText);
+
+        t.doc.Undo(edit);
+        t.ExpectState(before);
+        EXPECT_FALSE(t.doc.Modified());
+        t.doc.Redo(edit);
+        t.ExpectState(done);
+        EXPECT_TRUE(t.doc.Modified());
+        EXPECT_TRUE(t.ui.reports.empty());
+    }
+}
+
+// Reading clears the modified state and saving all records does; a save that fails, is
+// cancelled or writes the ticked records only does not. Undo and redo follow the steps back to
+// the saved state.
+TEST_F(SortedFileTest, ModifiedFollowsEditsSavesAndUndo) {
+    OpenSorted();
+    CheckAll(doc);
+    doc.SetStyleColour(0, kBlue);
+    EXPECT_FALSE(doc.Modified());
+    ToggleFavorite(doc, 0);
+    EXPECT_TRUE(doc.Modified());
+    EXPECT_EQ(Save("PSR-2000", "saved.mfd"), ConversionOutcome::kSaved);
+    EXPECT_FALSE(doc.Modified());
+    doc.Undo(*log.steps.at(0));
+    EXPECT_TRUE(doc.Modified());
+    doc.Redo(*log.steps.at(0));
+    EXPECT_FALSE(doc.Modified());
+
+    Delete(2);
+    EXPECT_EQ(Save("PSR-2000", "checked.mfd", true), ConversionOutcome::kSaved);
+    EXPECT_EQ(Save("PSR-2000", "missing/failed.mfd"), ConversionOutcome::kFailed);
+    EXPECT_EQ(SaveMusicFinder(ws, "PSR-2000", false, ConversionMode::kSave, ui).outcome,
+              ConversionOutcome::kNotSaved);
+    EXPECT_TRUE(doc.Modified());
+    doc.Undo(*log.steps.at(1));
+    EXPECT_FALSE(doc.Modified());
+    doc.Redo(*log.steps.at(1));
+    ASSERT_TRUE(Open(BuildMfd("PSR-2000", {RecordValues{}})));
+    EXPECT_FALSE(doc.Modified());
+}
+
+}  // namespace
+}  // namespace quillory::testkit
