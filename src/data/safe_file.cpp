@@ -110,7 +110,9 @@ void WriteFileReplacing(const std::filesystem::path& path, std::string_view byte
     }
     std::filesystem::rename(temporary, path, status);
     if (status) {
-        std::filesystem::remove(temporary, status);
+        // The failure reported is the rename's own, whatever the clean-up meets.
+        std::error_code cleanUp;
+        std::filesystem::remove(temporary, cleanUp);
         Fail(status.value());
     }
 }
