@@ -1,10 +1,11 @@
 # Runs the demo generator into a fresh folder and fails unless it writes exactly the committed
-# demo files, byte for byte. Called by CTest with GENERATOR, OUTPUT and COMMITTED set.
+# demo files, byte for byte. Called by CTest with GENERATOR, OUTPUT and COMMITTED set, and
+# EMULATOR when the generator is built for another system.
 set(demo_files PSR-2000.dat TYROS.dat demo.mfd)
 
 file(REMOVE_RECURSE "${OUTPUT}")
 file(MAKE_DIRECTORY "${OUTPUT}")
-execute_process(COMMAND "${GENERATOR}" "${OUTPUT}" RESULT_VARIABLE status)
+execute_process(COMMAND ${EMULATOR} "${GENERATOR}" "${OUTPUT}" RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "quillory-make-demo failed (${status})")
 endif()

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <map>
 
+#include "data/file_system.h"
+
 namespace quillory::cli {
 namespace {
 
@@ -32,11 +34,11 @@ bool TakesValue(const std::string& option) {
 
 void Store(CommandLine& line, const std::string& option, const std::string& value) {
     if (option == "--styles") {
-        line.styles = value;
+        line.styles = PathFromUtf8(value);
     } else if (option == "-o") {
-        line.output = value;
+        line.output = PathFromUtf8(value);
     } else if (option == "--log") {
-        line.log = value;
+        line.log = PathFromUtf8(value);
     } else if (option == "--to") {
         line.target = value;
     } else if (option == "--default-style") {
@@ -65,7 +67,7 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const std::vector<std::st
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg.size() < 2 || arg[0] != '-') {
-            line.files.emplace_back(arg);
+            line.files.push_back(PathFromUtf8(arg));
             continue;
         }
         if (std::find(shape.options.begin(), shape.options.end(), arg) == shape.options.end()) {

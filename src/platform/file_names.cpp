@@ -5,7 +5,8 @@
 namespace quillory {
 
 std::filesystem::path ToPath(const QString& name) {
-    return std::filesystem::path(name.toStdU16String());
+    // Qt writes '/' on every system; a path joined on Windows then has '\' throughout.
+    return std::filesystem::path(name.toStdU16String()).make_preferred();
 }
 
 QString FromPath(const std::filesystem::path& path) {

@@ -1,12 +1,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <cstdlib>
 #include <sstream>
 
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "run_program.h"
 #include "support/mfd_builder.h"
 #include "support/temp_folder.h"
 
@@ -155,11 +154,9 @@ TEST_F(CliCommandsTest, RefusedFilesGiveTheProgramsMessages) {
 
 TEST(CliExecutableTest, WrongCommandLineShowsUsageAndExitsWith2) {
     TempFolder folder;
-    const std::string command = std::string("'") + QUILLORY_CLI_PATH + "' info a.mfd --bogus >'" +
-                                folder.File("out") + "' 2>'" + folder.File("err") + "'";
-    const int status = std::system(command.c_str());
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), kWrongCommandLine);
+    const int status = testkit::RunProgram(QUILLORY_CLI_PATH, {"info", "a.mfd", "--bogus"},
+                                           folder.File("out"), folder.File("err"));
+    EXPECT_EQ(status, kWrongCommandLine);
     EXPECT_TRUE(ReadFile(folder.File("out")).empty());
     const Bytes bytes = ReadFile(folder.File("err"));
     const std::string errors(bytes.begin(), bytes.end());

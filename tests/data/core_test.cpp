@@ -17,6 +17,7 @@
 
 #include "data/codepage.h"
 #include "data/failure.h"
+#include "data/file_system.h"
 #include "data/numbers.h"
 #include "data/safe_file.h"
 #include "data/text.h"
@@ -135,9 +136,10 @@ TEST(WriteFileReplacingTest, ReplacesWholeFilesAndRefusesWhatItCannotWrite) {
     const std::string shorter("\0short\0", 7);
     EXPECT_EQ(WriteError(path, std::string(5000, 'x')), 0);
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+    const fs::perms permissions = fs::status(path).permissions();
     EXPECT_EQ(WriteError(path, shorter), 0);
     EXPECT_EQ(Contents(path), shorter);
-    EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(fs::status(path).permissions(), permissions);
 
     const fs::path shut = folder.Path() / "shut";
     fs::create_directory(shut);
@@ -145,40 +147,58 @@ TEST(WriteFileReplacingTest, ReplacesWholeFilesAndRefusesWhatItCannotWrite) {
     testkit::WriteFile((shut / "old.mfd").string(), std::string("old"));
     fs::permissions(shut, fs::perms::owner_read | fs::perms::owner_exec);
     fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
-    const std::pair<fs::path, int> refusals[] = {
+    std::vector<std::pair<fs::path, int>> refusals = {
         {folder.Path() / "missing" / "out.mfd", kPathNotFound},
         {path / "out.mfd", kPathNotFound},
         {path, kPathFileAccessError},
-        {folder.Path() / "sub.mfd", kPathFileAccessError},
-        {shut / "new.mfd", kPathFileAccessError},
-        {shut / "old.mfd", kPathFileAccessError}};
+        {folder.Path() / "sub.mfd", kPathFileAccessError}};
+    // Windows lets files into a folder whatever its read-only attribute says.
+    if (MarkedReadOnly(shut)) {
+        refusals.insert(refusals.end(), {{shut / "new.mfd", kPathFileAccessError},
+                                         {shut / "old.mfd", kPathFileAccessError}});
+    }
     for (const auto& [to, number] : refusals) {
         EXPECT_EQ(WriteError(to, "new"), number) << to;
     }
     fs::permissions(shut, fs::perms::owner_all);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(Contents(path), shorter);
     EXPECT_EQ(Contents(shut / "old.mfd"), "old");
     EXPECT_EQ(Names(shut), Texts{"old.mfd"});
     EXPECT_EQ(Names(folder.Path()), (Texts{"out.mfd", "shut", "sub.mfd"}));
 }
 
-TEST(WriteFileReplacingTest, LeavesTheOldFileWhenTheDeviceIsFull) {
+// What the device refuses is reported with the device's own error, and the old file stays: a
+// full disk, and a file that another file system is mounted on, which the rename may not
+// replace.
+TEST(WriteFileReplacingTest, LeavesTheOldFileWhenTheDeviceRefuses) {
 #ifdef __linux__
     testkit::TempFolder folder;
     const fs::path small = folder.Path() / "small";
+    const fs::path mountedFile = folder.Path() / "mounted.mfd";
     fs::create_directory(small);
-    // A small file system of its own, mounted only where the test may mount one.
+    testkit::WriteFile(mountedFile.string(), std::string("old"));
+    testkit::WriteFile((folder.Path() / "other.mfd").string(), std::string("other"));
+    // A small file system of its own and a file mounted over another, only where the test may
+    // mount.
     if (mount("tmpfs", small.c_str(), "tmpfs", 0, "size=16k") != 0) {
-        GTEST_SKIP() << "no small file system can be mounted here";
+        GTEST_SKIP() << "no file system can be mounted here";
     }
     const auto unmount = [](const char* at) { umount2(at, MNT_DETACH); };
     const std::unique_ptr<const char, decltype(unmount)> mounted(small.c_str(), unmount);
+    ASSERT_EQ(mount((folder.Path() / "other.mfd").c_str(), mountedFile.c_str(), nullptr, MS_BIND,
+                    nullptr),
+              0);
+    const std::unique_ptr<const char, decltype(unmount)> bound(mountedFile.c_str(), unmount);
     testkit::WriteFile((small / "out.mfd").string(), std::string(100, 'o'));
     EXPECT_EQ(WriteError(small / "out.mfd", std::string(1 << 20, 'n')), kDiskFull);
     EXPECT_EQ(Contents(small / "out.mfd"), std::string(100, 'o'));
     EXPECT_EQ(Names(small), Texts{"out.mfd"});
+    EXPECT_EQ(WriteError(mountedFile, "new"), kPermissionDenied);
+    EXPECT_EQ(Contents(mountedFile), "other");
+    EXPECT_EQ(Names(folder.Path()), (Texts{"mounted.mfd", "other.mfd", "small"}));
 #else
-    GTEST_SKIP() << "needs a small file system to mount";
+    GTEST_SKIP() << "needs file systems to mount";
 #endif
 }
 
