@@ -1,8 +1,14 @@
 #include "platform/dialogs.h"
 
+#include <QPrinter>
 #include <QStringList>
 
 namespace quillory {
+
+void SetUpPages(QPrinter& printer, const PageSetup& setup) {
+    printer.setPageOrientation(setup.orientation);
+    printer.setPageMargins(setup.millimetres, QPageLayout::Millimeter);
+}
 
 QString QtFilter(const QString& runtimeFilter) {
     const QStringList parts = runtimeFilter.split('|');

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMarginsF>
+#include <QPageLayout>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -8,6 +10,15 @@ class QWidget;
 class QPrinter;
 
 namespace quillory {
+
+// How the pages of a print are laid out until the user changes them in the print preview.
+struct PageSetup {
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    QMarginsF millimetres;  // the margins
+};
+
+// Gives the printer's pages that setup.
+void SetUpPages(QPrinter& printer, const PageSetup& setup);
 
 // Every message box, input box, file dialog and printer dialog the windows show goes through
 // this interface: the program shows real dialogs, tests answer from a script so that nothing
@@ -34,9 +45,11 @@ public:
     // The printer dialog for a document; allowSelection offers printing the selection only.
     // False when cancelled.
     virtual bool Printer(QWidget* parent, QPrinter& printer, bool allowSelection) = 0;
-    // A print preview window with a caption and an icon, drawn by paint on the printer the user
-    // sets up in it; returns when the preview is closed.
+    // A print preview window with a caption and an icon, its pages set up as given until the
+    // user changes their orientation or layout in it, drawn by paint on the printer set up so;
+    // returns when the preview is closed.
     virtual void PrintPreview(QWidget* parent, const QString& caption, const QString& iconFile,
+                              const PageSetup& pages,
                               const std::function<void(QPrinter&)>& paint) = 0;
 };
 

@@ -74,8 +74,9 @@ bool QtDialogs::Printer(QWidget* parent, QPrinter& printer, bool allowSelection)
 }
 
 void QtDialogs::PrintPreview(QWidget* parent, const QString& caption, const QString& iconFile,
-                             const std::function<void(QPrinter&)>& paint) {
+                             const PageSetup& pages, const std::function<void(QPrinter&)>& paint) {
     QPrinter printer(QPrinter::HighResolution);
+    SetUpPages(printer, pages);
     QPrintPreviewDialog preview(&printer, parent);
     preview.setWindowTitle(caption);
     preview.setWindowIcon(QIcon(iconFile));

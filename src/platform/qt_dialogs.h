@@ -18,7 +18,7 @@ public:
                                     const QString& defaultExtension) override;
     bool Printer(QWidget* parent, QPrinter& printer, bool allowSelection) override;
     void PrintPreview(QWidget* parent, const QString& caption, const QString& iconFile,
-                      const std::function<void(QPrinter&)>& paint) override;
+                      const PageSetup& pages, const std::function<void(QPrinter&)>& paint) override;
 };
 
 }  // namespace quillory

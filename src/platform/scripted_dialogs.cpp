@@ -49,14 +49,19 @@ bool ScriptedDialogs::Printer(QWidget*, QPrinter&, bool) {
 }
 
 void ScriptedDialogs::PrintPreview(QWidget*, const QString& caption, const QString& iconFile,
+                                   const PageSetup& pages,
                                    const std::function<void(QPrinter&)>& paint) {
-    previews.push_back({caption, iconFile, previewPdf});
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    SetUpPages(printer, pages);
+    if (previewLayout) {
+        printer.setPageLayout(*previewLayout);
+    }
     if (!previewPdf.isEmpty()) {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(previewPdf);
         paint(printer);
     }
+    previews.push_back({caption, iconFile, previewPdf, printer.pageLayout()});
 }
 
 bool ScriptedDialogs::NextAnswer() {

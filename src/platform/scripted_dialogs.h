@@ -41,7 +41,7 @@ public:
                                     const QString& defaultExtension) override;
     bool Printer(QWidget* parent, QPrinter& printer, bool allowSelection) override;
     void PrintPreview(QWidget* parent, const QString& caption, const QString& iconFile,
-                      const std::function<void(QPrinter&)>& paint) override;
+                      const PageSetup& pages, const std::function<void(QPrinter&)>& paint) override;
 
     QStringList messages;
     std::vector<Question> questions;
@@ -51,11 +51,14 @@ public:
     struct Preview {
         QString caption;
         QString iconFile;
-        QString pdf;  // where the preview's pages were rendered
+        QString pdf;         // where the preview's pages were rendered
+        QPageLayout layout;  // of the pages as rendered
     };
     std::vector<Preview> previews;
-    // A print preview renders its pages into this PDF file when set.
+    // A print preview renders its pages into this PDF file when set, in the page layout the
+    // user chooses in it when that is set.
     QString previewPdf;
+    std::optional<QPageLayout> previewLayout;
 
     std::deque<bool> answers;                  // for OK/Cancel and Yes/No questions
     std::deque<QString> inputAnswers;          // for input boxes

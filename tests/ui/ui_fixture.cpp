@@ -62,10 +62,12 @@ bool PrintingDialogs::Printer(QWidget* parent, QPrinter& printer, bool allowSele
 }
 
 void PrintingDialogs::PrintPreview(QWidget* parent, const QString& caption, const QString& iconFile,
+                                   const PageSetup& pages,
                                    const std::function<void(QPrinter&)>& paint) {
-    ScriptedDialogs::PrintPreview(parent, caption, iconFile, paint);
+    ScriptedDialogs::PrintPreview(parent, caption, iconFile, pages, paint);
     TextPrintEngine engine;
     TextPrinter printer(engine);
+    printer.setPageLayout(previews.back().layout);
     paint(printer);
     previewPages.push_back(engine.pages);
 }

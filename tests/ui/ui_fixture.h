@@ -36,7 +36,7 @@ class PrintingDialogs : public ScriptedDialogs {
 public:
     bool Printer(QWidget* parent, QPrinter& printer, bool allowSelection) override;
     void PrintPreview(QWidget* parent, const QString& caption, const QString& iconFile,
-                      const std::function<void(QPrinter&)>& paint) override;
+                      const PageSetup& pages, const std::function<void(QPrinter&)>& paint) override;
 
     std::vector<bool> printerSelections;
     QString printerPdf;
