@@ -54,7 +54,8 @@ public:
 };
 
 // The Qt filter ("Text file (*.txt)") of a filter in the form runtime's notation
-// ("Text file|*.txt" or "Music Finder Files(*.mfd)|*.mfd|").
+// ("Text file|*.txt" or "Music Finder Files(*.mfd)|*.mfd|"); a description that ends with its
+// patterns in brackets is taken as it is.
 QString QtFilter(const QString& runtimeFilter);
 
 }  // namespace quillory

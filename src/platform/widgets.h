@@ -26,8 +26,9 @@ Widget* Named(Widget* widget, const QString& name) {
 QAction* AddMenuItem(QWidget& parent, const char* name, const QString& caption);
 QMenu* AddSubmenu(QWidget& parent, const char* name, const QString& caption);
 
-// A report-style list as the windows show their records: whole rows, one selected at a time,
-// not editable in place, Arial 8, headers that can be clicked, columns kept fitted.
+// A report-style list as the windows show their records: whole rows with room around their
+// check boxes, one selected at a time, not editable in place, Arial 8, headers that can be
+// clicked, columns kept fitted.
 QTreeView* NewReportList(QWidget& parent, const char* name);
 
 // A push button of a window's button row: its name, its caption and what a click does.

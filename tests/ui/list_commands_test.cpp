@@ -82,6 +82,10 @@ TEST_F(ListCommandsTest, HeadersSortAndTheRowCommandsActOnTheClickedRecord) {
     EXPECT_EQ(sorted, QStringList({"Tempo up: 090 140 190", "Tempo down: 190 140 090",
                                    "Music up: Amy Max Zed"}));
     EXPECT_TRUE(header.isSortIndicatorShown());
+    // Every header leaves room for the sort arrow beside its text.
+    for (int column = 0; column < kColumnCount; ++column) {
+        EXPECT_GE(header.sectionSize(column), header.sectionSizeHint(column)) << column;
+    }
     // The clicked record stays selected wherever its row went.
     EXPECT_EQ(Cell(SelectedRow(), kNumberColumn), "00001");
 
@@ -212,6 +216,7 @@ TEST_F(ListCommandsTest, ExportsTheListTextAsItShows) {
     const auto& request = dialogs.fileRequests.back();
     EXPECT_EQ(request.filter + " " + request.defaultExtension + (request.save ? " save" : ""),
               "Text file|*.txt txt save");
+    EXPECT_EQ(QtFilter(request.filter), "Text file (*.txt)");
     EXPECT_EQ(FileText("list.txt"),
               EncodeWindows1252(RecordListExportText(app->Store().list)) + "\r\n");
     EXPECT_TRUE(Messages().isEmpty());

@@ -2,6 +2,7 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyle>
 
 #include "ui/ui_fixture.h"
 
@@ -96,6 +97,10 @@ TEST_F(MainWindowTest, OpensAFileAndKeepsItWhenTheNextIsRefused) {
 
     OpenSongs();
     EXPECT_EQ(dialogs.fileRequests.back().filter, "Music Finder Files(*.mfd)|*.mfd|");
+    EXPECT_EQ(QtFilter(dialogs.fileRequests.back().filter), "Music Finder Files(*.mfd)");
+    // The rows leave room around their check boxes.
+    EXPECT_GE(List().visualRect(ListModel().index(0, kNumberColumn)).height(),
+              List().style()->pixelMetric(QStyle::PM_IndicatorHeight) + 4);
     EXPECT_EQ(Main().windowTitle(), kSongsTitle);
     // The source became the target: only the user style is missing.
     EXPECT_EQ(InMain<QComboBox>("cboInst")->currentText(), "PSR-2000");
