@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "data/style_options.h"
+#include "platform/combo_drop_height.h"
 #include "platform/widgets.h"
 #include "ui/main/application.h"
 #include "ui/main/main_window.h"
@@ -27,7 +28,7 @@ DefaultStyleDialog::DefaultStyleDialog(Application& app) : QDialog(app.Window())
     label->setWordWrap(true);
     layout->addWidget(label);
     cboStyle_ = Named(new QComboBox(this), "cboStyle");
-    cboStyle_->setMaxVisibleItems(30);
+    SetComboDropHeight(*cboStyle_, 525);
     layout->addWidget(cboStyle_);
     auto* ok = Named(new QPushButton("OK", this), "cmdOk");
     layout->addWidget(ok);
