@@ -69,10 +69,9 @@ TEST_F(HelpWindowsTest, TheViewerShowsHelpAndLogsIndentedUnderTheirTitles) {
         secondColumn << Text()->cursorRect(at).left();
     }
     EXPECT_EQ(secondColumn, QList<int>(3, secondColumn[0]));
-    // The help file replaces the document in the same viewer but leaves the title.
+    // The help file replaces the document in the same viewer under its own title.
     Trigger("mnuHelp");
-    EXPECT_EQ(Viewer(),
-              "Items not included due in last Import operation:|Help|Paragraph 1|Paragraph 2");
+    EXPECT_EQ(Viewer(), "Quillory-Information & Help:|Help|Paragraph 1|Paragraph 2");
 
     // Exit destroys the viewer; the next one has its own title again.
     QPointer<QWidget> closed = viewer;

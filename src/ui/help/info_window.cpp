@@ -66,7 +66,7 @@ void AlignColumns(QTextDocument& document) {
 
 InfoWindow::InfoWindow(Application& app) : app_(app) {
     setObjectName("frmInfo");
-    setWindowTitle("Quillory-Information & Help");
+    setWindowTitle(kDesignTitle);
     setAttribute(Qt::WA_DeleteOnClose);
     connect(AddMenuItem(*menuBar(), "mnuExit", "Exit"), &QAction::triggered, this, &QWidget::close);
     connect(AddMenuItem(*menuBar(), "mnuPrint", "Print"), &QAction::triggered, this,

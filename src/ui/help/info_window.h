@@ -16,6 +16,8 @@ class InfoWindow : public QMainWindow {
 
 public:
     enum class Kind { kRichText, kPlainText };
+    // The title the viewer is made with, which the help file shows under.
+    static constexpr const char* kDesignTitle = "Quillory-Information & Help";
 
     explicit InfoWindow(Application& app);
 

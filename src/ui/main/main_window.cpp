@@ -184,8 +184,9 @@ void MainWindow::Connect() {
             [this] { ChooseOrientation(1); });
     connect(findChild<QAction*>("mnuLand"), &QAction::triggered, this,
             [this] { ChooseOrientation(2); });
-    connect(findChild<QAction*>("mnuHelp"), &QAction::triggered, this,
-            [this] { ShowInfo("Quillory.rtf", InfoWindow::Kind::kRichText, nullptr); });
+    connect(findChild<QAction*>("mnuHelp"), &QAction::triggered, this, [this] {
+        ShowInfo("Quillory.rtf", InfoWindow::Kind::kRichText, InfoWindow::kDesignTitle);
+    });
     connect(findChild<QAction*>("mnuConversion"), &QAction::triggered, this, [this] {
         ShowInfo("ExportLog.txt", InfoWindow::Kind::kPlainText,
                  "Items missing styles in target instrument");
@@ -319,9 +320,7 @@ void MainWindow::ShowInfo(const std::string& file, InfoWindow::Kind kind, const 
             this, QString::fromStdString("Cannot find the Information File named " + file));
         return;
     }
-    if (title) {
-        viewer.setWindowTitle(title);
-    }
+    viewer.setWindowTitle(title);
     viewer.show();
     viewer.raise();
 }

@@ -79,9 +79,8 @@ private:
     void Print();
     void ExportText();
     void ChooseOrientation(int orientation);
-    // Loads a file of the program's folder into the information viewer and shows it, under the
-    // title when there is one (the viewer keeps the title it has otherwise); a file that cannot
-    // be read is only reported.
+    // Loads a file of the program's folder into the information viewer and shows it under the
+    // title; a file that cannot be read is only reported.
     void ShowInfo(const std::string& file, InfoWindow::Kind kind, const char* title);
 
     Application& app_;
