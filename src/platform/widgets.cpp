@@ -10,6 +10,7 @@
 #include <QTreeView>
 
 #include "platform/auto_size_columns.h"
+#include "platform/window_placement.h"
 
 namespace quillory {
 namespace {
@@ -84,7 +85,10 @@ void SelectText(QComboBox& combo, const QString& text, int otherwise) {
     combo.setCurrentIndex(found >= 0 ? found : otherwise);
 }
 
-void ShowInFront(QWidget& window) {
+void ShowInFront(QWidget& window, const QWidget& mainWindow) {
+    if (!window.testAttribute(Qt::WA_Moved)) {
+        PlaceBeside(window, mainWindow);
+    }
     window.show();
     window.raise();
     window.activateWindow();

@@ -49,8 +49,9 @@ bool KeepTypedEntry(QComboBox& combo);
 // otherwise when there is none (-1: nothing selected).
 void SelectText(QComboBox& combo, const QString& text, int otherwise = -1);
 
-// Shows a window above the others and makes it the active one.
-void ShowInFront(QWidget& window);
+// Shows a window above the others and makes it the active one; a window not placed yet opens
+// beside the main window.
+void ShowInFront(QWidget& window, const QWidget& mainWindow);
 
 // The list's column headers show the order of a sorted list at its sort column, and no order
 // while it is unsorted.

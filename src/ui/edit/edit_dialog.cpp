@@ -127,7 +127,7 @@ void EditDialog::StartAdd() {
     timeSigs_[1]->setChecked(true);
     txtTempo_->setText("100");
     txtKeywords_->clear();
-    ShowInFront(*this);
+    ShowInFront(*this, *app_.Window());
     chkFavorite_->setChecked(false);
     chkSearch1_->setChecked(false);
     chkSearch2_->setChecked(false);

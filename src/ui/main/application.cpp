@@ -2,6 +2,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/widgets.h"
+#include "platform/window_placement.h"
 #include "ui/convert/convert_dialog.h"
 #include "ui/convert/default_style_dialog.h"
 #include "ui/edit/edit_dialog.h"
@@ -27,7 +28,7 @@ Window* LoadSingle(QPointer<Window>& window, Application& app) {
 // Shows a window of which there is one instance, creating it first when there is none.
 template <typename Window>
 Window* ShowSingle(QPointer<Window>& window, Application& app) {
-    ShowInFront(*LoadSingle(window, app));
+    ShowInFront(*LoadSingle(window, app), *app.Window());
     return window;
 }
 
@@ -42,6 +43,7 @@ Application::~Application() {
 
 void Application::Main() {
     mainWindow_ = std::make_unique<MainWindow>(*this);
+    FitOnScreen(*mainWindow_);
     mainWindow_->show();
     editor_ = new EditDialog(*this);
 }

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -45,6 +46,14 @@ QPushButton* AddButton(QWidget& parent, QLayout& layout, const char* name, const
     button->setEnabled(false);
     layout.addWidget(button);
     return button;
+}
+
+// Two columns of equal width that buttons fill row by row, so that the panel fits low screens.
+QGridLayout* TwoColumns(QWidget& frame) {
+    auto* grid = new QGridLayout(&frame);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    return grid;
 }
 
 QGroupBox* AddFrame(QLayout& layout, const char* name, const char* caption, bool enabled) {
@@ -98,7 +107,7 @@ QWidget* MainWindow::BuildButtonPanel() {
     AddButton(*clear, *clearLayout, "CmdFav", "Fav");
 
     QGroupBox* edit = AddFrame(*layout, "fraEdit", "Edit Item", false);
-    auto* editLayout = new QVBoxLayout(edit);
+    QGridLayout* editLayout = TwoColumns(*edit);
     AddButton(*edit, *editLayout, "cmdReplaceStyle", "Replace");
     AddButton(*edit, *editLayout, "cmdDeleteChecked", "Del Chk'd");
     AddButton(*edit, *editLayout, "cmdAdd", "Add");
@@ -106,7 +115,7 @@ QWidget* MainWindow::BuildButtonPanel() {
     AddButton(*edit, *editLayout, "cmdModify", "Modify");
 
     QGroupBox* check = AddFrame(*layout, "fraCheck", "Checkbox Control", false);
-    auto* checkLayout = new QVBoxLayout(check);
+    QGridLayout* checkLayout = TwoColumns(*check);
     AddButton(*check, *checkLayout, "CmdUnCheck", "Uncheck ");
     AddButton(*check, *checkLayout, "cmdInvert", "Invert");
     AddButton(*check, *checkLayout, "cmdCheck", "Check");
@@ -115,10 +124,12 @@ QWidget* MainWindow::BuildButtonPanel() {
     lblNumberChecked_ = Named(new QLabel("0", check), "lblNumberChecked");
     counter->addWidget(lblchk);
     counter->addWidget(lblNumberChecked_);
-    checkLayout->addLayout(counter);
+    checkLayout->addLayout(counter, 1, 1);
 
-    AddButton(*panel, *layout, "cmdPlayList", "Play List ");
-    AddButton(*panel, *layout, "cmdSearch", "Search");
+    auto* listButtons = new QHBoxLayout;
+    layout->addLayout(listButtons);
+    AddButton(*panel, *listButtons, "cmdPlayList", "Play List ");
+    AddButton(*panel, *listButtons, "cmdSearch", "Search");
     layout->addStretch(1);
     return panel;
 }
@@ -272,7 +283,7 @@ void MainWindow::Add() {
 
 void MainWindow::Modify() {
     if (PrepareModify(app_.Store())) {
-        ShowInFront(*app_.Editor());
+        ShowInFront(*app_.Editor(), *this);
     }
 }
 
@@ -321,8 +332,7 @@ void MainWindow::ShowInfo(const std::string& file, InfoWindow::Kind kind, const 
         return;
     }
     viewer.setWindowTitle(title);
-    viewer.show();
-    viewer.raise();
+    ShowInFront(viewer, *this);
 }
 
 void MainWindow::AddKeyword() {

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "platform/widgets.h"
+#include "platform/window_placement.h"
 #include "ui/main/application.h"
 #include "ui/main/main_window.h"
 
@@ -85,6 +86,7 @@ void SearchDialog::Search(const char* operation, const SearchCommand& command) {
         search_.wholeWord = !optMatchContaining_->isChecked();
         command(search_, app_.Store(), txtFind_->text().toStdString(), main.Ui());
     });
+    UncoverSelectedRow(*this, main.List());
 }
 
 }  // namespace quillory
