@@ -17,10 +17,11 @@
 namespace quillory {
 namespace {
 
-// The gap between columns, the smallest body font that a list is shrunk to, and the margins
-// the pages start with.
+// The gap between columns, the smallest body font that a list is shrunk to and the least step
+// it shrinks by, and the margins the pages start with.
 constexpr qreal kGapPoints = 6;
 constexpr qreal kSmallestBodyPoints = 4;
+constexpr qreal kShrinkStepPoints = 0.25;
 constexpr qreal kMarginMillimetres = 15;
 
 QString Text(const QAbstractItemModel& model, int row, int column) {
@@ -110,7 +111,7 @@ void ListPageLayout::FitColumns(const QPaintDevice& device) {
     while (total() > area_.width() && body_.pointSizeF() > kSmallestBodyPoints) {
         const qreal points = body_.pointSizeF();
         const qreal share = points * area_.width() / static_cast<qreal>(total());
-        SetBodySize(std::max(kSmallestBodyPoints, std::min(share, points - 0.25)));
+        SetBodySize(std::max(kSmallestBodyPoints, std::min(share, points - kShrinkStepPoints)));
         widths_ = TextWidths(device);
     }
     const long long used = total();
