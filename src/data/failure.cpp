@@ -34,6 +34,7 @@ std::string StandardDescription(int number) {
         case kInvalidPropertyValue: return "Invalid property value";
         case kDuplicateKey:
             return "This key is already associated with an element of this collection";
+        case kPrinterError: return "Printer error";
         default: return "Application-defined or object-defined error";
     }
 }

@@ -26,6 +26,7 @@ enum ErrorNumber : int {
     kInvalidPropertyValue = 380,
     kWindowMinimisedOrMaximised = 384,
     kDuplicateKey = 457,
+    kPrinterError = 482,
 };
 
 // The one exception type of the core: a failure with its runtime error number and description.

@@ -90,16 +90,18 @@ int WidestCell(const QTreeView& list, int column, const QStyleOptionViewItem& op
     return width;
 }
 
-// The width the header needs for its text, as the style draws a header section.
+// The width the header needs for its text and the sort arrow, as the header measures a section
+// (in bold, as it draws a highlighted one); room for the arrow is kept also while the list is
+// unsorted, as a click on the header shows it without fitting the columns again.
 int HeaderWidth(const QHeaderView& header, int column) {
     QStyleOptionHeader option;
     option.initFrom(&header);
     option.section = column;
     option.text = header.model()->headerData(column, Qt::Horizontal).toString();
-    option.fontMetrics = header.fontMetrics();
-    if (header.isSortIndicatorShown()) {
-        option.sortIndicator = QStyleOptionHeader::SortDown;
-    }
+    QFont bold = header.font();
+    bold.setBold(true);
+    option.fontMetrics = QFontMetrics(bold);
+    option.sortIndicator = QStyleOptionHeader::SortDown;
     return header.style()
         ->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), &header)
         .width();

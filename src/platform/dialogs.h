@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMarginsF>
+#include <QPageLayout>
 #include <QString>
 #include <functional>
 
@@ -9,6 +11,15 @@ class QPrinter;
 class QWidget;
 
 namespace quillory {
+
+// How the pages of a print are laid out until the user changes them in the print preview.
+struct PageSetup {
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    QMarginsF millimetres;  // the margins
+};
+
+// Gives the printer's pages that setup.
+void SetUpPages(QPrinter& printer, const PageSetup& setup);
 
 // What a window asks of the user: everything the core asks, and the printer dialogs. Each
 // window has prompts of its own, so that its boxes belong to it and the focus comes back to it.
@@ -21,9 +32,11 @@ public:
     // The printer dialog for a document; allowSelection offers printing the selection only.
     // False when cancelled.
     virtual bool Printer(QPrinter& printer, bool allowSelection) = 0;
-    // A print preview window with a caption and an icon, drawn by paint on the printer the user
-    // sets up in it; returns when the preview is closed.
+    // A print preview window with a caption and an icon, its pages set up as given until the
+    // user changes their orientation or layout in it, drawn by paint on the printer set up so;
+    // returns when the preview is closed.
     virtual void PrintPreview(const QString& caption, const QString& iconFile,
+                              const PageSetup& pages,
                               const std::function<void(QPrinter&)>& paint) = 0;
 };
 
@@ -36,7 +49,8 @@ public:
 };
 
 // The Qt filter ("Text file (*.txt)") of a filter in the form runtime's notation
-// ("Text file|*.txt" or "Music Finder Files(*.mfd)|*.mfd|").
+// ("Text file|*.txt" or "Music Finder Files(*.mfd)|*.mfd|"); a description that ends with its
+// patterns in brackets is taken as it is.
 QString QtFilter(const QString& runtimeFilter);
 
 }  // namespace quillory

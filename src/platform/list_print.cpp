@@ -9,14 +9,20 @@
 #include <QPainter>
 #include <QPrinter>
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
-#include "platform/dialogs.h"
+#include "data/failure.h"
 
 namespace quillory {
 namespace {
 
-constexpr int kCellPaddingPoints = 4;
+// The gap between columns, the smallest body font that a list is shrunk to and the least step
+// it shrinks by, and the margins the pages start with.
+constexpr qreal kGapPoints = 6;
+constexpr qreal kSmallestBodyPoints = 4;
+constexpr qreal kShrinkStepPoints = 0.25;
+constexpr qreal kMarginMillimetres = 15;
 
 QString Text(const QAbstractItemModel& model, int row, int column) {
     return model.index(row, column).data(Qt::DisplayRole).toString();
@@ -31,49 +37,43 @@ int Scaled(const QPaintDevice& device, qreal points) {
     return static_cast<int>(points * device.logicalDpiY() / 72.0);
 }
 
+// The hourglass while the pages are laid out and drawn, not while the user reads them.
+class WaitCursor {
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
 }  // namespace
 
+PageSetup ListPageSetup(const PrintSettings& settings) {
+    const qreal margin = kMarginMillimetres;
+    return {settings.orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait,
+            QMarginsF(margin, margin, margin, margin)};
+}
+
 ListPageLayout::ListPageLayout(const QAbstractItemModel& model, const ListPrintJob& job,
-                               QPagedPaintDevice& device)
+                               const QPagedPaintDevice& device)
     : model_(model), job_(job) {
     const PrintSettings& s = job.settings;
-    device.setPageOrientation(s.orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
-    device.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     body_ = QFont(s.bodyFontName);
-    body_.setPointSizeF(s.bodyFontSize);
     body_.setBold(s.bodyBold);
     body_.setItalic(s.bodyItalic);
-    bold_ = body_;
-    bold_.setBold(true);
+    SetBodySize(s.bodyFontSize);
     heading_ = QFont(job.headingFontName);
     heading_.setPointSizeF(16);
     heading_.setBold(true);
 
     const QRect page = device.pageLayout().paintRectPixels(device.logicalDpiX());
     area_ = QRect(0, 0, page.width(), page.height());
-    const QFontMetrics bodyMetrics(body_, &device);
-    const QFontMetrics boldMetrics(bold_, &device);
-    const int padding = Scaled(device, kCellPaddingPoints);
-    rowHeight_ = bodyMetrics.height() + padding / 2;
+    gap_ = Scaled(device, kGapPoints);
+    FitColumns(device);
+    rowHeight_ = QFontMetrics(body_, &device).height() + gap_ / 2;
     headingHeight_ = QFontMetrics(heading_, &device).height() * 2;
 
-    const int columns = model.columnCount();
     const int rows = model.rowCount();
-    widths_.assign(static_cast<std::size_t>(columns), 0);
-    for (int column = 0; column < columns; ++column) {
-        int widest = boldMetrics.horizontalAdvance(Header(model, column));
-        for (int row = 0; row < rows; ++row) {
-            widest = std::max(widest, bodyMetrics.horizontalAdvance(Text(model, row, column)));
-        }
-        widths_[static_cast<std::size_t>(column)] = widest + padding;
-    }
-    const long long total = std::accumulate(widths_.begin(), widths_.end(), 0LL);
-    if (total > area_.width()) {
-        for (int& width : widths_) {
-            width = static_cast<int>(width * static_cast<long long>(area_.width()) / total);
-        }
-    }
-
     const int footer = rowHeight_ * 2;
     int row = 0;
     do {
@@ -85,13 +85,63 @@ ListPageLayout::ListPageLayout(const QAbstractItemModel& model, const ListPrintJ
     } while (row < rows);
 }
 
-void ListPageLayout::Paint(QPagedPaintDevice& device) const {
-    QPainter painter(&device);
+void ListPageLayout::SetBodySize(qreal points) {
+    body_.setPointSizeF(points);
+    bold_ = body_;
+    bold_.setBold(true);
+}
+
+std::vector<int> ListPageLayout::TextWidths(const QPaintDevice& device) const {
+    const QFontMetricsF bodyMetrics(body_, &device);
+    const QFontMetricsF boldMetrics(bold_, &device);
+    std::vector<int> widths;
+    for (int column = 0; column < model_.columnCount(); ++column) {
+        qreal widest = boldMetrics.horizontalAdvance(Header(model_, column));
+        for (int row = 0; row < model_.rowCount(); ++row) {
+            widest = std::max(widest, bodyMetrics.horizontalAdvance(Text(model_, row, column)));
+        }
+        widths.push_back(static_cast<int>(std::ceil(widest)) + gap_);
+    }
+    return widths;
+}
+
+void ListPageLayout::FitColumns(const QPaintDevice& device) {
+    const auto total = [this] { return std::accumulate(widths_.begin(), widths_.end(), 0LL); };
+    widths_ = TextWidths(device);
+    while (total() > area_.width() && body_.pointSizeF() > kSmallestBodyPoints) {
+        const qreal points = body_.pointSizeF();
+        const qreal share = points * area_.width() / static_cast<qreal>(total());
+        SetBodySize(std::max(kSmallestBodyPoints, std::min(share, points - kShrinkStepPoints)));
+        widths_ = TextWidths(device);
+    }
+    const long long used = total();
+    if (used > area_.width()) {
+        // Texts too long for the page even in the smallest font are shortened.
+        for (int& width : widths_) {
+            width = static_cast<int>(width * static_cast<long long>(area_.width()) / used);
+        }
+        return;
+    }
+    for (int column = 0; column < model_.columnCount(); ++column) {
+        if (Header(model_, column) == job_.spareWidthColumn) {
+            widths_[static_cast<std::size_t>(column)] += static_cast<int>(area_.width() - used);
+        }
+    }
+}
+
+void ListPageLayout::Paint(QPrinter& printer) const {
+    QPainter painter;
+    if (!painter.begin(&printer) || printer.printerState() == QPrinter::Error) {
+        throw Failure(kPrinterError);
+    }
     for (int page = 0; page < PageCount(); ++page) {
-        if (page > 0) {
-            device.newPage();
+        if (page > 0 && !printer.newPage()) {
+            throw Failure(kPrinterError);
         }
         PaintPage(painter, page);
+    }
+    if (!painter.end() || printer.printerState() == QPrinter::Error) {
+        throw Failure(kPrinterError);
     }
 }
 
@@ -107,7 +157,7 @@ void ListPageLayout::PaintPage(QPainter& painter, int page) const {
         int x = 0;
         for (std::size_t column = 0; column < widths_.size(); ++column) {
             const int width = widths_[column];
-            const QRect cell(x + 2, y, std::max(0, width - 4), rowHeight_);
+            const QRect cell(x + gap_ / 2, y, std::max(0, width - gap_), rowHeight_);
             painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter,
                              painter.fontMetrics().elidedText(text(static_cast<int>(column)),
                                                               Qt::ElideRight, cell.width()));
@@ -129,12 +179,15 @@ void ListPageLayout::PaintPage(QPainter& painter, int page) const {
 }
 
 void ListPrintPreview(Prompts& prompts, const QAbstractItemModel& model, const ListPrintJob& job) {
-    prompts.PrintPreview(job.caption, job.iconFile, [&](QPrinter& printer) {
-        // The hourglass while the pages are laid out and drawn, not while the user reads them.
-        QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-        ListPageLayout(model, job, printer).Paint(printer);
-        QGuiApplication::restoreOverrideCursor();
-    });
+    prompts.PrintPreview(job.caption, job.iconFile, ListPageSetup(job.settings),
+                         [&](QPrinter& printer) {
+                             try {
+                                 const WaitCursor waiting;
+                                 ListPageLayout(model, job, printer).Paint(printer);
+                             } catch (const Failure& failure) {
+                                 prompts.ShowMessage(PrintErrorText(failure));
+                             }
+                         });
 }
 
 }  // namespace quillory

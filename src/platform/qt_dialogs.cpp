@@ -107,8 +107,9 @@ bool QtPrompts::Printer(QPrinter& printer, bool allowSelection) {
 }
 
 void QtPrompts::PrintPreview(const QString& caption, const QString& iconFile,
-                             const std::function<void(QPrinter&)>& paint) {
+                             const PageSetup& pages, const std::function<void(QPrinter&)>& paint) {
     QPrinter printer(QPrinter::HighResolution);
+    SetUpPages(printer, pages);
     QPrintPreviewDialog preview(&printer, window_);
     preview.setWindowTitle(caption);
     preview.setWindowIcon(QIcon(iconFile));

@@ -23,7 +23,7 @@ public:
     std::string Input(const std::string& prompt, const std::string& title) override;
     SaveChoice AskSaveChanges(const std::string& question) override;
     bool Printer(QPrinter& printer, bool allowSelection) override;
-    void PrintPreview(const QString& caption, const QString& iconFile,
+    void PrintPreview(const QString& caption, const QString& iconFile, const PageSetup& pages,
                       const std::function<void(QPrinter&)>& paint) override;
 
 private:

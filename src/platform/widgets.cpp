@@ -10,8 +10,24 @@
 #include <QTreeView>
 
 #include "platform/auto_size_columns.h"
+#include "platform/window_placement.h"
 
 namespace quillory {
+namespace {
+
+// Draws the rows of a report list with some room above and below, so that the check boxes of
+// neighbouring rows do not touch.
+class RoomyRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        constexpr int kRoom = 6;
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(0, kRoom);
+    }
+};
+
+}  // namespace
 
 QAction* AddMenuItem(QWidget& parent, const char* name, const QString& caption) {
     auto* action = Named(new QAction(caption, &parent), name);
@@ -49,6 +65,7 @@ QTreeView* NewReportList(QWidget& parent, const char* name) {
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setFont(QFont("Arial", 8));
+    list->setItemDelegate(new RoomyRowDelegate(list));
     list->header()->setSectionsClickable(true);
     list->header()->setStretchLastSection(false);
     KeepColumnsFitted(*list);
@@ -90,7 +107,10 @@ void SelectText(QComboBox& combo, const QString& text, int otherwise) {
     combo.setCurrentIndex(found >= 0 ? found : otherwise);
 }
 
-void ShowInFront(QWidget& window) {
+void ShowInFront(QWidget& window, const QWidget& mainWindow) {
+    if (!window.testAttribute(Qt::WA_Moved)) {
+        PlaceBeside(window, mainWindow);
+    }
     window.show();
     window.raise();
     window.activateWindow();

@@ -28,8 +28,9 @@ Widget* Named(Widget* widget, const QString& name) {
 QAction* AddMenuItem(QWidget& parent, const char* name, const QString& caption);
 QMenu* AddSubmenu(QWidget& parent, const char* name, const QString& caption);
 
-// A report-style list as the windows show their records: whole rows, one selected at a time,
-// not editable in place, Arial 8, headers that can be clicked, columns kept fitted.
+// A report-style list as the windows show their records: whole rows with room around their
+// check boxes, one selected at a time, not editable in place, Arial 8, headers that can be
+// clicked, columns kept fitted.
 QTreeView* NewReportList(QWidget& parent, const char* name);
 
 // Whether the point of the list's viewport lies on a row's check box.
@@ -54,8 +55,9 @@ bool KeepTypedEntry(QComboBox& combo);
 // otherwise when there is none (-1: nothing selected).
 void SelectText(QComboBox& combo, const QString& text, int otherwise = -1);
 
-// Shows a window above the others and makes it the active one.
-void ShowInFront(QWidget& window);
+// Shows a window above the others and makes it the active one; a window not placed yet opens
+// beside the main window.
+void ShowInFront(QWidget& window, const QWidget& mainWindow);
 
 // The list's column headers show the order of a sorted list at its sort column, and no order
 // while it is unsorted.

@@ -1,5 +1,7 @@
 #include "support/scripted_dialogs.h"
 
+#include <QPrinter>
+
 #include "platform/file_names.h"
 
 namespace quillory {
@@ -69,8 +71,19 @@ bool ScriptedDialogs::Printer(QPrinter&, bool) {
 }
 
 void ScriptedDialogs::PrintPreview(const QString& caption, const QString& iconFile,
-                                   const std::function<void(QPrinter&)>&) {
-    previews.push_back({caption, iconFile});
+                                   const PageSetup& pages,
+                                   const std::function<void(QPrinter&)>& paint) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    SetUpPages(printer, pages);
+    if (previewLayout) {
+        printer.setPageLayout(*previewLayout);
+    }
+    if (!previewPdf.isEmpty()) {
+        printer.setOutputFileName(previewPdf);
+        paint(printer);
+    }
+    previews.push_back({caption, iconFile, previewPdf, printer.pageLayout()});
 }
 
 bool ScriptedDialogs::NextAnswer() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPageLayout>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -35,6 +36,8 @@ public:
     struct Preview {
         QString caption;
         QString iconFile;
+        QString pdf;         // where the preview's pages were rendered
+        QPageLayout layout;  // of the pages as rendered
     };
 
     Prompts& For(QWidget* window) override;
@@ -49,7 +52,7 @@ public:
     std::string Input(const std::string& prompt, const std::string& title) override;
     SaveChoice AskSaveChanges(const std::string& question) override;
     bool Printer(QPrinter& printer, bool allowSelection) override;
-    void PrintPreview(const QString& caption, const QString& iconFile,
+    void PrintPreview(const QString& caption, const QString& iconFile, const PageSetup& pages,
                       const std::function<void(QPrinter&)>& paint) override;
 
     QStringList messages;
@@ -59,6 +62,10 @@ public:
     std::vector<InputRequest> inputs;
     int printerDialogs = 0;
     std::vector<Preview> previews;
+    // A print preview renders its pages into this PDF file when set, in the page layout the
+    // user chooses in it when that is set.
+    QString previewPdf;
+    std::optional<QPageLayout> previewLayout;
 
     std::deque<bool> answers;                  // for OK/Cancel and Yes/No questions
     std::deque<QString> inputAnswers;          // for input boxes

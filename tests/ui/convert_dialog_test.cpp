@@ -2,6 +2,7 @@
 #include <QMessageBox>
 
 #include "ui/convert/default_style_dialog.h"
+#include "ui/edit/edit_dialog.h"
 #include "ui/ui_fixture.h"
 
 namespace quillory::testkit {
@@ -176,6 +177,9 @@ TEST_F(ConvertDialogTest, TheDefaultStyleNoneDropsTheMissingStylesOnSave) {
     EXPECT_EQ(Texts(3, [&](int i) { return DefaultStyles()->itemText(i); }).join('|') + "|" +
                   DefaultStyles()->currentText(),
               "None|Swing|Cool Pop|Cool Pop");
+    // The list drops down as tall as the record editor's style list.
+    EXPECT_EQ(DefaultStyles()->maxVisibleItems(),
+              FindIn<QComboBox>(Main().Editor(), "cboStyle")->maxVisibleItems());
     DefaultStyles()->setCurrentIndex(0);
     PreviewRan();
     FindIn<QPushButton>(dialog, "cmdOk")->click();

@@ -54,9 +54,21 @@ TEST_F(HelpWindowsTest, TheViewerShowsHelpAndLogsIndentedUnderTheirTitles) {
     EXPECT_EQ(viewer->windowTitle(), "Items missing styles in target instrument");
     EXPECT_EQ(Text()->toPlainText(),
               QString::fromStdString(FileText("ExportLog.txt")).replace("\r\n", "\n"));
-    WriteFile(folder.File("ImportLog.txt"), std::string("Item #\tGenre\r\n3\tFolk\r\n"));
+    WriteFile(folder.File("ImportLog.txt"),
+              std::string("Item #\tGenre\r\n3\tFolk\r\n1024 and beyond the end\tRock\r\n"));
     Trigger("mnuDelimitedFile");
-    EXPECT_EQ(Viewer(), "Items not included due in last Import operation:|Item #\tGenre|3\tFolk|");
+    EXPECT_EQ(Viewer(),
+              "Items not included due in last Import operation:|Item #\tGenre|3\tFolk|"
+              "1024 and beyond the end\tRock|");
+    // The log's columns line up.
+    QList<int> secondColumn;
+    for (int line = 0; line < 3; ++line) {
+        const QTextBlock block = Text()->document()->findBlockByNumber(line);
+        QTextCursor at(block);
+        at.setPosition(block.position() + static_cast<int>(block.text().indexOf('\t')) + 1);
+        secondColumn << Text()->cursorRect(at).left();
+    }
+    EXPECT_EQ(secondColumn, QList<int>(3, secondColumn[0]));
     // The help file replaces the log in the same viewer, under its own title.
     Trigger("mnuHelp");
     EXPECT_EQ(Viewer(), "Quillory-Information & Help:|Help|Paragraph 1|Paragraph 2");

@@ -82,6 +82,10 @@ TEST_F(ListCommandsTest, HeadersSortAndTheRowCommandsActOnTheClickedRecord) {
     EXPECT_EQ(sorted, QStringList({"Tempo up: 090 140 190", "Tempo down: 190 140 090",
                                    "Music up: Amy Max Zed"}));
     EXPECT_TRUE(header.isSortIndicatorShown());
+    // Every header leaves room for the sort arrow beside its text.
+    for (int column = 0; column < kColumnCount; ++column) {
+        EXPECT_GE(header.sectionSize(column), header.sectionSizeHint(column)) << column;
+    }
     // The clicked record stays selected wherever its row went.
     EXPECT_EQ(Cell(SelectedRow(), kNumberColumn), "00001");
 
@@ -138,6 +142,7 @@ TEST_F(ListCommandsTest, PrintsEveryRowOnceUnderHeadersOnEveryPage) {
     QStandardItemModel probe(1000, kColumnCount);
     QPrinter pdf(QPrinter::HighResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
+    SetUpPages(pdf, ListPageSetup(job.settings));
     const ListPageLayout probed(probe, job, pdf);
     const int first = probed.RowsOnPage(0).second;
     const int next = probed.RowsOnPage(1).second - first;
@@ -171,6 +176,36 @@ TEST_F(ListCommandsTest, PrintsEveryRowOnceUnderHeadersOnEveryPage) {
     EXPECT_EQ(numbers, ColumnCells(kNumberColumn));
 }
 
+TEST_F(ListCommandsTest, PrintsWholeTextsInThePreviewsLayoutAndReportsAFailedPrint) {
+    // Records with their texts as long as a record holds them.
+    RecordValues song = Song("Wonderful Tonight Wide World Wal", "Worldwide Waltz!", 3);
+    song.keywords = "Wedding Wonder Waltz WWW Wow Wow";
+    song.sections = 3 * 16 + 10;
+    OpenSongs({song, song});
+    const QStringList texts = Headers(ListModel()) + RowCells(0);
+    const QString landscape = QString::fromStdString(folder.File("landscape.pdf"));
+    dialogs.previewPdf = QString::fromStdString(folder.File("portrait.pdf"));
+    Trigger("mnuPrint");
+    dialogs.previewLayout = QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Landscape,
+                                        QMarginsF(5, 10, 5, 10), QPageLayout::Millimeter);
+    dialogs.previewPdf = landscape;
+    Trigger("mnuPrint");
+    ASSERT_EQ(dialogs.previews.size(), 2u);
+    EXPECT_EQ(dialogs.previews[0].layout.orientation(), QPageLayout::Portrait);
+    EXPECT_EQ(dialogs.previews[0].layout.margins(QPageLayout::Millimeter),
+              QMarginsF(15, 15, 15, 15));
+    EXPECT_TRUE(dialogs.previews[1].layout.isEquivalentTo(*dialogs.previewLayout));
+    for (const std::vector<QStringList>& pages : dialogs.previewPages) {
+        for (const QString& text : texts) {
+            EXPECT_TRUE(pages[0].contains(text)) << text.toStdString();
+        }
+    }
+
+    dialogs.previewPdf = QString::fromStdString(folder.File("missing/list.pdf"));
+    Trigger("mnuPrint");
+    EXPECT_EQ(Messages(), QStringList{"Error 482;Printer error"});
+}
+
 TEST_F(ListCommandsTest, ExportsTheListTextAsItShows) {
     OpenSongs();
     ClickHeader(kGenreColumn);
@@ -179,6 +214,7 @@ TEST_F(ListCommandsTest, ExportsTheListTextAsItShows) {
     const auto& request = dialogs.fileRequests.back();
     EXPECT_EQ(request.filter + " " + request.defaultExtension + (request.save ? " save" : ""),
               "Text file|*.txt txt save");
+    EXPECT_EQ(QtFilter(request.filter), "Text file (*.txt)");
     EXPECT_EQ(FileText("list.txt"),
               EncodeWindows1252(RecordListExportText(Work().document)) + "\r\n");
     EXPECT_TRUE(Messages().isEmpty());

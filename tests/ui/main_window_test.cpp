@@ -1,8 +1,18 @@
 #include <QAbstractItemModelTester>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
 
+#include "ui/convert/default_style_dialog.h"
+#include "ui/edit/edit_dialog.h"
+#include "ui/edit/style_replace_dialog.h"
+#include "ui/help/about_dialog.h"
+#include "ui/help/info_window.h"
+#include "ui/playlist/play_list_window.h"
+#include "ui/search/search_dialog.h"
 #include "ui/ui_fixture.h"
 
 namespace quillory::testkit {
@@ -97,6 +107,10 @@ TEST_F(MainWindowTest, OpensAFileAndKeepsItWhenTheNextIsRefused) {
 
     OpenSongs();
     EXPECT_EQ(dialogs.fileRequests.back().filter, "Music Finder Files(*.mfd)|*.mfd|");
+    EXPECT_EQ(QtFilter(dialogs.fileRequests.back().filter), "Music Finder Files(*.mfd)");
+    // The rows leave room around their check boxes.
+    EXPECT_GE(List().visualRect(ListModel().index(0, kNumberColumn)).height(),
+              List().style()->pixelMetric(QStyle::PM_IndicatorHeight) + 4);
     EXPECT_EQ(Title(), kSongsTitle);
     // The source became the target: only the user style is missing.
     EXPECT_EQ(InMain<QComboBox>("cboInst")->currentText(), "PSR-2000");
@@ -172,6 +186,50 @@ TEST_F(MainWindowTest, ImportAppendsTheKnownStylesAndTheModelKeepsItsContractThr
     EXPECT_EQ(Ticks(), "0100");
     OpenSongs();
     EXPECT_EQ(RowCount(), 3);
+}
+
+TEST_F(MainWindowTest, WindowsFitSmallScreensOpenBesideTheMainWindowAndSpareTheFoundRow) {
+    OpenSongs();
+    ChooseTarget("TYROS");
+    const QRect screen = Main().screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(Main().frameGeometry()));
+    const QRect main(screen.topLeft() + QPoint(40, 40), QSize(420, 500));
+    Main().setGeometry(main);
+    const std::pair<const char*, const char*> beside[] = {{"mnuAbout", "frmAbout"},
+                                                          {"mnuDefaultStyle", "frmDefaultStyle"},
+                                                          {"mnuConvert", "frmConvert"}};
+    for (const auto& [item, name] : beside) {
+        Trigger(item);
+        ASSERT_NE(Showing(name), nullptr) << name;
+        const QRect shown = Showing(name)->frameGeometry();
+        EXPECT_TRUE(screen.contains(shown) && !shown.intersects(main)) << name;
+    }
+    // Too wide for the room beside the main window, the search dialog moves off the row it finds.
+    Click("cmdSearch");
+    QWidget* search = Showing("frmSearch");
+    FindIn<QLineEdit>(search, "txtFind")->setText("Song B");
+    FindIn<QPushButton>(search, "cmdFind")->click();
+    ASSERT_EQ(SelectedRow(), 1);
+    const QRect cell = List().visualRect(ListModel().index(1, kMusicColumn));
+    const QRect row(List().viewport()->mapToGlobal(QPoint(0, cell.top())),
+                    QSize(List().viewport()->width(), cell.height()));
+    EXPECT_TRUE(screen.contains(search->frameGeometry()));
+    EXPECT_FALSE(search->frameGeometry().intersects(row));
+
+    // Every window fits the 1366 x 768 screen at 100 % and the 1600 x 1000 screen at 200 %
+    // (800 x 500 device-independent pixels).
+    Tick({0});
+    Click("cmdPlayList");
+    Trigger("mnuHelp");
+    ClickRow(0);
+    Click("cmdReplaceStyle");
+    const QWidgetList windows = {&Main(),        Main().Convert(),      Main().DefaultStyle(),
+                                 search,         Main().StyleReplace(), Main().PlayList(),
+                                 Main().About(), Main().Info(),         Main().Editor()};
+    for (QWidget* window : windows) {
+        const QSize least = window->minimumSizeHint();
+        EXPECT_EQ(least.boundedTo(QSize(800, 500)), least) << window->objectName().toStdString();
+    }
 }
 
 }  // namespace

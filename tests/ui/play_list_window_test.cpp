@@ -76,6 +76,11 @@ TEST_F(PlayListWindowTest, OpensOnlyWithATickedRowClosesOnlyByExitAndExportsItsR
     Item("mnuTextFile")->trigger();
     EXPECT_EQ(dialogs.fileRequests.size(), 2u);
     EXPECT_EQ(Messages(), QStringList{kSubscriptError.arg("PlayList TextFile")});
+
+    dialogs.previewPdf = QString::fromStdString(folder.File("missing/play.pdf"));
+    Item("mnuPrint")->trigger();
+    EXPECT_EQ(dialogs.previews.back().caption, "Quillory Play List Print Preview");
+    EXPECT_EQ(Messages(), QStringList{"Error 482;Printer error"});
 }
 
 TEST_F(PlayListWindowTest, ListsTheTickedRowsOnceAndMovesAndCommentsTheClickedNumber) {

@@ -64,10 +64,12 @@ bool PrintingDialogs::Printer(QPrinter& printer, bool allowSelection) {
 }
 
 void PrintingDialogs::PrintPreview(const QString& caption, const QString& iconFile,
+                                   const PageSetup& pages,
                                    const std::function<void(QPrinter&)>& paint) {
-    ScriptedDialogs::PrintPreview(caption, iconFile, paint);
+    ScriptedDialogs::PrintPreview(caption, iconFile, pages, paint);
     TextPrintEngine engine;
     TextPrinter printer(engine);
+    printer.setPageLayout(previews.back().layout);
     paint(printer);
     previewPages.push_back(engine.pages);
 }

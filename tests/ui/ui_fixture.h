@@ -37,7 +37,7 @@ namespace quillory::testkit {
 class PrintingDialogs : public ScriptedDialogs {
 public:
     bool Printer(QPrinter& printer, bool allowSelection) override;
-    void PrintPreview(const QString& caption, const QString& iconFile,
+    void PrintPreview(const QString& caption, const QString& iconFile, const PageSetup& pages,
                       const std::function<void(QPrinter&)>& paint) override;
 
     std::vector<bool> printerSelections;

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "data/style_options.h"
+#include "platform/combo_drop_height.h"
 #include "platform/widgets.h"
 #include "ui/session.h"
 
@@ -27,7 +28,7 @@ DefaultStyleDialog::DefaultStyleDialog(Session& session, QWidget* owner)
     label->setWordWrap(true);
     layout->addWidget(label);
     styleCombo_ = Named(new QComboBox(this), "cboStyle");
-    styleCombo_->setMaxVisibleItems(30);
+    SetComboDropHeight(*styleCombo_, 525);
     layout->addWidget(styleCombo_);
     auto* ok = Named(new QPushButton("OK", this), "cmdOk");
     layout->addWidget(ok);

@@ -136,7 +136,7 @@ void EditDialog::StartAdd() {
     timeSigs_[kFourFour]->setChecked(true);
     tempoEdit_->setText("100");
     keywordsEdit_->clear();
-    ShowInFront(*this);
+    ShowInFront(*this, *parentWidget());
     favoriteBox_->setChecked(false);
     search1Box_->setChecked(false);
     search2Box_->setChecked(false);
@@ -146,7 +146,7 @@ void EditDialog::StartModify() {
     addMode_ = false;
     ShowRow(session_.HighlightedRow());
     SelectRecordChoices();
-    ShowInFront(*this);
+    ShowInFront(*this, *parentWidget());
 }
 
 void EditDialog::SelectRecordChoices() {

@@ -1,6 +1,7 @@
 #include "ui/help/info_window.h"
 
 #include <QAction>
+#include <QFontMetricsF>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QTextBlock>
@@ -8,7 +9,9 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
+#include <algorithm>
 #include <string_view>
+#include <vector>
 
 #include "data/music_finder_reader.h"
 #include "platform/dialogs.h"
@@ -29,6 +32,33 @@ void Indent(QTextDocument& document, qreal pixels) {
         format.setLeftMargin(format.leftMargin() + pixels);
         format.setRightMargin(format.rightMargin() + pixels);
         at.setBlockFormat(format);
+    }
+}
+
+// The columns of a plain-text log are separated by tabs: a tab stop after each column's widest
+// text and a gap, so that the columns line up.
+void AlignColumns(QTextDocument& document) {
+    constexpr qreal kGapPixels = 12;
+    const QFontMetricsF metrics(document.defaultFont());
+    std::vector<qreal> widths;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QStringList cells = block.text().split('\t');
+        widths.resize(std::max(widths.size(), static_cast<std::size_t>(cells.size() - 1)));
+        for (qsizetype cell = 0; cell + 1 < cells.size(); ++cell) {
+            qreal& widest = widths[static_cast<std::size_t>(cell)];
+            widest = std::max(widest, metrics.horizontalAdvance(cells[cell]));
+        }
+    }
+    QList<QTextOption::Tab> tabs;
+    qreal stop = 0;
+    for (const qreal width : widths) {
+        stop += width + kGapPixels;
+        tabs << QTextOption::Tab(stop, QTextOption::LeftTab);
+    }
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        QTextBlockFormat format = block.blockFormat();
+        format.setTabPositions(tabs);
+        QTextCursor(block).setBlockFormat(format);
     }
 }
 
@@ -62,6 +92,9 @@ bool InfoWindow::Load(const std::filesystem::path& path, Kind kind) {
     }
     Indent(*document, kIndentTwips * kPixelsPerTwip);
     rtfInfo_->setDocument(document);
+    if (kind == Kind::kPlainText) {
+        AlignColumns(*document);
+    }
     return true;
 }
 

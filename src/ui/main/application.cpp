@@ -1,5 +1,6 @@
 #include "ui/main/application.h"
 
+#include "platform/window_placement.h"
 #include "ui/main/main_window.h"
 #include "ui/session.h"
 
@@ -17,6 +18,7 @@ Application::~Application() {
 
 void Application::Main(const std::optional<std::filesystem::path>& file) {
     mainWindow_ = std::make_unique<MainWindow>(*session_);
+    FitOnScreen(*mainWindow_);
     mainWindow_->show();
     if (file) {
         mainWindow_->OpenFile(*file);

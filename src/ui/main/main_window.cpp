@@ -7,6 +7,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -35,6 +36,7 @@
 #include "platform/auto_size_columns.h"
 #include "platform/file_names.h"
 #include "platform/widgets.h"
+#include "platform/window_placement.h"
 #include "ui/convert/convert_dialog.h"
 #include "ui/convert/default_style_dialog.h"
 #include "ui/edit/edit_dialog.h"
@@ -53,6 +55,14 @@ QPushButton* AddButton(QWidget& parent, QLayout& layout, const char* name, const
     button->setEnabled(false);
     layout.addWidget(button);
     return button;
+}
+
+// Two columns of equal width that buttons fill row by row, so that the panel fits low screens.
+QGridLayout* TwoColumns(QWidget& frame) {
+    auto* grid = new QGridLayout(&frame);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    return grid;
 }
 
 QGroupBox* AddFrame(QLayout& layout, const char* name, const char* caption, bool enabled) {
@@ -157,7 +167,7 @@ QWidget* MainWindow::BuildButtonPanel() {
     p.fav = AddButton(*p.clear, *clearLayout, "CmdFav", "Fav");
 
     p.edit = AddFrame(*layout, "fraEdit", "Edit Item", false);
-    auto* editLayout = new QVBoxLayout(p.edit);
+    QGridLayout* editLayout = TwoColumns(*p.edit);
     p.replace = AddButton(*p.edit, *editLayout, "cmdReplaceStyle", "Replace");
     p.deleteChecked = AddButton(*p.edit, *editLayout, "cmdDeleteChecked", "Del Chk'd");
     p.add = AddButton(*p.edit, *editLayout, "cmdAdd", "Add");
@@ -165,7 +175,7 @@ QWidget* MainWindow::BuildButtonPanel() {
     p.modify = AddButton(*p.edit, *editLayout, "cmdModify", "Modify");
 
     p.check = AddFrame(*layout, "fraCheck", "Checkbox Control", false);
-    auto* checkLayout = new QVBoxLayout(p.check);
+    QGridLayout* checkLayout = TwoColumns(*p.check);
     p.uncheck = AddButton(*p.check, *checkLayout, "CmdUnCheck", "Uncheck ");
     p.invert = AddButton(*p.check, *checkLayout, "cmdInvert", "Invert");
     p.checkAll = AddButton(*p.check, *checkLayout, "cmdCheck", "Check");
@@ -174,10 +184,12 @@ QWidget* MainWindow::BuildButtonPanel() {
     p.counter = Named(new QLabel("0", p.check), "lblNumberChecked");
     counter->addWidget(p.counterCaption);
     counter->addWidget(p.counter);
-    checkLayout->addLayout(counter);
+    checkLayout->addLayout(counter, 1, 1);
 
-    p.playList = AddButton(*panel, *layout, "cmdPlayList", "Play List ");
-    p.search = AddButton(*panel, *layout, "cmdSearch", "Search");
+    auto* listButtons = new QHBoxLayout;
+    layout->addLayout(listButtons);
+    p.playList = AddButton(*panel, *listButtons, "cmdPlayList", "Play List ");
+    p.search = AddButton(*panel, *listButtons, "cmdSearch", "Search");
     layout->addStretch(1);
     return panel;
 }
@@ -420,6 +432,10 @@ void MainWindow::ShowHighlight(std::size_t row) {
     list_->selectionModel()->setCurrentIndex(
         index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     list_->scrollTo(index);
+    // The search stays open beside its finds: it moves off the row it found.
+    if (search_ && search_->isVisible()) {
+        UncoverSelectedRow(*search_, *list_);
+    }
 }
 
 void MainWindow::CheckToggled(int row, bool checked) {
@@ -502,8 +518,7 @@ void MainWindow::ShowInfo(const std::string& file, InfoWindow::Kind kind, const 
         return;
     }
     info_->setWindowTitle(title);
-    info_->show();
-    info_->raise();
+    ShowInFront(*info_, *this);
 }
 
 template <typename Window>
@@ -511,7 +526,7 @@ Window* MainWindow::ShowSingle(QPointer<Window>& window) {
     if (!window) {
         window = new Window(session_, this);
     }
-    ShowInFront(*window);
+    ShowInFront(*window, *this);
     return window;
 }
 
