@@ -589,11 +589,13 @@ void MainWindow::OpenFile(const std::filesystem::path& path) {
         const std::string previousTitle = std::exchange(title_, TitleWithFile(name));
         switch (OpenMusicFinderFile(work, path, name, p)) {
             case ReadOutcome::kRefused: title_ = previousTitle; break;
-            case ReadOutcome::kPartlyRead: filePath_->setText(FromPath(path)); break;
+            case ReadOutcome::kPartlyRead:
+                filePath_->setText(FromPath(std::filesystem::absolute(path)));
+                break;
             case ReadOutcome::kRead:
                 fileControlsEnabled_ = true;
                 title_ = TitleAfterRead(work);
-                filePath_->setText(FromPath(path));
+                filePath_->setText(FromPath(std::filesystem::absolute(path)));
                 break;
         }
         AutoSizeColumns(*list_);
