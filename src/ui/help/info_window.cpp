@@ -72,9 +72,9 @@ InfoWindow::InfoWindow(Session& session, QWidget* owner)
     connect(AddMenuItem(*menuBar(), "mnuExit", "Exit"), &QAction::triggered, this, &QWidget::close);
     connect(AddMenuItem(*menuBar(), "mnuPrint", "Print"), &QAction::triggered, this,
             &InfoWindow::Print);
-    rtfInfo_ = Named(new QTextEdit(this), "rtfInfo");
-    rtfInfo_->setReadOnly(true);
-    setCentralWidget(rtfInfo_);
+    text_ = Named(new QTextEdit(this), "rtfInfo");
+    text_->setReadOnly(true);
+    setCentralWidget(text_);
     resize(720, 560);
 }
 
@@ -84,14 +84,14 @@ bool InfoWindow::Load(const std::filesystem::path& path, Kind kind) {
         return false;
     }
     const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
-    auto* document = new QTextDocument(rtfInfo_);
+    auto* document = new QTextDocument(text_);
     if (kind == Kind::kRichText) {
         ReadRtf(text, *document);
     } else {
         ReadPlainText(text, *document);
     }
     Indent(*document, kIndentTwips * kPixelsPerTwip);
-    rtfInfo_->setDocument(document);
+    text_->setDocument(document);
     if (kind == Kind::kPlainText) {
         AlignColumns(*document);
     }
@@ -99,17 +99,17 @@ bool InfoWindow::Load(const std::filesystem::path& path, Kind kind) {
 }
 
 void InfoWindow::Print() {
-    const bool selection = rtfInfo_->textCursor().hasSelection();
+    const bool selection = text_->textCursor().hasSelection();
     QPrinter printer(QPrinter::HighResolution);
     if (!session_.PromptsFor(this).Printer(printer, selection)) {
         return;
     }
     if (selection) {
         QTextDocument part;
-        part.setHtml(rtfInfo_->textCursor().selection().toHtml());
+        part.setHtml(text_->textCursor().selection().toHtml());
         part.print(&printer);
     } else {
-        rtfInfo_->document()->print(&printer);
+        text_->document()->print(&printer);
     }
 }
 

@@ -28,7 +28,7 @@ private:
     void Print();
 
     Session& session_;
-    QTextEdit* rtfInfo_ = nullptr;
+    QTextEdit* text_ = nullptr;
 };
 
 }  // namespace quillory
