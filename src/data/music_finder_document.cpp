@@ -246,13 +246,28 @@ void MusicFinderDocument::EndEdit() {
         after.imageSize == edit->before_.imageSize && after.count == edit->before_.count) {
         return;
     }
-    const auto rows = RowsByPosition();
-    for (const auto* positions : {&edit->touched_, &edit->appended_}) {
-        for (int position : *positions) {
-            const std::size_t row = rows.at(position);
-            after.indices.push_back(static_cast<std::uint32_t>(row));
-            after.rows.Add(records_[row]);
+    // Most rows are still where they were touched or appended; the others are looked up, all
+    // at once, only when a sort moved one.
+    std::optional<std::unordered_map<int, std::size_t>> moved;
+    auto rowOf = [&](int position, std::size_t where) {
+        if (where < records_.size() && records_[where].position == position) {
+            return where;
         }
+        if (!moved) {
+            moved = RowsByPosition();
+        }
+        return moved->at(position);
+    };
+    for (std::size_t k = 0; k < edit->touched_.size(); ++k) {
+        const std::size_t row = rowOf(edit->touched_[k], edit->before_.indices[k]);
+        after.indices.push_back(static_cast<std::uint32_t>(row));
+        after.rows.Add(records_[row]);
+    }
+    const std::size_t firstAppended = records_.size() - edit->appended_.size();
+    for (std::size_t k = 0; k < edit->appended_.size(); ++k) {
+        const std::size_t row = rowOf(edit->appended_[k], firstAppended + k);
+        after.indices.push_back(static_cast<std::uint32_t>(row));
+        after.rows.Add(records_[row]);
     }
     for (int position : edit->patched_) {
         CopyRecordWindow(image_, RecordOffset(position), after.recordBytes);
