@@ -9,6 +9,17 @@
 
 namespace quillory {
 
+// How the list was sorted.
+struct ListSort {
+    bool sorted;
+    int column;
+    SortOrder order;
+
+    static ListSort Of(const MusicFinderDocument& document) {
+        return {document.Sorted(), document.SortColumn(), document.Order()};
+    }
+};
+
 // One change of the records in the undo history. It is done already when it is pushed.
 class DocumentStep : public QUndoCommand {
 public:
@@ -20,6 +31,7 @@ public:
     void undo() override {
         session_.Document().Undo(*edit_);
         session_.AfterHistoryMove();
+        ShowSorted(before_);
     }
     void redo() override {
         if (std::exchange(done_, false)) {
@@ -27,12 +39,29 @@ public:
         }
         session_.Document().Redo(*edit_);
         session_.AfterHistoryMove();
+        ShowSorted(after_);
+    }
+
+    // The sort before the command and after all it did: the preview that follows a change
+    // sorts the list by number outside the step.
+    void KeepSorts(const ListSort& before, const ListSort& after) {
+        before_ = before;
+        after_ = after;
     }
 
 private:
+    void ShowSorted(const std::optional<ListSort>& sort) {
+        if (sort) {
+            session_.Document().SetSort(sort->sorted, sort->column, sort->order);
+            emit session_.changed();
+        }
+    }
+
     Session& session_;
     std::shared_ptr<const DocumentEdit> edit_;
     bool done_ = true;
+    std::optional<ListSort> before_;
+    std::optional<ListSort> after_;
 };
 
 namespace {
@@ -54,7 +83,13 @@ Session::~Session() {
 void Session::Run(QWidget* window, const std::string& operation,
                   const std::function<void(Prompts&)>& command) {
     Prompts& prompts = PromptsFor(window);
+    const ListSort sort = ListSort::Of(Document());
+    DocumentStep* const outer = std::exchange(pushed_, nullptr);
     RunReported(prompts, operation, [&] { command(prompts); });
+    if (pushed_) {
+        pushed_->KeepSorts(sort, ListSort::Of(Document()));
+    }
+    pushed_ = outer;
     ShowModified();
     emit changed();
 }
@@ -91,12 +126,14 @@ void Session::FollowHighlight() {
 }
 
 void Session::Loaded() {
+    pushed_ = nullptr;
     history_.clear();
     highlightedRecord_ = 0;
 }
 
 void Session::EditFinished(const std::shared_ptr<const DocumentEdit>& edit) {
-    history_.push(new DocumentStep(*this, edit));
+    pushed_ = new DocumentStep(*this, edit);
+    history_.push(pushed_);
 }
 
 void Session::AfterHistoryMove() {

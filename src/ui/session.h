@@ -17,6 +17,8 @@ class QWidget;
 
 namespace quillory {
 
+class DocumentStep;
+
 // The program's state as the windows share it: the workspace with the open document, the
 // undo history of its changes, each window's prompts and the highlighted row of the main list.
 // Every window runs its commands through it and shows the state anew when it says it changed;
@@ -77,6 +79,7 @@ private:
     Workspace workspace_;
     PromptProvider& prompts_;
     QUndoStack history_;
+    DocumentStep* pushed_ = nullptr;  // the step the running command pushed last, if any
     QWidget* mainWindow_ = nullptr;
     QItemSelectionModel* selection_ = nullptr;
     int highlightedRecord_ = 0;  // the record of the highlighted row; 0 for none

@@ -223,7 +223,8 @@ void MainWindow::BuildStatusBar() {
 
 void MainWindow::AddShortcuts() {
     menu_.open->setShortcut(QKeySequence::Open);
-    menu_.convert->setShortcut(QKeySequence::SaveAs);
+    // The standard Save As key exists only on some desktops (none on Windows).
+    menu_.convert->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     menu_.print->setShortcut(QKeySequence::Print);
     menu_.help->setShortcut(QKeySequence::HelpContents);
     // A key that presses an enabled button of the window.
