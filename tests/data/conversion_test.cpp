@@ -235,12 +235,12 @@ TEST_F(HeaderTest, WritesFormatDigitIdentifierPadAndCarriedBytes) {
         in[i] = static_cast<std::uint8_t>(0xC0 + i);  // above "{": the model name stays readable
     }
     WriteBigEndian16(in, kCountOffset, 2);
-    for (const char* id : {"PSR-2000", "TYROS", "CVP-307"}) {
+    for (const char* id : {"PSR-2000", "TYROS", "CVP-307", "KEYBOARD"}) {
         WriteTable(id, {{"A", "001"}});
     }
     ASSERT_TRUE(Open(in));
     for (const auto& [target, digit] :
-         {std::pair<std::string, char>{"TYROS", '1'}, {"CVP-307", '2'}}) {
+         {std::pair<std::string, char>{"TYROS", '1'}, {"CVP-307", '2'}, {"KEYBOARD", '1'}}) {
         SCOPED_TRACE(target);
         ASSERT_EQ(Save(target, "out.mfd"), ConversionOutcome::kSaved);
         const Bytes out = ReadFile(folder.File("out.mfd"));

@@ -131,6 +131,19 @@ TEST(DocumentTest, TellsItsObserverAboutEveryChange) {
     EXPECT_EQ(log.steps.size(), 2u);
 }
 
+// A step that changes only record bytes, as clearing the mark of a deleted row does, is a step.
+TEST(DocumentTest, AnEditOfRecordBytesAloneIsAStep) {
+    MusicFinderDocument doc;
+    Log log;
+    doc.AddObserver(log);
+    doc.Load(BuildMfd("PSR-2000", {RecordValues{}}), WithGenres({"a"}));
+    {
+        EditScope step(doc, "Bytes");
+        doc.PutRecordBytes(1, Bytes(kRecordSize, 1));
+    }
+    EXPECT_EQ(log.steps.size(), 1u);
+}
+
 // What the user can see of the document, and the bytes it saves.
 struct Snapshot {
     Bytes image;

@@ -216,6 +216,7 @@ TEST_F(EditTest, SearchMatchesChecksAndSteps) {
     EXPECT_EQ(search.FindAndCheckAll(doc, "moon", ui), 3u);
     EXPECT_EQ(Ticked(), "1 2 4 ");
     UncheckAll(doc);
+    doc.SetChecked(IndexOf(1), true);
     doc.SetChecked(IndexOf(3), true);
     search.column = kKeywordsColumn;
     search.wholeWord = true;

@@ -93,6 +93,7 @@ TEST_F(MainWindowTest, ImportAppendsTheKnownStylesAndTheModelKeepsItsContractThr
     dialogs.files.push_back(QString::fromStdString(folder.File("more.txt")));
     Trigger("mnuTextDelimitedInput");
     EXPECT_EQ(Messages().size(), 1);  // Polka refused
+    EXPECT_TRUE(Main().isWindowModified());
     EXPECT_EQ(ColumnCells(kMusicColumn), QStringList({"Song A", "Song B", "Song C", "Song D"}));
 
     Tick({3});
@@ -105,6 +106,7 @@ TEST_F(MainWindowTest, ImportAppendsTheKnownStylesAndTheModelKeepsItsContractThr
     EXPECT_EQ(Ticks(), "0100");
     OpenSongs();
     EXPECT_EQ(RowCount(), 3);
+    EXPECT_FALSE(Main().isWindowModified());
 }
 
 TEST_F(MainWindowTest, WindowsOpenBesideTheMainWindow) {

@@ -133,6 +133,9 @@ TEST_F(PlayListWindowTest, ListsTheTickedRowsOnceAndMovesAndCommentsTheClickedNu
     EXPECT_EQ(Shown(), kDefault +
                            "|00001 Song 1|00002 Song 4|00003 Song 5|00004 Song 2|"
                            "00005 Song 3|00006 Song 6|00007 Song 1");
+    ClickRow(1, View());
+    Press("cmdOrder", "5");
+    EXPECT_EQ(Shown(), moved);
 
     // Sorted by Music, descending: Song 6 (00006) first, Song 1 (00001) next to last.
     ClickHeader(1, View());
@@ -151,8 +154,8 @@ TEST_F(PlayListWindowTest, ListsTheTickedRowsOnceAndMovesAndCommentsTheClickedNu
     ClickRow(0, View());
     Press("cmdOrder", "1");
     EXPECT_EQ(Shown(), kDefault +
-                           "|00002 Song 1|00007 Song 1|00005 Song 2|00006 Song 3|"
-                           "00003 Song 4|00004 Song 5|00001 Song 6");
+                           "|00002 Song 1|00007 Song 1|00004 Song 2|00005 Song 3|"
+                           "00006 Song 4|00003 Song 5|00001 Song 6");
 
     // The song-genre rows have no comment.
     Item("mnuSong_Genre")->trigger();
