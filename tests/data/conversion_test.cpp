@@ -7,7 +7,6 @@ namespace {
 using Records = Texts;
 using HeaderTest = DataTest;
 
-// The records of an image, as many as its count says.
 Records RecordsOf(const Bytes& image) {
     Records records;
     for (int n = 1; n <= CountOf(image); ++n) {
@@ -17,7 +16,7 @@ Records RecordsOf(const Bytes& image) {
     return records;
 }
 
-// The log after its first line, which must name the default style and then the date.
+// The log after its first line, which names the default style and a date.
 std::string LogAfterFirstLine(const std::string& log, const std::string& defaultStyle) {
     const std::string start = "Style conversions to " + defaultStyle + "   ";
     const auto end = log.find("\r\n");
@@ -36,7 +35,6 @@ protected:
         WriteTable(
             "PSR-1000",
             {{"Cool Pop", "001"}, {"Slow Rock", "002"}, {"Big Band", "003"}, {"Polka", "004"}});
-        // The target spells the names in other cases and blanks, and one number with a blank.
         WriteTable(
             "PSR-2000",
             {{"  COOL   POP ", "017"}, {"slowrock", " 42"}, {"Big Band", "100"}, {"8Beat", "250"}});
@@ -56,7 +54,6 @@ protected:
         ASSERT_EQ(ws.settings.defaultStyle, "8Beat");
     }
 
-    // The records that saving for the target writes.
     Records Saved(const std::string& target = "PSR-2000", bool checkedOnly = false) {
         EXPECT_EQ(Save(target, "out.mfd", checkedOnly), ConversionOutcome::kSaved);
         return RecordsOf(ReadFile(folder.File("out.mfd")));
@@ -86,19 +83,15 @@ TEST_F(ConversionTest, MapsStylesByNameRenumbersAndSkipsDeletedOrUncheckedRows) 
     doc.SetStyleColour(IndexOf(3), 0x123456);
     ws.settings.defaultStyle = "big band";
     SetUnknownStyleColour(ws, kBlue, ui);  // a file is loaded: this previews
-    // A deleted row is not considered at all.
     EXPECT_EQ(Colours(), (std::vector<Colour>{kBlack, kBlue, 0x123456, kBlack, kBlue}));
     EXPECT_TRUE(Preview("PSR-2000").stylesMissing);
     EXPECT_EQ(Saved(), (Records{Expected(1, 0, 17), Expected(2, 1, 100, true), Expected(4, 2, 100),
                                 Expected(5, 3, 100, true)}));
     ASSERT_TRUE(ui.reports.empty());
-    // The log names each substitution with the title as the log shows it (bytes outside "0"
-    // to "}" blanked, trimmed) and the style's normalised name.
     EXPECT_EQ(LogAfterFirstLine(FileText("ExportLog.txt"), "big band"),
               "\r\n\r\n0001  Don t Stop  Me   polka\r\n0002  Fifth Song With A Long Title 32Z   "
               "099\r\n\r\n");
 
-    // Checked only: the checked rows that are not deleted; the others are not considered.
     doc.SetChecked(IndexOf(5), true);
     doc.SetStyleColour(IndexOf(2), kRed);
     EXPECT_EQ(Saved("PSR-2000", true), Records{Expected(5, 0, 100, true)});
@@ -106,7 +99,6 @@ TEST_F(ConversionTest, MapsStylesByNameRenumbersAndSkipsDeletedOrUncheckedRows) 
     EXPECT_EQ(LogAfterFirstLine(FileText("ExportLog.txt"), "big band"),
               "\r\n\r\n0001  Fifth Song With A Long Title 32Z   099\r\n\r\n");
 
-    // The default style None or empty drops the records whose style the target lacks.
     for (const std::string defaultStyle : {"None", ""}) {
         SetDefaultStyle(ws, defaultStyle, ui);  // previews
         EXPECT_EQ(Colours(), (std::vector<Colour>{kBlack, kBlue, 0x123456, kBlack, kBlue}));
@@ -114,8 +106,6 @@ TEST_F(ConversionTest, MapsStylesByNameRenumbersAndSkipsDeletedOrUncheckedRows) 
         EXPECT_EQ(LogAfterFirstLine(FileText("ExportLog.txt"), defaultStyle), kNoSubstitution);
     }
 
-    // Once the target names every style, nothing is missing any more. A style goes by its cell,
-    // which the editor and Replace change.
     WriteTable("PSR-2000", {{"Cool Pop", "1"}, {"Big Band", "100"}, {"Polka", "7"}, {"099", "99"}});
     Record polka = RowOf(1);
     polka.style = "Polka";
@@ -127,11 +117,8 @@ TEST_F(ConversionTest, MapsStylesByNameRenumbersAndSkipsDeletedOrUncheckedRows) 
     EXPECT_EQ(saved[1], Expected(2, 1, 7));
 }
 
-// Each row goes with the record at its position in the file, whatever number the file stores
-// and whatever order the list shows.
 TEST_F(ConversionTest, PairsRowsWithTheirRecordsWhateverTheirOrder) {
     OpenFiveRecords();
-    // Sorted by genre descending, then sorting switched off: the rows stay in reverse order.
     doc.SetSort(true, kGenreColumn, SortOrder::kDescending);
     doc.SetSort(false, kGenreColumn, SortOrder::kDescending);
     EXPECT_EQ(Saved(), (Records{Expected(1, 0, 17), Expected(2, 1, 250, true), Expected(3, 2, 42),
@@ -139,14 +126,11 @@ TEST_F(ConversionTest, PairsRowsWithTheirRecordsWhateverTheirOrder) {
     EXPECT_EQ(Colours(), (std::vector<Colour>{kBlack, kRed, kBlack, kBlack, kRed}));
     EXPECT_EQ(RecordOrder(), (std::vector<int>{5, 4, 3, 2, 1}));  // not sorted: left as it was
 
-    // With sorting on, the list is put back in number order.
     doc.SetSort(true, kMusicColumn, SortOrder::kAscending);
     Preview("PSR-2000");
     EXPECT_EQ(RecordOrder(), (std::vector<int>{1, 2, 3, 4, 5}));
 }
 
-// A user style keeps its number only on its own instrument and only when allowed; its cell is
-// black then and nothing is logged.
 TEST_F(ConversionTest, KeepsUserStylesOnlyOnTheSameInstrumentWhenAllowed) {
     OpenFiveRecords();
     ChooseTargetInstrument(ws, "PSR-1000", ui);
@@ -174,32 +158,26 @@ TEST_F(ConversionTest, FailsWithoutFileOrLogOnATableOrDefaultItCannotUse) {
         EXPECT_EQ(ui.reports[0].number, number);
         EXPECT_EQ(ui.reports[0].operation, "SaveMusicFinder");
     };
-    // Two lines whose names differ only in case and blanks are one key twice.
     WriteTable("PSR-2000", {{"Cool Pop", "001"}, {"Big Band", "100"}, {"COOL POP", "002"}});
     expectFailure(kDuplicateKey);
-    // A default style that the target lacks, met while substituting.
     WriteTable("PSR-2000", {{"Cool Pop", "001"}, {"Big Band", "100"}});
     ws.settings.defaultStyle = "Bossa";
     expectFailure(kInvalidProcedureCall);
     EXPECT_EQ(ui.reports[0].description, "The default style Bossa is not a style of PSR-2000");
-    // The same default is no fault while nothing needs substituting.
     WriteTable(
         "PSR-2000",
         {{"Cool Pop", "1"}, {"Slow Rock", "2"}, {"Big Band", "3"}, {"Polka", "4"}, {"099", "99"}});
     EXPECT_EQ(Preview("PSR-2000").outcome, ConversionOutcome::kPreviewed);
-    // A count in the header above the number of rows.
     doc.PutRecordBytes(6, Bytes(kRecordSize, 0));
     doc.WriteHeaderCount(6);
     expectFailure(kSubscriptOutOfRange);
 }
 
-// Each target takes at most its number of written records.
 TEST_F(ConversionTest, HoldsEachTargetToItsRecordLimit) {
     for (const char* id : {"PSR-2000", "PSR-1000", "CVP-203"}) {
         WriteTable(id, {{"A", "001"}});
     }
     ASSERT_TRUE(Open(BuildMfd("PSR-2000", std::vector<RecordValues>(2501))));
-    // The written count, or the message when the limit refused the save and wrote nothing.
     const auto save = [&](const std::string& target, bool checkedOnly = false) {
         Remove("out.mfd");
         ui = {};
@@ -213,7 +191,6 @@ TEST_F(ConversionTest, HoldsEachTargetToItsRecordLimit) {
     };
     EXPECT_EQ(save("PSR-2000"), refusal(2501, 2500));
     EXPECT_EQ(save("CVP-203"), "2501");
-    // The limit counts what is written, not what was read.
     Delete(7);
     EXPECT_EQ(save("PSR-2000"), "2500");
     EXPECT_EQ(save("PSR-1000"), refusal(2500, 1200));
@@ -226,9 +203,7 @@ TEST_F(ConversionTest, HoldsEachTargetToItsRecordLimit) {
     EXPECT_TRUE(ui.reports.empty());
 }
 
-// The header for a target: the format digit at byte 12 (2 for the instruments of 4-digit
-// styles), the identifier from byte 16, the input's pad byte 31 up to byte 24, the input's
-// other bytes and the written count.
+// Format digit (2 for 4-digit styles), identifier, the input's pad byte 31 up to byte 24.
 TEST_F(HeaderTest, WritesFormatDigitIdentifierPadAndCarriedBytes) {
     Bytes in = BuildMfd("PSR-2000", std::vector<RecordValues>(2));
     for (std::size_t i = 24; i < kHeaderSize; ++i) {

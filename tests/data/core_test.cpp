@@ -1,44 +1,21 @@
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <cmath>
-#include <cstdint>
-#include <filesystem>
-#include <functional>
 #include <memory>
-#include <optional>
-#include <string>
-#include <utility>
-#include <vector>
 
 #ifdef __linux__
 #include <sys/mount.h>
 #endif
 
 #include "data/codepage.h"
-#include "data/failure.h"
 #include "data/file_system.h"
 #include "data/numbers.h"
 #include "data/safe_file.h"
 #include "data/text.h"
-#include "support/mfd_builder.h"
-#include "support/temp_folder.h"
+#include "harness.h"
 
-namespace quillory {
+namespace quillory::testkit {
 namespace {
 
 namespace fs = std::filesystem;
-using Texts = std::vector<std::string>;
-
-// The error number an action fails with; 0 when it succeeds.
-int ErrorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Failure& failure) {
-        return failure.Number();
-    }
-    return 0;
-}
 
 TEST(CodePageTest, EveryByteSurvivesTheRoundTripAndMissingCharactersBecomeQuestionMarks) {
     std::string all;
@@ -49,43 +26,39 @@ TEST(CodePageTest, EveryByteSurvivesTheRoundTripAndMissingCharactersBecomeQuesti
     // The five bytes the code page leaves undefined keep their value as control characters.
     EXPECT_EQ(DecodeWindows1252(all.substr(0x80, 32) + "\xA0\xC0\xD7\xFF"),
               "€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ\u00A0À×ÿ");
-    // Characters it lacks, a sequence cut in the middle, overlong and surrogate sequences.
-    EXPECT_EQ(EncodeWindows1252("Ωmega 中 🎹 \u0080 \u0100 caf\xC3"), "?mega ? ? ? ? caf?");
-    EXPECT_EQ(EncodeWindows1252("\xC0\xAF\xED\xA0\x80"), "?????");
+    // Characters it lacks, a cut sequence, overlong and surrogate sequences.
+    EXPECT_EQ(EncodeWindows1252("Ωmega 中 🎹 \u0080 \u0100 caf\xC3\xC0\xAF\xED\xA0\x80"),
+              "?mega ? ? ? ? caf??????");
 }
 
-// NumericValue reads the leading number, blanks skipped also inside it; ParseInt32 wants a
-// whole number text.
-TEST(NumbersTest, NumbersFromTexts) {
+// NumericValue reads the leading number, blanks skipped also inside it; ParseInt32 wants a whole
+// number text; halves go to even before a conversion, and only a value that does not fit overflows.
+TEST(NumbersTest, ReadsRoundsAndConvertsNumbers) {
     const std::pair<const char*, double> values[] = {
         {" 4/ 4", 4}, {"abc", 0}, {"\t-12.5kg", -12.5}, {"1.2.3", 1.2}, {" 1 2 3x", 123}};
     for (const auto& [text, value] : values) {
         EXPECT_EQ(NumericValue(text), value) << '"' << text << '"';
     }
-    EXPECT_EQ(ParseInt32(" -1234 "), -1234);
-    EXPECT_EQ(ParseInt32("2.5"), 2);
-    for (const char* bad : {"", "12abc", "1 2", "-"}) {
-        EXPECT_EQ(ErrorOf([&] { ParseInt32(bad); }), kTypeMismatch) << '"' << bad << '"';
+    EXPECT_EQ((std::vector<int>{ParseInt32(" -1234 "), ParseInt32("2.5"), ToInt16(32766.5),
+                                ToInt16(-32768.5), ToByte(254.5)}),
+              (std::vector<int>{-1234, 2, 32766, -32768, 254}));
+    const double halves[][3] = {{0.5, 1, 0}, {1.5, 2, 2}, {-2.5, -3, -2}, {2.4999, 2, 2}};
+    for (const auto& [value, awayFromZero, toEven] : halves) {
+        EXPECT_EQ(RoundHalfAwayFromZero(value), awayFromZero) << value;
+        EXPECT_EQ(RoundHalfToEven(value), toEven) << value;
     }
-    EXPECT_EQ(ErrorOf([] { ParseInt32("3000000000"); }), kOverflow);
-}
-
-TEST(NumbersTest, RoundingRulesAndConversionsThatOverflow) {
-    const double values[] = {0.5, 1.5, -2.5, 2.4999};
-    const double awayFromZero[] = {1, 2, -3, 2};
-    const double toEven[] = {0, 2, -2, 2};
-    for (std::size_t i = 0; i < std::size(values); ++i) {
-        EXPECT_EQ(RoundHalfAwayFromZero(values[i]), awayFromZero[i]) << values[i];
-        EXPECT_EQ(RoundHalfToEven(values[i]), toEven[i]) << values[i];
-    }
-    // Halves go to even first; only a rounded value that does not fit overflows.
-    EXPECT_EQ(ToInt16(32766.5), 32766);
-    EXPECT_EQ(ToInt16(-32768.5), -32768);
-    EXPECT_EQ(ToByte(254.5), 254);
-    const std::function<void()> overflows[] = {[] { ToInt16(32767.5); }, [] { ToByte(255.5); },
-                                               [] { ToByte(-0.6); }, [] { ToInt32(std::nan("")); }};
-    for (const auto& overflow : overflows) {
-        EXPECT_EQ(ErrorOf(overflow), kOverflow);
+    const std::pair<std::function<void()>, int> failures[] = {
+        {[] { ParseInt32(""); }, kTypeMismatch},
+        {[] { ParseInt32("12abc"); }, kTypeMismatch},
+        {[] { ParseInt32("1 2"); }, kTypeMismatch},
+        {[] { ParseInt32("-"); }, kTypeMismatch},
+        {[] { ParseInt32("3000000000"); }, kOverflow},
+        {[] { ToInt16(32767.5); }, kOverflow},
+        {[] { ToByte(255.5); }, kOverflow},
+        {[] { ToByte(-0.6); }, kOverflow},
+        {[] { ToInt32(std::nan("")); }, kOverflow}};
+    for (std::size_t i = 0; i < std::size(failures); ++i) {
+        EXPECT_EQ(ErrorOf(failures[i].first), failures[i].second) << i;
     }
 }
 
@@ -105,7 +78,7 @@ TEST(FailureTest, ErrorReportTextForFixedAndOtherNumbers) {
 }
 
 std::string Contents(const fs::path& path) {
-    const Bytes bytes = testkit::ReadFile(path.string());
+    const Bytes bytes = ReadFile(path.string());
     return std::string(bytes.begin(), bytes.end());
 }
 
@@ -125,8 +98,8 @@ int WriteError(const fs::path& path, std::string_view bytes) {
 // A file is replaced as a whole and keeps its permissions. Missing folders and read-only files
 // or folders are refused before anything is written, not even a temporary file.
 TEST(WriteFileReplacingTest, ReplacesWholeFilesAndRefusesWhatItCannotWrite) {
-    testkit::TempFolder folder;
-    const fs::path path = folder.Path() / "out.mfd";
+    TempFolder folder;
+    const fs::path path = folder.Path() / "out.mfd", shut = folder.Path() / "shut";
     const std::string shorter("\0short\0", 7);
     EXPECT_EQ(WriteError(path, std::string(5000, 'x')), 0);
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
@@ -135,10 +108,9 @@ TEST(WriteFileReplacingTest, ReplacesWholeFilesAndRefusesWhatItCannotWrite) {
     EXPECT_EQ(Contents(path), shorter);
     EXPECT_EQ(fs::status(path).permissions(), permissions);
 
-    const fs::path shut = folder.Path() / "shut";
     fs::create_directory(shut);
     fs::create_directory(folder.Path() / "sub.mfd");
-    testkit::WriteFile((shut / "old.mfd").string(), std::string("old"));
+    WriteFile((shut / "old.mfd").string(), std::string("old"));
     fs::permissions(shut, fs::perms::owner_read | fs::perms::owner_exec);
     fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
     std::vector<std::pair<fs::path, int>> refusals = {
@@ -146,8 +118,7 @@ TEST(WriteFileReplacingTest, ReplacesWholeFilesAndRefusesWhatItCannotWrite) {
         {path / "out.mfd", kPathNotFound},
         {path, kPathFileAccessError},
         {folder.Path() / "sub.mfd", kPathFileAccessError}};
-    // Windows lets files into a folder whatever its read-only attribute says.
-    if (MarkedReadOnly(shut)) {
+    if (MarkedReadOnly(shut)) {  // Windows lets files into a read-only folder
         refusals.insert(refusals.end(), {{shut / "new.mfd", kPathFileAccessError},
                                          {shut / "old.mfd", kPathFileAccessError}});
     }
@@ -156,25 +127,20 @@ TEST(WriteFileReplacingTest, ReplacesWholeFilesAndRefusesWhatItCannotWrite) {
     }
     fs::permissions(shut, fs::perms::owner_all);
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_EQ(Contents(path), shorter);
-    EXPECT_EQ(Contents(shut / "old.mfd"), "old");
+    EXPECT_EQ(Contents(path) + Contents(shut / "old.mfd"), shorter + "old");
     EXPECT_EQ(Names(shut), Texts{"old.mfd"});
     EXPECT_EQ(Names(folder.Path()), (Texts{"out.mfd", "shut", "sub.mfd"}));
 }
 
-// What the device refuses is reported with the device's own error, and the old file stays: a
-// full disk, and a file that another file system is mounted on, which the rename may not
-// replace.
+// A full disk, and a file that another file system is mounted on (which the rename may not
+// replace), are reported with the device's own error, and the old file stays.
 TEST(WriteFileReplacingTest, LeavesTheOldFileWhenTheDeviceRefuses) {
 #ifdef __linux__
-    testkit::TempFolder folder;
-    const fs::path small = folder.Path() / "small";
-    const fs::path mountedFile = folder.Path() / "mounted.mfd";
+    TempFolder folder;
+    const fs::path small = folder.Path() / "small", mountedFile = folder.Path() / "mounted.mfd";
     fs::create_directory(small);
-    testkit::WriteFile(mountedFile.string(), std::string("old"));
-    testkit::WriteFile((folder.Path() / "other.mfd").string(), std::string("other"));
-    // A small file system of its own and a file mounted over another, only where the test may
-    // mount.
+    WriteFile(mountedFile.string(), std::string("old"));
+    WriteFile((folder.Path() / "other.mfd").string(), std::string("other"));
     if (mount("tmpfs", small.c_str(), "tmpfs", 0, "size=16k") != 0) {
         GTEST_SKIP() << "no file system can be mounted here";
     }
@@ -184,7 +150,7 @@ TEST(WriteFileReplacingTest, LeavesTheOldFileWhenTheDeviceRefuses) {
                     nullptr),
               0);
     const std::unique_ptr<const char, decltype(unmount)> bound(mountedFile.c_str(), unmount);
-    testkit::WriteFile((small / "out.mfd").string(), std::string(100, 'o'));
+    WriteFile((small / "out.mfd").string(), std::string(100, 'o'));
     EXPECT_EQ(WriteError(small / "out.mfd", std::string(1 << 20, 'n')), kDiskFull);
     EXPECT_EQ(Contents(small / "out.mfd"), std::string(100, 'o'));
     EXPECT_EQ(Names(small), Texts{"out.mfd"});
@@ -197,4 +163,4 @@ TEST(WriteFileReplacingTest, LeavesTheOldFileWhenTheDeviceRefuses) {
 }
 
 }  // namespace
-}  // namespace quillory
+}  // namespace quillory::testkit

@@ -1,9 +1,6 @@
-#include <functional>
-#include <memory>
 #include <numeric>
 
 #include "data/list_export.h"
-#include "data/music_finder_document.h"
 #include "data/record_editor.h"
 #include "data/style_replace.h"
 #include "data/text_import.h"
@@ -15,18 +12,18 @@ namespace {
 
 // Writes down everything the observer hears, and keeps the finished edits.
 struct Log : EditHistory {
-    static std::string Range(std::size_t first, std::size_t last) {
-        return std::to_string(first) + "-" + std::to_string(last);
+    void Add(const std::string& what, std::size_t first, std::size_t last, const char* end) {
+        text += what + std::to_string(first) + "-" + std::to_string(last) + end;
     }
     void BeforeReset() override { text += "reset"; }
     void AfterReset() override { text += ";"; }
     void Loaded() override { text += "loaded;"; }
     void BeforeAppend(std::size_t first, std::size_t last) override {
-        text += "append " + Range(first, last);
+        Add("append ", first, last, "");
     }
     void AfterAppend() override { text += ";"; }
     void RecordsChanged(std::size_t first, std::size_t last) override {
-        text += "changed " + Range(first, last) + ";";
+        Add("changed ", first, last, ";");
     }
     void BeforeReorder() override { text += "moved"; }
     void AfterReorder(const std::vector<std::size_t>& newPosition) override {
@@ -59,8 +56,8 @@ std::vector<int> Order(const MusicFinderDocument& doc) {
     return Map(doc.Records(), [](const Record& record) { return record.position; });
 }
 
-// Sorting compares texts without regard to case and keeps rows of equal text in their order in
-// either direction.
+// Sorting ignores case and keeps rows of equal text in their order in either direction, also in
+// a list long enough for a sort that is not stable to mix them up.
 TEST(DocumentTest, SortsStablyWithoutRegardToCase) {
     MusicFinderDocument doc;
     doc.Load({}, WithGenres({"rock", "Ballad", "ROCK", "éclair", "ballad", "Pop", "ÉCLAIR"}));
@@ -68,30 +65,25 @@ TEST(DocumentTest, SortsStablyWithoutRegardToCase) {
     EXPECT_EQ(Order(doc), (std::vector<int>{2, 5, 6, 1, 3, 4, 7}));
     doc.SetSort(true, kGenreColumn, SortOrder::kDescending);
     EXPECT_EQ(Order(doc), (std::vector<int>{4, 7, 1, 3, 6, 2, 5}));
-    // Long enough for a sort that is not stable to mix up rows of equal text.
-    Texts genres;
     std::vector<int> unsorted(40);
     std::iota(unsorted.begin(), unsorted.end(), 1);
-    for (int i = 0; i < 40; ++i) {
-        genres.push_back(i % 2 == 0 ? "Pop" : "pop");
-    }
     for (SortOrder order : {SortOrder::kDescending, SortOrder::kAscending}) {
-        doc.Load({}, WithGenres(genres));
+        doc.Load({}, WithGenres(
+                         Map(unsorted, [](int i) { return std::string(i % 2 ? "Pop" : "pop"); })));
         doc.SetSort(true, kGenreColumn, order);
         EXPECT_EQ(Order(doc), unsorted);
     }
 }
 
-// A view hears of every change once: a load, appended rows, a batch of changes as one range of
-// rows, the new place of each row after a sort, and nothing where nothing changed. Every
-// outermost edit scope that changed records ends in one finished edit under its name, a failure
-// part-way included; ticks and colours are no edits. Undo changes rows where they stand, or
-// resets the list when rows come or go.
+// A view hears of every change once: a load, appended rows, a batch as one range, the new place
+// of each row after a sort, nothing where nothing changed. Every outermost edit scope that
+// changed records or only record bytes ends in one finished edit, a failure part-way included;
+// ticks and colours are no edits. Undo resets the list when rows come or go.
 TEST(DocumentTest, TellsItsObserverAboutEveryChange) {
     MusicFinderDocument doc;
     Log log;
     doc.AddObserver(log);
-    doc.Load(Bytes(kHeaderSize, 0), WithGenres({"c", "a"}));
+    doc.Load(BuildMfd("PSR-2000", {RecordValues{}, RecordValues{}}), WithGenres({"c", "a"}));
     {
         EditScope step(doc, "Two");
         doc.Append(WithGenres({"d", "b"}, 3));
@@ -115,6 +107,10 @@ TEST(DocumentTest, TellsItsObserverAboutEveryChange) {
     } catch (const Failure& failure) {
         EXPECT_EQ(failure.Number(), kSubscriptOutOfRange);
     }
+    {
+        EditScope step(doc, "Bytes");
+        doc.PutRecordBytes(1, Bytes(kRecordSize, 1));
+    }
     doc.Undo(*log.steps.at(1));
     doc.Redo(*log.steps.at(1));
     doc.SetChecked(1, false);
@@ -123,28 +119,13 @@ TEST(DocumentTest, TellsItsObserverAboutEveryChange) {
     doc.SetSort(true, kGenreColumn, SortOrder::kAscending);
     doc.SetSort(true, kGenreColumn, SortOrder::kAscending);
     doc.Undo(*log.steps.at(0));
-    EXPECT_EQ(
-        log.text,
-        "reset;loaded;append 2-3;changed 1-3;edit Two;changed 0-0;edit Half;changed 0-0;changed "
-        "0-0;changed 1-1;changed 2-2;moved 2 0 3 1;reset;");
+    EXPECT_EQ(log.text,
+              "reset;loaded;append 2-3;changed 1-3;edit Two;changed 0-0;edit Half;edit Bytes;"
+              "changed 0-0;changed 0-0;changed 1-1;changed 2-2;moved 2 0 3 1;reset;");
     EXPECT_EQ(Order(doc), (std::vector<int>{2, 1}));
-    EXPECT_EQ(log.steps.size(), 2u);
+    EXPECT_EQ(log.steps.size(), 3u);
 }
 
-// A step that changes only record bytes, as clearing the mark of a deleted row does, is a step.
-TEST(DocumentTest, AnEditOfRecordBytesAloneIsAStep) {
-    MusicFinderDocument doc;
-    Log log;
-    doc.AddObserver(log);
-    doc.Load(BuildMfd("PSR-2000", {RecordValues{}}), WithGenres({"a"}));
-    {
-        EditScope step(doc, "Bytes");
-        doc.PutRecordBytes(1, Bytes(kRecordSize, 1));
-    }
-    EXPECT_EQ(log.steps.size(), 1u);
-}
-
-// What the user can see of the document, and the bytes it saves.
 struct Snapshot {
     Bytes image;
     std::string listText;
@@ -152,9 +133,8 @@ struct Snapshot {
     std::size_t ticked = 0;
 };
 
-// A file of six records whose stored numbers run against their order, sorted by number, which
-// the preview after a command keeps: added and imported records, numbered after the last
-// record, go to the top. Records 1 and 4 are ticked.
+// Six records whose stored numbers run against their order, sorted by number, records 1 and 4
+// ticked; added and imported records go to the top.
 class SortedFile : public Harness {
 public:
     void OpenSorted() {
@@ -189,27 +169,16 @@ public:
 
 class SortedFileTest : public testing::Test, public SortedFile {};
 
-struct Command {
-    const char* name;  // the name its edit carries
-    std::function<void(SortedFile&)> run;
-};
-
-EditorValues Edited() {
-    return {"Jazz",    "New Song", StyleChoice{"8Beat", 2}, " 3/ 4", "100", "kw", true, false, true,
-            "Intro 2", "Ending 1"};
-}
-
-// Every command that changes records gives one edit; undoing it gives back the bytes (for the
-// import the header's count and the image's size too), the list in its order and the ticks as
-// they were, and the document counts as saved again; redoing it gives the state the command
-// left.
+// Every command that changes records gives one edit under its name; undoing it gives back the
+// bytes, the header's count, the list in its order and the ticks, and the saved state; redoing it
+// gives the state the command left.
 TEST(UndoTest, EveryCommandUndoesAndRedoesExactly) {
-    const std::string imported =
-        "1\tPop\tImported\tCool Pop\t 4/ 4\t100\t\tYes\tNo\tNo\tOff\tOff\r\n"
-        "1\tJazz\tAnother\t8Beat\t 3/ 4\t90\tkw\tNo\tNo\tYes\tIntro 1\tMain A\r\n";
-    const Command commands[] = {
-        {"Add", [](SortedFile& t) { EditorAdd(t.ws, Edited(), t.ui); }},
-        {"Modify", [](SortedFile& t) { EditorModify(t.ws, t.IndexOf(2), Edited(), t.ui); }},
+    const EditorValues edited{
+        "Jazz",    "New Song", StyleChoice{"8Beat", 2}, " 3/ 4", "100", "kw", true, false, true,
+        "Intro 2", "Ending 1"};
+    const std::pair<const char*, std::function<void(SortedFile&)>> commands[] = {
+        {"Add", [&](SortedFile& t) { EditorAdd(t.ws, edited, t.ui); }},
+        {"Modify", [&](SortedFile& t) { EditorModify(t.ws, t.IndexOf(2), edited, t.ui); }},
         {"Delete", [](SortedFile& t) { t.Delete(3); }},
         {"Del Chk'd", [](SortedFile& t) { DeleteChecked(t.doc); }},
         {"Clear Fav", [](SortedFile& t) { ClearMark(t.doc, Mark::kFavorite); }},
@@ -227,21 +196,26 @@ TEST(UndoTest, EveryCommandUndoesAndRedoesExactly) {
          }},
         {"Replace Keyword",
          [](SortedFile& t) { SubReplaceStyle(t.ws, ReplaceMode::kKeyword, "rock", "Hard", t.ui); }},
-        {"Import", [&imported](SortedFile& t) { ImportTextDelimitedText(t.ws, imported, t.ui); }},
+        {"Import",
+         [](SortedFile& t) {
+             ImportTextDelimitedText(
+                 t.ws,
+                 "1\tPop\tImported\tCool Pop\t 4/ 4\t100\t\tYes\tNo\tNo\tOff\tOff\r\n"
+                 "1\tJazz\tAnother\t8Beat\t 3/ 4\t90\tkw\tNo\tNo\tYes\tIntro 1\tMain A\r\n",
+                 t.ui);
+         }},
     };
-    for (const Command& command : commands) {
-        SCOPED_TRACE(command.name);
+    for (const auto& [name, run] : commands) {
+        SCOPED_TRACE(name);
         SortedFile t;
         t.OpenSorted();
         const Snapshot before = t.Take();
-        command.run(t);
+        run(t);
         ASSERT_EQ(t.log.steps.size(), 1u);
         const DocumentEdit& edit = *t.log.steps[0];
-        EXPECT_EQ(edit.Name(), command.name);
-        EXPECT_TRUE(t.doc.Modified());
+        EXPECT_EQ(edit.Name(), name);
         const Snapshot done = t.Take();
         EXPECT_TRUE(done.image != before.image || done.listText != before.listText);
-
         t.doc.Undo(edit);
         t.ExpectState(before);
         EXPECT_FALSE(t.doc.Modified());
@@ -252,9 +226,8 @@ TEST(UndoTest, EveryCommandUndoesAndRedoesExactly) {
     }
 }
 
-// Reading clears the modified state and saving all records does; a save that fails, is
-// cancelled or writes the ticked records only does not. Undo and redo follow the steps back to
-// the saved state.
+// Reading and saving all records clear the modified state; a save that fails, is cancelled or
+// writes the ticked records only does not. Undo and redo follow the steps back to the saved state.
 TEST_F(SortedFileTest, ModifiedFollowsEditsSavesAndUndo) {
     OpenSorted();
     CheckAll(doc);

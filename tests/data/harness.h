@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <type_traits>
@@ -23,7 +24,6 @@ namespace quillory::testkit {
 using Styles = std::vector<std::pair<std::string, std::string>>;
 using Texts = std::vector<std::string>;
 
-// What f makes of each item, in order.
 template <typename Items, typename F>
 auto Map(const Items& items, F f) {
     std::vector<std::decay_t<decltype(f(*std::begin(items)))>> out;
@@ -40,16 +40,24 @@ inline std::string RecordBytes(const Bytes& image, int n, std::size_t offset = 0
     return all.substr(std::min(RecordOffset(n) + offset, all.size()), size);
 }
 
+// The error number an action fails with; 0 when it succeeds.
+inline int ErrorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const Failure& failure) {
+        return failure.Number();
+    }
+    return 0;
+}
+
 inline int CountOf(const Bytes& image) {
     return ReadBigEndian16(image, kCountOffset);
 }
 
-// A text padded with zero bytes to the width of its field.
 inline std::string Padded(const std::string& text, std::size_t width) {
     return text + std::string(width - text.size(), '\0');
 }
 
-// The twelve cells of a row, joined by "|".
 inline std::string Joined(const Record& row) {
     std::string text = row.Cell(kNumberColumn);
     for (int column = kGenreColumn; column < kColumnCount; ++column) {
@@ -74,7 +82,6 @@ public:
     void WriteTable(const std::string& instrument, const Styles& styles) {
         WriteFile(folder.File(instrument + ".dat"), StyleTableText(styles));
     }
-    // Writes the image as a file of that name and opens it as the open command does.
     ReadOutcome Read(const Bytes& bytes, const std::string& name = "song.mfd") {
         WriteFile(folder.File(name), bytes);
         return OpenMusicFinderFile(ws, folder.File(name), name, ui);
@@ -102,13 +109,10 @@ public:
 
     std::size_t IndexOf(int n) const { return doc.FindRecord(n).value(); }
     const Record& RowOf(int n) const { return doc.At(IndexOf(n)); }
-    // Deletes record n's row as the Delete button does.
     void Delete(int n) { DeleteRecord(doc, IndexOf(n)); }
-    // The bytes of record n in the open image, as RecordBytes.
     std::string Stored(int n, std::size_t offset = 0, std::size_t size = kRecordSize) const {
         return RecordBytes(doc.Image(), n, offset, size);
     }
-    // A column's cells in record order.
     Texts Column(int column) const {
         Texts cells;
         for (int n = 1; n <= static_cast<int>(doc.Size()); ++n) {

@@ -6,8 +6,7 @@
 namespace quillory::testkit {
 namespace {
 
-// "Song 1" to "Song 6", Pop in Cool Pop and Rock in 8Beat by turns, then Song 1 again in Cool
-// Pop (listed already once its first row is) and in 8Beat (a row of its own).
+// Songs 1 to 6, Pop/Cool Pop and Rock/8Beat by turns, then Song 1 in Cool Pop and in 8Beat.
 MusicFinderDocument Songs() {
     std::vector<Record> records;
     for (int i = 0; i < 8; ++i) {
@@ -32,7 +31,6 @@ void Tick(MusicFinderDocument& document, std::initializer_list<std::size_t> rows
     }
 }
 
-// Each row's number and its first cell: "00002 Song 3".
 std::string Shown(const PlayList& list) {
     std::string shown;
     for (const PlayList::Row& row : list.Rows()) {
@@ -41,8 +39,7 @@ std::string Shown(const PlayList& list) {
     return shown;
 }
 
-// The ticked rows join in the main list's order, each song and style once; a cleared tick
-// removes nothing; a layout rebuilds the list from the ticks, numbering from 1.
+// Ticked rows join in main list order, each song and style once; a layout rebuilds them.
 TEST(PlayListTest, ListsTheTickedRowsOnceAndRebuildsThemPerLayout) {
     MusicFinderDocument main = Songs();
     PlayList list;
@@ -66,8 +63,7 @@ TEST(PlayListTest, ListsTheTickedRowsOnceAndRebuildsThemPerLayout) {
     EXPECT_EQ(list.Rows()[4][5], " ");
 }
 
-// The commands act on the clicked number, whatever the sort; a move renumbers the rows between
-// and shows the list in number order; answers out of range are refused with a message.
+// Moves and comments act on the clicked number whatever the sort; bad answers are refused.
 TEST(PlayListTest, MovesAndCommentsTheClickedNumber) {
     MusicFinderDocument main = Songs();
     Tick(main, {0, 1, 2, 3, 4, 5, 7}, true);

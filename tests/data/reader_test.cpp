@@ -15,18 +15,14 @@ TEST_F(ReaderTest, DecodesEveryFieldOfEveryRecord) {
     WriteTable("PSR-2000", {{"Cool Pop", "042"}, {"8Beat", "001"}});
     const std::string m = std::string(31, 'm') + "M", g = std::string(15, 'g') + "G",
                       k = std::string(31, 'k') + "K";
-    // number, style, time signature, tempo, marks, music, genre, keywords, intro * 16 + section
     const std::vector<std::pair<RecordValues, std::string>> cases = {
         {{0, 42, 4, 4, 120, 3, "My Song", "Pop", "love,summer", 0x15},
          "00001|Pop|My Song|Cool Pop| 4/ 4|120|love,summer|Yes|Yes|No|Intro 1|Main B"},
-        // Music and keywords end at the first zero byte; the genre skips zero bytes.
         {{41, 1, 6, 8, 96, 5, std::string("My\0Song", 7), std::string("P\0o\0p", 5),
           std::string("love\0summer", 11), 0x0A},
          "00042|Pop|My|8Beat| 6/ 8|096|love|Yes|No|Yes|Off|Ending 3"},
-        // Fields full to their last byte; marks above 7 show no mark at all.
         {{9998, 42, 12, 16, 1234, 0x0F, m, g, k, 0xA9},
          "09999|" + g + "|" + m + "|Cool Pop| 12/ 16|1234|" + k + "|No|No|No|Ending 3|Ending 2"},
-        // Section codes 11 to 15 show Off.
         {{3, 1, 0, 0, 5, 7, "Café", "Señor", "€uro", 0xBF},
          "00004|Señor|Café|8Beat| 0/ 0|005|€uro|Yes|Yes|Yes|Off|Off"},
     };
@@ -34,7 +30,6 @@ TEST_F(ReaderTest, DecodesEveryFieldOfEveryRecord) {
     EXPECT_EQ(Map(doc.Records(), Joined), Map(cases, [](auto& c) { return c.second; }));
 }
 
-// A refused open leaves the workspace as it was: the previous file's name, image and rows.
 TEST_F(ReaderTest, RefusedOpenKeepsThePreviousFile) {
     ASSERT_TRUE(Open(BuildMfd("PSR-2000", {RecordValues{}}), "first.mfd"));
     const Bytes image = doc.Image();
@@ -51,14 +46,11 @@ TEST_F(ReaderTest, RefusedOpenKeepsThePreviousFile) {
         EXPECT_EQ(ws.file.name + (doc.Image() == image ? "" : " changed"), "first.mfd") << name;
     }
 
-    // The ending is compared without regard to case; a file of no records opens too.
     EXPECT_TRUE(Open(BuildMfd("PSR-1100", {}), "LOUD.MFD"));
     EXPECT_TRUE(doc.Empty());
 }
 
-// A big-endian field whose first byte is 128 or more stops the read with its own message; a
-// file that ends early is input past end of file under "List1". The rows read before stay and
-// the read does not count as a loaded file.
+// A field overflow stops the read with a message, an early end with a report; rows read stay.
 TEST_F(ReaderTest, BrokenFileStopsTheReadKeepingEarlierRows) {
     const Bytes three = BuildMfd("PSR-2000", std::vector<RecordValues>(3));
     const std::size_t second = RecordOffset(2), all = three.size();
@@ -93,9 +85,7 @@ TEST_F(ReaderTest, BrokenFileStopsTheReadKeepingEarlierRows) {
     }
 }
 
-// An instrument shows a style by the name its table gives its 3- or 4-digit key, or as the
-// number (a user style) from 600 on, or as its half from 623 or 689 on: one instrument of each
-// rule and key width.
+// Style names by 3- or 4-digit key, user style numbers from 600, halves from 623 or 689.
 TEST(StyleColumnTest, ShowsNamesNumbersOrHalvesByTheInstrumentsRules) {
     struct Instrument {
         const char* id;
@@ -107,7 +97,6 @@ TEST(StyleColumnTest, ShowsNamesNumbersOrHalvesByTheInstrumentsRules) {
                                       {"TYROS", 3, 'N'},
                                       {"CVP-203", 3, '6'},
                                       {"CVP-204", 3, '8'}};
-    // Numbers on both sides of every threshold, and one (13) that no table holds.
     const std::vector<int> numbers = {12, 13, 599, 600, 622, 623, 688, 689, 1300, 1301};
     for (const Instrument& instrument : instruments) {
         SCOPED_TRACE(instrument.id);
@@ -135,8 +124,7 @@ TEST(StyleColumnTest, ShowsNamesNumbersOrHalvesByTheInstrumentsRules) {
     }
 }
 
-// "Use Style Numbers", and an unknown instrument before any source is known, show 0 as the
-// user style 000 and any other number as its half, halves rounded away from zero.
+// "Use Style Numbers" and an unknown source show 0 as 000 and other numbers as their half.
 TEST_F(ReaderTest, StyleNumbersAndUnknownSourcesShowHalves) {
     ASSERT_TRUE(Open(BuildMfd("KEYBOARD", RecordsWithStyles({0, 13}))));
     EXPECT_EQ(ws.file.sourceInstrument, "");
@@ -151,9 +139,7 @@ TEST_F(ReaderTest, StyleNumbersAndUnknownSourcesShowHalves) {
     EXPECT_EQ(Column(kStyleColumn), (Texts{"000", "006", "651"}));
 }
 
-// Under "Auto" the header's model name (bytes below 33 or above 123 read as blanks, then
-// trimmed) must match an identifier exactly; otherwise the source stays what it was. A fixed
-// menu item overrides the header.
+// A trimmed model name must match exactly; a fixed menu item overrides the header.
 TEST_F(ReaderTest, SourceInstrumentComesFromHeaderOrMenu) {
     struct Case {
         std::string header;
@@ -172,9 +158,7 @@ TEST_F(ReaderTest, SourceInstrumentComesFromHeaderOrMenu) {
     }
 }
 
-// The slots grow by 30 when the next-to-last one is filled, so the last one is always free; no
-// genre is lost, none is doubled, the empty genre never enters and every read starts afresh.
-// The editor's list is in ordinal order.
+// Slots grow by 30 when the next-to-last is filled; no genre lost, doubled or empty.
 TEST_F(ReaderTest, GenreSlotsGrowAndKeepEveryGenreSorted) {
     for (const auto& [distinct, slots] : {std::pair{29, 31}, {30, 61}, {60, 91}}) {
         std::vector<RecordValues> records;
@@ -194,9 +178,7 @@ TEST_F(ReaderTest, GenreSlotsGrowAndKeepEveryGenreSorted) {
     EXPECT_EQ(ws.choices.genres, (Texts{"Ballad", "Rock", "pop", "Éire"}));
 }
 
-// The first read makes the source the target and loads its table into the editor; a later
-// read of another instrument's file keeps the target, the default style and the options. A
-// user style joins the editor's list once, with its number, unless the list offers its text.
+// Later reads keep the target; a user style joins the editor's list once unless offered.
 TEST_F(ReaderTest, OnlyTheFirstReadChoosesTheTarget) {
     WriteTable("PSR-2000", {{" Pop ", "001"}, {"Ballad", "002"}, {"009", "009"}});
     WriteTable("TYROS", {{"Swing", "001"}, {"Jazz", "002"}});
@@ -215,8 +197,6 @@ TEST_F(ReaderTest, OnlyTheFirstReadChoosesTheTarget) {
               "Quillory   b.mfd  Source Instrument = TYROS   Deafult Style = 009");
 }
 
-// Lines end with CR LF; the first empty line ends the table, a line without ";" is skipped, the
-// first ";" splits and the name keeps its blanks.
 TEST_F(StyleTableTest, ParsesLinesEndedByCrLfUpToTheFirstEmptyOne) {
     const auto lines = [](std::string_view text) {
         return Map(ParseStyleTable(text),
@@ -227,8 +207,6 @@ TEST_F(StyleTableTest, ParsesLinesEndedByCrLfUpToTheFirstEmptyOne) {
     EXPECT_EQ(lines("A;001\rB;002\r\n"), Texts{"A|001\rB;002"});
     EXPECT_EQ(lines(" Cool Pop ;012;x\r\nTitle\r\n;\r\n"), (Texts{" Cool Pop |012;x", "|"}));
 
-    // The source table is filled afresh and keeps the first name of a number, its keys
-    // compared as text.
     SourceStyles styles;
     styles.Add("999", "Stale");
     FillSourceStyles(styles, "A;001\r\nA2;001\r\n");
@@ -236,9 +214,7 @@ TEST_F(StyleTableTest, ParsesLinesEndedByCrLfUpToTheFirstEmptyOne) {
     EXPECT_EQ(*styles.Find("001") + (styles.Find("1") ? " and 1" : ""), "A");
 }
 
-// The editor's list keeps every line, duplicates included, with trimmed names and numeric
-// values read in the code page; the last line names the default style. A number that is not a
-// whole number stops the set-up, keeping what came before and the default style.
+// A number that is not a whole number stops the set-up, keeping what came before.
 TEST_F(StyleTableTest, EditorListKeepsEveryLineAndTheLastIsTheDefault) {
     ws.settings.targetInstrument = "CVP-305";
     ws.choices.styles = {{"Old", 1}};
@@ -257,7 +233,6 @@ TEST_F(StyleTableTest, EditorListKeepsEveryLineAndTheLastIsTheDefault) {
     EXPECT_EQ(ui.reports[0].number, kTypeMismatch);
     EXPECT_EQ(ui.reports[0].operation, "cboStyle_setup");
 
-    // A missing table empties the list and the default.
     Remove("CVP-305.dat");
     SetUpStyleChoices(ws, ui);
     EXPECT_TRUE(ws.choices.styles.empty());

@@ -13,7 +13,6 @@ const std::string kExportHeader =
     "Number\tGenre    \tMusic         \tStyle    \tTimeSig\tTempo\tKeywords\tFavorites\t"
     "Search 1\tSearch 2\tIntro\tSection\r\n";
 
-// A line of tab-separated fields, ended by CR LF.
 std::string Line(const Texts& fields) {
     std::string line = fields.at(0);
     for (std::size_t i = 1; i < fields.size(); ++i) {
@@ -22,13 +21,11 @@ std::string Line(const Texts& fields) {
     return line + "\r\n";
 }
 
-// A line of twelve fields with the given genre, song and style.
 std::string DataLine(const std::string& genre, const std::string& song, const std::string& style) {
     return Line({"1", genre, song, style, " 4/ 4", "120", "", "No", "No", "No", "Off", "Off"});
 }
 
-// The record of a line: the nine bytes up to the marks, the texts cut to their width and padded
-// with blanks, the sections.
+// The nine bytes up to the marks, the texts cut and padded with blanks, the sections.
 std::string Imported(const char (&front)[10], const std::string& music, const std::string& genre,
                      const std::string& keywords = "", char sections = 0) {
     const auto blanked = [](const std::string& text, std::size_t width) {
@@ -40,7 +37,6 @@ std::string Imported(const char (&front)[10], const std::string& music, const st
 
 class TextImportTest : public DataTest {
 protected:
-    // Opens a PSR-2000 file of n records whose styles the table knows.
     void OpenRecords(std::size_t n) {
         WriteTable("PSR-2000", {{"Cool Pop", "001"}, {"Slow Rock", "002"}, {"8Beat", "003"}});
         ASSERT_TRUE(Open(BuildMfd("PSR-2000", std::vector<RecordValues>(n))));
@@ -49,8 +45,6 @@ protected:
 
     ImportOutcome Import(const std::string& text) { return ImportTextDelimitedText(ws, text, ui); }
 
-    // The header and the records before the import unchanged, then `added` records; the count,
-    // the rows and the size agree.
     void ExpectConsistent(int added) {
         const int rows = static_cast<int>((before.size() - kHeaderSize) / kRecordSize) + added;
         EXPECT_EQ(static_cast<int>(doc.Size()), rows);
@@ -65,7 +59,6 @@ protected:
     Bytes before;
 };
 
-// Yes in any case sets a mark; texts are cut to their field and padded with blanks.
 TEST_F(TextImportTest, StoresEveryFieldOfTheLinesAfterTheExportHeader) {
     OpenRecords(10);
     const std::string title40 = "Forty Characters Long Song Title Goes On";
@@ -78,7 +71,6 @@ TEST_F(TextImportTest, StoresEveryFieldOfTheLinesAfterTheExportHeader) {
               2);
     EXPECT_TRUE(ui.messages.empty());
     ExpectConsistent(2);
-    // Marks and sections show what the record holds.
     EXPECT_EQ(Joined(doc.At(10)), "00011|Pop|" + title40 +
                                       "|cool POP| 6/ 8|096|love,summer|Yes|Yes|Yes|Intro 2|Main C");
     EXPECT_EQ(Joined(doc.At(11)), "00012|Rock|Short|Slow  Rock|3/4|1234||No|Yes|No|Off|Ending 3");
@@ -87,8 +79,6 @@ TEST_F(TextImportTest, StoresEveryFieldOfTheLinesAfterTheExportHeader) {
     EXPECT_EQ(Stored(12), Imported("\0\x0c\0\x02\x03\x04\x04\xd2\x02", "Short", "Rock", "", 0x0A));
 }
 
-// The first line is data unless its second field is "Genre"; text after the last CR LF is
-// never read.
 TEST_F(TextImportTest, ReadsTheFirstLineAsDataUnlessItsSecondFieldIsGenre) {
     OpenRecords(0);
     EXPECT_EQ(
@@ -100,9 +90,7 @@ TEST_F(TextImportTest, ReadsTheFirstLineAsDataUnlessItsSecondFieldIsGenre) {
     EXPECT_EQ(Stored(4), Imported("\0\x04\0\x03\x04\x04\0\x78\0", "D", "Pop"));
 }
 
-// Empty lines are skipped; the log numbers the non-empty lines from 1, the header included,
-// and is written only when a line was refused. With user styles allowed a style the table
-// lacks is stored by its number and offered once in the editor's style list.
+// The log numbers non-empty lines from 1, the header included; user styles go by number.
 TEST_F(TextImportTest, RefusesStylesTheSourceLacksUnlessUserStylesAreAllowed) {
     OpenRecords(0);
     const ImportOutcome outcome =
@@ -135,8 +123,7 @@ TEST_F(TextImportTest, RefusesStylesTheSourceLacksUnlessUserStylesAreAllowed) {
     EXPECT_EQ(ws.choices.styles.back().number, 123);
 }
 
-// The lines before the one that fails stay stored, rows, records and count in step; a failure
-// on the last line shows the error report only.
+// Earlier lines stay stored; a failure on the last line shows the error report only.
 TEST_F(TextImportTest, StopsAtALineItCannotStoreAndKeepsTheLinesBefore) {
     OpenRecords(3);
     const std::string ten =
@@ -150,7 +137,6 @@ TEST_F(TextImportTest, StopsAtALineItCannotStoreAndKeepsTheLinesBefore) {
     EXPECT_EQ(ui.reports[0].operation, "ImportTextDelimitedFile");
     EXPECT_EQ(ui.reports[0].number, kInvalidProcedureCall);
     ExpectConsistent(2);
-    // Ten fields leave intro and section off.
     EXPECT_EQ(Stored(5), Imported("\0\x05\0\x03\x04\x04\0\x64\x01", "Ten", "Pop", "kw"));
     EXPECT_EQ(RowOf(5).Cell(kIntroColumn), "Off");
 
@@ -158,7 +144,6 @@ TEST_F(TextImportTest, StopsAtALineItCannotStoreAndKeepsTheLinesBefore) {
     EXPECT_TRUE(Import(ten + bad).failed);
     EXPECT_TRUE(ui.messages.empty());
     ExpectConsistent(3);
-    // A tempo too large for its field, and a line of eleven fields.
     const std::string fast =
         Line({"1", "Pop", "Fast", "8Beat", "4/4", "40000", "", "No", "No", "No"});
     for (const std::string& line : {fast, ten.substr(0, ten.size() - 2) + "\tIntro 1\r\n"}) {
@@ -171,7 +156,6 @@ TEST_F(TextImportTest, StopsAtALineItCannotStoreAndKeepsTheLinesBefore) {
     }
 }
 
-// Without a file the main window's test shows the refusal.
 TEST_F(TextImportTest, ChangesNothingWithAFileOrTableItCannotUse) {
     OpenRecords(2);
     EXPECT_EQ(ImportTextDelimitedFile(ws, ui).accepted, 0);  // the dialog cancelled
@@ -181,7 +165,6 @@ TEST_F(TextImportTest, ChangesNothingWithAFileOrTableItCannotUse) {
         EXPECT_TRUE(ImportTextDelimitedFile(ws, ui).failed);
         EXPECT_EQ(ui.reports.back().number, kInputPastEndOfFile) << name;
     }
-    // A source table naming one style twice, in other cases and blanks.
     WriteTable("PSR-2000", {{"Cool Pop", "001"}, {"COOLPOP", "002"}});
     EXPECT_TRUE(Import(DataLine("Pop", "A", "Cool Pop")).failed);
     EXPECT_EQ(ui.reports.back().number, kDuplicateKey);
@@ -190,7 +173,6 @@ TEST_F(TextImportTest, ChangesNothingWithAFileOrTableItCannotUse) {
     ExpectConsistent(0);
 }
 
-// A list exported as text and imported into an empty copy of its file saves as the same file.
 TEST_F(TextImportTest, AnExportedListImportsAndSavesAsTheSameRecords) {
     WriteTable("PSR-2000", {{"Cool Pop", "001"}, {"Slow Rock", "002"}, {"8Beat", "003"}});
     ws.settings.allowUserStyles = true;
@@ -220,8 +202,6 @@ TEST_F(TextImportTest, AnExportedListImportsAndSavesAsTheSameRecords) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
-// The list goes out in display order with a running count, deleted rows included, and is saved
-// in the code page after asking before it replaces a file.
 TEST_F(TextImportTest, ExportsTheListInDisplayOrder) {
     EXPECT_EQ(RecordListExportText(doc), kExportHeader);
     ASSERT_TRUE(Open(BuildMfd("PSR-2000", {{0, 1, 4, 4, 120, 5, "One", "Rock", "", 0x15},
