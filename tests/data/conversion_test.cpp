@@ -154,16 +154,14 @@ TEST_F(ConversionTest, FailsWithoutFileOrLogOnATableOrDefaultItCannotUse) {
         ui = {};
         EXPECT_EQ(Save("PSR-2000", "out.mfd"), ConversionOutcome::kFailed);
         EXPECT_FALSE(Exists("out.mfd") || Exists("ExportLog.txt"));
-        ASSERT_EQ(ui.reports.size(), 1u);
-        EXPECT_EQ(ui.reports[0].number, number);
-        EXPECT_EQ(ui.reports[0].operation, "SaveMusicFinder");
+        EXPECT_EQ(Told(), Reported(number, "SaveMusicFinder"));
     };
     WriteTable("PSR-2000", {{"Cool Pop", "001"}, {"Big Band", "100"}, {"COOL POP", "002"}});
     expectFailure(kDuplicateKey);
     WriteTable("PSR-2000", {{"Cool Pop", "001"}, {"Big Band", "100"}});
     ws.settings.defaultStyle = "Bossa";
     expectFailure(kInvalidProcedureCall);
-    EXPECT_EQ(ui.reports[0].description, "The default style Bossa is not a style of PSR-2000");
+    EXPECT_EQ(ui.reports.at(0).description, "The default style Bossa is not a style of PSR-2000");
     WriteTable(
         "PSR-2000",
         {{"Cool Pop", "1"}, {"Slow Rock", "2"}, {"Big Band", "3"}, {"Polka", "4"}, {"099", "99"}});

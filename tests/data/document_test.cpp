@@ -126,12 +126,8 @@ TEST(DocumentTest, TellsItsObserverAboutEveryChange) {
     EXPECT_EQ(log.steps.size(), 3u);
 }
 
-struct Snapshot {
-    Bytes image;
-    std::string listText;
-    std::vector<int> order;
-    std::size_t ticked = 0;
-};
+// The bytes, the header's count, the list as exported, the order and the ticks.
+using Snapshot = std::tuple<Bytes, int, std::string, std::vector<int>, std::size_t>;
 
 // Six records whose stored numbers run against their order, sorted by number, records 1 and 4
 // ticked; added and imported records go to the top.
@@ -152,16 +148,9 @@ public:
         doc.SetChecked(IndexOf(4), true);
         doc.AddObserver(log);
     }
-
     Snapshot Take() const {
-        return {doc.Image(), RecordListExportText(doc), Order(doc), doc.CheckedCount()};
-    }
-    void ExpectState(const Snapshot& expected) const {
-        EXPECT_EQ(doc.Image(), expected.image);
-        EXPECT_EQ(doc.HeaderCount(), CountOf(expected.image));
-        EXPECT_EQ(RecordListExportText(doc), expected.listText);
-        EXPECT_EQ(Order(doc), expected.order);
-        EXPECT_EQ(doc.CheckedCount(), expected.ticked);
+        return {doc.Image(), doc.HeaderCount(), RecordListExportText(doc), Order(doc),
+                doc.CheckedCount()};
     }
 
     Log log;
@@ -215,12 +204,12 @@ TEST(UndoTest, EveryCommandUndoesAndRedoesExactly) {
         const DocumentEdit& edit = *t.log.steps[0];
         EXPECT_EQ(edit.Name(), name);
         const Snapshot done = t.Take();
-        EXPECT_TRUE(done.image != before.image || done.listText != before.listText);
+        EXPECT_NE(done, before);
         t.doc.Undo(edit);
-        t.ExpectState(before);
+        EXPECT_EQ(t.Take(), before);
         EXPECT_FALSE(t.doc.Modified());
         t.doc.Redo(edit);
-        t.ExpectState(done);
+        EXPECT_EQ(t.Take(), done);
         EXPECT_TRUE(t.doc.Modified());
         EXPECT_TRUE(t.ui.reports.empty());
     }

@@ -123,6 +123,20 @@ public:
     std::vector<int> RecordOrder() const {
         return Map(doc.Records(), [](const Record& row) { return row.position; });
     }
+    // What the user was told: each message "text;", then each error report "#number operation;".
+    std::string Told() const {
+        std::string told;
+        for (const std::string& message : ui.messages) {
+            told += message + ";";
+        }
+        for (const ScriptedInteraction::Report& report : ui.reports) {
+            told += Reported(report.number, report.operation);
+        }
+        return told;
+    }
+    static std::string Reported(int number, const std::string& operation) {
+        return "#" + std::to_string(number) + " " + operation + ";";
+    }
     Texts ChoiceNames() const {
         return Map(ws.choices.styles, [](const StyleChoice& choice) { return choice.name; });
     }

@@ -54,34 +54,23 @@ TEST_F(ReaderTest, RefusedOpenKeepsThePreviousFile) {
 TEST_F(ReaderTest, BrokenFileStopsTheReadKeepingEarlierRows) {
     const Bytes three = BuildMfd("PSR-2000", std::vector<RecordValues>(3));
     const std::size_t second = RecordOffset(2), all = three.size();
-    struct Case {
-        std::size_t at;
-        std::uint8_t byte;
-        std::size_t size, rows;
-        bool overflow;
-    };
-    const Case cases[] = {{second + field::kTempo, 0x80, all, 1, true},
-                          {kCountOffset, 0xFF, all, 0, true},
-                          {kCountOffset + 1, 4, all, 3, false},  // a count too high
-                          {kCountOffset + 1, 3, 35, 0, false}};  // a header without count
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.at) + " " + std::to_string(c.size));
+    const std::string overflow = "Quillory can not read this file;",
+                      early = Reported(kInputPastEndOfFile, "List1");
+    const std::tuple<std::size_t, std::uint8_t, std::size_t, std::size_t, std::string> cases[] = {
+        {second + field::kTempo, 0x80, all, 1, overflow},
+        {kCountOffset, 0xFF, all, 0, overflow},
+        {kCountOffset + 1, 4, all, 3, early},  // a count too high
+        {kCountOffset + 1, 3, 35, 0, early}};  // a header without count
+    for (const auto& [at, byte, size, rows, told] : cases) {
+        SCOPED_TRACE(std::to_string(at) + " " + std::to_string(size));
         ui = {};
         Bytes bytes = three;
-        bytes[c.at] = c.byte;
-        bytes.resize(c.size);
+        bytes[at] = byte;
+        bytes.resize(size);
         EXPECT_EQ(Read(bytes, "bad.mfd"), ReadOutcome::kPartlyRead);
-        if (c.overflow) {
-            EXPECT_EQ(ui.messages, Texts{"Quillory can not read this file"});
-        } else {
-            ASSERT_EQ(ui.reports.size(), 1u);
-            EXPECT_EQ(ui.reports[0].number, kInputPastEndOfFile);
-            EXPECT_EQ(ui.reports[0].operation, "List1");
-            EXPECT_TRUE(ui.messages.empty());
-        }
-        EXPECT_EQ(doc.Size(), c.rows);
-        EXPECT_FALSE(ws.file.loaded);
-        EXPECT_FALSE(ui.busy);
+        EXPECT_EQ(Told(), told);
+        EXPECT_EQ(doc.Size(), rows);
+        EXPECT_FALSE(ws.file.loaded || ui.busy);
     }
 }
 
@@ -229,9 +218,7 @@ TEST_F(StyleTableTest, EditorListKeepsEveryLineAndTheLastIsTheDefault) {
     SetUpStyleChoices(ws, ui);
     EXPECT_EQ(ChoiceNames(), Texts{"C"});
     EXPECT_EQ(ws.settings.defaultStyle, "Café");
-    ASSERT_EQ(ui.reports.size(), 1u);
-    EXPECT_EQ(ui.reports[0].number, kTypeMismatch);
-    EXPECT_EQ(ui.reports[0].operation, "cboStyle_setup");
+    EXPECT_EQ(Told(), Reported(kTypeMismatch, "cboStyle_setup"));
 
     Remove("CVP-305.dat");
     SetUpStyleChoices(ws, ui);
