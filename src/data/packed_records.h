@@ -15,7 +15,6 @@ public:
     void Add(const Record& record);
     // The records in the order they were added.
     std::vector<Record> Unpack() const;
-    std::size_t Size() const { return count_; }
     // The memory the records take, in bytes.
     std::size_t MemoryUse() const { return data_.capacity(); }
     // Gives back the room left over once the last record is added.

@@ -29,6 +29,10 @@ public:
 
 }  // namespace
 
+QString FromLatin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QAction* AddMenuItem(QWidget& parent, const char* name, const QString& caption) {
     auto* action = Named(new QAction(caption, &parent), name);
     parent.addAction(action);

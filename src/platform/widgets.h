@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 #include <initializer_list>
+#include <string_view>
 
 #include "data/record.h"
 
@@ -16,6 +17,9 @@ class QTreeView;
 class QWidget;
 
 namespace quillory {
+
+// An identifier of the catalog ("PSR-2000", "optTarget2000") as Qt text.
+QString FromLatin1(std::string_view text);
 
 // Gives a widget the name tests and accessibility find it by, and hands it back.
 template <typename Widget>

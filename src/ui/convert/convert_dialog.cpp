@@ -15,14 +15,6 @@
 #include "ui/session.h"
 
 namespace quillory {
-namespace {
-
-QString Latin1(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
 ConvertDialog::ConvertDialog(Session& session, QWidget* owner) : QDialog(owner), session_(session) {
     setObjectName("frmConvert");
     setWindowTitle("Save As Options");
@@ -36,8 +28,8 @@ ConvertDialog::ConvertDialog(Session& session, QWidget* owner) : QDialog(owner),
     int position = 0;
     for (const Instrument* instrument : TargetOptionInstruments()) {
         const TargetOption& option = instrument->targetOption;
-        auto* button =
-            Named(new QRadioButton(Latin1(option.caption), targetFrame), Latin1(option.name));
+        auto* button = Named(new QRadioButton(FromLatin1(option.caption), targetFrame),
+                             FromLatin1(option.name));
         targetGroup->addButton(button);
         targetGrid->addWidget(button, position % 5, position / 5);
         targets_.emplace_back(button, instrument);

@@ -33,10 +33,6 @@ QMenu* AddHiddenSubmenu(QWidget& parent, const char* name, const QString& captio
     return menu;
 }
 
-QString Latin1(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 constexpr ItemState kTick{true, false};
 constexpr ItemState kTicked{true, true};
 
@@ -78,8 +74,8 @@ MainMenu BuildMainMenu(QMainWindow& window) {
     menu.autoSource = AddItem(source, "mnuAuto", "Auto", kTicked);
     for (const Instrument* instrument : SourceMenuInstruments()) {
         const SourceMenuItem& item = instrument->sourceItem;
-        const QByteArray name = Latin1(item.name).toLatin1();
-        menu.sourceItems.emplace_back(AddItem(source, name.constData(), Latin1(item.caption),
+        const QByteArray name = FromLatin1(item.name).toLatin1();
+        menu.sourceItems.emplace_back(AddItem(source, name.constData(), FromLatin1(item.caption),
                                               {true, false, false, item.enabled}),
                                       instrument);
     }

@@ -282,8 +282,7 @@ void MainWindow::CopyRows() {
 
 void MainWindow::FillInstrumentCombo() {
     for (const Instrument& instrument : Instruments()) {
-        panel_.target->addItem(QString::fromLatin1(instrument.id.data(),
-                                                   static_cast<qsizetype>(instrument.id.size())));
+        panel_.target->addItem(FromLatin1(instrument.id));
     }
     panel_.target->setCurrentIndex(-1);
 }
