@@ -2,7 +2,6 @@
 
 #include <QPageLayout>
 #include <QPointer>
-#include <QString>
 #include <QStringList>
 #include <QWidget>
 #include <deque>
@@ -14,20 +13,13 @@
 namespace quillory {
 
 // Prompts for tests, the same for every window: every message and question is recorded with
-// the window that raised it, and questions, input boxes and file dialogs are answered from
-// queues. A question without a scripted answer is answered OK/Yes, an input box without one is
-// cancelled (empty), a file dialog without one is cancelled, the printer dialog is accepted.
+// the window that raised it, and the prompts are answered from queues. Without a scripted
+// answer a question is answered OK/Yes, an input box and a file dialog are cancelled, the
+// printer dialog is accepted and unsaved changes are discarded.
 class ScriptedDialogs : public PromptProvider, public Prompts {
 public:
-    struct Question {
-        QString text;
-        QString title;
-        bool yesNo;
-    };
     struct FileRequest {
         QString filter;
-        QString defaultExtension;
-        bool save;
     };
     struct InputRequest {
         QString prompt;
@@ -35,52 +27,76 @@ public:
     };
     struct Preview {
         QString caption;
-        QString iconFile;
-        QString pdf;         // where the preview's pages were rendered
         QPageLayout layout;  // of the pages as rendered
     };
 
-    Prompts& For(QWidget* window) override;
-
-    void ShowMessage(const std::string& text) override;
+    Prompts& For(QWidget* window) override {
+        window_ = window;
+        return *this;
+    }
+    void ShowMessage(const std::string& text) override {
+        messages << QString::fromStdString(text);
+        messageWindows.push_back(window_);
+    }
     void ReportError(const Failure& failure, const std::string& operation) override;
     void SetBusy(bool) override {}
-    std::optional<std::filesystem::path> AskOpenFileName(const FileDialogRequest& request) override;
-    std::optional<std::filesystem::path> AskSaveFileName(const FileDialogRequest& request) override;
-    bool ConfirmOkCancel(const std::string& question) override;
-    bool AskYesNo(const std::string& question, const std::string& title) override;
-    std::string Input(const std::string& prompt, const std::string& title) override;
-    SaveChoice AskSaveChanges(const std::string& question) override;
-    bool Printer(QPrinter& printer, bool allowSelection) override;
+    std::optional<std::filesystem::path> AskOpenFileName(
+        const FileDialogRequest& request) override {
+        return NextFile(request);
+    }
+    std::optional<std::filesystem::path> AskSaveFileName(
+        const FileDialogRequest& request) override {
+        return NextFile(request);
+    }
+    bool ConfirmOkCancel(const std::string& question) override { return Ask(question); }
+    bool AskYesNo(const std::string& question, const std::string& title) override {
+        return Ask(title + ": " + question);
+    }
+    std::string Input(const std::string& prompt, const std::string& title) override {
+        inputs.push_back({QString::fromStdString(prompt), QString::fromStdString(title)});
+        return Next(inputAnswers, QString()).toStdString();
+    }
+    SaveChoice AskSaveChanges(const std::string& question) override {
+        saveQuestions << QString::fromStdString(question);
+        return Next(saveAnswers, SaveChoice::kDiscard);
+    }
+    bool Printer(QPrinter&, bool) override { return Next(printerAnswers, true); }
     void PrintPreview(const QString& caption, const QString& iconFile, const PageSetup& pages,
                       const std::function<void(QPrinter&)>& paint) override;
 
     QStringList messages;
     std::vector<QPointer<QWidget>> messageWindows;  // the window each message belongs to
-    std::vector<Question> questions;
+    QStringList questions;                          // a Yes/No one as "title: question"
     std::vector<FileRequest> fileRequests;
     std::vector<InputRequest> inputs;
-    int printerDialogs = 0;
     std::vector<Preview> previews;
-    // A print preview renders its pages into this PDF file when set, in the page layout the
-    // user chooses in it when that is set.
-    QString previewPdf;
-    std::optional<QPageLayout> previewLayout;
-
-    std::deque<bool> answers;                  // for OK/Cancel and Yes/No questions
-    std::deque<QString> inputAnswers;          // for input boxes
-    std::deque<std::optional<QString>> files;  // for file dialogs
-    std::deque<bool> printerAnswers;           // for printer dialogs
-    // For the question about unsaved changes; without one the changes are discarded.
-    std::deque<SaveChoice> saveAnswers;
     QStringList saveQuestions;
+    QString previewPdf;  // where a print preview renders its pages, when set
+
+    std::deque<bool> answers;  // for OK/Cancel and Yes/No questions
+    std::deque<QString> inputAnswers;
+    std::deque<std::optional<QString>> files;
+    std::deque<bool> printerAnswers;
+    std::deque<SaveChoice> saveAnswers;
 
 protected:
     QPointer<QWidget> window_;  // the window whose prompt this is
 
 private:
-    bool NextAnswer();
-    std::optional<std::filesystem::path> NextFile(const FileDialogRequest& request, bool save);
+    template <typename Answer>
+    static Answer Next(std::deque<Answer>& queue, Answer unanswered) {
+        if (queue.empty()) {
+            return unanswered;
+        }
+        Answer answer = queue.front();
+        queue.pop_front();
+        return answer;
+    }
+    bool Ask(const std::string& question) {
+        questions << QString::fromStdString(question);
+        return Next(answers, true);
+    }
+    std::optional<std::filesystem::path> NextFile(const FileDialogRequest& request);
 };
 
 }  // namespace quillory

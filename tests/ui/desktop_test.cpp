@@ -12,7 +12,6 @@
 namespace quillory::testkit {
 namespace {
 
-// The keys and the status bar of the main window.
 class DesktopTest : public UiFixture {
 protected:
     // The user presses the key in the main list.
@@ -22,41 +21,33 @@ protected:
         QTest::keySequence(&List(), key);
         Settle();
     }
-    // The lines of the list's text export, the header dropped.
-    QStringList ExportLines() {
-        QStringList lines =
-            QString::fromStdString(RecordListExportText(Work().document)).split("\r\n");
-        lines.removeFirst();
-        return lines;
-    }
-    static QString Clipboard() { return QApplication::clipboard()->text(); }
 };
 
 TEST_F(DesktopTest, KeysTriggerTheMenuItemsAndTheButtonsOfTheList) {
     OpenSongs();
-    for (const auto& [key, item] : {std::pair{"Ctrl+O", "mnuOpen"},
-                                    {"Ctrl+Shift+S", "mnuConvert"},
-                                    {"Ctrl+P", "mnuPrint"},
-                                    {"F1", "mnuHelp"}}) {
-        SCOPED_TRACE(item);
+    const std::pair<const char*, const char*> keys[] = {{"Ctrl+O", "mnuOpen"},
+                                                        {"Ctrl+Shift+S", "mnuConvert"},
+                                                        {"Ctrl+P", "mnuPrint"},
+                                                        {"F1", "mnuHelp"}};
+    for (const auto& [key, item] : keys) {
         QSignalSpy triggered(InMain<QAction>(item), &QAction::triggered);
         Press(QKeySequence(key));
-        EXPECT_EQ(triggered.count(), 1);
+        EXPECT_EQ(triggered.count(), 1) << item;
     }
     Messages();
 
-    // Ctrl+A ticks every row; Ctrl+C copies the ticked rows, or else the highlighted one, as
-    // the export's lines counted from 1.
+    // Ctrl+C copies the ticked rows, or else the highlighted one numbered 1, as exported.
     Press(QKeySequence("Ctrl+A"));
     EXPECT_EQ(Ticks(), "111");
     Press(QKeySequence("Ctrl+C"));
-    EXPECT_EQ(Clipboard(), ExportLines().join("\r\n"));
+    const QStringList lines =
+        QString::fromStdString(RecordListExportText(Work().document)).split("\r\n").mid(1);
+    EXPECT_EQ(QApplication::clipboard()->text(), lines.join("\r\n"));
     Click("CmdUnCheck");
     ClickRow(2);
     Press(QKeySequence("Ctrl+C"));
-    EXPECT_EQ(Clipboard(), "1" + ExportLines()[2].mid(1) + "\r\n");
+    EXPECT_EQ(QApplication::clipboard()->text(), "1" + lines[2].mid(1) + "\r\n");
 
-    // Ctrl+F opens the search, F3 finds the next song.
     Press(QKeySequence("Ctrl+F"));
     ASSERT_TRUE(Main().Search() && Main().Search()->isVisible());
     FindIn<QLineEdit>(Main().Search(), "txtFind")->setText("Song");
@@ -77,16 +68,14 @@ TEST_F(DesktopTest, KeysTriggerTheMenuItemsAndTheButtonsOfTheList) {
     Press(QKeySequence::Redo);
     EXPECT_EQ(Cell(1, kGenreColumn), "deleted");
     EXPECT_TRUE(Messages().isEmpty());
-}
 
-TEST_F(DesktopTest, TheStatusBarShowsTheFileTheCountsAndWhatWasWritten) {
-    OpenSongs();
+    // The status bar shows the file, the counts and what was written.
     EXPECT_EQ(InMain<QLabel>("lblFilePath")->text(), FromPath(folder.File("songs.mfd")));
     Tick({0, 2});
     EXPECT_EQ(InMain<QLabel>("lblCounts")->text(), "3 records, 2 ticked");
     ASSERT_FALSE(SaveAs().empty());
     EXPECT_EQ(Main().statusBar()->currentMessage(), "Saved " + FromPath(folder.File("out.mfd")));
-    dialogs.files.push_back(QString::fromStdString(folder.File("list.txt")));
+    dialogs.files.push_back(Path("list.txt"));
     Trigger("mnuTextFile");
     EXPECT_EQ(Main().statusBar()->currentMessage(),
               "Exported " + FromPath(folder.File("list.txt")));

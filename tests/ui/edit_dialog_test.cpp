@@ -7,7 +7,6 @@
 namespace quillory::testkit {
 namespace {
 
-// The record editor and the replace window, the two windows that change records.
 class EditDialogTest : public UiFixture {
 protected:
     EditDialog& Editor() { return *Main().Editor(); }
@@ -16,7 +15,7 @@ protected:
     void Choose(const char* combo, const QString& text) {
         Combo(combo)->setCurrentIndex(Combo(combo)->findText(text));
     }
-    // What the editor shows: music, tempo, keywords, genre, and the ticked boxes and options.
+    // Music, tempo, keywords, genre, and the ticked boxes and options.
     QString Shown() {
         QString shown = Field("txtMusic")->text() + "|" + Field("txtTempo")->text() + "|" +
                         Field("txtKeywords")->text() + "|" + Combo("cboGenre")->currentText();
@@ -25,14 +24,16 @@ protected:
         }
         return shown;
     }
-    void Ok() { FindIn<QPushButton>(&Editor(), "cmdOk")->click(); }
+    void Open(const char* button) {
+        Click(button);
+        Activate(Editor());
+    }
     // Moves the focus inside the active editor and lets a refusing box take it back.
     static void FocusTo(QWidget* widget) {
         widget->setFocus(Qt::TabFocusReason);
         Settle();
     }
     static QWidget* Focus() { return QApplication::focusWidget(); }
-
     template <typename T>
     T* InReplace(const char* name) {
         return FindIn<T>(Showing("frmStyleReplace"), name);
@@ -44,133 +45,83 @@ protected:
     }
 };
 
-TEST_F(EditDialogTest, AddAppendsTheRecordAndHighlightsItForModify) {
-    std::vector<RecordValues> songs(41, Song("Song", "Pop", 1));
-    OpenSongs(songs);
-    ClickHeader(kNumberColumn);
-    ClickHeader(kNumberColumn);  // newest first: the new row is appended away from its place
-    Click("cmdAdd");
-    Activate(Editor());
-    EXPECT_EQ(Editor().windowTitle(), "Data Enter/Edit");
-    EXPECT_EQ(Shown(), "|100|| opt44");
-
-    // OK refused for want of a song title moves the focus there.
-    Choose("cboStyle", "8Beat");
-    Choose("cboGenre", "Pop");
-    FocusTo(Field("txtKeywords"));
-    Ok();
-    EXPECT_EQ(Messages(), QStringList{"All entries must have a Music(song name)"});
-    EXPECT_EQ(Focus(), Field("txtMusic"));
-
-    Field("txtMusic")->setText("New");
-    Field("txtTempo")->setText("280");
-    FindIn<QCheckBox>(&Editor(), "chkSearch2")->setChecked(true);
-    FindIn<QRadioButton>(&Editor(), "opt68")->click();
-    Ok();
-    EXPECT_FALSE(Editor().isVisible());
-    // The preview puts the list back in number order and the highlight follows the new row.
-    EXPECT_EQ(SelectedRow(), 41);
-    songs.push_back({42, 3, 6, 8, 280, kSearch2Bit, "New", "Pop", "", 0});
-    EXPECT_EQ(Work().document.Image(), BuildMfd("PSR-2000", songs));
-
-    Click("cmdModify");
-    Field("txtTempo")->setText("90");
-    Ok();
-    EXPECT_EQ(Cell(41, kTempoColumn) + Cell(40, kTempoColumn), "90120");
-    EXPECT_TRUE(Messages().isEmpty());
-}
-
-TEST_F(EditDialogTest, ModifyChangesTheHighlightedRecordOfASortedList) {
-    std::vector<RecordValues> songs = {Song("Zebra", "Pop", 1), Song("Apple", "Rock", 3),
+TEST_F(EditDialogTest, AddsAndModifiesTheHighlightedRecordOfASortedListRefusingWrongValues) {
+    std::vector<RecordValues> songs = {{0, 1, 3, 4, 90, 5, "Zebra", "Pop", "rock,pop", 0},
+                                       Song("Apple", "Rock", 3),
                                        Song("Mango", "Jazz", 2)};
     OpenSongs(songs);
-    ClickRow(0);
-    // A read clears the highlight: there is nothing to delete, modify or replace then.
-    OpenSongs(songs);
-    EXPECT_FALSE(Enabled("CmdDelete") || Enabled("cmdModify") || Enabled("cmdReplaceStyle"));
-
-    // Apple Mango Zebra: the keys move the highlight from Zebra to Apple.
+    // Apple Mango Zebra. A row click fills the editor, a tick does not, the close box hides it.
     ClickHeader(kMusicColumn);
+    Open("cmdAdd");
+    EXPECT_EQ(Shown(), "|100|| opt44");
     ClickRow(2);
-    QTest::keyClick(&List(), Qt::Key_Up);
-    QTest::keyClick(&List(), Qt::Key_Up);
-    Click("cmdModify");
-    EXPECT_EQ(Shown() + " " + Combo("cboStyle")->currentText(), "Apple|120||Rock opt44 8Beat");
-    Field("txtMusic")->setText("Apple Crumble");
-    Choose("cboStyle", "Swing");
-    Field("txtTempo")->setText("96.4");
-    FindIn<QCheckBox>(&Editor(), "chkSearch1")->setChecked(true);
-    Choose("cboIntro", "Main A");
-    Choose("cboSection", "Ending 1");
-    Ok();
-    EXPECT_TRUE(Messages().isEmpty());
-    songs[1] = {1, 2, 4, 4, 96, kSearch1Bit, "Apple Crumble", "Rock", "", 0x48};
-    EXPECT_EQ(Work().document.Image(), BuildMfd("PSR-2000", songs));
-}
+    EXPECT_EQ(Shown(), "Zebra|090|rock,pop|Pop opt34 chkFavorite chkSearch2");
+    ClickCheckBox(0);
+    EXPECT_EQ(Ticks() + " " + Field("txtMusic")->text(), "100 Zebra");
+    Editor().close();
+    Settle();
+    ClickRow(1);
+    EXPECT_EQ(Field("txtMusic")->text(), "Mango");
 
-TEST_F(EditDialogTest, LeavingABoxWithARefusedValueKeepsTheFocusThereButCancelLeaves) {
-    OpenSongs();
-    Click("cmdAdd");
-    Activate(Editor());
+    // A refused value keeps the focus in its box, and Cancel leaves right after it.
+    Open("cmdAdd");
     QLineEdit* tempo = Field("txtTempo");
     QLineEdit* keywords = Field("txtKeywords");
-    const QString tempoMessage = "Tempo must be between 32 and 280";
-    for (const char* value : {"31", "281", "32"}) {
-        FocusTo(tempo);
-        tempo->setText(value);
-        FocusTo(keywords);
-        const bool refused = QString(value).endsWith('1');
-        EXPECT_EQ(Messages(), refused ? QStringList{tempoMessage} : QStringList()) << value;
-        EXPECT_EQ(Focus(), refused ? tempo : keywords) << value;
-    }
-    // The style box refuses a text of its own, once the tempo is right.
+    FocusTo(tempo);
+    tempo->setText("281");
+    FocusTo(keywords);
+    EXPECT_EQ(dialogs.messageWindows, std::vector<QPointer<QWidget>>{&Editor()});
+    EXPECT_EQ(Messages(), QStringList{"Tempo must be between 32 and 280"});
+    EXPECT_EQ(Focus(), tempo);
+    QTest::mouseClick(FindIn<QPushButton>(&Editor(), "cmdCancel"), Qt::LeftButton);
+    Settle();
+    EXPECT_FALSE(Editor().isVisible());
+
+    Open("cmdAdd");
+    tempo->setText("280");
     QComboBox* style = Combo("cboStyle");
     style->setCurrentIndex(-1);
-    tempo->setText("96");
     FocusTo(style);
     FocusTo(keywords);
     EXPECT_EQ(Messages(),
               QStringList{"Please select a style in the list, new entries are not allowed"});
     EXPECT_EQ(Focus(), style);
-    style->setCurrentIndex(0);
-
-    // A genre typed into the box becomes an entry of its own when the box is left.
+    Choose("cboStyle", "8Beat");
     QComboBox* genre = Combo("cboGenre");
     FocusTo(genre);
     genre->setEditText("Polka");
-    FocusTo(Field("txtMusic"));
-    EXPECT_EQ(genre->itemText(genre->count() - 1) + " " + genre->currentText(), "Polka Polka");
-
-    // The refusal's box belongs to the editor, and Cancel leaves right after it.
-    FocusTo(tempo);
-    tempo->setText("281");
     FocusTo(keywords);
-    EXPECT_EQ(dialogs.messageWindows, std::vector<QPointer<QWidget>>{&Editor()});
-    EXPECT_EQ(Messages(), QStringList{tempoMessage});
-    QTest::mouseClick(FindIn<QPushButton>(&Editor(), "cmdCancel"), Qt::LeftButton);
-    Settle();
+    EXPECT_EQ(genre->itemText(genre->count() - 1) + " " + genre->currentText(), "Polka Polka");
+    FindIn<QPushButton>(&Editor(), "cmdOk")->click();
+    EXPECT_EQ(Messages(), QStringList{"All entries must have a Music(song name)"});
+    EXPECT_EQ(Focus(), Field("txtMusic"));
+    Field("txtMusic")->setText("New");
+    FindIn<QCheckBox>(&Editor(), "chkSearch2")->setChecked(true);
+    FindIn<QRadioButton>(&Editor(), "opt68")->click();
+    FindIn<QPushButton>(&Editor(), "cmdOk")->click();
     EXPECT_FALSE(Editor().isVisible());
-    EXPECT_EQ(RowCount(), 3);
-}
+    EXPECT_EQ(SelectedRow(), 3);  // in number order after the preview
 
-TEST_F(EditDialogTest, ARowClickFillsTheShownEditorATickDoesNotAndTheCloseBoxOnlyHidesIt) {
-    std::vector<RecordValues> songs = {Song("Song A", "Pop", 1), Song("Song B", "Rock", 3)};
-    songs[0] = {0, 1, 3, 4, 90, 5, "Song A", "Pop", "rock,pop", 0};
-    OpenSongs(songs);
-    Click("cmdAdd");
-    Activate(Editor());
-    ClickRow(0);
-    EXPECT_EQ(Shown(), "Song A|090|rock,pop|Pop opt34 chkFavorite chkSearch2");
-    ClickRow(1);
-    // A click on a check box only ticks the row.
-    ClickCheckBox(0);
-    EXPECT_EQ(Ticks() + QString::number(SelectedRow()) + Field("txtMusic")->text(), "101Song B");
-
-    Editor().close();
-    Settle();
-    ASSERT_NE(Main().Editor(), nullptr);
-    ClickRow(0);
-    EXPECT_EQ(Field("txtMusic")->text(), "Song A");
+    // Apple Mango New Zebra: the keys move the highlight from Zebra to Mango.
+    ClickHeader(kMusicColumn);
+    ClickRow(3);
+    QTest::keyClick(&List(), Qt::Key_Up);
+    QTest::keyClick(&List(), Qt::Key_Up);
+    Open("cmdModify");
+    EXPECT_EQ(Shown() + " " + Combo("cboStyle")->currentText(), "Mango|120||Jazz opt44 Swing");
+    Field("txtMusic")->setText("Mango Crumble");
+    Choose("cboStyle", "Cool Pop");
+    tempo->setText("96.4");
+    FindIn<QCheckBox>(&Editor(), "chkSearch1")->setChecked(true);
+    Choose("cboIntro", "Main A");
+    Choose("cboSection", "Ending 1");
+    FindIn<QPushButton>(&Editor(), "cmdOk")->click();
+    songs[2] = {2, 1, 4, 4, 96, kSearch1Bit, "Mango Crumble", "Jazz", "", 0x48};
+    songs.push_back({4, 3, 6, 8, 280, kSearch2Bit, "New", "Polka", "", 0});
+    EXPECT_EQ(Work().document.Image(), BuildMfd("PSR-2000", songs));
+    EXPECT_TRUE(Messages().isEmpty());
+    OpenSongs(songs);  // a read clears the highlight
+    EXPECT_FALSE(Enabled("CmdDelete") || Enabled("cmdModify") || Enabled("cmdReplaceStyle"));
 }
 
 TEST_F(EditDialogTest, EachReplaceModeReachesTheList) {
@@ -181,11 +132,6 @@ TEST_F(EditDialogTest, EachReplaceModeReachesTheList) {
     OpenSongs(songs);
     ClickRow(0);
     Click("cmdReplaceStyle");
-    ASSERT_NE(Showing("frmStyleReplace"), nullptr);
-    EXPECT_TRUE(InReplace<QRadioButton>("optStyle")->isChecked());
-
-    // An option enables the controls of its own row only; the current style follows the row
-    // clicked.
     InReplace<QRadioButton>("optKeyword")->click();
     EXPECT_TRUE(InReplace<QWidget>("txtKeyword")->isEnabled() &&
                 !InReplace<QWidget>("lblCurrentStyle")->isEnabled());
@@ -201,7 +147,7 @@ TEST_F(EditDialogTest, EachReplaceModeReachesTheList) {
     EXPECT_EQ(InReplace<QLabel>("lblGenre")->text(), "Pop");
     auto* genres = InReplace<QComboBox>("cboGenre");
     genres->setEditText("Folk");
-    emit genres->lineEdit()->editingFinished();  // a typed genre becomes an entry of its own
+    emit genres->lineEdit()->editingFinished();
     ReplaceAll("optGenre");
     EXPECT_EQ(ColumnCells(kGenreColumn), QStringList({"Folk", "Rock", "Folk"}));
 

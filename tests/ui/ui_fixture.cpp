@@ -10,8 +10,7 @@
 namespace quillory::testkit {
 namespace {
 
-// The engine of a TextPrinter: it keeps the texts drawn on each page, paints nothing, and
-// takes its page geometry from a PDF printer as the previews print on.
+// Keeps the texts drawn on each page and paints nothing, in the page geometry of a PDF printer.
 struct TextPrintEngine : QPaintEngine, QPrintEngine {
     TextPrintEngine() : QPaintEngine(QPaintEngine::AllFeatures) {
         pdf.setOutputFormat(QPrinter::PdfFormat);
@@ -83,24 +82,6 @@ int PdfPageCount(const QString& path) {
     return static_cast<int>(pdf.count("/Type /Page") - pdf.count("/Type /Pages"));
 }
 
-QString UiFixture::Colours() {
-    const QList<QColor> colours = {Qt::black, Qt::blue, Qt::red};
-    QString shown;
-    for (int row = 0; row < RowCount(); ++row) {
-        const QVariant colour = ListModel().index(row, kStyleColumn).data(Qt::ForegroundRole);
-        shown += "?kbr"[colours.indexOf(colour.value<QColor>()) + 1];
-    }
-    return shown;
-}
-
-QString UiFixture::Ticks() {
-    QString ticks;
-    for (int row = 0; row < RowCount(); ++row) {
-        ticks += ListModel().index(row, 0).data(Qt::CheckStateRole) == Qt::Checked ? '1' : '0';
-    }
-    return ticks;
-}
-
 void UiFixture::ClickCheckBox(int row) {
     const QRect cell = List().visualRect(ListModel().index(row, kNumberColumn));
     QPoint at(cell.left(), cell.center().y());
@@ -114,7 +95,7 @@ void UiFixture::OpenSongs(const Bytes& file) {
     WriteTable("PSR-2000", {{"Cool Pop", "001"}, {"8Beat", "003"}, {"Swing", "002"}});
     WriteTable("TYROS", {{"Swing", "020"}, {"Cool Pop", "010"}});
     WriteFile(folder.File("songs.mfd"), file);
-    dialogs.files.push_back(QString::fromStdString(folder.File("songs.mfd")));
+    dialogs.files.push_back(Path("songs.mfd"));
     Trigger("mnuOpen");
 }
 
@@ -123,16 +104,15 @@ Bytes UiFixture::SaveAs(std::initializer_list<const char*> options) {
     for (const char* option : options) {
         FindIn<QRadioButton>(Main().Convert(), option)->click();
     }
-    const std::string out = folder.File("out.mfd");
-    dialogs.files.push_back(QString::fromStdString(out));
+    dialogs.files.push_back(Path("out.mfd"));
     FindIn<QPushButton>(Main().Convert(), "cmdSave")->click();
     Settle();
-    return std::filesystem::exists(out) ? ReadFile(out) : Bytes();
+    return std::filesystem::exists(folder.File("out.mfd")) ? ReadFile(folder.File("out.mfd"))
+                                                           : Bytes();
 }
 
 }  // namespace quillory::testkit
 
-// The windows are real widgets on Qt's offscreen platform: no display is needed.
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -31,9 +31,9 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 namespace quillory::testkit {
 
-// Scripted dialogs that also keep what the windows print: the texts painted on each page of
-// every print preview, and whether each printer dialog offered the selection. A printer
-// dialog's printer writes into printerPdf, also when the dialog is cancelled.
+// Scripted dialogs that also keep what the windows print: the texts on each page of every print
+// preview, and whether each printer dialog offered the selection. A printer dialog's printer
+// writes into printerPdf, also when the dialog is cancelled.
 class PrintingDialogs : public ScriptedDialogs {
 public:
     bool Printer(QPrinter& printer, bool allowSelection) override;
@@ -74,20 +74,17 @@ protected:
     }
 
     MainWindow& Main() { return *app->Window(); }
-    // The main window's title as it shows.
     QString Title() { return Main().windowHandle()->title(); }
     Workspace& Work() { return app->GetSession().Work(); }
     QTreeView& List() { return Main().List(); }
     QAbstractItemModel& ListModel() { return *List().model(); }
 
-    // A control of a window by its name, failing the test when missing. Windows share names
-    // ("cmdOk", "ListView1", "mnuPrint"), so a control is looked up in its own window.
+    // A control of a window by its name ("cmdOk" is in many windows); missing, a stand-in.
     template <typename T>
     T* FindIn(QWidget* window, const char* name) {
         if (T* found = window ? window->findChild<T*>(name) : nullptr) {
             return found;
         }
-        // A stand-in, so that the test fails here and goes on instead of crashing.
         ADD_FAILURE() << "no " << name;
         static T* const standIn = new T;
         return standIn;
@@ -105,8 +102,6 @@ protected:
         return found == tops.end() ? nullptr : *found;
     }
 
-    // A menu item or button of the main window, then the events that follow it, such as the
-    // activation of a window it opens.
     void Trigger(const char* action) {
         InMain<QAction>(action)->trigger();
         Settle();
@@ -128,14 +123,28 @@ protected:
     // the ticks ("0110").
     QString Cell(int row, int column) { return ListModel().index(row, column).data().toString(); }
     int RowCount() { return ListModel().rowCount(); }
-    QStringList RowCells(int row) {
-        return Texts(kColumnCount, [&](int column) { return Cell(row, column); });
-    }
     QStringList ColumnCells(int column) {
         return Texts(RowCount(), [&](int row) { return Cell(row, column); });
     }
-    QString Colours();
-    QString Ticks();
+    QString Colours() {
+        const QList<QColor> colours = {Qt::black, Qt::blue, Qt::red};
+        return Texts(RowCount(),
+                     [&](int row) {
+                         const QVariant colour =
+                             ListModel().index(row, kStyleColumn).data(Qt::ForegroundRole);
+                         return QString("?kbr"[colours.indexOf(colour.value<QColor>()) + 1]);
+                     })
+            .join("");
+    }
+    QString Ticks() {
+        return Texts(RowCount(),
+                     [&](int row) {
+                         return ListModel().index(row, 0).data(Qt::CheckStateRole) == Qt::Checked
+                                    ? "1"
+                                    : "0";
+                     })
+            .join("");
+    }
     // The highlighted row of the main list, -1 for none.
     int SelectedRow() {
         const QModelIndexList rows = List().selectionModel()->selectedRows();
@@ -148,21 +157,18 @@ protected:
         }
     }
 
-    // Clicks a row of the main list or of another list, as the user does.
     void ClickRow(int row, QTreeView* view = nullptr) {
         QTreeView& list = view ? *view : List();
         const QModelIndex index = list.model()->index(row, kMusicColumn);
         list.scrollTo(index);
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(index).center());
     }
-    // Clicks the check box of a row of the main list.
     void ClickCheckBox(int row);
     void ClickHeader(int column, QTreeView* view = nullptr) {
         QHeaderView& header = *(view ? view : &List())->header();
         const int x = header.sectionViewportPosition(column) + header.sectionSize(column) / 2;
         QTest::mouseClick(header.viewport(), Qt::LeftButton, {}, QPoint(x, header.height() / 2));
     }
-    // Picks a target instrument in the main window's combo as the user does.
     void ChooseTarget(const QString& instrument) {
         auto* combo = InMain<QComboBox>("cboInst");
         combo->setCurrentIndex(combo->findText(instrument));
@@ -178,7 +184,6 @@ protected:
         QApplication::setActiveWindow(&window);
         Settle();
     }
-    // The user comes to the window from the main window.
     void ComeFromMain(QWidget& window) {
         Activate(Main());
         Activate(window);
@@ -202,12 +207,9 @@ protected:
         const Bytes bytes = ReadFile(folder.File(name));
         return std::string(bytes.begin(), bytes.end());
     }
+    QString Path(const std::string& name) { return QString::fromStdString(folder.File(name)); }
     static RecordValues Song(const std::string& music, const char* genre, int style) {
-        RecordValues song;
-        song.music = music;
-        song.genre = genre;
-        song.style = style;
-        return song;
+        return {std::nullopt, style, 4, 4, 120, 0, music, genre, "", 0};
     }
     // Writes the tables of a PSR-2000 (Cool Pop 001, 8Beat 003, Swing 002: default Swing) and a
     // TYROS (Swing 020, Cool Pop 010: no 8Beat, default Cool Pop), and opens the file as
@@ -219,14 +221,8 @@ protected:
                                                              Song("Song C", "Jazz", 99)}) {
         OpenSongs(BuildMfd("PSR-2000", songs));
     }
-
-    // Save As > MusicFinder File: the options chosen (none: as shown), then Save into out.mfd;
-    // the bytes written, none when nothing was.
+    // Save As with the options chosen, into out.mfd: the bytes written, none when nothing was.
     Bytes SaveAs(std::initializer_list<const char*> options = {});
-    // A file's records, after the header.
-    static Bytes Records(const Bytes& file) {
-        return Bytes(file.begin() + std::min(file.size(), RecordOffset(1)), file.end());
-    }
 
     TempFolder folder;
     PrintingDialogs dialogs;
