@@ -14,7 +14,6 @@ namespace {
 
 class DesktopTest : public UiFixture {
 protected:
-    // The user presses the key in the main list.
     void Press(const QKeySequence& key) {
         Activate(Main());
         List().setFocus();
@@ -69,7 +68,6 @@ TEST_F(DesktopTest, KeysTriggerTheMenuItemsAndTheButtonsOfTheList) {
     EXPECT_EQ(Cell(1, kGenreColumn), "deleted");
     EXPECT_TRUE(Messages().isEmpty());
 
-    // The status bar shows the file, the counts and what was written.
     EXPECT_EQ(InMain<QLabel>("lblFilePath")->text(), FromPath(folder.File("songs.mfd")));
     Tick({0, 2});
     EXPECT_EQ(InMain<QLabel>("lblCounts")->text(), "3 records, 2 ticked");

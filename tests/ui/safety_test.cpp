@@ -14,7 +14,6 @@ namespace {
 
 using SaveChoice = Prompts::SaveChoice;
 
-// What can be lost: unsaved changes, the steps of the undo history, the file to open.
 class SafetyTest : public UiFixture {
 protected:
     // Songs whose styles the PSR-2000 table knows, so that saving them asks nothing more.
@@ -24,7 +23,6 @@ protected:
         ClickRow(row);
         Click("CmdDelete");
     }
-    // The records as the list shows them and as the file would hold them.
     std::string State() {
         const Bytes& image = Work().document.Image();
         return RecordListExportText(Work().document) + std::string(image.begin(), image.end());

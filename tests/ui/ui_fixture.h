@@ -24,16 +24,14 @@
 #include "ui/main/main_window.h"
 #include "ui/session.h"
 
-// Failures show texts, not their UTF-16 bytes.
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
 
 namespace quillory::testkit {
 
-// Scripted dialogs that also keep what the windows print: the texts on each page of every print
-// preview, and whether each printer dialog offered the selection. A printer dialog's printer
-// writes into printerPdf, also when the dialog is cancelled.
+// Also keeps the texts on each page of every print preview, and whether each printer dialog
+// offered the selection; a printer dialog's printer writes into printerPdf, even if cancelled.
 class PrintingDialogs : public ScriptedDialogs {
 public:
     bool Printer(QPrinter& printer, bool allowSelection) override;
@@ -48,7 +46,6 @@ public:
 // The pages of a PDF file; -1 when there is no file.
 int PdfPageCount(const QString& path);
 
-// The texts text(0) ... text(count - 1).
 template <typename Text>
 QStringList Texts(int count, Text text) {
     QStringList texts;
@@ -63,8 +60,7 @@ inline QStringList Headers(const QAbstractItemModel& model) {
                  [&](int column) { return model.headerData(column, Qt::Horizontal).toString(); });
 }
 
-// A started program over a temporary program folder, with scripted dialogs. Rows and header
-// sections are clicked with the mouse, as the user does it.
+// A started program over a temporary program folder; rows and headers are clicked by mouse.
 class UiFixture : public ::testing::Test {
 protected:
     UiFixture() : app(std::make_unique<Application>(folder.Path(), dialogs)) { app->Main(); }
@@ -113,14 +109,12 @@ protected:
     bool Enabled(const char* name) { return InMain<QWidget>(name)->isEnabled(); }
     bool Ticked(const char* action) { return InMain<QAction>(action)->isChecked(); }
     QString Counter() { return InMain<QLabel>("lblNumberChecked")->text(); }
-    // The messages shown since the last call.
     QStringList Messages() {
         dialogs.messageWindows.clear();
         return std::exchange(dialogs.messages, {});
     }
 
-    // The main list as it shows: cells, the style colours ("kbr" for black, blue and red) and
-    // the ticks ("0110").
+    // The main list as it shows: cells, style colours ("kbr": black, blue, red), ticks ("0110").
     QString Cell(int row, int column) { return ListModel().index(row, column).data().toString(); }
     int RowCount() { return ListModel().rowCount(); }
     QStringList ColumnCells(int column) {
@@ -174,7 +168,6 @@ protected:
         combo->setCurrentIndex(combo->findText(instrument));
         emit combo->activated(combo->currentIndex());
     }
-    // Lets the windows take pending events, closed windows included.
     static void Settle() {
         QApplication::processEvents();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -188,8 +181,7 @@ protected:
         Activate(Main());
         Activate(window);
     }
-    // A box of the window's own (a QMessageBox or a QInputDialog) is shown without waiting on
-    // it, closed, and hands the activation back to the window.
+    // A box of the window's own is shown, closed, and hands the activation back to the window.
     template <typename Box>
     static void CloseOwnBox(QWidget& window) {
         Box box(&window);
@@ -211,10 +203,9 @@ protected:
     static RecordValues Song(const std::string& music, const char* genre, int style) {
         return {std::nullopt, style, 4, 4, 120, 0, music, genre, "", 0};
     }
-    // Writes the tables of a PSR-2000 (Cool Pop 001, 8Beat 003, Swing 002: default Swing) and a
-    // TYROS (Swing 020, Cool Pop 010: no 8Beat, default Cool Pop), and opens the file as
-    // songs.mfd through the open command. The songs are by default "Song A" Pop in Cool Pop,
-    // "Song B" Rock in 8Beat and "Song C" Jazz in the user style 99.
+    // Opens songs.mfd by Open File over the tables of a PSR-2000 (Cool Pop 001, 8Beat 003, Swing
+    // 002: default Swing) and a TYROS (Swing 020, Cool Pop 010: default Cool Pop). The songs are
+    // by default "Song A" Pop in Cool Pop, "Song B" Rock in 8Beat, "Song C" Jazz in user style 99.
     void OpenSongs(const Bytes& file);
     void OpenSongs(const std::vector<RecordValues>& songs = {Song("Song A", "Pop", 1),
                                                              Song("Song B", "Rock", 3),
