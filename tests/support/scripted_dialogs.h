@@ -60,7 +60,7 @@ public:
         saveQuestions << QString::fromStdString(question);
         return Next(saveAnswers, SaveChoice::kDiscard);
     }
-    bool Printer(QPrinter&, bool) override { return Next(printerAnswers, true); }
+    bool Printer(QPrinter& printer, bool allowSelection) override;
     void PrintPreview(const QString& caption, const QString& iconFile, const PageSetup& pages,
                       const std::function<void(QPrinter&)>& paint) override;
 
@@ -72,6 +72,9 @@ public:
     std::vector<Preview> previews;
     QStringList saveQuestions;
     QString previewPdf;  // where a print preview renders its pages, when set
+    std::vector<std::vector<QStringList>> previewPages;  // the texts on each preview's pages
+    std::vector<bool> printerSelections;  // whether each printer dialog offered the selection
+    QString printerPdf;  // where a printer dialog's printer writes, even when cancelled
 
     std::deque<bool> answers;  // for OK/Cancel and Yes/No questions
     std::deque<QString> inputAnswers;

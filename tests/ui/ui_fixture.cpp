@@ -1,77 +1,10 @@
 #include "ui/ui_fixture.h"
 
 #include <QFile>
-#include <QPaintEngine>
-#include <QPrintEngine>
-#include <QPrinter>
 
 #include "platform/widgets.h"
 
 namespace quillory::testkit {
-namespace {
-
-// Keeps the texts drawn on each page and paints nothing, in the page geometry of a PDF printer.
-struct TextPrintEngine : QPaintEngine, QPrintEngine {
-    TextPrintEngine() : QPaintEngine(QPaintEngine::AllFeatures) {
-        pdf.setOutputFormat(QPrinter::PdfFormat);
-    }
-    bool begin(QPaintDevice*) override {
-        pages.emplace_back();
-        return true;
-    }
-    bool end() override { return true; }
-    void updateState(const QPaintEngineState&) override {}
-    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
-    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
-    void drawTextItem(const QPointF&, const QTextItem& item) override {
-        pages.back() << item.text();
-    }
-    Type type() const override { return QPaintEngine::User; }
-    void setProperty(PrintEnginePropertyKey key, const QVariant& value) override {
-        pdf.printEngine()->setProperty(key, value);
-    }
-    QVariant property(PrintEnginePropertyKey key) const override {
-        return pdf.printEngine()->property(key);
-    }
-    bool newPage() override {
-        pages.emplace_back();
-        return true;
-    }
-    bool abort() override { return false; }
-    QPrinter::PrinterState printerState() const override {
-        return isActive() ? QPrinter::Active : QPrinter::Idle;
-    }
-    int metric(QPaintDevice::PaintDeviceMetric metric) const override {
-        return pdf.printEngine()->metric(metric);
-    }
-
-    QPrinter pdf{QPrinter::HighResolution};
-    std::vector<QStringList> pages;
-};
-
-struct TextPrinter : QPrinter {
-    explicit TextPrinter(TextPrintEngine& engine) { setEngines(&engine, &engine); }
-};
-
-}  // namespace
-
-bool PrintingDialogs::Printer(QPrinter& printer, bool allowSelection) {
-    printerSelections.push_back(allowSelection);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(printerPdf);
-    return ScriptedDialogs::Printer(printer, allowSelection);
-}
-
-void PrintingDialogs::PrintPreview(const QString& caption, const QString& iconFile,
-                                   const PageSetup& pages,
-                                   const std::function<void(QPrinter&)>& paint) {
-    ScriptedDialogs::PrintPreview(caption, iconFile, pages, paint);
-    TextPrintEngine engine;
-    TextPrinter printer(engine);
-    printer.setPageLayout(previews.back().layout);
-    paint(printer);
-    previewPages.push_back(engine.pages);
-}
 
 int PdfPageCount(const QString& path) {
     QFile file(path);

@@ -30,19 +30,6 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 namespace quillory::testkit {
 
-// Also keeps the texts on each page of every print preview, and whether each printer dialog
-// offered the selection; a printer dialog's printer writes into printerPdf, even if cancelled.
-class PrintingDialogs : public ScriptedDialogs {
-public:
-    bool Printer(QPrinter& printer, bool allowSelection) override;
-    void PrintPreview(const QString& caption, const QString& iconFile, const PageSetup& pages,
-                      const std::function<void(QPrinter&)>& paint) override;
-
-    std::vector<bool> printerSelections;
-    QString printerPdf;
-    std::vector<std::vector<QStringList>> previewPages;
-};
-
 // The pages of a PDF file; -1 when there is no file.
 int PdfPageCount(const QString& path);
 
@@ -216,7 +203,7 @@ protected:
     Bytes SaveAs(std::initializer_list<const char*> options = {});
 
     TempFolder folder;
-    PrintingDialogs dialogs;
+    ScriptedDialogs dialogs;
     std::unique_ptr<Application> app;
 };
 
