@@ -28,14 +28,12 @@ struct RecordValues {
     std::uint8_t sections = 0;  // intro * 16 + next section
 };
 
-// A Music Finder file image: the identification text, the model name at byte 16 padded with
-// zero bytes, the record count (the number of records unless given) and the records with their
-// texts padded with zero bytes.
+// A Music Finder file image with the record count given or the number of records; texts are
+// padded with zero bytes.
 inline Bytes BuildMfd(const std::string& model, const std::vector<RecordValues>& records,
                       std::optional<int> count = std::nullopt) {
-    const std::string identification = "MUSIC FINDER 1.0";
     Bytes bytes(RecordOffset(static_cast<int>(records.size()) + 1), 0);
-    std::copy(identification.begin(), identification.end(), bytes.begin());
+    WriteTextField(bytes, 0, 16, "MUSIC FINDER 1.0", '\0');
     std::copy_n(model.begin(), std::min(model.size(), kModelNameSize),
                 bytes.begin() + kModelNameOffset);
     WriteBigEndian16(bytes, kCountOffset, count.value_or(static_cast<int>(records.size())));

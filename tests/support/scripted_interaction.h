@@ -39,38 +39,30 @@ public:
         questions.push_back(question);
         return NextAnswer(confirmAnswers, true);
     }
-    bool AskYesNo(const std::string& question, const std::string& title) override {
-        questionTitles.push_back(title);
+    bool AskYesNo(const std::string& question, const std::string&) override {
         return ConfirmOkCancel(question);
     }
-    std::string Input(const std::string& prompt, const std::string&) override {
-        inputs.push_back(prompt);
-        return NextAnswer(inputAnswers, std::string());
-    }
+    std::string Input(const std::string&, const std::string&) override { return {}; }
 
     std::vector<std::string> messages;
     std::vector<Report> reports;
     std::vector<FileDialogRequest> fileDialogs;
     std::vector<std::string> questions;  // OK/Cancel and Yes/No questions, in order
-    std::vector<std::string> questionTitles;
-    std::vector<std::string> inputs;  // the prompts of input boxes
     bool busy = false;
 
     // Answers, used up in order; a dialog without an answer is cancelled, a question without
-    // one is answered OK.
+    // one is answered OK, an input box is cancelled.
     std::deque<std::optional<std::filesystem::path>> fileAnswers;
-    std::deque<bool> confirmAnswers;       // for both kinds of question
-    std::deque<std::string> inputAnswers;  // an input box without one is cancelled
+    std::deque<bool> confirmAnswers;
 
 private:
     template <typename Answer>
     static Answer NextAnswer(std::deque<Answer>& answers, Answer unanswered) {
-        if (answers.empty()) {
-            return unanswered;
+        if (!answers.empty()) {
+            unanswered = answers.front();
+            answers.pop_front();
         }
-        Answer answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return unanswered;
     }
 };
 

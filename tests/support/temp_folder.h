@@ -6,8 +6,7 @@
 
 namespace quillory::testkit {
 
-// A new empty folder under the system's temporary folder, removed with everything in it when
-// the object goes.
+// A new empty folder in the temporary folder, removed with its contents when the object goes.
 class TempFolder {
 public:
     TempFolder() {

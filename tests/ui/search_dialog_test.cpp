@@ -26,22 +26,19 @@ TEST_F(SearchDialogTest, FindsFirstNextAndAllWithTheCounterAndCloseKeepsThePlace
     EXPECT_EQ(SelectedRow(), 0);
     Press("cmdExit");
     Settle();
-    ASSERT_FALSE(search.isNull());
-    EXPECT_FALSE(search->isVisible());
+    ASSERT_TRUE(search && !search->isVisible());
 
     Click("cmdSearch");
     EXPECT_EQ(Main().Search(), search);
     Press("cmdAgain");
     EXPECT_EQ(SelectedRow(), 2);
-    // Modify edits the record found.
     Click("cmdModify");
     FindIn<QLineEdit>(Main().Editor(), "txtMusic")->setText("Lovely Night");
     FindIn<QPushButton>(Main().Editor(), "cmdOk")->click();
     EXPECT_EQ(ColumnCells(kMusicColumn),
               QStringList({"Love Me", "Other", "Lovely Night", "Something"}));
 
-    // An option that is searched for Yes fills that in; an empty text is refused and enables
-    // nothing.
+    // An option searched for Yes fills that in; an empty text is refused.
     Activate(*search);
     Choose("Option1_4");
     EXPECT_EQ(Text()->text(), "Yes");
@@ -53,7 +50,6 @@ TEST_F(SearchDialogTest, FindsFirstNextAndAllWithTheCounterAndCloseKeepsThePlace
     EXPECT_EQ(Messages(), QStringList{"please enter something to search for"});
     EXPECT_FALSE(Enabled("cmdDeleteChecked"));
 
-    // Whole words compare case and all; the ticks and the counter follow.
     Choose("OptMatchWord");
     Text()->setText("Pop");
     Press("cmdCheck");
