@@ -65,6 +65,9 @@ void ScriptedDialogs::PrintPreview(const QString& caption, const QString&, const
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     SetUpPages(printer, pages);
+    if (previewLayout) {
+        printer.setPageLayout(*previewLayout);
+    }
     if (!previewPdf.isEmpty()) {
         printer.setOutputFileName(previewPdf);
         paint(printer);

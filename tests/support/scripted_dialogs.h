@@ -71,7 +71,8 @@ public:
     std::vector<InputRequest> inputs;
     std::vector<Preview> previews;
     QStringList saveQuestions;
-    QString previewPdf;  // where a print preview renders its pages, when set
+    QString previewPdf;                        // where a print preview renders its pages, when set
+    std::optional<QPageLayout> previewLayout;  // the layout the user chooses in a preview
     std::vector<std::vector<QStringList>> previewPages;  // the texts on each preview's pages
     std::vector<bool> printerSelections;  // whether each printer dialog offered the selection
     QString printerPdf;  // where a printer dialog's printer writes, even when cancelled

@@ -1,6 +1,7 @@
 #include <QDialog>
 #include <QPointer>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextEdit>
 
 #include "platform/rtf_reader.h"
@@ -49,9 +50,20 @@ TEST_F(HelpWindowsTest, TheViewerShowsHelpAndLogsIndentedUnderTheirTitlesAndAbou
     EXPECT_EQ(viewer->windowTitle(), "Items missing styles in target instrument");
     EXPECT_EQ(Text()->toPlainText(),
               QString::fromStdString(FileText("ExportLog.txt")).replace("\r\n", "\n"));
-    WriteFile(folder.File("ImportLog.txt"), std::string("Item #\tGenre\r\n3\tFolk\r\n"));
+    WriteFile(folder.File("ImportLog.txt"),
+              std::string("Item #\tGenre\r\n3\tFolk\r\n1024 and beyond\tRock\r\n"));
     Trigger("mnuDelimitedFile");
-    EXPECT_EQ(Viewer(), "Items not included due in last Import operation:|Item #\tGenre|3\tFolk|");
+    EXPECT_EQ(Viewer(),
+              "Items not included due in last Import operation:|Item #\tGenre|3\tFolk|"
+              "1024 and beyond\tRock|");
+    QList<int> secondColumn;  // the log's columns line up
+    for (int line = 0; line < 3; ++line) {
+        const QTextBlock block = Text()->document()->findBlockByNumber(line);
+        QTextCursor at(block);
+        at.setPosition(block.position() + static_cast<int>(block.text().indexOf('\t')) + 1);
+        secondColumn << Text()->cursorRect(at).left();
+    }
+    EXPECT_EQ(secondColumn, QList<int>(3, secondColumn[0]));
     FindIn<QAction>(viewer, "mnuExit")->trigger();
     Settle();
     EXPECT_TRUE(viewer.isNull());

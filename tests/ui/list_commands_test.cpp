@@ -59,6 +59,9 @@ TEST_F(ListCommandsTest, HeadersSortAndTheRowCommandsActOnTheClickedRecord) {
     ClickHeader(kMusicColumn);
     EXPECT_EQ(ColumnCells(kMusicColumn), QStringList({"Amy", "Max", "Zed"}));
     EXPECT_EQ(Cell(SelectedRow(), kNumberColumn), "00001");
+    for (int column = 0; column < kColumnCount; ++column) {  // room for the sort arrow
+        EXPECT_GE(List().header()->sectionSize(column), List().header()->sectionSizeHint(column));
+    }
 
     dialogs.inputAnswers = {"live"};
     Trigger("mnuKeyword_add");
@@ -116,6 +119,23 @@ TEST_F(ListCommandsTest, PrintsEveryRowOnceUnderHeadersOnEveryPage) {
     dialogs.previewPdf = QString::fromStdString(folder.File("missing/list.pdf"));
     Trigger("mnuPrint");
     EXPECT_EQ(Messages(), QStringList{"Error 482;Printer error"});
+
+    // The layout chosen in the preview holds, and texts as long as a record holds are whole.
+    RecordValues song = Song("Wonderful Tonight Wide World Wal", "Worldwide Waltz!", 3);
+    song.keywords = "Wedding Wonder Waltz WWW Wow Wow";
+    OpenSongs({song});
+    dialogs.previewPdf = QString::fromStdString(folder.File("landscape.pdf"));
+    dialogs.previewLayout = QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Landscape,
+                                        QMarginsF(5, 10, 5, 10), QPageLayout::Millimeter);
+    Trigger("mnuPrint");
+    EXPECT_TRUE(dialogs.previews.back().layout.isEquivalentTo(*dialogs.previewLayout));
+    QStringList texts = Headers(ListModel());
+    for (int column = 0; column < kColumnCount; ++column) {
+        texts << Cell(0, column);
+    }
+    for (const QString& text : texts) {
+        EXPECT_TRUE(dialogs.previewPages.back()[0].contains(text)) << text.toStdString();
+    }
 }
 
 }  // namespace

@@ -1,6 +1,14 @@
 #include <QAbstractItemModelTester>
+#include <QLineEdit>
 #include <QScreen>
+#include <QStyle>
 
+#include "ui/convert/convert_dialog.h"
+#include "ui/convert/default_style_dialog.h"
+#include "ui/edit/edit_dialog.h"
+#include "ui/edit/style_replace_dialog.h"
+#include "ui/help/about_dialog.h"
+#include "ui/playlist/play_list_window.h"
 #include "ui/ui_fixture.h"
 
 namespace quillory::testkit {
@@ -37,6 +45,9 @@ TEST_F(MainWindowTest, OpensAFileKeepsItWhenTheNextIsRefusedAndRecoloursForTheTa
     EXPECT_FALSE(Enabled("cmdAdd"));
 
     OpenSongs();
+    EXPECT_EQ(QtFilter(dialogs.fileRequests.back().filter), "Music Finder Files(*.mfd)");
+    EXPECT_GE(List().visualRect(ListModel().index(0, kNumberColumn)).height(),
+              List().style()->pixelMetric(QStyle::PM_IndicatorHeight) + 4);
     EXPECT_EQ(Title(), kSongsTitle);
     EXPECT_EQ(InMain<QComboBox>("cboInst")->currentText(), "PSR-2000");
     EXPECT_EQ(Colours(), "kkr");
@@ -91,7 +102,7 @@ TEST_F(MainWindowTest, ImportAppendsTheKnownStylesAndTheModelKeepsItsContractThr
     EXPECT_FALSE(Main().isWindowModified());
 }
 
-TEST_F(MainWindowTest, WindowsOpenBesideTheMainWindow) {
+TEST_F(MainWindowTest, WindowsFitSmallScreensOpenBesideTheMainWindowAndSpareTheFoundRow) {
     OpenSongs();
     const QRect screen = Main().screen()->availableGeometry();
     const QRect main(screen.topLeft() + QPoint(40, 40), QSize(420, 500));
@@ -100,6 +111,36 @@ TEST_F(MainWindowTest, WindowsOpenBesideTheMainWindow) {
     ASSERT_NE(Showing("frmConvert"), nullptr);
     const QRect shown = Showing("frmConvert")->frameGeometry();
     EXPECT_TRUE(screen.contains(shown) && !shown.intersects(main));
+    // Too wide for the room beside the main window, the search dialog moves off the row it finds.
+    Click("cmdSearch");
+    QWidget* search = Showing("frmSearch");
+    FindIn<QLineEdit>(search, "txtFind")->setText("Song B");
+    FindIn<QPushButton>(search, "cmdFind")->click();
+    const QRect cell = List().visualRect(ListModel().index(SelectedRow(), kMusicColumn));
+    EXPECT_FALSE(search->frameGeometry().intersects(
+        QRect(List().viewport()->mapToGlobal(QPoint(0, cell.top())),
+              QSize(List().viewport()->width(), cell.height()))));
+    // Every window fits 1366 x 768 at 100 % and 1600 x 1000 at 200 % (800 x 500 pixels).
+    Tick({0});
+    Click("cmdPlayList");
+    Trigger("mnuHelp");
+    Trigger("mnuAbout");
+    Trigger("mnuDefaultStyle");
+    ClickRow(0);
+    Click("cmdReplaceStyle");
+    const QWidgetList windows = {&Main(),
+                                 search,
+                                 Main().Convert(),
+                                 Main().DefaultStyle(),
+                                 Main().StyleReplace(),
+                                 Main().PlayList(),
+                                 Main().About(),
+                                 Main().Info(),
+                                 Main().Editor()};
+    for (QWidget* window : windows) {
+        const QSize least = window->minimumSizeHint();
+        EXPECT_EQ(least.boundedTo(QSize(800, 500)), least) << window->objectName().toStdString();
+    }
 }
 
 }  // namespace
