@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMessageBox>
 
 #include "ui/edit/edit_dialog.h"
 #include "ui/ui_fixture.h"
@@ -109,6 +110,13 @@ TEST_F(EditDialogTest, AddsAndModifiesTheHighlightedRecordOfASortedListRefusingW
     QTest::keyClick(&List(), Qt::Key_Up);
     Open("cmdModify");
     EXPECT_EQ(Shown() + " " + Combo("cboStyle")->currentText(), "Mango|120||Jazz opt44 Swing");
+    // The editor's own box hands the activation back: the choice stays; coming from the main
+    // window shows the record's style again.
+    Choose("cboStyle", "8Beat");
+    CloseOwnBox<QMessageBox>(Editor());
+    EXPECT_EQ(Combo("cboStyle")->currentText(), "8Beat");
+    ComeFromMain(Editor());
+    EXPECT_EQ(Combo("cboStyle")->currentText(), "Swing");
     Field("txtMusic")->setText("Mango Crumble");
     Choose("cboStyle", "Cool Pop");
     tempo->setText("96.4");
