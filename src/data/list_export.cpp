@@ -31,11 +31,17 @@ std::string RecordListExportText(const MusicFinderDocument& list) {
     return text;
 }
 
-std::string RecordLinesText(const MusicFinderDocument& list, const std::vector<std::size_t>& rows) {
+std::string CopiedRowsText(const MusicFinderDocument& list,
+                           std::optional<std::size_t> highlighted) {
     std::string text;
     std::size_t count = 0;
-    for (std::size_t row : rows) {
-        AppendLine(text, ++count, list.At(row));
+    for (const Record& row : list.Records()) {
+        if (row.checked) {
+            AppendLine(text, ++count, row);
+        }
+    }
+    if (count == 0 && highlighted) {
+        AppendLine(text, 1, list.At(*highlighted));
     }
     return text;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,9 +14,10 @@ namespace quillory {
 // record number. Every line ends with CR LF.
 std::string RecordListExportText(const MusicFinderDocument& list);
 
-// The lines of the given rows in the same form, without the header, counted from 1: what the
-// list copies to the clipboard.
-std::string RecordLinesText(const MusicFinderDocument& list, const std::vector<std::size_t>& rows);
+// What the list copies to the clipboard: the lines of the ticked rows in the same form, without
+// the header, counted from 1; the highlighted row's line when none is ticked; empty when there
+// is neither.
+std::string CopiedRowsText(const MusicFinderDocument& list, std::optional<std::size_t> highlighted);
 
 // The play list as tab-delimited text: a header line, then one line per row in display order,
 // a running count followed by the row's cells 1 to 5 (music, style, time signature, tempo,

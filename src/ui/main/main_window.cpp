@@ -263,20 +263,9 @@ void MainWindow::AddShortcuts() {
 }
 
 void MainWindow::CopyRows() {
-    const MusicFinderDocument& document = session_.Document();
-    std::vector<std::size_t> rows;
-    for (std::size_t row = 0; row < document.Size(); ++row) {
-        if (document.At(row).checked) {
-            rows.push_back(row);
-        }
-    }
-    if (rows.empty()) {
-        if (const auto row = Highlighted()) {
-            rows.push_back(*row);
-        }
-    }
-    if (!rows.empty()) {
-        QGuiApplication::clipboard()->setText(FromStd(RecordLinesText(document, rows)));
+    const std::string text = CopiedRowsText(session_.Document(), Highlighted());
+    if (!text.empty()) {
+        QGuiApplication::clipboard()->setText(FromStd(text));
     }
 }
 
