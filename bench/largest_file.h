@@ -10,7 +10,7 @@
 #include "data/music_finder_reader.h"
 #include "data/workspace.h"
 #include "support/mfd_builder.h"
-#include "support/realistic_data.h"
+#include "examples/realistic_data.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_folder.h"
 

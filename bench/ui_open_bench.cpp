@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "support/mfd_builder.h"
-#include "support/realistic_data.h"
+#include "examples/realistic_data.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 #include "ui/main/application.h"

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "data/codepage.h"
+#include "examples/realistic_data.h"
 #include "support/mfd_builder.h"
-#include "support/realistic_data.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "data/instrument_catalog.h"
-#include "support/realistic_data.h"
+#include "examples/realistic_data.h"
 #include "support/temp_folder.h"
 
 namespace quillory::fuzz {

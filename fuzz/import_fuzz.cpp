@@ -20,7 +20,7 @@
 #include "import_options.h"
 #include "support/edit_history.h"
 #include "support/mfd_builder.h"
-#include "support/realistic_data.h"
+#include "examples/realistic_data.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_folder.h"
 

@@ -6,7 +6,7 @@
 
 #include "cli/command_line.h"
 #include "cli/commands.h"
-#include "support/realistic_data.h"
+#include "examples/realistic_data.h"
 #include "support/temp_folder.h"
 
 namespace quillory::cli {

@@ -1,4 +1,4 @@
-#include "support/realistic_data.h"
+#include "examples/realistic_data.h"
 
 #include <array>
 #include <string_view>
