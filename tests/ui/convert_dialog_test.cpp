@@ -17,13 +17,12 @@ protected:
         }
         return options;
     }
-    // The questions asked since the last call: A and B for the preview's Yes/No warnings about
-    // missing and user styles (the texts are the core's), R for replacing a file.
+    // The questions asked since the last call: A and B for the warnings about missing and user
+    // styles (the texts are the core's), R for replacing a file.
     QString Questions() {
         QString asked;
         for (const QString& question : std::exchange(dialogs.questions, {})) {
-            const bool preview = question.startsWith("Music Fincer Conversion Preview: ");
-            asked += !preview                                               ? 'R'
+            asked += !question.startsWith("Music Fincer")               ? 'R'
                      : question.section('\r', 0, 0).contains("User Styles") ? 'B'
                                                                             : 'A';
         }
@@ -51,8 +50,8 @@ TEST_F(ConvertDialogTest, NeedsAFileShowsTheWorkspaceValuesAndAsksBeforeSaving) 
               "PSR-2000 PSR-2000");
     const QStringList shown = {"optTarget2000", "optAllRecords"};
     EXPECT_EQ(Chosen(), shown);
-    // Choices not yet saved give way to the workspace's values when the user comes back from
-    // another window, not when a box of the dialog's own closes.
+    // Unsaved choices give way to the workspace's values when the user comes from another
+    // window, not after a box of the dialog's own.
     FindIn<QRadioButton>(dialog, "optTarget207")->click();
     FindIn<QRadioButton>(dialog, "optCheckedRecords")->click();
     CloseOwnBox<QMessageBox>(*dialog);
@@ -125,8 +124,7 @@ TEST_F(ConvertDialogTest, StyleOptionsTickAndRefreshThePreviewAndNoDefaultStyleD
     EXPECT_TRUE(PreviewRan());
     EXPECT_EQ(SaveAs().size(), RecordOffset(2));
 
-    // Reopened, the dialog shows the choice. A default style that the next target lacks is
-    // reported when the dialog loads.
+    // Reopened, the dialog shows the choice; one the next target lacks is reported on loading.
     Trigger("mnuDefaultStyle");
     EXPECT_EQ(DefaultStyles()->currentText(), "None");
     DefaultStyles()->setCurrentIndex(1);

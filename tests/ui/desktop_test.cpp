@@ -1,5 +1,6 @@
 #include <QClipboard>
 #include <QLineEdit>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QStatusBar>
 
@@ -20,63 +21,75 @@ protected:
         QTest::keySequence(&List(), key);
         Settle();
     }
+    void InSearch(const char* button) { FindIn<QAbstractButton>(Main().Search(), button)->click(); }
+    QLineEdit* SearchText() { return FindIn<QLineEdit>(Main().Search(), "txtFind"); }
 };
 
-TEST_F(DesktopTest, KeysTriggerTheMenuItemsAndTheButtonsOfTheList) {
+TEST_F(DesktopTest, KeysPressTheirMenuItemsAndButtonsAndTheStatusBarShowsTheFile) {
     OpenSongs();
-    const std::pair<const char*, const char*> keys[] = {{"Ctrl+O", "mnuOpen"},
-                                                        {"Ctrl+Shift+S", "mnuConvert"},
-                                                        {"Ctrl+P", "mnuPrint"},
-                                                        {"F1", "mnuHelp"}};
-    for (const auto& [key, item] : keys) {
-        QSignalSpy triggered(InMain<QAction>(item), &QAction::triggered);
-        Press(QKeySequence(key));
-        EXPECT_EQ(triggered.count(), 1) << item;
-    }
-    Messages();
-
-    // Ctrl+C copies the ticked rows, or else the highlighted one numbered 1, as exported.
-    Press(QKeySequence("Ctrl+A"));
-    EXPECT_EQ(Ticks(), "111");
-    Press(QKeySequence("Ctrl+C"));
-    const QStringList lines =
-        QString::fromStdString(RecordListExportText(Work().document)).split("\r\n").mid(1);
-    EXPECT_EQ(QApplication::clipboard()->text(), lines.join("\r\n"));
-    Click("CmdUnCheck");
-    ClickRow(2);
-    Press(QKeySequence("Ctrl+C"));
-    EXPECT_EQ(QApplication::clipboard()->text(), "1" + lines[2].mid(1) + "\r\n");
-
-    Press(QKeySequence("Ctrl+F"));
-    ASSERT_TRUE(Main().Search() && Main().Search()->isVisible());
-    FindIn<QLineEdit>(Main().Search(), "txtFind")->setText("Song");
-    FindIn<QPushButton>(Main().Search(), "cmdFind")->click();
-    EXPECT_EQ(SelectedRow(), 0);
-    Press(QKeySequence("F3"));
-    EXPECT_EQ(SelectedRow(), 1);
-
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+    ClickRow(1);
+    const std::pair<QKeySequence, const char*> keys[] = {
+        {QKeySequence("Ctrl+O"), "mnuOpen"},   {QKeySequence("Ctrl+Shift+S"), "mnuConvert"},
+        {QKeySequence("Ctrl+P"), "mnuPrint"},  {QKeySequence("F1"), "mnuHelp"},
+        {QKeySequence("Ctrl+A"), "cmdCheck"},  {QKeySequence(Qt::Key_Return), "cmdModify"},
+        {QKeySequence(Qt::Key_Enter), "cmdModify"}, {QKeySequence("Del"), "CmdDelete"},
+        {QKeySequence::Undo, "mnuUndo"},       {QKeySequence::Redo, "mnuRedo"},
+        {QKeySequence("Ctrl+F"), "cmdSearch"}};
+    for (const auto& [key, name] : keys) {
+        QObject* target = InMain<QObject>(name);
+        QSignalSpy spy(target, qobject_cast<QAction*>(target) ? SIGNAL(triggered(bool))
+                                                               : SIGNAL(clicked(bool)));
         Press(key);
-        EXPECT_TRUE(Main().Editor()->isVisible()) << key;
-        Main().Editor()->hide();
+        EXPECT_EQ(spy.count(), 1) << name;
     }
-    Press(QKeySequence("Del"));
-    EXPECT_EQ(ColumnCells(kGenreColumn), QStringList({"Pop", "deleted", "Jazz"}));
-    Press(QKeySequence::Undo);
-    EXPECT_EQ(Cell(1, kGenreColumn), "Rock");
-    Press(QKeySequence::Redo);
-    EXPECT_EQ(Cell(1, kGenreColumn), "deleted");
-    EXPECT_TRUE(Messages().isEmpty());
+    SearchText()->setText("Song");
+    InSearch("cmdFind");
+    EXPECT_EQ(SelectedRow(), 0);
+    Press(QKeySequence::FindNext);
+    EXPECT_EQ(SelectedRow(), 2);  // past the deleted row
+    Click("CmdUnCheck");
+    Press(QKeySequence("Ctrl+C"));
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
+              CopiedRowsText(Work().document, 2));
 
     EXPECT_EQ(InMain<QLabel>("lblFilePath")->text(), FromPath(folder.File("songs.mfd")));
     Tick({0, 2});
     EXPECT_EQ(InMain<QLabel>("lblCounts")->text(), "3 records, 2 ticked");
     ASSERT_FALSE(SaveAs().empty());
     EXPECT_EQ(Main().statusBar()->currentMessage(), "Saved " + FromPath(folder.File("out.mfd")));
-    dialogs.files.push_back(Path("list.txt"));
-    Trigger("mnuTextFile");
-    EXPECT_EQ(Main().statusBar()->currentMessage(),
-              "Exported " + FromPath(folder.File("list.txt")));
+}
+
+TEST_F(DesktopTest, SearchFindsFirstNextAndAllAndCloseKeepsThePlace) {
+    OpenSongs({Song("Love Me", "Pop", 1), Song("Other", "Rock", 1), Song("Lovely Day", "Jazz", 1),
+               Song("Something", "Pop", 1)});
+    Click("cmdSearch");
+    const QPointer<SearchDialog> search = Main().Search();
+    SearchText()->setText("love");
+    InSearch("cmdFind");
+    EXPECT_EQ(SelectedRow(), 0);
+    InSearch("cmdExit");
+    Settle();
+    ASSERT_TRUE(search && !search->isVisible());
+    Click("cmdSearch");
+    EXPECT_EQ(Main().Search(), search);
+    InSearch("cmdAgain");
+    EXPECT_EQ(SelectedRow(), 2);
+
+    // An option searched for Yes fills that in; an empty text is refused in the dialog's box.
+    Activate(*search);
+    InSearch("Option1_4");
+    EXPECT_EQ(SearchText()->text(), "Yes");
+    EXPECT_EQ(QApplication::focusWidget(), SearchText());
+    InSearch("Option1_2");
+    EXPECT_EQ(SearchText()->text(), "");
+    InSearch("cmdCheck");
+    EXPECT_EQ(dialogs.messageWindows, std::vector<QPointer<QWidget>>{search.data()});
+    EXPECT_EQ(Messages(), QStringList{"please enter something to search for"});
+    InSearch("OptMatchWord");
+    SearchText()->setText("Pop");
+    InSearch("cmdCheck");
+    EXPECT_EQ(Ticks() + Counter(), "10012");
+    EXPECT_TRUE(Messages().isEmpty());
 }
 
 }  // namespace

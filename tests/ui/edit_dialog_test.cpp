@@ -1,4 +1,3 @@
-#include <QCheckBox>
 #include <QLineEdit>
 #include <QMessageBox>
 
@@ -13,6 +12,7 @@ protected:
     EditDialog& Editor() { return *Main().Editor(); }
     QLineEdit* Field(const char* name) { return FindIn<QLineEdit>(&Editor(), name); }
     QComboBox* Combo(const char* name) { return FindIn<QComboBox>(&Editor(), name); }
+    void Press(const char* button) { FindIn<QAbstractButton>(&Editor(), button)->click(); }
     void Choose(const char* combo, const QString& text) {
         Combo(combo)->setCurrentIndex(Combo(combo)->findText(text));
     }
@@ -29,13 +29,15 @@ protected:
         Click(button);
         Activate(Editor());
     }
-    // Moves the focus inside the active editor and lets a refusing box take it back.
-    static void FocusTo(QWidget* widget) {
-        widget->setFocus(Qt::TabFocusReason);
-        Settle();
+    // Moves the focus from one box to another inside the active editor: the focus where it ends.
+    static QWidget* FocusFrom(QWidget* from, QWidget* to) {
+        for (QWidget* widget : {from, to}) {
+            widget->setFocus(Qt::TabFocusReason);
+            Settle();
+        }
+        return QApplication::focusWidget();
     }
-    static QWidget* Focus() { return QApplication::focusWidget(); }
-    template <typename T>
+    template <typename T = QWidget>
     T* InReplace(const char* name) {
         return FindIn<T>(Showing("frmStyleReplace"), name);
     }
@@ -68,38 +70,32 @@ TEST_F(EditDialogTest, AddsAndModifiesTheHighlightedRecordOfASortedListRefusingW
     Open("cmdAdd");
     QLineEdit* tempo = Field("txtTempo");
     QLineEdit* keywords = Field("txtKeywords");
-    FocusTo(tempo);
     tempo->setText("281");
-    FocusTo(keywords);
+    EXPECT_EQ(FocusFrom(tempo, keywords), tempo);
     EXPECT_EQ(dialogs.messageWindows, std::vector<QPointer<QWidget>>{&Editor()});
     EXPECT_EQ(Messages(), QStringList{"Tempo must be between 32 and 280"});
-    EXPECT_EQ(Focus(), tempo);
     QTest::mouseClick(FindIn<QPushButton>(&Editor(), "cmdCancel"), Qt::LeftButton);
     Settle();
     EXPECT_FALSE(Editor().isVisible());
 
     Open("cmdAdd");
     tempo->setText("280");
-    QComboBox* style = Combo("cboStyle");
-    style->setCurrentIndex(-1);
-    FocusTo(style);
-    FocusTo(keywords);
+    Combo("cboStyle")->setCurrentIndex(-1);
+    EXPECT_EQ(FocusFrom(Combo("cboStyle"), keywords), Combo("cboStyle"));
     EXPECT_EQ(Messages(),
               QStringList{"Please select a style in the list, new entries are not allowed"});
-    EXPECT_EQ(Focus(), style);
     Choose("cboStyle", "8Beat");
     QComboBox* genre = Combo("cboGenre");
-    FocusTo(genre);
     genre->setEditText("Polka");
-    FocusTo(keywords);
+    FocusFrom(genre, keywords);
     EXPECT_EQ(genre->itemText(genre->count() - 1) + " " + genre->currentText(), "Polka Polka");
-    FindIn<QPushButton>(&Editor(), "cmdOk")->click();
+    Press("cmdOk");
     EXPECT_EQ(Messages(), QStringList{"All entries must have a Music(song name)"});
-    EXPECT_EQ(Focus(), Field("txtMusic"));
+    EXPECT_EQ(QApplication::focusWidget(), Field("txtMusic"));
     Field("txtMusic")->setText("New");
-    FindIn<QCheckBox>(&Editor(), "chkSearch2")->setChecked(true);
-    FindIn<QRadioButton>(&Editor(), "opt68")->click();
-    FindIn<QPushButton>(&Editor(), "cmdOk")->click();
+    Press("chkSearch2");
+    Press("opt68");
+    Press("cmdOk");
     EXPECT_FALSE(Editor().isVisible());
     EXPECT_EQ(SelectedRow(), 3);  // in number order after the preview
 
@@ -120,10 +116,10 @@ TEST_F(EditDialogTest, AddsAndModifiesTheHighlightedRecordOfASortedListRefusingW
     Field("txtMusic")->setText("Mango Crumble");
     Choose("cboStyle", "Cool Pop");
     tempo->setText("96.4");
-    FindIn<QCheckBox>(&Editor(), "chkSearch1")->setChecked(true);
+    Press("chkSearch1");
     Choose("cboIntro", "Main A");
     Choose("cboSection", "Ending 1");
-    FindIn<QPushButton>(&Editor(), "cmdOk")->click();
+    Press("cmdOk");
     songs[2] = {2, 1, 4, 4, 96, kSearch1Bit, "Mango Crumble", "Jazz", "", 0x48};
     songs.push_back({4, 3, 6, 8, 280, kSearch2Bit, "New", "Polka", "", 0});
     EXPECT_EQ(Work().document.Image(), BuildMfd("PSR-2000", songs));
@@ -140,8 +136,7 @@ TEST_F(EditDialogTest, EachReplaceModeReachesTheList) {
     ClickRow(0);
     Click("cmdReplaceStyle");
     InReplace<QRadioButton>("optKeyword")->click();
-    EXPECT_TRUE(InReplace<QWidget>("txtKeyword")->isEnabled() &&
-                !InReplace<QWidget>("lblCurrentStyle")->isEnabled());
+    EXPECT_TRUE(InReplace("txtKeyword")->isEnabled() && !InReplace("lblCurrentStyle")->isEnabled());
     ClickRow(1);
     EXPECT_EQ(InReplace<QLabel>("lblCurrentStyle")->text(), "8Beat");
     ClickRow(2);

@@ -1,19 +1,8 @@
 #include "ui/ui_fixture.h"
 
-#include <QFile>
-
 #include "platform/widgets.h"
 
 namespace quillory::testkit {
-
-int PdfPageCount(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    const QByteArray pdf = file.readAll();
-    return static_cast<int>(pdf.count("/Type /Page") - pdf.count("/Type /Pages"));
-}
 
 void UiFixture::ClickCheckBox(int row) {
     const QRect cell = List().visualRect(ListModel().index(row, kNumberColumn));
