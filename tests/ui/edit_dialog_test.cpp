@@ -12,7 +12,6 @@ protected:
     EditDialog& Editor() { return *Main().Editor(); }
     QLineEdit* Field(const char* name) { return FindIn<QLineEdit>(&Editor(), name); }
     QComboBox* Combo(const char* name) { return FindIn<QComboBox>(&Editor(), name); }
-    void Press(const char* button) { FindIn<QAbstractButton>(&Editor(), button)->click(); }
     void Choose(const char* combo, const QString& text) {
         Combo(combo)->setCurrentIndex(Combo(combo)->findText(text));
     }
@@ -42,9 +41,8 @@ protected:
         return FindIn<T>(Showing("frmStyleReplace"), name);
     }
     void ReplaceAll(const char* mode) {
-        InReplace<QRadioButton>(mode)->click();
-        InReplace<QPushButton>("cmdAllEntries")->click();
-        Settle();
+        Click(mode, Showing("frmStyleReplace"));
+        Click("cmdAllEntries", Showing("frmStyleReplace"));
     }
 };
 
@@ -89,13 +87,13 @@ TEST_F(EditDialogTest, AddsAndModifiesTheHighlightedRecordOfASortedListRefusingW
     genre->setEditText("Polka");
     FocusFrom(genre, keywords);
     EXPECT_EQ(genre->itemText(genre->count() - 1) + " " + genre->currentText(), "Polka Polka");
-    Press("cmdOk");
+    Click("cmdOk", &Editor());
     EXPECT_EQ(Messages(), QStringList{"All entries must have a Music(song name)"});
     EXPECT_EQ(QApplication::focusWidget(), Field("txtMusic"));
     Field("txtMusic")->setText("New");
-    Press("chkSearch2");
-    Press("opt68");
-    Press("cmdOk");
+    Click("chkSearch2", &Editor());
+    Click("opt68", &Editor());
+    Click("cmdOk", &Editor());
     EXPECT_FALSE(Editor().isVisible());
     EXPECT_EQ(SelectedRow(), 3);  // in number order after the preview
 
@@ -116,10 +114,10 @@ TEST_F(EditDialogTest, AddsAndModifiesTheHighlightedRecordOfASortedListRefusingW
     Field("txtMusic")->setText("Mango Crumble");
     Choose("cboStyle", "Cool Pop");
     tempo->setText("96.4");
-    Press("chkSearch1");
+    Click("chkSearch1", &Editor());
     Choose("cboIntro", "Main A");
     Choose("cboSection", "Ending 1");
-    Press("cmdOk");
+    Click("cmdOk", &Editor());
     songs[2] = {2, 1, 4, 4, 96, kSearch1Bit, "Mango Crumble", "Jazz", "", 0x48};
     songs.push_back({4, 3, 6, 8, 280, kSearch2Bit, "New", "Polka", "", 0});
     EXPECT_EQ(Work().document.Image(), BuildMfd("PSR-2000", songs));
@@ -135,7 +133,7 @@ TEST_F(EditDialogTest, EachReplaceModeReachesTheList) {
     OpenSongs(songs);
     ClickRow(0);
     Click("cmdReplaceStyle");
-    InReplace<QRadioButton>("optKeyword")->click();
+    Click("optKeyword", Showing("frmStyleReplace"));
     EXPECT_TRUE(InReplace("txtKeyword")->isEnabled() && !InReplace("lblCurrentStyle")->isEnabled());
     ClickRow(1);
     EXPECT_EQ(InReplace<QLabel>("lblCurrentStyle")->text(), "8Beat");

@@ -65,8 +65,7 @@ TEST_F(HelpWindowsTest, TheViewerShowsHelpAndLogsIndentedUnderTheirTitlesAndAbou
         return QString::number(Text()->cursorRect(at).left());
     });
     EXPECT_EQ(secondColumn.count(secondColumn[0]), 3);
-    FindIn<QAction>(viewer, "mnuExit")->trigger();
-    Settle();
+    Trigger("mnuExit", viewer);
     EXPECT_TRUE(viewer.isNull());
     Trigger("mnuHelp");
     EXPECT_NE(Showing("frmInfo"), nullptr);
@@ -75,7 +74,6 @@ TEST_F(HelpWindowsTest, TheViewerShowsHelpAndLogsIndentedUnderTheirTitlesAndAbou
     Trigger("mnuAbout");
     QPointer<QWidget> about = Showing("frmAbout");
     ASSERT_FALSE(about.isNull());
-    EXPECT_EQ(FindIn<QLabel>(about, "lblVersion")->text(), "Version " QUILLORY_PROJECT_VERSION);
     EXPECT_FALSE(qobject_cast<QDialog*>(about.data())->isModal());
     QTest::keyClick(about, Qt::Key_Escape);
     Settle();
@@ -94,7 +92,7 @@ TEST_F(HelpWindowsTest, PrintsTheSelectionOrEverythingUnlessCancelled) {
         }
         dialogs.printerAnswers = {print < 2};
         dialogs.printerPdf = Path(std::to_string(print) + ".pdf");
-        FindIn<QAction>(Showing("frmInfo"), "mnuPrint")->trigger();
+        Trigger("mnuPrint", Showing("frmInfo"));
         sizes << QFileInfo(dialogs.printerPdf).size();
     }
     EXPECT_TRUE(sizes[0] > sizes[1] && sizes[1] > 0 && sizes[2] == 0);

@@ -1,13 +1,20 @@
 #include <QAbstractItemModelTester>
+#include <QClipboard>
 #include <QLineEdit>
+#include <QPointer>
 #include <QScreen>
+#include <QSignalSpy>
+#include <QStatusBar>
 #include <QStyle>
 
+#include "data/list_export.h"
+#include "platform/file_names.h"
 #include "ui/convert/default_style_dialog.h"
 #include "ui/edit/edit_dialog.h"
 #include "ui/edit/style_replace_dialog.h"
 #include "ui/help/about_dialog.h"
 #include "ui/playlist/play_list_window.h"
+#include "ui/search/search_dialog.h"
 #include "ui/ui_fixture.h"
 
 namespace quillory::testkit {
@@ -68,9 +75,7 @@ TEST_F(MainWindowTest, OpensImportsAndSortsAFileKeepsItWhenTheNextIsRefusedAndRe
     ChooseTarget("TYROS");
     EXPECT_EQ(Colours(), "krr");
     EXPECT_TRUE(Title().endsWith("Deafult Style = Cool Pop"));
-    Trigger("mnuBlue");
     ChooseTarget("PSR-2000");
-    EXPECT_EQ(Colours(), "kkb");
     EXPECT_EQ(Title(), kSongsTitle);
 
     WriteFile(folder.File("more.txt"),
@@ -82,7 +87,7 @@ TEST_F(MainWindowTest, OpensImportsAndSortsAFileKeepsItWhenTheNextIsRefusedAndRe
     Tick({3});
     Record renamed = Work().document.At(1);
     renamed.music = "Song Z";
-    Work().document.Change(1, renamed);
+    Work().document.Change(1, renamed);  // the model follows a change and a sort
     ClickHeader(kMusicColumn);
     ClickHeader(kMusicColumn);
     EXPECT_EQ(ColumnCells(kMusicColumn), QStringList({"Song Z", "Song D", "Song C", "Song A"}));
@@ -104,7 +109,7 @@ TEST_F(MainWindowTest, WindowsFitSmallScreensOpenBesideTheMainWindowAndSpareTheF
     Click("cmdSearch");
     QWidget* search = Showing("frmSearch");
     FindIn<QLineEdit>(search, "txtFind")->setText("Song B");
-    FindIn<QPushButton>(search, "cmdFind")->click();
+    Click("cmdFind", search);
     const QRect cell = List().visualRect(ListModel().index(SelectedRow(), kMusicColumn));
     EXPECT_FALSE(search->frameGeometry().intersects(
         QRect(List().viewport()->mapToGlobal(QPoint(0, cell.top())),
@@ -123,6 +128,83 @@ TEST_F(MainWindowTest, WindowsFitSmallScreensOpenBesideTheMainWindowAndSpareTheF
         const QSize least = window->minimumSizeHint();
         EXPECT_EQ(least.boundedTo(QSize(800, 500)), least) << window->objectName().toStdString();
     }
+}
+
+class DesktopTest : public UiFixture {
+protected:
+    void Press(const QKeySequence& key) {
+        Activate(Main());
+        List().setFocus();
+        QTest::keySequence(&List(), key);
+        Settle();
+    }
+    QLineEdit* SearchText() { return FindIn<QLineEdit>(Main().Search(), "txtFind"); }
+};
+
+TEST_F(DesktopTest, KeysPressTheirMenuItemsAndButtonsAndTheStatusBarShowsTheFile) {
+    OpenSongs();
+    ClickRow(1);
+    const std::pair<QKeySequence, const char*> keys[] = {
+        {QKeySequence("Ctrl+O"), "mnuOpen"},   {QKeySequence("Ctrl+Shift+S"), "mnuConvert"},
+        {QKeySequence("Ctrl+P"), "mnuPrint"},  {QKeySequence("F1"), "mnuHelp"},
+        {QKeySequence("Ctrl+A"), "cmdCheck"},  {QKeySequence(Qt::Key_Return), "cmdModify"},
+        {QKeySequence(Qt::Key_Enter), "cmdModify"}, {QKeySequence("Del"), "CmdDelete"},
+        {QKeySequence::Undo, "mnuUndo"},       {QKeySequence::Redo, "mnuRedo"},
+        {QKeySequence("Ctrl+F"), "cmdSearch"}};
+    for (const auto& [key, name] : keys) {
+        QObject* target = InMain<QObject>(name);
+        QSignalSpy spy(target, qobject_cast<QAction*>(target) ? SIGNAL(triggered(bool))
+                                                               : SIGNAL(clicked(bool)));
+        Press(key);
+        EXPECT_EQ(spy.count(), 1) << name;
+    }
+    SearchText()->setText("Song");
+    Click("cmdFind", Main().Search());
+    EXPECT_EQ(SelectedRow(), 0);
+    Press(QKeySequence::FindNext);
+    EXPECT_EQ(SelectedRow(), 2);  // past the deleted row
+    Click("CmdUnCheck");
+    Press(QKeySequence("Ctrl+C"));
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
+              CopiedRowsText(Work().document, 2));
+
+    EXPECT_EQ(InMain<QLabel>("lblFilePath")->text(), FromPath(folder.File("songs.mfd")));
+    Tick({0, 2});
+    EXPECT_EQ(InMain<QLabel>("lblCounts")->text(), "3 records, 2 ticked");
+    ASSERT_FALSE(SaveAs().empty());
+    EXPECT_EQ(Main().statusBar()->currentMessage(), "Saved " + FromPath(folder.File("out.mfd")));
+}
+
+TEST_F(DesktopTest, SearchFindsFirstNextAndAllAndCloseKeepsThePlace) {
+    OpenSongs({Song("Love Me", "Pop", 1), Song("Other", "Rock", 1), Song("Lovely Day", "Jazz", 1),
+               Song("Something", "Pop", 1)});
+    Click("cmdSearch");
+    const QPointer<SearchDialog> search = Main().Search();
+    SearchText()->setText("love");
+    Click("cmdFind", Main().Search());
+    EXPECT_EQ(SelectedRow(), 0);
+    Click("cmdExit", Main().Search());
+    ASSERT_TRUE(search && !search->isVisible());
+    Click("cmdSearch");
+    EXPECT_EQ(Main().Search(), search);
+    Click("cmdAgain", Main().Search());
+    EXPECT_EQ(SelectedRow(), 2);
+
+    // An option searched for Yes fills that in; an empty text is refused in the dialog's box.
+    Activate(*search);
+    Click("Option1_4", Main().Search());
+    EXPECT_EQ(SearchText()->text(), "Yes");
+    EXPECT_EQ(QApplication::focusWidget(), SearchText());
+    Click("Option1_2", Main().Search());
+    EXPECT_EQ(SearchText()->text(), "");
+    Click("cmdCheck", Main().Search());
+    EXPECT_EQ(dialogs.messageWindows, std::vector<QPointer<QWidget>>{search.data()});
+    EXPECT_EQ(Messages(), QStringList{"please enter something to search for"});
+    Click("OptMatchWord", Main().Search());
+    SearchText()->setText("Pop");
+    Click("cmdCheck", Main().Search());
+    EXPECT_EQ(Ticks() + Counter(), "10012");
+    EXPECT_TRUE(Messages().isEmpty());
 }
 
 }  // namespace

@@ -78,8 +78,7 @@ TEST_F(SafetyTest, UndoesSortedStepsAsksAboutUnsavedChangesAndOpensCommandLineAn
     EXPECT_TRUE(dialogs.fileFilters.isEmpty());
     Tick({0});
     Click("cmdPlayList");
-    FindIn<QAction>(Main().PlayList(), "mnuExit")->trigger();
-    Settle();
+    Trigger("mnuExit", Main().PlayList());
     EXPECT_EQ(dialogs.saveQuestions,
               QStringList{"Save changes to songs.mfd before opening another file?"});
 

@@ -24,11 +24,10 @@ void UiFixture::OpenSongs(const Bytes& file) {
 Bytes UiFixture::SaveAs(std::initializer_list<const char*> options) {
     Trigger("mnuConvert");
     for (const char* option : options) {
-        FindIn<QRadioButton>(Main().Convert(), option)->click();
+        Click(option, Main().Convert());
     }
     dialogs.files.push_back(Path("out.mfd"));
-    FindIn<QPushButton>(Main().Convert(), "cmdSave")->click();
-    Settle();
+    Click("cmdSave", Main().Convert());
     return std::filesystem::exists(folder.File("out.mfd")) ? ReadFile(folder.File("out.mfd"))
                                                            : Bytes();
 }

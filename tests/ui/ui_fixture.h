@@ -12,7 +12,6 @@
 #include <QTest>
 #include <QTreeView>
 #include <QWindow>
-#include <algorithm>
 #include <utility>
 
 #include "data/record_layout.h"
@@ -75,19 +74,21 @@ protected:
     }
     // The shown top-level window of that name, nullptr when there is none.
     static QWidget* Showing(const char* name) {
-        const QWidgetList tops = QApplication::topLevelWidgets();
-        const auto found = std::find_if(tops.begin(), tops.end(), [&](QWidget* top) {
-            return top->objectName() == name && top->isVisible();
-        });
-        return found == tops.end() ? nullptr : *found;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == name && top->isVisible()) {
+                return top;
+            }
+        }
+        return nullptr;
     }
 
-    void Trigger(const char* action) {
-        InMain<QAction>(action)->trigger();
+    // An item or a button of the main window or of the window given.
+    void Trigger(const char* action, QWidget* window = nullptr) {
+        FindIn<QAction>(window ? window : &Main(), action)->trigger();
         Settle();
     }
-    void Click(const char* button) {
-        InMain<QPushButton>(button)->click();
+    void Click(const char* button, QWidget* window = nullptr) {
+        FindIn<QAbstractButton>(window ? window : &Main(), button)->click();
         Settle();
     }
     bool Enabled(const char* name) { return InMain<QWidget>(name)->isEnabled(); }
@@ -109,7 +110,8 @@ protected:
     QString Colours() {
         const QStringList colours = {"#000000", "#0000ff", "#ff0000"};
         return Texts(RowCount(), [&](int row) {
-                   return QString("?kbr"[colours.indexOf(Cell(row, kStyleColumn, Qt::ForegroundRole)) + 1]);
+                   const int colour = colours.indexOf(Cell(row, kStyleColumn, Qt::ForegroundRole));
+                   return QString("?kbr"[colour + 1]);
                }).join("");
     }
     QString Ticks() {
@@ -129,11 +131,14 @@ protected:
         }
     }
 
-    void ClickRow(int row, QTreeView* view = nullptr) {
+    void ClickRow(int row, QTreeView* view = nullptr, bool twice = false) {
         QTreeView& list = view ? *view : List();
         const QModelIndex index = list.model()->index(row, kMusicColumn);
         list.scrollTo(index);
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(index).center());
+        if (twice) {
+            QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(index).center());
+        }
     }
     void ClickCheckBox(int row);
     void ClickHeader(int column, QTreeView* view = nullptr) {
@@ -155,11 +160,11 @@ protected:
         QApplication::setActiveWindow(&window);
         Settle();
     }
+    // The window is activated coming from the main window or from a box of its own.
     void ComeFromMain(QWidget& window) {
         Activate(Main());
         Activate(window);
     }
-    // A box of the window's own is shown, closed, and hands the activation back to the window.
     template <typename Box>
     static void CloseOwnBox(QWidget& window) {
         Box box(&window);
