@@ -36,7 +36,7 @@ protected:
     }
 };
 
-TEST_F(HelpWindowsTest, TheViewerShowsHelpAndLogsIndentedUnderTheirTitlesAndAboutItsVersion) {
+TEST_F(HelpWindowsTest, TheViewerShowsHelpAndLogsIndentedUnderTheirTitlesAndAboutIsNotModal) {
     Trigger("mnuConversion");
     EXPECT_EQ(Messages(), QStringList{"Cannot find the Information File named ExportLog.txt"});
     EXPECT_EQ(Showing("frmInfo"), nullptr);
