@@ -4,8 +4,6 @@
 #include <QPrintEngine>
 #include <QPrinter>
 
-#include "platform/file_names.h"
-
 namespace quillory {
 namespace {
 
@@ -54,12 +52,6 @@ struct TextPrinter : QPrinter {
 
 }  // namespace
 
-void ScriptedDialogs::ReportError(const Failure& failure, const std::string& operation) {
-    if (const auto text = ErrorReportText(failure, operation)) {
-        ShowMessage(*text);
-    }
-}
-
 void ScriptedDialogs::PrintPreview(const QString& caption, const QString&, const PageSetup& pages,
                                    const std::function<void(QPrinter&)>& paint) {
     QPrinter printer(QPrinter::HighResolution);
@@ -72,11 +64,12 @@ void ScriptedDialogs::PrintPreview(const QString& caption, const QString&, const
         printer.setOutputFileName(previewPdf);
         paint(printer);
     }
-    previews.push_back({caption, printer.pageLayout()});
     TextPrintEngine engine;
     TextPrinter texts(engine);
     texts.setPageLayout(printer.pageLayout());
     paint(texts);
+    previewCaptions << caption;
+    previewLayouts.push_back(texts.pageLayout());
     previewPages.push_back(engine.pages);
 }
 
@@ -85,16 +78,6 @@ bool ScriptedDialogs::Printer(QPrinter& printer, bool allowSelection) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(printerPdf);
     return Next(printerAnswers, true);
-}
-
-std::optional<std::filesystem::path> ScriptedDialogs::NextFile(const FileDialogRequest& request) {
-    fileRequests.push_back({QString::fromStdString(request.filter)});
-    if (files.empty()) {
-        return std::nullopt;
-    }
-    const std::optional<QString> file = files.front();
-    files.pop_front();
-    return file ? std::optional(ToPath(*file)) : std::nullopt;
 }
 
 }  // namespace quillory

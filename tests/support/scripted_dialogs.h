@@ -9,27 +9,15 @@
 #include <vector>
 
 #include "platform/dialogs.h"
+#include "platform/file_names.h"
 
 namespace quillory {
 
-// Prompts for tests, the same for every window: every message and question is recorded with
-// the window that raised it, and the prompts are answered from queues. Without a scripted
-// answer a question is answered OK/Yes, an input box and a file dialog are cancelled, the
-// printer dialog is accepted and unsaved changes are discarded.
+// Prompts for tests: every prompt is recorded, with the window that raised a message, and
+// answered from a queue. Unscripted, a question is answered Yes/OK, an input box and a file
+// dialog are cancelled, the printer dialog is accepted and unsaved changes are discarded.
 class ScriptedDialogs : public PromptProvider, public Prompts {
 public:
-    struct FileRequest {
-        QString filter;
-    };
-    struct InputRequest {
-        QString prompt;
-        QString title;
-    };
-    struct Preview {
-        QString caption;
-        QPageLayout layout;  // of the pages as rendered
-    };
-
     Prompts& For(QWidget* window) override {
         window_ = window;
         return *this;
@@ -38,22 +26,24 @@ public:
         messages << QString::fromStdString(text);
         messageWindows.push_back(window_);
     }
-    void ReportError(const Failure& failure, const std::string& operation) override;
-    void SetBusy(bool) override {}
-    std::optional<std::filesystem::path> AskOpenFileName(
-        const FileDialogRequest& request) override {
-        return NextFile(request);
+    void ReportError(const Failure& failure, const std::string& operation) override {
+        if (const auto text = ErrorReportText(failure, operation)) {
+            ShowMessage(*text);
+        }
     }
-    std::optional<std::filesystem::path> AskSaveFileName(
-        const FileDialogRequest& request) override {
-        return NextFile(request);
+    void SetBusy(bool) override {}
+    std::optional<std::filesystem::path> AskOpenFileName(const FileDialogRequest& r) override {
+        return NextFile(r);
+    }
+    std::optional<std::filesystem::path> AskSaveFileName(const FileDialogRequest& r) override {
+        return NextFile(r);
     }
     bool ConfirmOkCancel(const std::string& question) override { return Ask(question); }
     bool AskYesNo(const std::string& question, const std::string& title) override {
         return Ask(title + ": " + question);
     }
     std::string Input(const std::string& prompt, const std::string& title) override {
-        inputs.push_back({QString::fromStdString(prompt), QString::fromStdString(title)});
+        inputs << QString::fromStdString(prompt + ": " + title);
         return Next(inputAnswers, QString()).toStdString();
     }
     SaveChoice AskSaveChanges(const std::string& question) override {
@@ -65,26 +55,24 @@ public:
                       const std::function<void(QPrinter&)>& paint) override;
 
     QStringList messages;
-    std::vector<QPointer<QWidget>> messageWindows;  // the window each message belongs to
-    QStringList questions;                          // a Yes/No one as "title: question"
-    std::vector<FileRequest> fileRequests;
-    std::vector<InputRequest> inputs;
-    std::vector<Preview> previews;
+    std::vector<QPointer<QWidget>> messageWindows;
+    QStringList questions;  // a Yes/No one as "title: question"
+    QStringList fileFilters;
+    QStringList inputs;  // as "prompt: title"
     QStringList saveQuestions;
-    QString previewPdf;                        // where a print preview renders its pages, when set
-    std::optional<QPageLayout> previewLayout;  // the layout the user chooses in a preview
+    QStringList previewCaptions;
+    std::vector<QPageLayout> previewLayouts;             // of the pages as rendered
     std::vector<std::vector<QStringList>> previewPages;  // the texts on each preview's pages
-    std::vector<bool> printerSelections;  // whether each printer dialog offered the selection
-    QString printerPdf;  // where a printer dialog's printer writes, even when cancelled
+    QString previewPdf;                        // where a preview renders its pages, when set
+    std::optional<QPageLayout> previewLayout;  // the layout the user chooses in a preview
+    std::vector<bool> printerSelections;       // whether each printer dialog offered it
+    QString printerPdf;                        // where the printer writes, even when cancelled
 
     std::deque<bool> answers;  // for OK/Cancel and Yes/No questions
     std::deque<QString> inputAnswers;
     std::deque<std::optional<QString>> files;
     std::deque<bool> printerAnswers;
     std::deque<SaveChoice> saveAnswers;
-
-protected:
-    QPointer<QWidget> window_;  // the window whose prompt this is
 
 private:
     template <typename Answer>
@@ -100,7 +88,13 @@ private:
         questions << QString::fromStdString(question);
         return Next(answers, true);
     }
-    std::optional<std::filesystem::path> NextFile(const FileDialogRequest& request);
+    std::optional<std::filesystem::path> NextFile(const FileDialogRequest& request) {
+        fileFilters << QString::fromStdString(request.filter);
+        const auto file = Next(files, std::optional<QString>());
+        return file ? std::optional(ToPath(*file)) : std::nullopt;
+    }
+
+    QPointer<QWidget> window_;
 };
 
 }  // namespace quillory

@@ -17,13 +17,12 @@ protected:
         }
         return options;
     }
-    // The questions asked since the last call: A and B for the preview's Yes/No warnings about
-    // missing and user styles (the texts are the core's), R for replacing a file.
+    // The questions asked since the last call: A and B for the warnings about missing and user
+    // styles (the texts are the core's), R for replacing a file.
     QString Questions() {
         QString asked;
         for (const QString& question : std::exchange(dialogs.questions, {})) {
-            const bool preview = question.startsWith("Music Fincer Conversion Preview: ");
-            asked += !preview                                               ? 'R'
+            asked += !question.startsWith("Music Fincer")               ? 'R'
                      : question.section('\r', 0, 0).contains("User Styles") ? 'B'
                                                                             : 'A';
         }
@@ -51,16 +50,15 @@ TEST_F(ConvertDialogTest, NeedsAFileShowsTheWorkspaceValuesAndAsksBeforeSaving) 
               "PSR-2000 PSR-2000");
     const QStringList shown = {"optTarget2000", "optAllRecords"};
     EXPECT_EQ(Chosen(), shown);
-    // Choices not yet saved give way to the workspace's values when the user comes back from
-    // another window, not when a box of the dialog's own closes.
-    FindIn<QRadioButton>(dialog, "optTarget207")->click();
-    FindIn<QRadioButton>(dialog, "optCheckedRecords")->click();
+    // Unsaved choices give way to the workspace's values when the user comes from another
+    // window, not after a box of the dialog's own.
+    Click("optTarget207", dialog);
+    Click("optCheckedRecords", dialog);
     CloseOwnBox<QMessageBox>(*dialog);
     EXPECT_EQ(Chosen(), QStringList({"optTarget207", "optCheckedRecords"}));
     ComeFromMain(*dialog);
     EXPECT_EQ(Chosen(), shown);
-    FindIn<QPushButton>(dialog, "cmdCancel")->click();
-    Settle();
+    Click("cmdCancel", dialog);
     EXPECT_EQ(Main().Convert(), nullptr);
 
     // Missing and user styles ask Yes or No, an old file goes only with OK.
@@ -89,20 +87,19 @@ TEST_F(ConvertDialogTest, NeedsAFileShowsTheWorkspaceValuesAndAsksBeforeSaving) 
     EXPECT_EQ(SaveAs({"optCheckedRecords"}).size(), RecordOffset(3));
 }
 
-TEST_F(ConvertDialogTest, StyleOptionsTickAndRefreshThePreviewAndNoDefaultStyleDropsMissingOnes) {
+TEST_F(ConvertDialogTest, StyleOptionsAndTheDefaultStyleTickAndRefreshThePreview) {
     OpenSongs();
     PreviewRan();
-    const std::tuple<const char*, const char*, QString> options[] = {
-        {"mnuUserStyles", "kkk", "101"},
-        {"mnuUserStyles", "kkr", "001"},
-        {"mnuBlue", "kkb", "010"},
-        {"mnuRed", "kkr", "001"}};
-    for (const auto& [option, colours, ticks] : options) {
+    // The colours, and the ticks of User Styles, Blue and Red.
+    for (const auto& [option, shown] : {std::pair{"mnuUserStyles", "kkk 101"},
+                                        {"mnuUserStyles", "kkr 001"},
+                                        {"mnuBlue", "kkb 010"},
+                                        {"mnuRed", "kkr 001"}}) {
         Trigger(option);
         EXPECT_TRUE(PreviewRan()) << option;
         EXPECT_EQ(Colours() + " " + QString::number(Ticked("mnuUserStyles")) +
                       QString::number(Ticked("mnuBlue")) + QString::number(Ticked("mnuRed")),
-                  colours + (" " + ticks));
+                  shown);
     }
     // Auto and Use Style Numbers are a pair that the instrument items join.
     for (const char* chosen : {"mnuStyleNumbers", "mnuAuto"}) {
@@ -119,18 +116,15 @@ TEST_F(ConvertDialogTest, StyleOptionsTickAndRefreshThePreviewAndNoDefaultStyleD
               "None|Swing|Cool Pop|Cool Pop");
     DefaultStyles()->setCurrentIndex(0);
     PreviewRan();
-    FindIn<QPushButton>(Main().DefaultStyle(), "cmdOk")->click();
-    Settle();
+    Click("cmdOk", Main().DefaultStyle());
     EXPECT_EQ(Showing("frmDefaultStyle"), nullptr);
     EXPECT_TRUE(PreviewRan());
-    EXPECT_EQ(SaveAs().size(), RecordOffset(2));
 
-    // Reopened, the dialog shows the choice. A default style that the next target lacks is
-    // reported when the dialog loads.
+    // Reopened, the dialog shows the choice; one the next target lacks is reported on loading.
     Trigger("mnuDefaultStyle");
     EXPECT_EQ(DefaultStyles()->currentText(), "None");
     DefaultStyles()->setCurrentIndex(1);
-    FindIn<QPushButton>(Main().DefaultStyle(), "cmdOk")->click();
+    Click("cmdOk", Main().DefaultStyle());
     WriteTable("CVP-207", {{"Cool Pop", "001"}});
     dialogs.answers = {false};
     SaveAs({"optTarget207"});

@@ -1,4 +1,3 @@
-#include <QCheckBox>
 #include <QLineEdit>
 #include <QMessageBox>
 
@@ -29,20 +28,21 @@ protected:
         Click(button);
         Activate(Editor());
     }
-    // Moves the focus inside the active editor and lets a refusing box take it back.
-    static void FocusTo(QWidget* widget) {
-        widget->setFocus(Qt::TabFocusReason);
-        Settle();
+    // Moves the focus from one box to another inside the active editor: the focus where it ends.
+    static QWidget* FocusFrom(QWidget* from, QWidget* to) {
+        for (QWidget* widget : {from, to}) {
+            widget->setFocus(Qt::TabFocusReason);
+            Settle();
+        }
+        return QApplication::focusWidget();
     }
-    static QWidget* Focus() { return QApplication::focusWidget(); }
-    template <typename T>
+    template <typename T = QWidget>
     T* InReplace(const char* name) {
         return FindIn<T>(Showing("frmStyleReplace"), name);
     }
     void ReplaceAll(const char* mode) {
-        InReplace<QRadioButton>(mode)->click();
-        InReplace<QPushButton>("cmdAllEntries")->click();
-        Settle();
+        Click(mode, Showing("frmStyleReplace"));
+        Click("cmdAllEntries", Showing("frmStyleReplace"));
     }
 };
 
@@ -68,38 +68,32 @@ TEST_F(EditDialogTest, AddsAndModifiesTheHighlightedRecordOfASortedListRefusingW
     Open("cmdAdd");
     QLineEdit* tempo = Field("txtTempo");
     QLineEdit* keywords = Field("txtKeywords");
-    FocusTo(tempo);
     tempo->setText("281");
-    FocusTo(keywords);
+    EXPECT_EQ(FocusFrom(tempo, keywords), tempo);
     EXPECT_EQ(dialogs.messageWindows, std::vector<QPointer<QWidget>>{&Editor()});
     EXPECT_EQ(Messages(), QStringList{"Tempo must be between 32 and 280"});
-    EXPECT_EQ(Focus(), tempo);
     QTest::mouseClick(FindIn<QPushButton>(&Editor(), "cmdCancel"), Qt::LeftButton);
     Settle();
     EXPECT_FALSE(Editor().isVisible());
 
     Open("cmdAdd");
     tempo->setText("280");
-    QComboBox* style = Combo("cboStyle");
-    style->setCurrentIndex(-1);
-    FocusTo(style);
-    FocusTo(keywords);
+    Combo("cboStyle")->setCurrentIndex(-1);
+    EXPECT_EQ(FocusFrom(Combo("cboStyle"), keywords), Combo("cboStyle"));
     EXPECT_EQ(Messages(),
               QStringList{"Please select a style in the list, new entries are not allowed"});
-    EXPECT_EQ(Focus(), style);
     Choose("cboStyle", "8Beat");
     QComboBox* genre = Combo("cboGenre");
-    FocusTo(genre);
     genre->setEditText("Polka");
-    FocusTo(keywords);
+    FocusFrom(genre, keywords);
     EXPECT_EQ(genre->itemText(genre->count() - 1) + " " + genre->currentText(), "Polka Polka");
-    FindIn<QPushButton>(&Editor(), "cmdOk")->click();
+    Click("cmdOk", &Editor());
     EXPECT_EQ(Messages(), QStringList{"All entries must have a Music(song name)"});
-    EXPECT_EQ(Focus(), Field("txtMusic"));
+    EXPECT_EQ(QApplication::focusWidget(), Field("txtMusic"));
     Field("txtMusic")->setText("New");
-    FindIn<QCheckBox>(&Editor(), "chkSearch2")->setChecked(true);
-    FindIn<QRadioButton>(&Editor(), "opt68")->click();
-    FindIn<QPushButton>(&Editor(), "cmdOk")->click();
+    Click("chkSearch2", &Editor());
+    Click("opt68", &Editor());
+    Click("cmdOk", &Editor());
     EXPECT_FALSE(Editor().isVisible());
     EXPECT_EQ(SelectedRow(), 3);  // in number order after the preview
 
@@ -120,10 +114,10 @@ TEST_F(EditDialogTest, AddsAndModifiesTheHighlightedRecordOfASortedListRefusingW
     Field("txtMusic")->setText("Mango Crumble");
     Choose("cboStyle", "Cool Pop");
     tempo->setText("96.4");
-    FindIn<QCheckBox>(&Editor(), "chkSearch1")->setChecked(true);
+    Click("chkSearch1", &Editor());
     Choose("cboIntro", "Main A");
     Choose("cboSection", "Ending 1");
-    FindIn<QPushButton>(&Editor(), "cmdOk")->click();
+    Click("cmdOk", &Editor());
     songs[2] = {2, 1, 4, 4, 96, kSearch1Bit, "Mango Crumble", "Jazz", "", 0x48};
     songs.push_back({4, 3, 6, 8, 280, kSearch2Bit, "New", "Polka", "", 0});
     EXPECT_EQ(Work().document.Image(), BuildMfd("PSR-2000", songs));
@@ -139,9 +133,8 @@ TEST_F(EditDialogTest, EachReplaceModeReachesTheList) {
     OpenSongs(songs);
     ClickRow(0);
     Click("cmdReplaceStyle");
-    InReplace<QRadioButton>("optKeyword")->click();
-    EXPECT_TRUE(InReplace<QWidget>("txtKeyword")->isEnabled() &&
-                !InReplace<QWidget>("lblCurrentStyle")->isEnabled());
+    Click("optKeyword", Showing("frmStyleReplace"));
+    EXPECT_TRUE(InReplace("txtKeyword")->isEnabled() && !InReplace("lblCurrentStyle")->isEnabled());
     ClickRow(1);
     EXPECT_EQ(InReplace<QLabel>("lblCurrentStyle")->text(), "8Beat");
     ClickRow(2);

@@ -1,9 +1,14 @@
+#include <QInputDialog>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRegularExpression>
+#include <QStatusBar>
 
 #include "data/codepage.h"
 #include "data/list_export.h"
+#include "platform/file_names.h"
 #include "ui/edit/edit_dialog.h"
+#include "ui/playlist/play_list_window.h"
 #include "ui/ui_fixture.h"
 
 namespace quillory::testkit {
@@ -11,27 +16,21 @@ namespace {
 
 class ListCommandsTest : public UiFixture {
 protected:
-    // The first letters of every row's Fav, S1 and S2 cells: "YNY NNN".
-    QString Marks() {
-        return Texts(RowCount(),
-                     [&](int row) {
-                         return Cell(row, kFavoriteColumn).left(1) +
-                                Cell(row, kSearch1Column).left(1) +
-                                Cell(row, kSearch2Column).left(1);
-                     })
-            .join(' ');
+    // The first letters of the row's Fav, S1 and S2 cells: "YNY".
+    QString Marks(int row) {
+        return Cell(row, kFavoriteColumn).left(1) + Cell(row, kSearch1Column).left(1) +
+               Cell(row, kSearch2Column).left(1);
     }
 };
 
 TEST_F(ListCommandsTest, ButtonsClearMarksTickAndDeleteWithTheCounter) {
     std::vector<RecordValues> songs(4, Song("Song", "Pop", 1));
-    songs[0].marks = songs[1].marks = 7;
+    songs[0].marks = 7;
     OpenSongs(songs);
-    for (const auto& [button, marks] : {std::pair{"CmdFav", "NYY NYY NNN NNN"},
-                                        {"cmdS1", "NNY NNY NNN NNN"},
-                                        {"cmdS2", "NNN NNN NNN NNN"}}) {
+    for (const auto& [button, marks] :
+         {std::pair{"CmdFav", "NYY"}, {"cmdS1", "NNY"}, {"cmdS2", "NNN"}}) {
         Click(button);
-        EXPECT_EQ(Marks(), marks) << button;
+        EXPECT_EQ(Marks(0), marks) << button;
     }
     Click("cmdCheck");
     EXPECT_EQ(Ticks() + Counter(), "11114");
@@ -41,7 +40,6 @@ TEST_F(ListCommandsTest, ButtonsClearMarksTickAndDeleteWithTheCounter) {
     Click("cmdInvert");
     EXPECT_EQ(Ticks() + Counter(), "00112");
     EXPECT_TRUE(Enabled("cmdDeleteChecked") && Enabled("cmdPlayList"));
-
     ClickRow(0);
     Click("CmdDelete");
     Click("cmdDeleteChecked");
@@ -51,10 +49,7 @@ TEST_F(ListCommandsTest, ButtonsClearMarksTickAndDeleteWithTheCounter) {
 }
 
 TEST_F(ListCommandsTest, HeadersSortAndTheRowCommandsActOnTheClickedRecord) {
-    std::vector<RecordValues> songs = {Song("Zed", "Pop", 1), Song("Amy", "Rock", 3),
-                                       Song("Max", "Jazz", 2)};
-    songs[0].keywords = "rock";
-    OpenSongs(songs);
+    OpenSongs({Song("Zed", "Pop", 1), Song("Amy", "Rock", 3), Song("Max", "Jazz", 2)});
     ClickRow(0);
     ClickHeader(kMusicColumn);
     EXPECT_EQ(ColumnCells(kMusicColumn), QStringList({"Amy", "Max", "Zed"}));
@@ -62,61 +57,50 @@ TEST_F(ListCommandsTest, HeadersSortAndTheRowCommandsActOnTheClickedRecord) {
     for (int column = 0; column < kColumnCount; ++column) {  // room for the sort arrow
         EXPECT_GE(List().header()->sectionSize(column), List().header()->sectionSizeHint(column));
     }
-
     dialogs.inputAnswers = {"live"};
     Trigger("mnuKeyword_add");
-    EXPECT_EQ(ColumnCells(kKeywordsColumn), QStringList({",live", ",live", "rock,live"}));
+    EXPECT_EQ(ColumnCells(kKeywordsColumn), QStringList(3, ",live"));
 
-    const auto doubleClickAmy = [&] {
-        ClickRow(0);
-        QTest::mouseDClick(List().viewport(), Qt::LeftButton, {},
-                           List().visualRect(ListModel().index(0, kMusicColumn)).center());
-    };
-    doubleClickAmy();
-    EditDialog* editor = Main().Editor();
-    EXPECT_EQ(FindIn<QLineEdit>(editor, "txtMusic")->text(), "Amy");
-    editor->hide();
+    ClickRow(0, nullptr, true);
+    EXPECT_EQ(FindIn<QLineEdit>(Main().Editor(), "txtMusic")->text(), "Amy");
+    Main().Editor()->hide();
     Trigger("mnuToggleFavorite");
     EXPECT_TRUE(Ticked("mnuToggleFavorite") && !Ticked("mnuEditRecord"));
-    doubleClickAmy();
-    EXPECT_FALSE(editor->isVisible());
-    EXPECT_EQ(Marks(), "YNN NNN NNN");
+    ClickRow(0, nullptr, true);
+    EXPECT_FALSE(Main().Editor()->isVisible());
+    EXPECT_EQ(Marks(0) + Marks(1), "YNNNNN");
     Trigger("mnuEditRecord");
     EXPECT_FALSE(Ticked("mnuToggleFavorite"));
-
     Trigger("mnuTrackMenuSetFavorite");
-    EXPECT_EQ(Marks(), "NNN NNN NNN");
+    EXPECT_EQ(Marks(0), "NNN");
 
-    dialogs.files.push_back(QString::fromStdString(folder.File("list.txt")));
+    dialogs.files.push_back(Path("list.txt"));
     Trigger("mnuTextFile");
     EXPECT_EQ(FileText("list.txt"),
               EncodeWindows1252(RecordListExportText(Work().document)) + "\r\n");
+    EXPECT_EQ(Main().statusBar()->currentMessage(), "Exported " + FromPath(folder.File("list.txt")));
 }
 
-TEST_F(ListCommandsTest, PrintsEveryRowOnceUnderHeadersOnEveryPage) {
-    Trigger("mnuPrint");
-    EXPECT_EQ(Messages(), QStringList{"Select a file to view first"});
+TEST_F(ListCommandsTest, PrintsEveryRowOnceUnderHeadersOnEveryPageInTheChosenLayout) {
     OpenSongs(std::vector<RecordValues>(150, Song("Song", "Pop", 1)));
     ClickHeader(kNumberColumn);
     ClickHeader(kNumberColumn);
-
     Trigger("mnuPrint");
-    EXPECT_EQ(dialogs.previews.at(0).caption, "Quillory Print Preview");
-    EXPECT_EQ(dialogs.previews.at(0).layout.orientation(), QPageLayout::Portrait);
+    EXPECT_EQ(dialogs.previewCaptions, QStringList{"Quillory Print Preview"});
+    EXPECT_EQ(dialogs.previewLayouts[0].orientation(), QPageLayout::Portrait);
     // The heading on the first page only; headers and page numbers on every page.
-    const std::vector<QStringList>& pages = dialogs.previewPages.at(0);
+    const std::vector<QStringList>& pages = dialogs.previewPages[0];
     ASSERT_GE(pages.size(), 2u);
     QStringList numbers;
     for (std::size_t page = 0; page < pages.size(); ++page) {
-        const QStringList& texts = pages[page];
-        EXPECT_EQ(texts.count("Quillory of  songs.mfd"), page == 0 ? 1 : 0) << page;
-        EXPECT_EQ(texts.count("Next Section"), 1) << page;
-        EXPECT_TRUE(texts.contains(QString("Page %1 of %2").arg(page + 1).arg(pages.size())));
-        numbers << texts.filter(QRegularExpression("^\\d{5}$"));
+        EXPECT_EQ(pages[page].count("Quillory of  songs.mfd"), page == 0 ? 1 : 0) << page;
+        EXPECT_EQ(pages[page].count("Next Section"), 1) << page;
+        EXPECT_TRUE(pages[page].contains(QString("Page %1 of %2").arg(page + 1).arg(pages.size())));
+        numbers << pages[page].filter(QRegularExpression("^\\d{5}$"));
     }
     EXPECT_EQ(numbers, ColumnCells(kNumberColumn));
 
-    dialogs.previewPdf = QString::fromStdString(folder.File("missing/list.pdf"));
+    dialogs.previewPdf = Path("missing/list.pdf");
     Trigger("mnuPrint");
     EXPECT_EQ(Messages(), QStringList{"Error 482;Printer error"});
 
@@ -124,18 +108,88 @@ TEST_F(ListCommandsTest, PrintsEveryRowOnceUnderHeadersOnEveryPage) {
     RecordValues song = Song("Wonderful Tonight Wide World Wal", "Worldwide Waltz!", 3);
     song.keywords = "Wedding Wonder Waltz WWW Wow Wow";
     OpenSongs({song});
-    dialogs.previewPdf = QString::fromStdString(folder.File("landscape.pdf"));
+    dialogs.previewPdf.clear();
     dialogs.previewLayout = QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Landscape,
                                         QMarginsF(5, 10, 5, 10), QPageLayout::Millimeter);
     Trigger("mnuPrint");
-    EXPECT_TRUE(dialogs.previews.back().layout.isEquivalentTo(*dialogs.previewLayout));
-    QStringList texts = Headers(ListModel());
-    for (int column = 0; column < kColumnCount; ++column) {
-        texts << Cell(0, column);
-    }
+    EXPECT_TRUE(dialogs.previewLayouts.back().isEquivalentTo(*dialogs.previewLayout));
+    const QStringList texts = Headers(ListModel()) + Texts(kColumnCount, [&](int c) { return Cell(0, c); });
     for (const QString& text : texts) {
         EXPECT_TRUE(dialogs.previewPages.back()[0].contains(text)) << text.toStdString();
     }
+}
+
+
+class PlayListWindowTest : public UiFixture {
+protected:
+    QTreeView* View() { return FindIn<QTreeView>(Main().PlayList(), "ListView1"); }
+    // Each row's number and first column: "00001 Song A|00002 Song B".
+    QString Shown() {
+        const QAbstractItemModel& model = *View()->model();
+        return Texts(model.rowCount(), [&](int row) {
+                   return model.index(row, 0).data().toString() + " " +
+                          model.index(row, 1).data().toString();
+               }).join('|');
+    }
+    QAction* Item(const char* name) { return FindIn<QAction>(Main().PlayList(), name); }
+    void Trigger(const char* item) { Item(item)->trigger(); }
+    void Press(const char* button, const QString& answer) {
+        dialogs.inputAnswers.push_back(answer);
+        FindIn<QPushButton>(Main().PlayList(), button)->click();
+    }
+};
+
+TEST_F(PlayListWindowTest, OpensWithATickedRowClosesByExitAndItsCommandsReachTheList) {
+    OpenSongs();
+    Tick({0});
+    Tick({0}, false);
+    Click("cmdPlayList");
+    EXPECT_EQ(Messages(), QStringList{"At least one record must be checked to go to PlayList"});
+    EXPECT_TRUE(Main().PlayList() == nullptr && !Enabled("cmdPlayList"));
+    Tick({0});
+    Click("cmdPlayList");
+    QPointer<PlayListWindow> window = Main().PlayList();
+    ASSERT_TRUE(window);
+    window->close();
+    Settle();
+    EXPECT_EQ(dialogs.messageWindows, std::vector<QPointer<QWidget>>{window.data()});
+    EXPECT_EQ(Messages(), QStringList{"Please use the menu item Exit to close"});
+    ASSERT_TRUE(window && window->isVisible());
+    Trigger("mnuExit");
+    Settle();
+    EXPECT_TRUE(window.isNull());
+
+    Tick({1});
+    Click("cmdPlayList");
+    ClickRow(1, View());
+    // New ticks join when the user comes from the main window, not after a box of the window's.
+    Tick({2});
+    CloseOwnBox<QInputDialog>(*Main().PlayList());
+    EXPECT_EQ(Shown(), "00001 Song A|00002 Song B");
+    EXPECT_EQ(View()->currentIndex().row(), 1);
+    ComeFromMain(*Main().PlayList());
+    EXPECT_EQ(Shown(), "00001 Song A|00002 Song B|00003 Song C");
+    EXPECT_EQ(View()->currentIndex().row(), 0);
+
+    ClickRow(2, View());
+    Press("cmdOrder", "1");
+    ClickHeader(1, View());
+    EXPECT_EQ(Shown(), "00002 Song A|00003 Song B|00001 Song C");
+    ClickRow(0, View());
+    Press("cmdNotes", "fade out");
+    EXPECT_EQ(dialogs.inputs.back(), "Enter Comments: Song A");
+    dialogs.files.push_back(Path("play.txt"));
+    Trigger("mnuTextFile");
+    EXPECT_NE(FileText("play.txt").find("\n1\tSong A\tCool Pop\t 4/ 4\t120\tfade out\r"),
+              std::string::npos);
+    Trigger("mnuPrint");
+    EXPECT_EQ(dialogs.previewCaptions.back(), "Quillory Play List Print Preview");
+
+    Trigger("mnuSong_Genre");
+    EXPECT_TRUE(Item("mnuSong_Genre")->isChecked() && !Item("mnuDefault")->isChecked());
+    EXPECT_EQ(Headers(*View()->model()).join(' '), "Number Genre Music");
+    Trigger("mnuDefault");
+    EXPECT_EQ(Headers(*View()->model()).join(' '), "Number Music Style TimeSig Tempo Comments");
 }
 
 }  // namespace

@@ -1,14 +1,20 @@
 #include <QAbstractItemModelTester>
+#include <QClipboard>
 #include <QLineEdit>
+#include <QPointer>
 #include <QScreen>
+#include <QSignalSpy>
+#include <QStatusBar>
 #include <QStyle>
 
-#include "ui/convert/convert_dialog.h"
+#include "data/list_export.h"
+#include "platform/file_names.h"
 #include "ui/convert/default_style_dialog.h"
 #include "ui/edit/edit_dialog.h"
 #include "ui/edit/style_replace_dialog.h"
 #include "ui/help/about_dialog.h"
 #include "ui/playlist/play_list_window.h"
+#include "ui/search/search_dialog.h"
 #include "ui/ui_fixture.h"
 
 namespace quillory::testkit {
@@ -27,9 +33,10 @@ const QStringList kControls =
         "cmdPlayList cmdSearch Frame1")
         .split(' ');
 
-TEST_F(MainWindowTest, OpensAFileKeepsItWhenTheNextIsRefusedAndRecoloursForTheTarget) {
-    const QStringList disabled = {"cmdReplaceStyle", "cmdDeleteChecked", "CmdDelete", "cmdModify",
-                                  "cmdPlayList"};
+// Qt's model tester watches the list model throughout: a breach ends the program.
+TEST_F(MainWindowTest, OpensImportsAndSortsAFileKeepsItWhenTheNextIsRefusedAndRecolours) {
+    QAbstractItemModelTester tester(&ListModel(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
     for (const QString& name : kControls) {
         EXPECT_EQ(Enabled(name.toLatin1()), name.startsWith("Frame")) << name.toStdString();
     }
@@ -45,60 +52,47 @@ TEST_F(MainWindowTest, OpensAFileKeepsItWhenTheNextIsRefusedAndRecoloursForTheTa
     EXPECT_FALSE(Enabled("cmdAdd"));
 
     OpenSongs();
-    EXPECT_EQ(QtFilter(dialogs.fileRequests.back().filter), "Music Finder Files(*.mfd)");
+    EXPECT_EQ(QtFilter(dialogs.fileFilters.back()), "Music Finder Files(*.mfd)");
     EXPECT_GE(List().visualRect(ListModel().index(0, kNumberColumn)).height(),
               List().style()->pixelMetric(QStyle::PM_IndicatorHeight) + 4);
     EXPECT_EQ(Title(), kSongsTitle);
     EXPECT_EQ(InMain<QComboBox>("cboInst")->currentText(), "PSR-2000");
     EXPECT_EQ(Colours(), "kkr");
     for (const QString& name : kControls) {
-        EXPECT_EQ(Enabled(name.toLatin1()), !disabled.contains(name)) << name.toStdString();
+        EXPECT_EQ(Enabled(name.toLatin1()),
+                  !QString("cmdReplaceStyle cmdDeleteChecked CmdDelete cmdModify cmdPlayList")
+                       .contains(name))
+            << name.toStdString();
     }
     // A refused file and a cancelled open dialog leave the open file as it was.
-    for (const auto& file : {std::optional(QString::fromStdString(folder.File("missing.mfd"))),
-                             std::optional<QString>()}) {
+    for (const auto& file : {std::optional(Path("missing.mfd")), std::optional<QString>()}) {
         dialogs.files.push_back(file);
         Trigger("mnuOpen");
-        EXPECT_EQ(Title(), kSongsTitle);
-        EXPECT_EQ(RowCount(), 3);
+        EXPECT_EQ(Title() + QString::number(RowCount()), kSongsTitle + QString("3"));
     }
     EXPECT_EQ(Messages(), QStringList{"Could not find that file "});
 
-    WriteTable("TYROS", {{"Swing", "020"}, {"Cool Pop", "010"}});
     ChooseTarget("TYROS");
     EXPECT_EQ(Colours(), "krr");
     EXPECT_TRUE(Title().endsWith("Deafult Style = Cool Pop"));
-    Trigger("mnuBlue");
     ChooseTarget("PSR-2000");
-    EXPECT_EQ(Colours(), "kkb");
     EXPECT_EQ(Title(), kSongsTitle);
-}
 
-// Qt's model tester watches the list model while the program changes the list in every way it
-// can: reading, importing, changing cells and check marks, sorting. A breach ends the program.
-TEST_F(MainWindowTest, ImportAppendsTheKnownStylesAndTheModelKeepsItsContractThroughout) {
-    QAbstractItemModelTester tester(&ListModel(),
-                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
-    OpenSongs();
     WriteFile(folder.File("more.txt"),
-              std::string("1\tBallad\tSong D\tcool pop\t 3/ 4\t090\t\tYES\t\t\tIntro 2\tOff\r\n"
-                          "2\tFolk\tSong E\tPolka\t 4/ 4\t120\t\tNo\tNo\tNo\tOff\tOff\r\n"));
-    dialogs.files.push_back(QString::fromStdString(folder.File("more.txt")));
+              std::string("1\tBallad\tSong D\tcool pop\t 3/ 4\t090\t\tYES\t\t\tIntro 2\tOff\r\n"));
+    dialogs.files.push_back(Path("more.txt"));
     Trigger("mnuTextDelimitedInput");
-    EXPECT_EQ(Messages().size(), 1);  // Polka refused
     EXPECT_TRUE(Main().isWindowModified());
     EXPECT_EQ(ColumnCells(kMusicColumn), QStringList({"Song A", "Song B", "Song C", "Song D"}));
-
     Tick({3});
     Record renamed = Work().document.At(1);
     renamed.music = "Song Z";
-    Work().document.Change(1, renamed);
+    Work().document.Change(1, renamed);  // the model follows a change and a sort
     ClickHeader(kMusicColumn);
     ClickHeader(kMusicColumn);
     EXPECT_EQ(ColumnCells(kMusicColumn), QStringList({"Song Z", "Song D", "Song C", "Song A"}));
     EXPECT_EQ(Ticks(), "0100");
     OpenSongs();
-    EXPECT_EQ(RowCount(), 3);
     EXPECT_FALSE(Main().isWindowModified());
 }
 
@@ -115,7 +109,7 @@ TEST_F(MainWindowTest, WindowsFitSmallScreensOpenBesideTheMainWindowAndSpareTheF
     Click("cmdSearch");
     QWidget* search = Showing("frmSearch");
     FindIn<QLineEdit>(search, "txtFind")->setText("Song B");
-    FindIn<QPushButton>(search, "cmdFind")->click();
+    Click("cmdFind", search);
     const QRect cell = List().visualRect(ListModel().index(SelectedRow(), kMusicColumn));
     EXPECT_FALSE(search->frameGeometry().intersects(
         QRect(List().viewport()->mapToGlobal(QPoint(0, cell.top())),
@@ -128,19 +122,89 @@ TEST_F(MainWindowTest, WindowsFitSmallScreensOpenBesideTheMainWindowAndSpareTheF
     Trigger("mnuDefaultStyle");
     ClickRow(0);
     Click("cmdReplaceStyle");
-    const QWidgetList windows = {&Main(),
-                                 search,
-                                 Main().Convert(),
-                                 Main().DefaultStyle(),
-                                 Main().StyleReplace(),
-                                 Main().PlayList(),
-                                 Main().About(),
-                                 Main().Info(),
-                                 Main().Editor()};
-    for (QWidget* window : windows) {
-        const QSize least = window->minimumSizeHint();
+    for (QWidget* window : QWidgetList{&Main(), search, Main().Convert(), Main().DefaultStyle(),
+                                       Main().StyleReplace(), Main().PlayList(), Main().About(),
+                                       Main().Info(), Main().Editor()}) {
+        const QSize least = window->minimumSize().expandedTo(window->minimumSizeHint());
         EXPECT_EQ(least.boundedTo(QSize(800, 500)), least) << window->objectName().toStdString();
     }
+}
+
+class DesktopTest : public UiFixture {
+protected:
+    void Press(const QKeySequence& key) {
+        Activate(Main());
+        List().setFocus();
+        QTest::keySequence(&List(), key);
+        Settle();
+    }
+    QLineEdit* SearchText() { return FindIn<QLineEdit>(Main().Search(), "txtFind"); }
+};
+
+TEST_F(DesktopTest, KeysPressTheirMenuItemsAndButtonsAndTheStatusBarShowsTheFile) {
+    OpenSongs();
+    ClickRow(1);
+    const std::pair<QKeySequence, const char*> keys[] = {
+        {QKeySequence("Ctrl+O"), "mnuOpen"},   {QKeySequence("Ctrl+Shift+S"), "mnuConvert"},
+        {QKeySequence("Ctrl+P"), "mnuPrint"},  {QKeySequence("F1"), "mnuHelp"},
+        {QKeySequence("Ctrl+A"), "cmdCheck"},  {QKeySequence(Qt::Key_Return), "cmdModify"},
+        {QKeySequence(Qt::Key_Enter), "cmdModify"}, {QKeySequence("Del"), "CmdDelete"},
+        {QKeySequence::Undo, "mnuUndo"},       {QKeySequence::Redo, "mnuRedo"},
+        {QKeySequence("Ctrl+F"), "cmdSearch"}};
+    for (const auto& [key, name] : keys) {
+        QObject* target = InMain<QObject>(name);
+        QSignalSpy spy(target, qobject_cast<QAction*>(target) ? SIGNAL(triggered(bool))
+                                                               : SIGNAL(clicked(bool)));
+        Press(key);
+        EXPECT_EQ(spy.count(), 1) << name;
+    }
+    SearchText()->setText("Song");
+    Click("cmdFind", Main().Search());
+    EXPECT_EQ(SelectedRow(), 0);
+    Press(QKeySequence::FindNext);
+    EXPECT_EQ(SelectedRow(), 2);  // past the deleted row
+    Click("CmdUnCheck");
+    Press(QKeySequence("Ctrl+C"));
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
+              CopiedRowsText(Work().document, 2));
+
+    EXPECT_EQ(InMain<QLabel>("lblFilePath")->text(), FromPath(folder.File("songs.mfd")));
+    Tick({0, 2});
+    EXPECT_EQ(InMain<QLabel>("lblCounts")->text(), "3 records, 2 ticked");
+    ASSERT_FALSE(SaveAs().empty());
+    EXPECT_EQ(Main().statusBar()->currentMessage(), "Saved " + FromPath(folder.File("out.mfd")));
+}
+
+TEST_F(DesktopTest, SearchFindsFirstNextAndAllAndCloseKeepsThePlace) {
+    OpenSongs({Song("Love Me", "Pop", 1), Song("Other", "Rock", 1), Song("Lovely Day", "Jazz", 1),
+               Song("Something", "Pop", 1)});
+    Click("cmdSearch");
+    const QPointer<SearchDialog> search = Main().Search();
+    SearchText()->setText("love");
+    Click("cmdFind", Main().Search());
+    EXPECT_EQ(SelectedRow(), 0);
+    Click("cmdExit", Main().Search());
+    ASSERT_TRUE(search && !search->isVisible());
+    Click("cmdSearch");
+    EXPECT_EQ(Main().Search(), search);
+    Click("cmdAgain", Main().Search());
+    EXPECT_EQ(SelectedRow(), 2);
+
+    // An option searched for Yes fills that in; an empty text is refused in the dialog's box.
+    Activate(*search);
+    Click("Option1_4", Main().Search());
+    EXPECT_EQ(SearchText()->text(), "Yes");
+    EXPECT_EQ(QApplication::focusWidget(), SearchText());
+    Click("Option1_2", Main().Search());
+    EXPECT_EQ(SearchText()->text(), "");
+    Click("cmdCheck", Main().Search());
+    EXPECT_EQ(dialogs.messageWindows, std::vector<QPointer<QWidget>>{search.data()});
+    EXPECT_EQ(Messages(), QStringList{"please enter something to search for"});
+    Click("OptMatchWord", Main().Search());
+    SearchText()->setText("Pop");
+    Click("cmdCheck", Main().Search());
+    EXPECT_EQ(Ticks() + Counter(), "10012");
+    EXPECT_TRUE(Messages().isEmpty());
 }
 
 }  // namespace

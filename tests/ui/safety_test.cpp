@@ -16,7 +16,6 @@ using SaveChoice = Prompts::SaveChoice;
 
 class SafetyTest : public UiFixture {
 protected:
-    // Songs whose styles the PSR-2000 table knows, so that saving them asks nothing more.
     const std::vector<RecordValues> songs = {Song("Zed", "Pop", 1), Song("Amy", "Rock", 3),
                                              Song("Max", "Jazz", 2)};
     void DeleteRow(int row) {
@@ -34,7 +33,6 @@ protected:
             urls << QUrl::fromLocalFile(Path(file));
         }
         data.setUrls(urls);
-        // A drop goes to the window that took the drag when it entered.
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
         QApplication::sendEvent(&Main(), &enter);
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
@@ -62,30 +60,25 @@ TEST_F(SafetyTest, UndoesSortedStepsAsksAboutUnsavedChangesAndOpensCommandLineAn
     states.push_back(State());
     DeleteRow(1);
     states.push_back(State());
-    const QStringList steps = {"Modify", "Delete"};
-    for (int step = 1; step >= 0; --step) {
-        EXPECT_EQ(undo->text(), "Undo " + steps[step]);
-        undo->trigger();
+    for (const auto& [action, step, shown] : {std::tuple{undo, 1, "Undo Delete"},
+                                              {undo, 0, "Undo Modify"},
+                                              {redo, 1, "Redo Modify"},
+                                              {redo, 2, "Redo Delete"}}) {
+        EXPECT_EQ(action->text(), shown);
+        action->trigger();
         Settle();
-        EXPECT_EQ(State(), states[step]) << step;
-    }
-    EXPECT_FALSE(Main().isWindowModified() || undo->isEnabled());
-    for (int step = 0; step < 2; ++step) {
-        EXPECT_EQ(redo->text(), "Redo " + steps[step]);
-        redo->trigger();
-        Settle();
-        EXPECT_EQ(State(), states[step + 1]) << step;
+        EXPECT_EQ(State(), states[step]) << shown;
+        EXPECT_EQ(Main().isWindowModified(), step > 0) << shown;
     }
 
     // Cancel before opening: no file is asked for. The play list's Exit asks nothing.
-    const std::size_t fileRequests = dialogs.fileRequests.size();
+    dialogs.fileFilters.clear();
     dialogs.saveAnswers = {SaveChoice::kCancel};
     Trigger("mnuOpen");
-    EXPECT_EQ(dialogs.fileRequests.size(), fileRequests);
+    EXPECT_TRUE(dialogs.fileFilters.isEmpty());
     Tick({0});
     Click("cmdPlayList");
-    FindIn<QAction>(Main().PlayList(), "mnuExit")->trigger();
-    Settle();
+    Trigger("mnuExit", Main().PlayList());
     EXPECT_EQ(dialogs.saveQuestions,
               QStringList{"Save changes to songs.mfd before opening another file?"});
 

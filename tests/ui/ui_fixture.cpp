@@ -1,19 +1,8 @@
 #include "ui/ui_fixture.h"
 
-#include <QFile>
-
 #include "platform/widgets.h"
 
 namespace quillory::testkit {
-
-int PdfPageCount(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    const QByteArray pdf = file.readAll();
-    return static_cast<int>(pdf.count("/Type /Page") - pdf.count("/Type /Pages"));
-}
 
 void UiFixture::ClickCheckBox(int row) {
     const QRect cell = List().visualRect(ListModel().index(row, kNumberColumn));
@@ -35,11 +24,10 @@ void UiFixture::OpenSongs(const Bytes& file) {
 Bytes UiFixture::SaveAs(std::initializer_list<const char*> options) {
     Trigger("mnuConvert");
     for (const char* option : options) {
-        FindIn<QRadioButton>(Main().Convert(), option)->click();
+        Click(option, Main().Convert());
     }
     dialogs.files.push_back(Path("out.mfd"));
-    FindIn<QPushButton>(Main().Convert(), "cmdSave")->click();
-    Settle();
+    Click("cmdSave", Main().Convert());
     return std::filesystem::exists(folder.File("out.mfd")) ? ReadFile(folder.File("out.mfd"))
                                                            : Bytes();
 }

@@ -12,7 +12,6 @@
 #include <QTest>
 #include <QTreeView>
 #include <QWindow>
-#include <algorithm>
 #include <utility>
 
 #include "data/record_layout.h"
@@ -29,9 +28,6 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 }
 
 namespace quillory::testkit {
-
-// The pages of a PDF file; -1 when there is no file.
-int PdfPageCount(const QString& path);
 
 template <typename Text>
 QStringList Texts(int count, Text text) {
@@ -62,14 +58,14 @@ protected:
     QTreeView& List() { return Main().List(); }
     QAbstractItemModel& ListModel() { return *List().model(); }
 
-    // A control of a window by its name ("cmdOk" is in many windows); missing, a stand-in.
+    // A control of a window by its name; missing, a stand-in.
     template <typename T>
     T* FindIn(QWidget* window, const char* name) {
         if (T* found = window ? window->findChild<T*>(name) : nullptr) {
             return found;
         }
         ADD_FAILURE() << "no " << name;
-        static T* const standIn = new T;
+        static T* const standIn = new std::conditional_t<std::is_abstract_v<T>, QPushButton, T>;
         return standIn;
     }
     template <typename T>
@@ -78,19 +74,21 @@ protected:
     }
     // The shown top-level window of that name, nullptr when there is none.
     static QWidget* Showing(const char* name) {
-        const QWidgetList tops = QApplication::topLevelWidgets();
-        const auto found = std::find_if(tops.begin(), tops.end(), [&](QWidget* top) {
-            return top->objectName() == name && top->isVisible();
-        });
-        return found == tops.end() ? nullptr : *found;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == name && top->isVisible()) {
+                return top;
+            }
+        }
+        return nullptr;
     }
 
-    void Trigger(const char* action) {
-        InMain<QAction>(action)->trigger();
+    // An item or a button of the main window or of the window given.
+    void Trigger(const char* action, QWidget* window = nullptr) {
+        FindIn<QAction>(window ? window : &Main(), action)->trigger();
         Settle();
     }
-    void Click(const char* button) {
-        InMain<QPushButton>(button)->click();
+    void Click(const char* button, QWidget* window = nullptr) {
+        FindIn<QAbstractButton>(window ? window : &Main(), button)->click();
         Settle();
     }
     bool Enabled(const char* name) { return InMain<QWidget>(name)->isEnabled(); }
@@ -102,29 +100,24 @@ protected:
     }
 
     // The main list as it shows: cells, style colours ("kbr": black, blue, red), ticks ("0110").
-    QString Cell(int row, int column) { return ListModel().index(row, column).data().toString(); }
+    QString Cell(int row, int column, int role = Qt::DisplayRole) {
+        return ListModel().index(row, column).data(role).toString();
+    }
     int RowCount() { return ListModel().rowCount(); }
     QStringList ColumnCells(int column) {
         return Texts(RowCount(), [&](int row) { return Cell(row, column); });
     }
     QString Colours() {
-        const QList<QColor> colours = {Qt::black, Qt::blue, Qt::red};
-        return Texts(RowCount(),
-                     [&](int row) {
-                         const QVariant colour =
-                             ListModel().index(row, kStyleColumn).data(Qt::ForegroundRole);
-                         return QString("?kbr"[colours.indexOf(colour.value<QColor>()) + 1]);
-                     })
-            .join("");
+        const QStringList colours = {"#000000", "#0000ff", "#ff0000"};
+        return Texts(RowCount(), [&](int row) {
+                   const int colour = colours.indexOf(Cell(row, kStyleColumn, Qt::ForegroundRole));
+                   return QString("?kbr"[colour + 1]);
+               }).join("");
     }
     QString Ticks() {
-        return Texts(RowCount(),
-                     [&](int row) {
-                         return ListModel().index(row, 0).data(Qt::CheckStateRole) == Qt::Checked
-                                    ? "1"
-                                    : "0";
-                     })
-            .join("");
+        return Texts(RowCount(), [&](int row) {
+                   return QString::number(Cell(row, 0, Qt::CheckStateRole).toInt() / 2);
+               }).join("");
     }
     // The highlighted row of the main list, -1 for none.
     int SelectedRow() {
@@ -138,11 +131,14 @@ protected:
         }
     }
 
-    void ClickRow(int row, QTreeView* view = nullptr) {
+    void ClickRow(int row, QTreeView* view = nullptr, bool twice = false) {
         QTreeView& list = view ? *view : List();
         const QModelIndex index = list.model()->index(row, kMusicColumn);
         list.scrollTo(index);
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(index).center());
+        if (twice) {
+            QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(index).center());
+        }
     }
     void ClickCheckBox(int row);
     void ClickHeader(int column, QTreeView* view = nullptr) {
@@ -164,11 +160,11 @@ protected:
         QApplication::setActiveWindow(&window);
         Settle();
     }
+    // The window is activated coming from the main window or from a box of its own.
     void ComeFromMain(QWidget& window) {
         Activate(Main());
         Activate(window);
     }
-    // A box of the window's own is shown, closed, and hands the activation back to the window.
     template <typename Box>
     static void CloseOwnBox(QWidget& window) {
         Box box(&window);
@@ -190,9 +186,9 @@ protected:
     static RecordValues Song(const std::string& music, const char* genre, int style) {
         return {std::nullopt, style, 4, 4, 120, 0, music, genre, "", 0};
     }
-    // Opens songs.mfd by Open File over the tables of a PSR-2000 (Cool Pop 001, 8Beat 003, Swing
-    // 002: default Swing) and a TYROS (Swing 020, Cool Pop 010: default Cool Pop). The songs are
-    // by default "Song A" Pop in Cool Pop, "Song B" Rock in 8Beat, "Song C" Jazz in user style 99.
+    // Opens songs.mfd over the tables of a PSR-2000 (Cool Pop 001, 8Beat 003, Swing 002: default
+    // Swing) and a TYROS (Swing 020, Cool Pop 010: default Cool Pop); by default "Song A" Pop in
+    // Cool Pop, "Song B" Rock in 8Beat, "Song C" Jazz in user style 99.
     void OpenSongs(const Bytes& file);
     void OpenSongs(const std::vector<RecordValues>& songs = {Song("Song A", "Pop", 1),
                                                              Song("Song B", "Rock", 3),
