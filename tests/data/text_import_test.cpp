@@ -117,6 +117,10 @@ TEST_F(TextImportTest, RefusesStylesTheSourceLacksUnlessUserStylesAreAllowed) {
     EXPECT_EQ(Column(kStyleColumn)[2], "123");
     EXPECT_EQ(ChoiceNames(), (Texts{"Cool Pop", "Slow Rock", "8Beat", "123"}));
     EXPECT_EQ(ws.choices.styles.back().number, 123);
+    ws.settings.allowUserStyles = false;
+    Import(DataLine("Latin", "Girl", "Bossa"));
+    EXPECT_EQ(FileText("ImportLog.txt"),
+              "Item #\tGenre\tSong\tStyle\r\n1\tLatin\tGirl\tbossa\r\n\r\n");
 }
 
 // Earlier lines stay stored; a failure on the last line shows the error report only, which names
