@@ -45,7 +45,6 @@ class CliCommandsTest : public testing::Test {
 protected:
     void SetUp() override {
         WriteFile(File("PSR-2000.dat"), std::string("Bossa Se\xF1or;042\r\n"));
-        // number, style, time signature, tempo, marks, music, genre, keywords, sections
         WriteFile(
             File("songs.mfd"),
             BuildMfd("PSR-2000", {{std::nullopt, 42, 4, 4, 120, 3, "Café", "Pop", "€uro", 0x15}}));
@@ -55,8 +54,7 @@ protected:
     std::string File(const std::string& name) const { return folder_.File(name); }
     // The status, what went out and the errors: "0|out|errors".
     std::string Run(const std::vector<std::string>& args) const {
-        std::ostringstream out;
-        std::ostringstream errors;
+        std::ostringstream out, errors;
         const int status =
             RunCommand(std::get<CommandLine>(ParseCommandLine(args)), folder_.Path(), out, errors);
         return std::to_string(status) + "|" + out.str() + "|" + errors.str();

@@ -1,3 +1,4 @@
+#include "data/save_as.h"
 #include "data/style_options.h"
 #include "harness.h"
 
@@ -6,6 +7,7 @@ namespace {
 
 using Records = Texts;
 using HeaderTest = DataTest;
+using MissingTableTest = DataTest;
 
 Records RecordsOf(const Bytes& image) {
     Records records;
@@ -124,11 +126,11 @@ TEST_F(ConversionTest, PairsRowsWithTheirRecordsWhateverTheirOrder) {
     EXPECT_EQ(Saved(), (Records{Expected(1, 0, 17), Expected(2, 1, 250, true), Expected(3, 2, 42),
                                 Expected(4, 3, 100), Expected(5, 4, 250, true)}));
     EXPECT_EQ(Colours(), (std::vector<Colour>{kBlack, kRed, kBlack, kBlack, kRed}));
-    EXPECT_EQ(RecordOrder(), (std::vector<int>{5, 4, 3, 2, 1}));  // not sorted: left as it was
+    EXPECT_EQ(Order(doc), (std::vector<int>{5, 4, 3, 2, 1}));  // not sorted: left as it was
 
     doc.SetSort(true, kMusicColumn, SortOrder::kAscending);
     Preview("PSR-2000");
-    EXPECT_EQ(RecordOrder(), (std::vector<int>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(Order(doc), (std::vector<int>{1, 2, 3, 4, 5}));
 }
 
 TEST_F(ConversionTest, KeepsUserStylesOnlyOnTheSameInstrumentWhenAllowed) {
@@ -225,6 +227,23 @@ TEST_F(HeaderTest, WritesFormatDigitIdentifierPadAndCarriedBytes) {
         EXPECT_EQ(Bytes(out.begin(), out.begin() + kHeaderSize), expected);
         EXPECT_EQ(out.size(), RecordOffset(3));
     }
+}
+
+// The target combo, Save As and the save before closing tell of the missing table and save
+// nothing, without a dialog.
+TEST_F(MissingTableTest, AnInstrumentWithoutItsTableIsToldAndSavesNothing) {
+    WriteTable("PSR-2000", {{"Cool Pop", "001"}});
+    ASSERT_TRUE(Open(BuildMfd("PSR-2000", {RecordValues{}})));
+    const std::string in = ".dat in " + folder.Path().string();
+    ui.fileAnswers = {folder.Path() / "out.mfd"};
+    ChooseTargetInstrument(ws, "TYROS", ui);
+    EXPECT_FALSE(SaveAs(ws, false, ui).file.has_value());
+    Remove("PSR-2000.dat");
+    EXPECT_FALSE(SaveForOwnInstrument(ws, ui).has_value());
+    EXPECT_EQ(ui.messages, (Texts{"No style table TYROS" + in, "No style table TYROS" + in,
+                                  "No style table PSR-2000" + in}));
+    EXPECT_TRUE(ui.fileDialogs.empty());
+    EXPECT_FALSE(Exists("out.mfd"));
 }
 
 }  // namespace

@@ -31,8 +31,8 @@ TEST(CodePageTest, EveryByteSurvivesTheRoundTripAndMissingCharactersBecomeQuesti
               "?mega ? ? ? ? caf??????");
 }
 
-// NumericValue reads the leading number, blanks skipped also inside it; ParseInt32 wants a whole
-// number text; halves go to even before a conversion, and only a value that does not fit overflows.
+// NumericValue reads the leading number, skipping blanks; ParseInt32 wants a whole number text;
+// conversions round halves to even and overflow only when the value does not fit.
 TEST(NumbersTest, ReadsRoundsAndConvertsNumbers) {
     const std::pair<const char*, double> values[] = {
         {" 4/ 4", 4}, {"abc", 0}, {"\t-12.5kg", -12.5}, {"1.2.3", 1.2}, {" 1 2 3x", 123}};
@@ -47,23 +47,17 @@ TEST(NumbersTest, ReadsRoundsAndConvertsNumbers) {
         EXPECT_EQ(RoundHalfAwayFromZero(value), awayFromZero) << value;
         EXPECT_EQ(RoundHalfToEven(value), toEven) << value;
     }
-    const std::pair<std::function<void()>, int> failures[] = {
-        {[] { ParseInt32(""); }, kTypeMismatch},
-        {[] { ParseInt32("12abc"); }, kTypeMismatch},
-        {[] { ParseInt32("1 2"); }, kTypeMismatch},
-        {[] { ParseInt32("-"); }, kTypeMismatch},
-        {[] { ParseInt32("3000000000"); }, kOverflow},
-        {[] { ToInt16(32767.5); }, kOverflow},
-        {[] { ToByte(255.5); }, kOverflow},
-        {[] { ToByte(-0.6); }, kOverflow},
-        {[] { ToInt32(std::nan("")); }, kOverflow}};
-    for (std::size_t i = 0; i < std::size(failures); ++i) {
-        EXPECT_EQ(ErrorOf(failures[i].first), failures[i].second) << i;
+    for (const char* text : {"", "12abc", "1 2", "-"}) {
+        EXPECT_EQ(ErrorOf([&] { ParseInt32(text); }), kTypeMismatch) << '"' << text << '"';
     }
+    EXPECT_EQ(
+        (std::vector<int>{ErrorOf([] { ParseInt32("3000000000"); }),
+                          ErrorOf([] { ToInt16(32767.5); }), ErrorOf([] { ToByte(255.5); }),
+                          ErrorOf([] { ToByte(-0.6); }), ErrorOf([] { ToInt32(std::nan("")); })}),
+        std::vector<int>(5, kOverflow));
 }
 
-// A fixed message does not depend on the description; the others name number, description and
-// operation.
+// A fixed message does not depend on the description; the others name number and operation.
 TEST(FailureTest, ErrorReportTextForFixedAndOtherNumbers) {
     EXPECT_EQ(ErrorReportText(Failure(kInputPastEndOfFile, "Odd"), "List1"),
               "There was a problem With this file");
@@ -95,8 +89,8 @@ int WriteError(const fs::path& path, std::string_view bytes) {
     return ErrorOf([&] { WriteFileReplacing(path, bytes); });
 }
 
-// A file is replaced as a whole and keeps its permissions. Missing folders and read-only files
-// or folders are refused before anything is written, not even a temporary file.
+// A file is replaced as a whole and keeps its permissions; missing folders and read-only files or
+// folders are refused before anything, even a temporary file, is written.
 TEST(WriteFileReplacingTest, ReplacesWholeFilesAndRefusesWhatItCannotWrite) {
     TempFolder folder;
     const fs::path path = folder.Path() / "out.mfd", shut = folder.Path() / "shut";
@@ -132,8 +126,8 @@ TEST(WriteFileReplacingTest, ReplacesWholeFilesAndRefusesWhatItCannotWrite) {
     EXPECT_EQ(Names(folder.Path()), (Texts{"out.mfd", "shut", "sub.mfd"}));
 }
 
-// A full disk, and a file that another file system is mounted on (which the rename may not
-// replace), are reported with the device's own error, and the old file stays.
+// A full disk and a file with a file system mounted on it give the device's error; the old file
+// stays.
 TEST(WriteFileReplacingTest, LeavesTheOldFileWhenTheDeviceRefuses) {
 #ifdef __linux__
     TempFolder folder;

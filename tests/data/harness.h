@@ -70,6 +70,10 @@ inline RecordValues WithTexts(std::string music, std::string genre, std::string 
     return {{}, 1, 4, 4, 120, 0, std::move(music), std::move(genre), std::move(keywords), 0};
 }
 
+inline std::vector<int> Order(const MusicFinderDocument& doc) {
+    return Map(doc.Records(), [](const Record& row) { return row.position; });
+}
+
 inline std::vector<RecordValues> RecordsWithStyles(const std::vector<int>& styles) {
     return Map(styles,
                [](int style) { return RecordValues{{}, style, 4, 4, 120, 0, "", "", "", 0}; });
@@ -119,9 +123,6 @@ public:
             cells.push_back(RowOf(n).Cell(column));
         }
         return cells;
-    }
-    std::vector<int> RecordOrder() const {
-        return Map(doc.Records(), [](const Record& row) { return row.position; });
     }
     // What the user was told: each message "text;", then each error report "#number operation;".
     std::string Told() const {

@@ -1,5 +1,3 @@
-#include <map>
-
 #include "data/style_table.h"
 #include "data/text.h"
 #include "data/window_title.h"
@@ -76,74 +74,64 @@ TEST_F(ReaderTest, BrokenFileStopsTheReadKeepingEarlierRows) {
 
 // Style names by 3- or 4-digit key, user style numbers from 600, halves from 623 or 689.
 TEST(StyleColumnTest, ShowsNamesNumbersOrHalvesByTheInstrumentsRules) {
-    struct Instrument {
-        const char* id;
-        int digits;
-        char rule;  // L look up all, N numbers from 600, 6 halves from 623, 8 halves from 689
-    };
-    const Instrument instruments[] = {{"PSR-2000", 3, 'L'},
-                                      {"PSR-3000", 4, 'L'},
-                                      {"TYROS", 3, 'N'},
-                                      {"CVP-203", 3, '6'},
-                                      {"CVP-204", 3, '8'}};
     const std::vector<int> numbers = {12, 13, 599, 600, 622, 623, 688, 689, 1300, 1301};
-    for (const Instrument& instrument : instruments) {
-        SCOPED_TRACE(instrument.id);
+    const Texts names = {"S12", "S599", "S600", "S622", "S623", "S688", "S689", "S1300", "S1301"};
+    const std::tuple<const char*, int, Texts> cases[] = {
+        // none shown: every style by name
+        {"PSR-2000", 3, {}},
+        {"PSR-3000", 4, {}},
+        {"TYROS", 3, {"S12", "013", "S599", "600", "622", "623", "688", "689", "1300", "1301"}},
+        {"CVP-203", 3, {"S12", "013", "S599", "S600", "S622", "312", "344", "345", "650", "651"}},
+        {"CVP-204",
+         3,
+         {"S12", "013", "S599", "S600", "S622", "S623", "S688", "345", "650", "651"}}};
+    for (auto [id, digits, shown] : cases) {
+        SCOPED_TRACE(id);
         Harness h;
-        const auto key = [&](int n) { return ZeroPad(n, instrument.digits); };
-        Styles table = {{"Wrong width", ZeroPad(12, 7 - instrument.digits)}};
-        for (int n : numbers) {
-            if (n != 13) {
-                table.push_back({"S" + std::to_string(n), key(n)});
-            }
+        Styles table = {{"Wrong width", ZeroPad(12, 7 - digits)}};
+        for (const std::string& name : names) {
+            table.push_back({name, ZeroPad(std::stoi(name.substr(1)), digits)});
         }
-        h.WriteTable(instrument.id, table);
+        if (shown.empty()) {
+            shown = names;
+            shown.insert(shown.begin() + 1, ZeroPad(13, digits));
+        }
+        h.WriteTable(id, table);
         h.ws.settings.targetInstrument = "unset";  // keeps the editor's list for the user styles
-        ASSERT_TRUE(h.Open(BuildMfd(instrument.id, RecordsWithStyles(numbers))));
-        EXPECT_EQ(h.ws.file.sourceInstrument, instrument.id);
-        const std::map<char, Texts> shown = {
-            {'L',
-             {"S12", key(13), "S599", "S600", "S622", "S623", "S688", "S689", "S1300", "S1301"}},
-            {'N', {"S12", "013", "S599", "600", "622", "623", "688", "689", "1300", "1301"}},
-            {'6', {"S12", "013", "S599", "S600", "S622", "312", "344", "345", "650", "651"}},
-            {'8', {"S12", "013", "S599", "S600", "S622", "S623", "S688", "345", "650", "651"}}};
-        EXPECT_EQ(h.Column(kStyleColumn), shown.at(instrument.rule));
+        ASSERT_TRUE(h.Open(BuildMfd(id, RecordsWithStyles(numbers))));
+        EXPECT_EQ(h.ws.file.sourceInstrument, id);
+        EXPECT_EQ(h.Column(kStyleColumn), shown);
         const Texts userStyles = {"013", "600", "622", "623", "688", "689", "1300", "1301"};
-        EXPECT_EQ(h.ChoiceNames(), instrument.rule == 'N' ? userStyles : Texts{key(13)});
+        EXPECT_EQ(h.ChoiceNames(), std::string(id) == "TYROS" ? userStyles : Texts{shown[1]});
     }
 }
 
-// "Use Style Numbers" and an unknown source show 0 as 000 and other numbers as their half.
-TEST_F(ReaderTest, StyleNumbersAndUnknownSourcesShowHalves) {
-    ASSERT_TRUE(Open(BuildMfd("KEYBOARD", RecordsWithStyles({0, 13}))));
-    EXPECT_EQ(ws.file.sourceInstrument, "");
-    EXPECT_EQ(Column(kStyleColumn), (Texts{"000", "007"}));
-    EXPECT_EQ(ChoiceNames(), Texts{"000"});
-
+// A model name, trimmed, must match exactly, else the source stays; a fixed menu item overrides
+// it. An unknown source and "Use Style Numbers" show 0 as 000 and other numbers as their half.
+TEST_F(ReaderTest, SourceInstrumentComesFromHeaderOrMenu) {
     WriteTable("PSR-2000", {{"Twelve", "012"}});
     WriteTable("numbers", {{"Twelve", "012"}});
-    ws.settings.sourceMenu.choice = SourceMenu::Choice::kStyleNumbers;
-    ASSERT_TRUE(Open(BuildMfd("PSR-2000", RecordsWithStyles({0, 12, 1301}))));
-    EXPECT_EQ(ws.file.sourceInstrument, "numbers");
-    EXPECT_EQ(Column(kStyleColumn), (Texts{"000", "006", "651"}));
-}
-
-// A trimmed model name must match exactly; a fixed menu item overrides the header.
-TEST_F(ReaderTest, SourceInstrumentComesFromHeaderOrMenu) {
-    struct Case {
-        std::string header;
-        SourceMenu menu;
-        std::string previous, expected;
-    };
-    const Case cases[] = {
-        {std::string("\x01TYROS\xFF\x7C", 8), {}, "", "TYROS"},
-        {"Tyros", {}, "PSR-1000", "PSR-1000"},
-        {"CVP-204", {SourceMenu::Choice::kInstrument, "PSR-1000"}, "TYROS", "PSR-1000"}};
-    for (const Case& c : cases) {
-        ws.settings.sourceMenu = c.menu;
-        ws.file.sourceInstrument = c.previous;
-        EXPECT_TRUE(Open(BuildMfd(c.header, {})));
-        EXPECT_EQ(ws.file.sourceInstrument, c.expected) << c.header;
+    const std::tuple<std::string, SourceMenu, std::string, std::string, Texts> cases[] = {
+        {std::string("\x01PSR-2000\xFF\x7C", 11), {}, "", "PSR-2000", {"000", "Twelve", "013"}},
+        {"KEYBOARD", {}, "", "", {"000", "006", "007"}},
+        {"Psr-2000", {}, "PSR-1000", "PSR-1000", {"000", "012", "013"}},
+        {"CVP-204",
+         {SourceMenu::Choice::kInstrument, "PSR-2000"},
+         "TYROS",
+         "PSR-2000",
+         {"000", "Twelve", "013"}},
+        {"PSR-2000",
+         {SourceMenu::Choice::kStyleNumbers, ""},
+         "",
+         "numbers",
+         {"000", "006", "007"}}};
+    for (const auto& [header, menu, previous, source, styles] : cases) {
+        SCOPED_TRACE(header);
+        ws.settings.sourceMenu = menu;
+        ws.file.sourceInstrument = previous;
+        ASSERT_TRUE(Open(BuildMfd(header, RecordsWithStyles({0, 12, 13}))));
+        EXPECT_EQ(ws.file.sourceInstrument, source);
+        EXPECT_EQ(Column(kStyleColumn), styles);
     }
 }
 

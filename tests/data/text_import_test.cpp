@@ -117,18 +117,25 @@ TEST_F(TextImportTest, RefusesStylesTheSourceLacksUnlessUserStylesAreAllowed) {
     EXPECT_EQ(Column(kStyleColumn)[2], "123");
     EXPECT_EQ(ChoiceNames(), (Texts{"Cool Pop", "Slow Rock", "8Beat", "123"}));
     EXPECT_EQ(ws.choices.styles.back().number, 123);
+    ws.settings.allowUserStyles = false;
+    Import(DataLine("Latin", "Girl", "Bossa"));
+    EXPECT_EQ(FileText("ImportLog.txt"),
+              "Item #\tGenre\tSong\tStyle\r\n1\tLatin\tGirl\tbossa\r\n\r\n");
 }
 
-// Earlier lines stay stored; a failure on the last line shows the error report only.
+// Earlier lines stay stored; a failure on the last line shows the error report only, which names
+// the line counting from the first non-empty one.
 TEST_F(TextImportTest, StopsAtALineItCannotStoreAndKeepsTheLinesBefore) {
     OpenRecords(3);
     const std::string ten =
         Line({"1", "Pop", "Ten", "8Beat", "4/4", "100", "kw", "yes", "No", "No"});
     const std::string bad = Line({"1", "Pop", "Bad", "8Beat", "44", "100", "", "No", "No", "No"});
-    EXPECT_TRUE(Import(ten + ten + bad + ten).failed);
+    EXPECT_TRUE(Import("\r\n" + ten + ten + bad + ten).failed);
+    const std::string badText = bad.substr(0, bad.size() - 2);
+    EXPECT_TRUE(ui.reports.at(0).text.value_or("").ends_with("\r\nLine 3: " + badText));
     const std::string report = Reported(kInvalidProcedureCall, "ImportTextDelimitedFile");
     EXPECT_EQ(Told(), "There is a problem (e.g. extra carriage return) in this line 2\r\n" +
-                          bad.substr(0, bad.size() - 2) + ";" + report);
+                          badText + ";" + report);
     ExpectConsistent(2);
     EXPECT_EQ(Stored(5), Imported("\0\x05\0\x03\x04\x04\0\x64\x01", "Ten", "Pop", "kw"));
     EXPECT_EQ(RowOf(5).Cell(kIntroColumn), "Off");
@@ -162,35 +169,6 @@ TEST_F(TextImportTest, ChangesNothingWithAFileOrTableItCannotUse) {
     const std::string early = Reported(kInputPastEndOfFile, "ImportTextDelimitedFile");
     EXPECT_EQ(Told(), early + early + Reported(kDuplicateKey, "ImportTextDelimitedFile"));
     ExpectConsistent(0);
-}
-
-TEST_F(TextImportTest, AnExportedListImportsAndSavesAsTheSameRecords) {
-    WriteTable("PSR-2000", {{"Cool Pop", "001"}, {"Slow Rock", "002"}, {"8Beat", "003"}});
-    ws.settings.allowUserStyles = true;
-    const std::vector<RecordValues> records = {
-        {0, 1, 3, 4, 60, 1, "A Song Title Of All 32 Bytes !!!", "Sixteen Chars Gn", "kw 0", 0x1A},
-        {1, 2, 7, 8, 393, 3, "Caf\u00e9 Song", "Rock", "kw 1", 0x23},
-        {2, 3, 11, 4, 726, 5, "Third", "Sixteen Chars Gn", "kw 2", 0x45},
-        {3, 150, 15, 8, 1059, 7, "Mine", "Rock", "kw 3", 0xA0}};
-    Bytes original = BuildMfd("PSR-2000", records);
-    original[12] = '1';             // the format digit the writer puts there for this target
-    for (int n = 1; n <= 4; ++n) {  // the import pads texts with blanks
-        const RecordValues& r = records[static_cast<std::size_t>(n - 1)];
-        WriteTextField(original, RecordOffset(n) + field::kMusic, 32, r.music, ' ');
-        WriteTextField(original, RecordOffset(n) + field::kGenre, 16, r.genre, ' ');
-        WriteTextField(original, RecordOffset(n) + field::kKeywords, 32, r.keywords, ' ');
-    }
-    ASSERT_TRUE(Open(original));
-    WriteTextFile(RecordListExportText(doc), folder.Path() / "list.txt", Durability::kOnDisk);
-    Bytes empty(original.begin(), original.begin() + kHeaderSize);
-    empty[kCountOffset + 1] = 0;
-    ASSERT_TRUE(Open(empty, "copy.mfd"));
-    ui.fileAnswers.push_back(folder.Path() / "list.txt");
-    EXPECT_EQ(ImportTextDelimitedFile(ws, ui).accepted, 4);
-    ASSERT_EQ(Save("PSR-2000", "b.mfd"), ConversionOutcome::kSaved);
-    EXPECT_EQ(ReadFile(folder.File("b.mfd")), original);
-    EXPECT_TRUE(ui.reports.empty());
-    EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(TextImportTest, ExportsTheListInDisplayOrder) {
