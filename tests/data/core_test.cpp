@@ -34,27 +34,24 @@ TEST(CodePageTest, EveryByteSurvivesTheRoundTripAndMissingCharactersBecomeQuesti
 // NumericValue reads the leading number, skipping blanks; ParseInt32 wants a whole number text;
 // conversions round halves to even and overflow only when the value does not fit.
 TEST(NumbersTest, ReadsRoundsAndConvertsNumbers) {
-    const std::pair<const char*, double> values[] = {
-        {" 4/ 4", 4}, {"abc", 0}, {"\t-12.5kg", -12.5}, {"1.2.3", 1.2}, {" 1 2 3x", 123}};
-    for (const auto& [text, value] : values) {
-        EXPECT_EQ(NumericValue(text), value) << '"' << text << '"';
-    }
+    EXPECT_EQ(Map(Texts{" 4/ 4", "abc", "\t-12.5kg", "1.2.3", " 1 2 3x"}, NumericValue),
+              (std::vector<double>{4, 0, -12.5, 1.2, 123}));
     EXPECT_EQ((std::vector<int>{ParseInt32(" -1234 "), ParseInt32("2.5"), ToInt16(32766.5),
                                 ToInt16(-32768.5), ToByte(254.5)}),
               (std::vector<int>{-1234, 2, 32766, -32768, 254}));
-    const double halves[][3] = {{0.5, 1, 0}, {1.5, 2, 2}, {-2.5, -3, -2}, {2.4999, 2, 2}};
-    for (const auto& [value, awayFromZero, toEven] : halves) {
-        EXPECT_EQ(RoundHalfAwayFromZero(value), awayFromZero) << value;
-        EXPECT_EQ(RoundHalfToEven(value), toEven) << value;
-    }
-    for (const char* text : {"", "12abc", "1 2", "-"}) {
-        EXPECT_EQ(ErrorOf([&] { ParseInt32(text); }), kTypeMismatch) << '"' << text << '"';
-    }
+    const std::vector<double> halves = {0.5, 1.5, -2.5, 2.4999};
+    EXPECT_EQ(Map(halves, RoundHalfAwayFromZero), (std::vector<double>{1, 2, -3, 2}));
+    EXPECT_EQ(Map(halves, RoundHalfToEven), (std::vector<double>{0, 2, -2, 2}));
+    const auto parseError = [](const std::string& text) {
+        return ErrorOf([&] { ParseInt32(text); });
+    };
     EXPECT_EQ(
-        (std::vector<int>{ErrorOf([] { ParseInt32("3000000000"); }),
-                          ErrorOf([] { ToInt16(32767.5); }), ErrorOf([] { ToByte(255.5); }),
+        Map(Texts{"", "12abc", "1 2", "-", "3000000000"}, parseError),
+        (std::vector<int>{kTypeMismatch, kTypeMismatch, kTypeMismatch, kTypeMismatch, kOverflow}));
+    EXPECT_EQ(
+        (std::vector<int>{ErrorOf([] { ToInt16(32767.5); }), ErrorOf([] { ToByte(255.5); }),
                           ErrorOf([] { ToByte(-0.6); }), ErrorOf([] { ToInt32(std::nan("")); })}),
-        std::vector<int>(5, kOverflow));
+        std::vector<int>(4, kOverflow));
 }
 
 // A fixed message does not depend on the description; the others name number and operation.
@@ -71,15 +68,13 @@ TEST(FailureTest, ErrorReportTextForFixedAndOtherNumbers) {
     }
 }
 
-std::string Contents(const fs::path& path) {
-    const Bytes bytes = ReadFile(path.string());
-    return std::string(bytes.begin(), bytes.end());
-}
+using WriteFileReplacingTest = DataTest;
 
+// Every file and folder below a folder, by its path from there.
 Texts Names(const fs::path& folder) {
     Texts names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        names.push_back(fs::relative(entry.path(), folder).generic_string());
     }
     std::sort(names.begin(), names.end());
     return names;
@@ -91,15 +86,14 @@ int WriteError(const fs::path& path, std::string_view bytes) {
 
 // A file is replaced as a whole and keeps its permissions; missing folders and read-only files or
 // folders are refused before anything, even a temporary file, is written.
-TEST(WriteFileReplacingTest, ReplacesWholeFilesAndRefusesWhatItCannotWrite) {
-    TempFolder folder;
+TEST_F(WriteFileReplacingTest, ReplacesWholeFilesAndRefusesWhatItCannotWrite) {
     const fs::path path = folder.Path() / "out.mfd", shut = folder.Path() / "shut";
     const std::string shorter("\0short\0", 7);
     EXPECT_EQ(WriteError(path, std::string(5000, 'x')), 0);
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
     const fs::perms permissions = fs::status(path).permissions();
     EXPECT_EQ(WriteError(path, shorter), 0);
-    EXPECT_EQ(Contents(path), shorter);
+    EXPECT_EQ(FileText("out.mfd"), shorter);
     EXPECT_EQ(fs::status(path).permissions(), permissions);
 
     fs::create_directory(shut);
@@ -121,16 +115,14 @@ TEST(WriteFileReplacingTest, ReplacesWholeFilesAndRefusesWhatItCannotWrite) {
     }
     fs::permissions(shut, fs::perms::owner_all);
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_EQ(Contents(path) + Contents(shut / "old.mfd"), shorter + "old");
-    EXPECT_EQ(Names(shut), Texts{"old.mfd"});
-    EXPECT_EQ(Names(folder.Path()), (Texts{"out.mfd", "shut", "sub.mfd"}));
+    EXPECT_EQ(FileText("out.mfd") + FileText("shut/old.mfd"), shorter + "old");
+    EXPECT_EQ(Names(folder.Path()), (Texts{"out.mfd", "shut", "shut/old.mfd", "sub.mfd"}));
 }
 
 // A full disk and a file with a file system mounted on it give the device's error; the old file
 // stays.
-TEST(WriteFileReplacingTest, LeavesTheOldFileWhenTheDeviceRefuses) {
+TEST_F(WriteFileReplacingTest, LeavesTheOldFileWhenTheDeviceRefuses) {
 #ifdef __linux__
-    TempFolder folder;
     const fs::path small = folder.Path() / "small", mountedFile = folder.Path() / "mounted.mfd";
     fs::create_directory(small);
     WriteFile(mountedFile.string(), std::string("old"));
@@ -146,11 +138,9 @@ TEST(WriteFileReplacingTest, LeavesTheOldFileWhenTheDeviceRefuses) {
     const std::unique_ptr<const char, decltype(unmount)> bound(mountedFile.c_str(), unmount);
     WriteFile((small / "out.mfd").string(), std::string(100, 'o'));
     EXPECT_EQ(WriteError(small / "out.mfd", std::string(1 << 20, 'n')), kDiskFull);
-    EXPECT_EQ(Contents(small / "out.mfd"), std::string(100, 'o'));
-    EXPECT_EQ(Names(small), Texts{"out.mfd"});
     EXPECT_EQ(WriteError(mountedFile, "new"), kPermissionDenied);
-    EXPECT_EQ(Contents(mountedFile), "other");
-    EXPECT_EQ(Names(folder.Path()), (Texts{"mounted.mfd", "other.mfd", "small"}));
+    EXPECT_EQ(FileText("small/out.mfd") + FileText("mounted.mfd"), std::string(100, 'o') + "other");
+    EXPECT_EQ(Names(folder.Path()), (Texts{"mounted.mfd", "other.mfd", "small", "small/out.mfd"}));
 #else
     GTEST_SKIP() << "needs file systems to mount";
 #endif
