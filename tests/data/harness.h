@@ -114,8 +114,16 @@ public:
     std::size_t IndexOf(int n) const { return doc.FindRecord(n).value(); }
     const Record& RowOf(int n) const { return doc.At(IndexOf(n)); }
     void Delete(int n) { DeleteRecord(doc, IndexOf(n)); }
+    void Tick(const std::vector<int>& numbers) {
+        for (int n : numbers) {
+            doc.SetChecked(IndexOf(n), true);
+        }
+    }
     std::string Stored(int n, std::size_t offset = 0, std::size_t size = kRecordSize) const {
         return RecordBytes(doc.Image(), n, offset, size);
+    }
+    Texts Stored(const std::vector<int>& numbers, std::size_t offset, std::size_t size) const {
+        return Map(numbers, [&](int n) { return Stored(n, offset, size); });
     }
     Texts Column(int column) const {
         Texts cells;
