@@ -1,7 +1,3 @@
-#include <QLineEdit>
-#include <QMessageBox>
-
-#include "ui/edit/edit_dialog.h"
 #include "ui/ui_fixture.h"
 
 namespace quillory::testkit {

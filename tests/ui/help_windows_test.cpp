@@ -1,6 +1,5 @@
 #include <QDialog>
 #include <QFileInfo>
-#include <QPointer>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -115,17 +114,16 @@ TEST(RtfReaderTest, TheHelpFileShowsItsHeadingsBulletsAndCharacters) {
         cursor.setPosition(cursor.selectionStart() + 1);
         return cursor.charFormat();
     };
-    const QString text = TextOf(document);
     EXPECT_EQ(document.begin().blockFormat().alignment(), Qt::AlignHCenter);
     const QTextCharFormat heading = formatOf("Saving for another instrument");
     const QTextCharFormat body = formatOf("Quillory carries no style names");
-    EXPECT_TRUE(heading.fontWeight() == QFont::Bold && body.fontWeight() == QFont::Normal);
-    EXPECT_EQ(heading.fontPointSize(), 15);
-    EXPECT_EQ(heading.foreground().color(), QColor(0, 51, 102));
-    EXPECT_EQ(body.fontFamilies().toStringList(), QStringList{"Arial"});
-    const QTextBlock bullet = document.find("Check ticks every row").block();
-    EXPECT_EQ(bullet.blockFormat().leftMargin(), 600 * kPixelsPerTwip);
-    EXPECT_EQ(bullet.blockFormat().textIndent(), -300 * kPixelsPerTwip);
+    EXPECT_EQ(std::tuple(heading.fontWeight(), heading.fontPointSize(), body.fontWeight(),
+                         heading.foreground().color().name(), body.fontFamilies().toStringList()),
+              std::tuple(QFont::Bold, 15.0, QFont::Normal, "#003366", QStringList{"Arial"}));
+    const QTextBlockFormat bullet = document.find("Check ticks every row").block().blockFormat();
+    EXPECT_EQ(std::pair(bullet.leftMargin(), bullet.textIndent()),
+              std::pair(600 * kPixelsPerTwip, -300 * kPixelsPerTwip));
+    const QString text = TextOf(document);
     EXPECT_TRUE(text.contains(QString::fromUtf16(u"Cool Pop;001\u20288Beat Modern;002")));
     EXPECT_FALSE(text.contains('\\') || text.contains('{') || text.contains("Courier New"));
 }

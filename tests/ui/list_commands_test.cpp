@@ -1,14 +1,7 @@
 #include <QInputDialog>
-#include <QLineEdit>
-#include <QPointer>
 #include <QRegularExpression>
-#include <QStatusBar>
 
 #include "data/codepage.h"
-#include "data/list_export.h"
-#include "platform/file_names.h"
-#include "ui/edit/edit_dialog.h"
-#include "ui/playlist/play_list_window.h"
 #include "ui/ui_fixture.h"
 
 namespace quillory::testkit {
@@ -113,10 +106,9 @@ TEST_F(ListCommandsTest, PrintsEveryRowOnceUnderHeadersOnEveryPageInTheChosenLay
                                         QMarginsF(5, 10, 5, 10), QPageLayout::Millimeter);
     Trigger("mnuPrint");
     EXPECT_TRUE(dialogs.previewLayouts.back().isEquivalentTo(*dialogs.previewLayout));
-    const QStringList texts = Headers(ListModel()) + Texts(kColumnCount, [&](int c) { return Cell(0, c); });
-    for (const QString& text : texts) {
-        EXPECT_TRUE(dialogs.previewPages.back()[0].contains(text)) << text.toStdString();
-    }
+    QStringList cut = Headers(ListModel()) + Texts(kColumnCount, [&](int c) { return Cell(0, c); });
+    cut.removeIf([&](const QString& t) { return dialogs.previewPages.back()[0].contains(t); });
+    EXPECT_EQ(cut, QStringList());
 }
 
 
