@@ -124,7 +124,7 @@ protected:
                }).join('|');
     }
     QAction* Item(const char* name) { return FindIn<QAction>(Main().PlayList(), name); }
-    void Trigger(const char* item) { Item(item)->trigger(); }
+    void Trigger(const char* item) { UiFixture::Trigger(item, Main().PlayList()); }
     void Press(const char* button, const QString& answer) {
         dialogs.inputAnswers.push_back(answer);
         FindIn<QPushButton>(Main().PlayList(), button)->click();
@@ -148,7 +148,6 @@ TEST_F(PlayListWindowTest, OpensWithATickedRowClosesByExitAndItsCommandsReachThe
     EXPECT_EQ(Messages(), QStringList{"Please use the menu item Exit to close"});
     ASSERT_TRUE(window && window->isVisible());
     Trigger("mnuExit");
-    Settle();
     EXPECT_TRUE(window.isNull());
 
     Tick({1});
