@@ -5,14 +5,7 @@ namespace {
 
 class ConvertDialogTest : public UiFixture {
 protected:
-    // The chosen option buttons of the Save As dialog.
-    QStringList Chosen() {
-        QStringList options;
-        for (QRadioButton* option : Main().Convert()->findChildren<QRadioButton*>()) {
-            options << (option->isChecked() ? QStringList{option->objectName()} : QStringList());
-        }
-        return options;
-    }
+    QStringList Chosen() { return Checked<QRadioButton>(Main().Convert()); }
     // The questions asked since the last call: A and B for the warnings about missing and user
     // styles (the texts are the core's), R for replacing a file.
     QString Questions() {

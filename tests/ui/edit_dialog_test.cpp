@@ -13,12 +13,9 @@ protected:
     }
     // Music, tempo, keywords, genre, and the ticked boxes and options.
     QString Shown() {
-        QString shown = Field("txtMusic")->text() + "|" + Field("txtTempo")->text() + "|" +
-                        Field("txtKeywords")->text() + "|" + Combo("cboGenre")->currentText();
-        for (QAbstractButton* box : Editor().findChildren<QAbstractButton*>()) {
-            shown += box->isChecked() ? " " + box->objectName() : "";
-        }
-        return shown;
+        return Field("txtMusic")->text() + "|" + Field("txtTempo")->text() + "|" +
+               Field("txtKeywords")->text() + "|" + Combo("cboGenre")->currentText() + " " +
+               Checked<QAbstractButton>(&Editor()).join(' ');
     }
     void Open(const char* button) {
         Click(button);

@@ -14,9 +14,9 @@ protected:
     // The panel's controls that are enabled (or disabled) now.
     QString Controls(bool enabled) {
         QStringList names = QString("Frame2 fraClear cmdS2 cmdS1 CmdFav fraEdit cmdReplaceStyle "
-                                    "cmdDeleteChecked cmdAdd CmdDelete cmdModify fraCheck CmdUnCheck "
-                                    "cmdInvert cmdCheck lblNumberChecked lblchk cmdPlayList "
-                                    "cmdSearch Frame1").split(' ');
+                                    "cmdDeleteChecked cmdAdd CmdDelete cmdModify fraCheck "
+                                    "CmdUnCheck cmdInvert cmdCheck lblNumberChecked lblchk "
+                                    "cmdPlayList cmdSearch Frame1").split(' ');
         names.removeIf([&](const QString& name) { return Enabled(name.toLatin1()) != enabled; });
         return names.join(' ');
     }

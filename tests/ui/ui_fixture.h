@@ -102,6 +102,13 @@ protected:
         FindIn<QAbstractButton>(window ? window : &Main(), button)->click();
         Settle();
     }
+    // The names of the window's buttons of that kind that are ticked or chosen.
+    template <typename Button>
+    static QStringList Checked(QWidget* window) {
+        QList<Button*> buttons = window->findChildren<Button*>();
+        buttons.removeIf([](Button* button) { return !button->isChecked(); });
+        return Texts(buttons.size(), [&](int i) { return buttons[i]->objectName(); });
+    }
     bool Enabled(const char* name) { return InMain<QWidget>(name)->isEnabled(); }
     bool Ticked(const char* action) { return InMain<QAction>(action)->isChecked(); }
     QString Counter() { return InMain<QLabel>("lblNumberChecked")->text(); }
