@@ -106,8 +106,7 @@ TEST_F(ConvertDialogTest, StyleOptionsAndTheDefaultStyleTickAndRefreshThePreview
     DefaultStyles()->setCurrentIndex(0);
     PreviewRan();
     Click("cmdOk", Main().DefaultStyle());
-    EXPECT_EQ(Showing("frmDefaultStyle"), nullptr);
-    EXPECT_TRUE(PreviewRan());
+    EXPECT_TRUE(Showing("frmDefaultStyle") == nullptr && PreviewRan());
 
     // Reopened, the dialog shows the choice; one the next target lacks is reported on loading.
     Trigger("mnuDefaultStyle");

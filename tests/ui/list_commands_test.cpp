@@ -93,15 +93,10 @@ TEST_F(ListCommandsTest, PrintsEveryRowOnceUnderHeadersOnEveryPageInTheChosenLay
     }
     EXPECT_EQ(numbers, ColumnCells(kNumberColumn));
 
-    dialogs.previewPdf = Path("missing/list.pdf");
-    Trigger("mnuPrint");
-    EXPECT_EQ(Messages(), QStringList{"Error 482;Printer error"});
-
     // The layout chosen in the preview holds, and texts as long as a record holds are whole.
     RecordValues song = Song("Wonderful Tonight Wide World Wal", "Worldwide Waltz!", 3);
     song.keywords = "Wedding Wonder Waltz WWW Wow Wow";
     OpenSongs({song});
-    dialogs.previewPdf.clear();
     dialogs.previewLayout = QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Landscape,
                                         QMarginsF(5, 10, 5, 10), QPageLayout::Millimeter);
     Trigger("mnuPrint");
@@ -109,6 +104,10 @@ TEST_F(ListCommandsTest, PrintsEveryRowOnceUnderHeadersOnEveryPageInTheChosenLay
     QStringList cut = Headers(ListModel()) + Texts(kColumnCount, [&](int c) { return Cell(0, c); });
     cut.removeIf([&](const QString& t) { return dialogs.previewPages.back()[0].contains(t); });
     EXPECT_EQ(cut, QStringList());
+
+    dialogs.previewPdf = Path("missing/list.pdf");
+    Trigger("mnuPrint");
+    EXPECT_EQ(Messages(), QStringList{"Error 482;Printer error"});
 }
 
 

@@ -20,6 +20,13 @@ protected:
         names.removeIf([&](const QString& name) { return Enabled(name.toLatin1()) != enabled; });
         return names.join(' ');
     }
+    void Press(const QKeySequence& key) {
+        Activate(Main());
+        List().setFocus();
+        QTest::keySequence(&List(), key);
+        Settle();
+    }
+    QLineEdit* SearchText() { return FindIn<QLineEdit>(Main().Search(), "txtFind"); }
 };
 
 const char* const kSongsTitle =
@@ -113,18 +120,7 @@ TEST_F(MainWindowTest, WindowsFitSmallScreensOpenBesideTheMainWindowAndSpareTheF
     }
 }
 
-class DesktopTest : public UiFixture {
-protected:
-    void Press(const QKeySequence& key) {
-        Activate(Main());
-        List().setFocus();
-        QTest::keySequence(&List(), key);
-        Settle();
-    }
-    QLineEdit* SearchText() { return FindIn<QLineEdit>(Main().Search(), "txtFind"); }
-};
-
-TEST_F(DesktopTest, KeysPressTheirMenuItemsAndButtonsAndTheStatusBarShowsTheFile) {
+TEST_F(MainWindowTest, KeysPressTheirMenuItemsAndButtonsAndTheStatusBarShowsTheFile) {
     OpenSongs();
     ClickRow(1);
     const std::pair<QKeySequence, const char*> keys[] = {
@@ -158,7 +154,7 @@ TEST_F(DesktopTest, KeysPressTheirMenuItemsAndButtonsAndTheStatusBarShowsTheFile
     EXPECT_EQ(Main().statusBar()->currentMessage(), "Saved " + FromPath(folder.File("out.mfd")));
 }
 
-TEST_F(DesktopTest, SearchFindsFirstNextAndAllAndCloseKeepsThePlace) {
+TEST_F(MainWindowTest, SearchFindsFirstNextAndAllAndCloseKeepsThePlace) {
     OpenSongs({Song("Love Me", "Pop", 1), Song("Other", "Rock", 1), Song("Lovely Day", "Jazz", 1),
                Song("Something", "Pop", 1)});
     Click("cmdSearch");
