@@ -16,7 +16,7 @@ protected:
     }
 };
 
-TEST_F(ListCommandsTest, ButtonsClearMarksTickAndDeleteWithTheCounter) {
+TEST_F(ListCommandsTest, ButtonsAndRowCommandsActOnTheTickedOrClickedRecordsOfASortedList) {
     std::vector<RecordValues> songs(4, Song("Song", "Pop", 1));
     songs[0].marks = 7;
     OpenSongs(songs);
@@ -39,9 +39,7 @@ TEST_F(ListCommandsTest, ButtonsClearMarksTickAndDeleteWithTheCounter) {
     EXPECT_EQ(ColumnCells(kGenreColumn), QStringList({"deleted", "Pop", "deleted", "deleted"}));
     EXPECT_EQ(Counter(), "0");
     EXPECT_TRUE(Messages().isEmpty());
-}
 
-TEST_F(ListCommandsTest, HeadersSortAndTheRowCommandsActOnTheClickedRecord) {
     OpenSongs({Song("Zed", "Pop", 1), Song("Amy", "Rock", 3), Song("Max", "Jazz", 2)});
     ClickRow(0);
     ClickHeader(kMusicColumn);
