@@ -1,7 +1,5 @@
-#include <QDialog>
 #include <QFileInfo>
 #include <QTextBlock>
-#include <QTextCursor>
 #include <QTextEdit>
 #include <filesystem>
 
@@ -21,8 +19,7 @@ protected:
         WriteFile(folder.File("Quillory.rtf"), rtf + "}");
     }
     QTextEdit* Text() { return FindIn<QTextEdit>(Showing("frmInfo"), "rtfInfo"); }
-    // The viewer's title and text, "|" between its paragraphs, each indented by 600 twips on
-    // both sides.
+    // The viewer's title and paragraphs ("T:|a|b"), each indented by 600 twips on both sides.
     QString Viewer() {
         QString shown = Showing("frmInfo")->windowTitle() + ":";
         for (QTextBlock block = Text()->document()->begin(); block.isValid();
