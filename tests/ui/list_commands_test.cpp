@@ -112,15 +112,15 @@ TEST_F(ListCommandsTest, PrintsEveryRowOnceUnderHeadersOnEveryPageInTheChosenLay
 class PlayListWindowTest : public UiFixture {
 protected:
     QTreeView* View() { return FindIn<QTreeView>(Main().PlayList(), "ListView1"); }
-    // Each row's number and first column: "00001 Song A|00002 Song B".
+    // Each row's number and first column, the current row marked: "00001 Song A|*00002 Song B".
     QString Shown() {
         const QAbstractItemModel& model = *View()->model();
         return Texts(model.rowCount(), [&](int row) {
-                   return model.index(row, 0).data().toString() + " " +
+                   return (row == View()->currentIndex().row() ? "*" : "") +
+                          model.index(row, 0).data().toString() + " " +
                           model.index(row, 1).data().toString();
                }).join('|');
     }
-    QAction* Item(const char* name) { return FindIn<QAction>(Main().PlayList(), name); }
     void Trigger(const char* item) { UiFixture::Trigger(item, Main().PlayList()); }
     void Press(const char* button, const QString& answer) {
         dialogs.inputAnswers.push_back(answer);
@@ -153,16 +153,14 @@ TEST_F(PlayListWindowTest, OpensWithATickedRowClosesByExitAndItsCommandsReachThe
     // New ticks join when the user comes from the main window, not after a box of the window's.
     Tick({2});
     CloseOwnBox<QInputDialog>(*Main().PlayList());
-    EXPECT_EQ(Shown(), "00001 Song A|00002 Song B");
-    EXPECT_EQ(View()->currentIndex().row(), 1);
+    EXPECT_EQ(Shown(), "00001 Song A|*00002 Song B");
     ComeFromMain(*Main().PlayList());
-    EXPECT_EQ(Shown(), "00001 Song A|00002 Song B|00003 Song C");
-    EXPECT_EQ(View()->currentIndex().row(), 0);
+    EXPECT_EQ(Shown(), "*00001 Song A|00002 Song B|00003 Song C");
 
     ClickRow(2, View());
     Press("cmdOrder", "1");
     ClickHeader(1, View());
-    EXPECT_EQ(Shown(), "00002 Song A|00003 Song B|00001 Song C");
+    EXPECT_EQ(Shown(), "00002 Song A|00003 Song B|*00001 Song C");
     ClickRow(0, View());
     Press("cmdNotes", "fade out");
     EXPECT_EQ(dialogs.inputs.back(), "Enter Comments: Song A");
@@ -174,7 +172,7 @@ TEST_F(PlayListWindowTest, OpensWithATickedRowClosesByExitAndItsCommandsReachThe
     EXPECT_EQ(dialogs.previewCaptions.back(), "Quillory Play List Print Preview");
 
     Trigger("mnuSong_Genre");
-    EXPECT_TRUE(Item("mnuSong_Genre")->isChecked() && !Item("mnuDefault")->isChecked());
+    EXPECT_EQ(Checked<QAction>(Main().PlayList()), QStringList{"mnuSong_Genre"});
     EXPECT_EQ(Headers(*View()->model()).join(' '), "Number Genre Music");
     Trigger("mnuDefault");
     EXPECT_EQ(Headers(*View()->model()).join(' '), "Number Music Style TimeSig Tempo Comments");
