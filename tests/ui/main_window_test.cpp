@@ -65,8 +65,6 @@ TEST_F(MainWindowTest, OpensImportsAndSortsAFileKeepsItWhenTheNextIsRefusedAndRe
 
     ChooseTarget("TYROS");
     EXPECT_EQ(Colours() + Title().section('=', -1), "krr Cool Pop");
-    ChooseTarget("PSR-2000");
-    EXPECT_EQ(Title(), kSongsTitle);
 
     WriteFile(folder.File("more.txt"),
               std::string("1\tBallad\tSong D\tcool pop\t 3/ 4\t090\t\tYES\t\t\tIntro 2\tOff\r\n"));
