@@ -76,12 +76,11 @@ public:
 
 private:
     template <typename Answer>
-    static Answer Next(std::deque<Answer>& queue, Answer unanswered) {
-        if (queue.empty()) {
-            return unanswered;
+    static Answer Next(std::deque<Answer>& queue, Answer answer) {
+        if (!queue.empty()) {
+            answer = queue.front();
+            queue.pop_front();
         }
-        Answer answer = queue.front();
-        queue.pop_front();
         return answer;
     }
     bool Ask(const std::string& question) {

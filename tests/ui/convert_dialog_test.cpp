@@ -1,7 +1,3 @@
-#include <QLineEdit>
-#include <QMessageBox>
-
-#include "ui/convert/default_style_dialog.h"
 #include "ui/ui_fixture.h"
 
 namespace quillory::testkit {
@@ -9,14 +5,7 @@ namespace {
 
 class ConvertDialogTest : public UiFixture {
 protected:
-    // The chosen option buttons of the Save As dialog.
-    QStringList Chosen() {
-        QStringList options;
-        for (QRadioButton* option : Main().Convert()->findChildren<QRadioButton*>()) {
-            options << (option->isChecked() ? QStringList{option->objectName()} : QStringList());
-        }
-        return options;
-    }
+    QStringList Chosen() { return Checked<QRadioButton>(Main().Convert()); }
     // The questions asked since the last call: A and B for the warnings about missing and user
     // styles (the texts are the core's), R for replacing a file.
     QString Questions() {
@@ -117,8 +106,7 @@ TEST_F(ConvertDialogTest, StyleOptionsAndTheDefaultStyleTickAndRefreshThePreview
     DefaultStyles()->setCurrentIndex(0);
     PreviewRan();
     Click("cmdOk", Main().DefaultStyle());
-    EXPECT_EQ(Showing("frmDefaultStyle"), nullptr);
-    EXPECT_TRUE(PreviewRan());
+    EXPECT_TRUE(Showing("frmDefaultStyle") == nullptr && PreviewRan());
 
     // Reopened, the dialog shows the choice; one the next target lacks is reported on loading.
     Trigger("mnuDefaultStyle");

@@ -1,7 +1,3 @@
-#include <QLineEdit>
-#include <QMessageBox>
-
-#include "ui/edit/edit_dialog.h"
 #include "ui/ui_fixture.h"
 
 namespace quillory::testkit {
@@ -17,12 +13,9 @@ protected:
     }
     // Music, tempo, keywords, genre, and the ticked boxes and options.
     QString Shown() {
-        QString shown = Field("txtMusic")->text() + "|" + Field("txtTempo")->text() + "|" +
-                        Field("txtKeywords")->text() + "|" + Combo("cboGenre")->currentText();
-        for (QAbstractButton* box : Editor().findChildren<QAbstractButton*>()) {
-            shown += box->isChecked() ? " " + box->objectName() : "";
-        }
-        return shown;
+        return Field("txtMusic")->text() + "|" + Field("txtTempo")->text() + "|" +
+               Field("txtKeywords")->text() + "|" + Combo("cboGenre")->currentText() + " " +
+               Checked<QAbstractButton>(&Editor()).join(' ');
     }
     void Open(const char* button) {
         Click(button);

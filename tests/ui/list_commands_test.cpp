@@ -1,14 +1,7 @@
 #include <QInputDialog>
-#include <QLineEdit>
-#include <QPointer>
 #include <QRegularExpression>
-#include <QStatusBar>
 
 #include "data/codepage.h"
-#include "data/list_export.h"
-#include "platform/file_names.h"
-#include "ui/edit/edit_dialog.h"
-#include "ui/playlist/play_list_window.h"
 #include "ui/ui_fixture.h"
 
 namespace quillory::testkit {
@@ -23,7 +16,7 @@ protected:
     }
 };
 
-TEST_F(ListCommandsTest, ButtonsClearMarksTickAndDeleteWithTheCounter) {
+TEST_F(ListCommandsTest, ButtonsAndRowCommandsActOnTheTickedOrClickedRecordsOfASortedList) {
     std::vector<RecordValues> songs(4, Song("Song", "Pop", 1));
     songs[0].marks = 7;
     OpenSongs(songs);
@@ -46,9 +39,7 @@ TEST_F(ListCommandsTest, ButtonsClearMarksTickAndDeleteWithTheCounter) {
     EXPECT_EQ(ColumnCells(kGenreColumn), QStringList({"deleted", "Pop", "deleted", "deleted"}));
     EXPECT_EQ(Counter(), "0");
     EXPECT_TRUE(Messages().isEmpty());
-}
 
-TEST_F(ListCommandsTest, HeadersSortAndTheRowCommandsActOnTheClickedRecord) {
     OpenSongs({Song("Zed", "Pop", 1), Song("Amy", "Rock", 3), Song("Max", "Jazz", 2)});
     ClickRow(0);
     ClickHeader(kMusicColumn);
@@ -100,39 +91,37 @@ TEST_F(ListCommandsTest, PrintsEveryRowOnceUnderHeadersOnEveryPageInTheChosenLay
     }
     EXPECT_EQ(numbers, ColumnCells(kNumberColumn));
 
-    dialogs.previewPdf = Path("missing/list.pdf");
-    Trigger("mnuPrint");
-    EXPECT_EQ(Messages(), QStringList{"Error 482;Printer error"});
-
     // The layout chosen in the preview holds, and texts as long as a record holds are whole.
     RecordValues song = Song("Wonderful Tonight Wide World Wal", "Worldwide Waltz!", 3);
     song.keywords = "Wedding Wonder Waltz WWW Wow Wow";
     OpenSongs({song});
-    dialogs.previewPdf.clear();
     dialogs.previewLayout = QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Landscape,
                                         QMarginsF(5, 10, 5, 10), QPageLayout::Millimeter);
     Trigger("mnuPrint");
     EXPECT_TRUE(dialogs.previewLayouts.back().isEquivalentTo(*dialogs.previewLayout));
-    const QStringList texts = Headers(ListModel()) + Texts(kColumnCount, [&](int c) { return Cell(0, c); });
-    for (const QString& text : texts) {
-        EXPECT_TRUE(dialogs.previewPages.back()[0].contains(text)) << text.toStdString();
-    }
+    QStringList cut = Headers(ListModel()) + Texts(kColumnCount, [&](int c) { return Cell(0, c); });
+    cut.removeIf([&](const QString& t) { return dialogs.previewPages.back()[0].contains(t); });
+    EXPECT_EQ(cut, QStringList());
+
+    dialogs.previewPdf = Path("missing/list.pdf");
+    Trigger("mnuPrint");
+    EXPECT_EQ(Messages(), QStringList{"Error 482;Printer error"});
 }
 
 
 class PlayListWindowTest : public UiFixture {
 protected:
     QTreeView* View() { return FindIn<QTreeView>(Main().PlayList(), "ListView1"); }
-    // Each row's number and first column: "00001 Song A|00002 Song B".
+    // Each row's number and first column, the current row marked: "00001 Song A|*00002 Song B".
     QString Shown() {
         const QAbstractItemModel& model = *View()->model();
         return Texts(model.rowCount(), [&](int row) {
-                   return model.index(row, 0).data().toString() + " " +
+                   return (row == View()->currentIndex().row() ? "*" : "") +
+                          model.index(row, 0).data().toString() + " " +
                           model.index(row, 1).data().toString();
                }).join('|');
     }
-    QAction* Item(const char* name) { return FindIn<QAction>(Main().PlayList(), name); }
-    void Trigger(const char* item) { Item(item)->trigger(); }
+    void Trigger(const char* item) { UiFixture::Trigger(item, Main().PlayList()); }
     void Press(const char* button, const QString& answer) {
         dialogs.inputAnswers.push_back(answer);
         FindIn<QPushButton>(Main().PlayList(), button)->click();
@@ -156,7 +145,6 @@ TEST_F(PlayListWindowTest, OpensWithATickedRowClosesByExitAndItsCommandsReachThe
     EXPECT_EQ(Messages(), QStringList{"Please use the menu item Exit to close"});
     ASSERT_TRUE(window && window->isVisible());
     Trigger("mnuExit");
-    Settle();
     EXPECT_TRUE(window.isNull());
 
     Tick({1});
@@ -165,16 +153,14 @@ TEST_F(PlayListWindowTest, OpensWithATickedRowClosesByExitAndItsCommandsReachThe
     // New ticks join when the user comes from the main window, not after a box of the window's.
     Tick({2});
     CloseOwnBox<QInputDialog>(*Main().PlayList());
-    EXPECT_EQ(Shown(), "00001 Song A|00002 Song B");
-    EXPECT_EQ(View()->currentIndex().row(), 1);
+    EXPECT_EQ(Shown(), "00001 Song A|*00002 Song B");
     ComeFromMain(*Main().PlayList());
-    EXPECT_EQ(Shown(), "00001 Song A|00002 Song B|00003 Song C");
-    EXPECT_EQ(View()->currentIndex().row(), 0);
+    EXPECT_EQ(Shown(), "*00001 Song A|00002 Song B|00003 Song C");
 
     ClickRow(2, View());
     Press("cmdOrder", "1");
     ClickHeader(1, View());
-    EXPECT_EQ(Shown(), "00002 Song A|00003 Song B|00001 Song C");
+    EXPECT_EQ(Shown(), "00002 Song A|00003 Song B|*00001 Song C");
     ClickRow(0, View());
     Press("cmdNotes", "fade out");
     EXPECT_EQ(dialogs.inputs.back(), "Enter Comments: Song A");
@@ -186,7 +172,7 @@ TEST_F(PlayListWindowTest, OpensWithATickedRowClosesByExitAndItsCommandsReachThe
     EXPECT_EQ(dialogs.previewCaptions.back(), "Quillory Play List Print Preview");
 
     Trigger("mnuSong_Genre");
-    EXPECT_TRUE(Item("mnuSong_Genre")->isChecked() && !Item("mnuDefault")->isChecked());
+    EXPECT_EQ(Checked<QAction>(Main().PlayList()), QStringList{"mnuSong_Genre"});
     EXPECT_EQ(Headers(*View()->model()).join(' '), "Number Genre Music");
     Trigger("mnuDefault");
     EXPECT_EQ(Headers(*View()->model()).join(' '), "Number Music Style TimeSig Tempo Comments");

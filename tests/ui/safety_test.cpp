@@ -1,12 +1,8 @@
 #include <QDropEvent>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QUrl>
 
-#include "data/list_export.h"
-#include "ui/edit/edit_dialog.h"
-#include "ui/playlist/play_list_window.h"
 #include "ui/ui_fixture.h"
 
 namespace quillory::testkit {

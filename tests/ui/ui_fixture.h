@@ -7,20 +7,31 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QTreeView>
 #include <QWindow>
 #include <utility>
 
+#include "data/list_export.h"
 #include "data/record_layout.h"
+#include "platform/widgets.h"
 #include "support/mfd_builder.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 #include "ui/convert/convert_dialog.h"
+#include "ui/convert/default_style_dialog.h"
+#include "ui/edit/edit_dialog.h"
+#include "ui/edit/style_replace_dialog.h"
+#include "ui/help/about_dialog.h"
 #include "ui/main/application.h"
 #include "ui/main/main_window.h"
+#include "ui/playlist/play_list_window.h"
+#include "ui/search/search_dialog.h"
 #include "ui/session.h"
 
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -91,6 +102,13 @@ protected:
         FindIn<QAbstractButton>(window ? window : &Main(), button)->click();
         Settle();
     }
+    // The names of the window's buttons of that kind that are ticked or chosen.
+    template <typename Button>
+    static QStringList Checked(QWidget* window) {
+        QList<Button*> buttons = window->findChildren<Button*>();
+        buttons.removeIf([](Button* button) { return !button->isChecked(); });
+        return Texts(buttons.size(), [&](int i) { return buttons[i]->objectName(); });
+    }
     bool Enabled(const char* name) { return InMain<QWidget>(name)->isEnabled(); }
     bool Ticked(const char* action) { return InMain<QAction>(action)->isChecked(); }
     QString Counter() { return InMain<QLabel>("lblNumberChecked")->text(); }
@@ -140,7 +158,14 @@ protected:
             QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(index).center());
         }
     }
-    void ClickCheckBox(int row);
+    void ClickCheckBox(int row) {
+        const QRect cell = List().visualRect(ListModel().index(row, kNumberColumn));
+        QPoint at(cell.left(), cell.center().y());
+        while (!OnCheckIndicator(List(), at) && at.x() < cell.right()) {
+            at.rx() += 1;
+        }
+        QTest::mouseClick(List().viewport(), Qt::LeftButton, {}, at);
+    }
     void ClickHeader(int column, QTreeView* view = nullptr) {
         QHeaderView& header = *(view ? view : &List())->header();
         const int x = header.sectionViewportPosition(column) + header.sectionSize(column) / 2;
@@ -189,14 +214,29 @@ protected:
     // Opens songs.mfd over the tables of a PSR-2000 (Cool Pop 001, 8Beat 003, Swing 002: default
     // Swing) and a TYROS (Swing 020, Cool Pop 010: default Cool Pop); by default "Song A" Pop in
     // Cool Pop, "Song B" Rock in 8Beat, "Song C" Jazz in user style 99.
-    void OpenSongs(const Bytes& file);
+    void OpenSongs(const Bytes& file) {
+        WriteTable("PSR-2000", {{"Cool Pop", "001"}, {"8Beat", "003"}, {"Swing", "002"}});
+        WriteTable("TYROS", {{"Swing", "020"}, {"Cool Pop", "010"}});
+        WriteFile(folder.File("songs.mfd"), file);
+        dialogs.files.push_back(Path("songs.mfd"));
+        Trigger("mnuOpen");
+    }
     void OpenSongs(const std::vector<RecordValues>& songs = {Song("Song A", "Pop", 1),
                                                              Song("Song B", "Rock", 3),
                                                              Song("Song C", "Jazz", 99)}) {
         OpenSongs(BuildMfd("PSR-2000", songs));
     }
     // Save As with the options chosen, into out.mfd: the bytes written, none when nothing was.
-    Bytes SaveAs(std::initializer_list<const char*> options = {});
+    Bytes SaveAs(std::initializer_list<const char*> options = {}) {
+        Trigger("mnuConvert");
+        for (const char* option : options) {
+            Click(option, Main().Convert());
+        }
+        dialogs.files.push_back(Path("out.mfd"));
+        Click("cmdSave", Main().Convert());
+        return std::filesystem::exists(folder.File("out.mfd")) ? ReadFile(folder.File("out.mfd"))
+                                                               : Bytes();
+    }
 
     TempFolder folder;
     ScriptedDialogs dialogs;
