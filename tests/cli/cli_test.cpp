@@ -5,7 +5,6 @@
 
 #include "cli/command_line.h"
 #include "cli/commands.h"
-#include "run_program.h"
 #include "support/mfd_builder.h"
 #include "support/temp_folder.h"
 
@@ -81,16 +80,6 @@ TEST_F(CliCommandsTest, RefusedFilesGiveTheProgramsMessagesAndWriteNothing) {
         EXPECT_EQ(Run({"list", File(name), "-o", File("out.txt")}).substr(0, 2), "1|");
         EXPECT_EQ(ReadFile(File("out.txt")), Bytes({'k', 'e', 'p', 't'}));
     }
-}
-
-TEST(CliExecutableTest, WrongCommandLineShowsTheProblemAndUsageAndExitsWith2) {
-    TempFolder folder;
-    const int status = testkit::RunProgram(QUILLORY_CLI_PATH, {"info", "a.mfd", "--bogus"},
-                                           folder.File("out"), folder.File("err"));
-    const Bytes out = ReadFile(folder.File("out")), errors = ReadFile(folder.File("err"));
-    EXPECT_EQ(std::to_string(status) + "|" + std::string(out.begin(), out.end()) + "|" +
-                  std::string(errors.begin(), errors.end()),
-              "2||quillory-cli: unknown option '--bogus' for info\n\n" + UsageText());
 }
 
 }  // namespace
