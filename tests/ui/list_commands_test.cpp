@@ -69,7 +69,8 @@ TEST_F(ListCommandsTest, ButtonsAndRowCommandsActOnTheTickedOrClickedRecordsOfAS
     Trigger("mnuTextFile");
     EXPECT_EQ(FileText("list.txt"),
               EncodeWindows1252(RecordListExportText(Work().document)) + "\r\n");
-    EXPECT_EQ(Main().statusBar()->currentMessage(), "Exported " + FromPath(folder.File("list.txt")));
+    EXPECT_EQ(Main().statusBar()->currentMessage(),
+              "Exported " + FromPath(folder.File("list.txt")));
 }
 
 TEST_F(ListCommandsTest, PrintsEveryRowOnceUnderHeadersOnEveryPageInTheChosenLayout) {

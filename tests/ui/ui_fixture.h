@@ -153,9 +153,10 @@ protected:
         QTreeView& list = view ? *view : List();
         const QModelIndex index = list.model()->index(row, kMusicColumn);
         list.scrollTo(index);
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(index).center());
+        const QPoint at = list.visualRect(index).center();
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
         if (twice) {
-            QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(index).center());
+            QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
         }
     }
     void ClickCheckBox(int row) {
