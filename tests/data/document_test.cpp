@@ -41,8 +41,10 @@ struct Log : EditHistory {
 std::vector<Record> WithGenres(const Texts& genres, int first = 1) {
     std::vector<Record> records;
     for (const std::string& genre : genres) {
-        const int n = first + static_cast<int>(records.size());
-        records.push_back({n, n, genre});
+        Record record;
+        record.position = record.number = first + static_cast<int>(records.size());
+        record.genre = genre;
+        records.push_back(record);
     }
     return records;
 }
