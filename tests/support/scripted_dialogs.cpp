@@ -77,7 +77,7 @@ bool ScriptedDialogs::Printer(QPrinter& printer, bool allowSelection) {
     printerSelections.push_back(allowSelection);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(printerPdf);
-    return Next(printerAnswers, true);
+    return testkit::NextAnswer(printerAnswers, true);
 }
 
 }  // namespace quillory

@@ -10,6 +10,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/file_names.h"
+#include "support/scripted_interaction.h"
 
 namespace quillory {
 
@@ -44,11 +45,11 @@ public:
     }
     std::string Input(const std::string& prompt, const std::string& title) override {
         inputs << QString::fromStdString(prompt + ": " + title);
-        return Next(inputAnswers, QString()).toStdString();
+        return testkit::NextAnswer(inputAnswers, QString()).toStdString();
     }
     SaveChoice AskSaveChanges(const std::string& question) override {
         saveQuestions << QString::fromStdString(question);
-        return Next(saveAnswers, SaveChoice::kDiscard);
+        return testkit::NextAnswer(saveAnswers, SaveChoice::kDiscard);
     }
     bool Printer(QPrinter& printer, bool allowSelection) override;
     void PrintPreview(const QString& caption, const QString& iconFile, const PageSetup& pages,
@@ -75,21 +76,13 @@ public:
     std::deque<SaveChoice> saveAnswers;
 
 private:
-    template <typename Answer>
-    static Answer Next(std::deque<Answer>& queue, Answer answer) {
-        if (!queue.empty()) {
-            answer = queue.front();
-            queue.pop_front();
-        }
-        return answer;
-    }
     bool Ask(const std::string& question) {
         questions << QString::fromStdString(question);
-        return Next(answers, true);
+        return testkit::NextAnswer(answers, true);
     }
     std::optional<std::filesystem::path> NextFile(const FileDialogRequest& request) {
         fileFilters << QString::fromStdString(request.filter);
-        const auto file = Next(files, std::optional<QString>());
+        const auto file = testkit::NextAnswer(files, std::optional<QString>());
         return file ? std::optional(ToPath(*file)) : std::nullopt;
     }
 

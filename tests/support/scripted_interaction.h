@@ -10,6 +10,16 @@
 
 namespace quillory::testkit {
 
+// The next scripted answer, used up; the one given when the script has none left.
+template <typename Answer>
+Answer NextAnswer(std::deque<Answer>& answers, Answer unanswered) {
+    if (!answers.empty()) {
+        unanswered = answers.front();
+        answers.pop_front();
+    }
+    return unanswered;
+}
+
 // Records everything the core tells the user and answers its questions from a script.
 class ScriptedInteraction : public Interaction {
 public:
@@ -54,16 +64,6 @@ public:
     // one is answered OK, an input box is cancelled.
     std::deque<std::optional<std::filesystem::path>> fileAnswers;
     std::deque<bool> confirmAnswers;
-
-private:
-    template <typename Answer>
-    static Answer NextAnswer(std::deque<Answer>& answers, Answer unanswered) {
-        if (!answers.empty()) {
-            unanswered = answers.front();
-            answers.pop_front();
-        }
-        return unanswered;
-    }
 };
 
 }  // namespace quillory::testkit
