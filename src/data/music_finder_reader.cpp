@@ -1,10 +1,10 @@
 #include "music_finder_reader.h"
 
 #include <algorithm>
-#include <fstream>
 #include <unordered_set>
 
 #include "conversion.h"
+#include "file_reading.h"
 #include "instrument_catalog.h"
 #include "interaction.h"
 #include "record_display.h"
@@ -113,29 +113,6 @@ ReadOutcome OpenMusicFinderFile(Workspace& workspace, const std::filesystem::pat
         workspace.file.name = previousName;
         return ReadOutcome::kRefused;
     }
-}
-
-std::optional<Bytes> LoadFileBytes(const std::filesystem::path& path) {
-    // Only a regular file has a length to read: a folder opens as a stream whose end lies at
-    // the largest offset there is.
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
-        return std::nullopt;
-    }
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) {
-        return std::nullopt;
-    }
-    const std::streamoff length = in.tellg();
-    if (length < 0) {
-        return std::nullopt;
-    }
-    Bytes bytes(static_cast<std::size_t>(length));
-    in.seekg(0);
-    if (!in.read(reinterpret_cast<char*>(bytes.data()), length)) {
-        return std::nullopt;
-    }
-    return bytes;
 }
 
 ReadOutcome ReadMusicFinderFile(Workspace& workspace, Bytes image, Interaction& ui) {

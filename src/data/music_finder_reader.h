@@ -26,9 +26,6 @@ enum class ReadOutcome {
 ReadOutcome OpenMusicFinderFile(Workspace& workspace, const std::filesystem::path& path,
                                 const std::string& fileName, Interaction& ui);
 
-// The whole file; nothing when it cannot be opened or read.
-std::optional<Bytes> LoadFileBytes(const std::filesystem::path& path);
-
 // Parses the file image into the document's records, the file's genres and source instrument
 // and the editor's choices, then runs the conversion preview. A field that cannot be read ends
 // the read with a message; the records read so far stay.

@@ -1,10 +1,6 @@
 #include "style_table.h"
 
-#include <fstream>
-#include <ios>
-#include <iterator>
-
-#include "codepage.h"
+#include "file_reading.h"
 #include "instrument_catalog.h"
 #include "interaction.h"
 #include "numbers.h"
@@ -29,24 +25,6 @@ std::vector<StyleTableLine> ParseStyleTable(std::string_view text) {
             {std::string(piece.substr(0, semicolon)), std::string(piece.substr(semicolon + 1))});
     }
     return lines;
-}
-
-std::string ReadTextFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return {};
-    }
-    std::string bytes;
-    try {
-        // A read error (a folder of that name, a failing disk) throws out of the stream buffer.
-        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    } catch (const std::ios_base::failure&) {
-        return {};
-    }
-    if (in.bad()) {
-        return {};
-    }
-    return DecodeWindows1252(bytes);
 }
 
 std::string ReadStyleTable(const ProgramFiles& files, std::string_view instrument) {

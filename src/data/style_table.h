@@ -27,10 +27,6 @@ struct StyleTableLine {
 // not a table line and is skipped.
 std::vector<StyleTableLine> ParseStyleTable(std::string_view text);
 
-// The whole file as text, decoded from the single-byte code page; the empty text when the file
-// is missing or cannot be read.
-std::string ReadTextFile(const std::filesystem::path& path);
-
 // The style table text of an instrument, read from the program's folder.
 std::string ReadStyleTable(const ProgramFiles& files, std::string_view instrument);
 

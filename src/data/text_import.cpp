@@ -10,6 +10,7 @@
 #include "numbers.h"
 #include "record_layout.h"
 #include "style_name_index.h"
+#include "file_reading.h"
 #include "style_table.h"
 #include "text.h"
 #include "text_file.h"

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "data/music_finder_reader.h"
+#include "data/file_reading.h"
 #include "platform/dialogs.h"
 #include "platform/rtf_reader.h"
 #include "platform/widgets.h"
