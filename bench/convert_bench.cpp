@@ -89,7 +89,7 @@ struct OpenForConversion {
     }
 
     testkit::TempFolder folder;
-    Workspace ws{folder.Path()};
+    Workspace ws{folder.Path(), folder.Path()};
     testkit::ScriptedInteraction ui;
     bool opened = false;
 };
@@ -212,7 +212,7 @@ struct ImportIntoEmpty {
     OpenForConversion largest;
     std::string text;
     Bytes empty;
-    Workspace ws{largest.folder.Path()};
+    Workspace ws{largest.folder.Path(), largest.folder.Path()};
     testkit::ScriptedInteraction ui;
     std::vector<StyleChoice> choices;
     bool opened = false;

@@ -53,7 +53,7 @@ void ReportPeakMemory(benchmark::State& state) {
 void BM_ShowEmptyWindow(benchmark::State& state) {
     ScriptedDialogs dialogs;
     for (auto _ : state) {
-        Application app(Folder().folder.Path(), dialogs);
+        Application app(Folder().folder.Path(), Folder().folder.Path(), dialogs);
         app.Main();
         Paint(*app.Window());
     }
@@ -65,7 +65,7 @@ BENCHMARK(BM_ShowEmptyWindow)->Unit(benchmark::kMillisecond);
 // to all 32,767 rows, and the first paint.
 void BM_OpenLargestFile(benchmark::State& state) {
     ScriptedDialogs dialogs;
-    Application app(Folder().folder.Path(), dialogs);
+    Application app(Folder().folder.Path(), Folder().folder.Path(), dialogs);
     app.Main();
     Paint(*app.Window());
     auto* open = app.Window()->findChild<QAction*>("mnuOpen");

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QStandardPaths>
 
 #include "platform/file_names.h"
 #include "platform/qt_dialogs.h"
@@ -17,7 +18,12 @@ int main(int argc, char** argv) {
     arguments.process(qt);
 
     quillory::QtPromptProvider prompts;
-    quillory::Application app(quillory::ExecutableFolder(), prompts);
+    // The program's folder may not be writable: the logs and the user's own style tables live
+    // in the user's data folder.
+    quillory::Application app(
+        quillory::ProgramFolder(),
+        quillory::ToPath(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)),
+        prompts);
     const QStringList files = arguments.positionalArguments();
     app.Main(files.isEmpty()
                  ? std::nullopt

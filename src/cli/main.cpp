@@ -7,6 +7,7 @@
 #include "cli/commands.h"
 #include "cli/system_console.h"
 #include "data/file_system.h"
+#include "data/workspace.h"
 
 int main(int argc, char** argv) {
     quillory::cli::WriteStandardStreamsAsBytes();
@@ -23,5 +24,5 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     // The style tables live in the tool's own folder by default.
     return quillory::cli::RunCommand(std::get<quillory::cli::CommandLine>(parsed),
-                                     quillory::ExecutableFolder(argv[0]), std::cout, std::cerr);
+                                     quillory::ProgramFilesFolder(quillory::ExecutableFolder(argv[0])), std::cout, std::cerr);
 }

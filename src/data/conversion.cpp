@@ -226,9 +226,6 @@ ConversionResult SaveMusicFinder(Workspace& workspace, const std::string& target
             }
             result.file = WriteMusicFinderFile(conversion.image, ui);
             result.outcome = result.file ? ConversionOutcome::kSaved : ConversionOutcome::kNotSaved;
-            if (result.file && !checkedOnly) {
-                workspace.document.MarkSaved();
-            }
         }
     } catch (const Failure& failure) {
         ui.ReportError(failure, "SaveMusicFinder");
@@ -236,9 +233,7 @@ ConversionResult SaveMusicFinder(Workspace& workspace, const std::string& target
         result.outcome = ConversionOutcome::kFailed;
         return result;
     }
-    if (workspace.files.exportLog) {
-        WriteTextFileContents(conversion.log, *workspace.files.exportLog, ui);
-    }
+    WriteLog(workspace.files, workspace.files.exportLog, conversion.log, ui);
     return result;
 }
 

@@ -35,8 +35,8 @@ struct ConversionResult {
 // target's numbering, substitutes the default style for styles the target lacks (or drops the
 // record when the default style is "None" or empty), keeps user styles when allowed, colours
 // the style cells of the considered rows, builds the output image and rewrites the conversion
-// log. Deleted rows, and unchecked rows when checkedOnly, are left out. Saving all records
-// marks the document saved.
+// log. Deleted rows, and unchecked rows when checkedOnly, are left out. The file written is a
+// converted copy: the open document stays as it was, unsaved changes included.
 ConversionResult SaveMusicFinder(Workspace& workspace, const std::string& target, bool checkedOnly,
                                  ConversionMode mode, Interaction& ui);
 

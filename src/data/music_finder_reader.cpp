@@ -107,6 +107,7 @@ ReadOutcome OpenMusicFinderFile(Workspace& workspace, const std::filesystem::pat
         if (bytes->empty()) {
             return refuse("Bad File");
         }
+        workspace.file.path = path;
         return ReadMusicFinderFile(workspace, std::move(*bytes), ui);
     } catch (const Failure& failure) {
         ui.ReportError(failure, "Entry");

@@ -1,7 +1,5 @@
 #include "save_as.h"
 
-#include <utility>
-
 #include "style_table.h"
 
 namespace quillory {
@@ -60,15 +58,6 @@ ConversionResult SaveAs(Workspace& workspace, bool checkedOnly, Interaction& ui)
     }
     return SaveMusicFinder(workspace, workspace.settings.targetInstrument, checkedOnly,
                            ConversionMode::kSave, ui);
-}
-
-std::optional<std::filesystem::path> SaveForOwnInstrument(Workspace& workspace, Interaction& ui) {
-    std::string& target = workspace.settings.targetInstrument;
-    const std::string chosen = std::exchange(target, workspace.file.sourceInstrument);
-    const ConversionResult result = SaveAs(workspace, false, ui);
-    target = chosen;
-    RefreshPreview(workspace, ui);
-    return result.file;
 }
 
 }  // namespace quillory

@@ -21,8 +21,4 @@ std::optional<std::string> SaveAsWarning(const Workspace& workspace, bool styles
 // conversion in save mode with its record limit, file name and log.
 ConversionResult SaveAs(Workspace& workspace, bool checkedOnly, Interaction& ui);
 
-// Saves all records for the instrument whose numbering the file uses, through the same steps;
-// the target chosen for Save As stays as it was. The file written, if one was.
-std::optional<std::filesystem::path> SaveForOwnInstrument(Workspace& workspace, Interaction& ui);
-
 }  // namespace quillory

@@ -1,6 +1,7 @@
 #include "style_table.h"
 
 #include "file_reading.h"
+#include "file_system.h"
 #include "instrument_catalog.h"
 #include "interaction.h"
 #include "numbers.h"
@@ -27,18 +28,39 @@ std::vector<StyleTableLine> ParseStyleTable(std::string_view text) {
     return lines;
 }
 
+std::optional<std::filesystem::path> StyleTablePath(const ProgramFiles& files,
+                                                    std::string_view instrument) {
+    const std::string name = StyleTableFileName(instrument);
+    std::vector<std::filesystem::path> places;
+    if (const auto userStyles = files.UserStyles()) {
+        places.push_back(*userStyles / name);
+    }
+    places.push_back(files.File(name));
+    for (const auto& place : places) {
+        std::error_code error;
+        if (std::filesystem::is_regular_file(place, error)) {
+            return place;
+        }
+    }
+    return std::nullopt;
+}
+
 std::string ReadStyleTable(const ProgramFiles& files, std::string_view instrument) {
-    return ReadTextFile(files.File(StyleTableFileName(instrument)));
+    const auto path = StyleTablePath(files, instrument);
+    return path ? ReadTextFile(*path) : std::string();
 }
 
 std::optional<std::string> MissingStyleTable(const ProgramFiles& files,
                                              std::string_view instrument) {
-    std::error_code error;
-    const std::string name = StyleTableFileName(instrument);
-    if (std::filesystem::is_regular_file(files.File(name), error)) {
+    if (StyleTablePath(files, instrument)) {
         return std::nullopt;
     }
-    return "No style table " + name + " in " + files.folder.string();
+    std::string message = "No style table " + StyleTableFileName(instrument) + " in " +
+                          Utf8FromPath(files.folder);
+    if (const auto userStyles = files.UserStyles()) {
+        message += " or in " + Utf8FromPath(*userStyles);
+    }
+    return message;
 }
 
 void SourceStyles::Add(std::string numberText, std::string name) {

@@ -27,11 +27,16 @@ struct StyleTableLine {
 // not a table line and is skipped.
 std::vector<StyleTableLine> ParseStyleTable(std::string_view text);
 
-// The style table text of an instrument, read from the program's folder.
+// Where an instrument's style table is read from: the user's own table in the data folder's
+// "styles" folder when there is one, else the program's; none when neither exists.
+std::optional<std::filesystem::path> StyleTablePath(const ProgramFiles& files,
+                                                    std::string_view instrument);
+
+// The style table text of an instrument; empty when it has none.
 std::string ReadStyleTable(const ProgramFiles& files, std::string_view instrument);
 
-// What to tell the user when the instrument has no style table in the program's folder: no
-// record could keep its style on it ("No style table CVP-305.dat in FOLDER").
+// What to tell the user when the instrument has no style table: no record could keep its style
+// on it ("No style table CVP-305.dat in FOLDER or in DATA/styles").
 std::optional<std::string> MissingStyleTable(const ProgramFiles& files,
                                              std::string_view instrument);
 

@@ -3,9 +3,11 @@
 #include <string>
 
 #include "codepage.h"
+#include "file_system.h"
 #include "interaction.h"
 #include "safe_file.h"
 #include "save_dialog.h"
+#include "workspace.h"
 
 namespace quillory {
 
@@ -14,13 +16,21 @@ void WriteTextFile(std::string_view text, const std::filesystem::path& path,
     WriteFileReplacing(path, EncodeWindows1252(std::string(text) + "\r\n"), durability);
 }
 
-bool WriteTextFileContents(std::string_view text, const std::filesystem::path& path,
-                           Interaction& ui) {
+bool WriteLog(ProgramFiles& files, const std::optional<std::filesystem::path>& log,
+              std::string_view text, Interaction& ui) {
+    if (!log) {
+        return false;
+    }
     try {
-        WriteTextFile(text, path, Durability::kWritten);
+        std::error_code error;
+        std::filesystem::create_directories(log->parent_path(), error);
+        WriteTextFile(text, *log, Durability::kWritten);
+        files.unwritableLogs.erase(*log);
         return true;
     } catch (const Failure& failure) {
-        ui.ReportError(failure, "WriteTextFileContents");
+        if (files.unwritableLogs.insert(*log).second) {
+            ui.ReportError(failure.At(Utf8FromPath(*log)), "WriteTextFileContents");
+        }
         return false;
     }
 }

@@ -10,10 +10,14 @@ namespace quillory {
 
 class Interaction;
 
-// Replaces a log at path by the text followed by one CR LF, in the single-byte code page.
-// A failure is reported as "WriteTextFileContents"; false then.
-bool WriteTextFileContents(std::string_view text, const std::filesystem::path& path,
-                           Interaction& ui);
+struct ProgramFiles;
+
+// Replaces one of the program's logs by the text followed by one CR LF, in the single-byte code
+// page, making the log's folder on first use; nothing is written where the log has no place. A
+// log that cannot be written is reported once as "WriteTextFileContents", naming it, and again
+// only after it was written since. True when the log was written.
+bool WriteLog(ProgramFiles& files, const std::optional<std::filesystem::path>& log,
+              std::string_view text, Interaction& ui);
 
 // The same text as bytes, without reporting: failures are thrown.
 void WriteTextFile(std::string_view text, const std::filesystem::path& path, Durability durability);

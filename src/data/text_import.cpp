@@ -238,9 +238,7 @@ ImportOutcome ImportTextDelimitedText(Workspace& workspace, std::string_view tex
         ui.ShowMessage(
             "Some entries could not be stored because the style indicated does not exist on the "
             "source instrument. See ImportLog.txt for details");
-        if (workspace.files.importLog) {
-            WriteTextFileContents(log, *workspace.files.importLog, ui);
-        }
+        WriteLog(workspace.files, workspace.files.importLog, log, ui);
     }
     return outcome;
 }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,7 @@ struct EditorChoices {
 // What is known of the open file beyond its records.
 struct OpenFile {
     std::string name;              // without its folder, as the open dialog reports it
+    std::filesystem::path path;    // where it was read from, and where Save writes it back
     std::string sourceInstrument;  // whose style numbering the file uses; "numbers" or empty
     // The distinct genres of the file in order of first occurrence, in slots that grow by 30
     // so that the last one is always empty.
@@ -52,21 +54,34 @@ struct OpenFile {
     bool loaded = false;  // a file has been read in this run
 };
 
-// Where the program's own files are: style tables, the help file and the icon in its folder,
-// and the two logs (none written where none is set).
+// Where the program's files are: the help file, the icon and the shipped style tables in the
+// program's folder (which may not be writable); the two logs and the user's own style tables in
+// the user's data folder, made on first use. Without a data folder no log is written and only
+// the program's style tables are read.
 struct ProgramFiles {
-    explicit ProgramFiles(std::filesystem::path programFolder = {});
+    explicit ProgramFiles(std::filesystem::path programFolder = {},
+                          std::filesystem::path dataFolder = {});
     std::filesystem::path File(const std::string& name) const { return folder / name; }
+    // The folder of the user's own style tables, looked in before the program's folder.
+    std::optional<std::filesystem::path> UserStyles() const;
 
     std::filesystem::path folder;
+    std::filesystem::path dataFolder;
     std::optional<std::filesystem::path> exportLog;
     std::optional<std::filesystem::path> importLog;
+    // The logs whose last write failed: each failure is reported once, not on every change.
+    std::set<std::filesystem::path> unwritableLogs;
 };
+
+// Where the program's own files are for an executable in that folder: beside it (a build, a
+// Windows folder), or in share/quillory beside its bin folder (an installed package).
+std::filesystem::path ProgramFilesFolder(const std::filesystem::path& executableFolder);
 
 // The program's state apart from its windows, made once at start-up: the open document, what
 // is known of its file, the settings and the editor's lists.
 struct Workspace {
-    explicit Workspace(std::filesystem::path programFolder = {});
+    explicit Workspace(std::filesystem::path programFolder = {},
+                       std::filesystem::path dataFolder = {});
 
     MusicFinderDocument document;
     OpenFile file;

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include "data/workspace.h"
+
 namespace quillory {
 
 std::filesystem::path ToPath(const QString& name) {
@@ -13,8 +15,8 @@ QString FromPath(const std::filesystem::path& path) {
     return QString::fromStdU16String(path.u16string());
 }
 
-std::filesystem::path ExecutableFolder() {
-    return ToPath(QCoreApplication::applicationDirPath());
+std::filesystem::path ProgramFolder() {
+    return ProgramFilesFolder(ToPath(QCoreApplication::applicationDirPath()));
 }
 
 }  // namespace quillory

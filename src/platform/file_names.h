@@ -9,8 +9,8 @@ namespace quillory {
 std::filesystem::path ToPath(const QString& name);
 QString FromPath(const std::filesystem::path& path);
 
-// The folder the program was started from: its style tables, logs, help file and icon live
-// there.
-std::filesystem::path ExecutableFolder();
+// Where the program's own files are (its help file, icon and style tables): beside the
+// executable, or in share/quillory beside its bin folder when installed.
+std::filesystem::path ProgramFolder();
 
 }  // namespace quillory

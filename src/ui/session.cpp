@@ -4,6 +4,7 @@
 #include <QUndoCommand>
 
 #include "data/conversion.h"
+#include "data/open_file_save.h"
 #include "platform/error_report.h"
 #include "platform/file_names.h"
 
@@ -69,8 +70,9 @@ namespace {
 constexpr int kHistorySteps = 100;
 }  // namespace
 
-Session::Session(std::filesystem::path programFolder, PromptProvider& prompts)
-    : workspace_(std::move(programFolder)), prompts_(prompts) {
+Session::Session(std::filesystem::path programFolder, std::filesystem::path dataFolder,
+                 PromptProvider& prompts)
+    : workspace_(std::move(programFolder), std::move(dataFolder)), prompts_(prompts) {
     history_.setUndoLimit(kHistorySteps);
     workspace_.document.AddObserver(*this);
 }
@@ -96,6 +98,13 @@ void Session::Run(QWidget* window, const std::string& operation,
 
 void Session::FileWritten(const char* verb, const std::filesystem::path& file) {
     emit fileWritten(QString(verb) + ' ' + FromPath(file));
+}
+
+void Session::SavedAs(const std::filesystem::path& file) {
+    FileWritten("Saved", file);
+    if (IsOpenFile(workspace_.file, file)) {
+        emit openFileReplaced(FromPath(file));
+    }
 }
 
 void Session::SetMainWindow(QWidget* window, QItemSelectionModel* selection) {

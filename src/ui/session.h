@@ -27,7 +27,8 @@ class Session : public QObject, private DocumentObserver {
     Q_OBJECT
 
 public:
-    Session(std::filesystem::path programFolder, PromptProvider& prompts);
+    Session(std::filesystem::path programFolder, std::filesystem::path dataFolder,
+                 PromptProvider& prompts);
     ~Session() override;
 
     Workspace& Work() { return workspace_; }
@@ -54,6 +55,8 @@ public:
     void FoundAndTicked(std::size_t matched) { emit foundAndTicked(matched); }
     // A command wrote a file the user chose ("Saved", "Exported").
     void FileWritten(const char* verb, const std::filesystem::path& file);
+    // Save As wrote a converted copy; when it went over the open file, that file is read again.
+    void SavedAs(const std::filesystem::path& file);
 
 signals:
     void changed();
@@ -66,6 +69,8 @@ signals:
     // Undo or redo gave back an earlier or later state of the records.
     void historyMoved();
     void fileWritten(const QString& message);
+    // The open file was replaced by a converted copy: the list is to show what it holds now.
+    void openFileReplaced(const QString& file);
 
 private:
     friend class DocumentStep;

@@ -229,19 +229,17 @@ TEST_F(HeaderTest, WritesFormatDigitIdentifierPadAndCarriedBytes) {
     }
 }
 
-// The target combo, Save As and the save before closing tell of the missing table and save
-// nothing, without a dialog.
+// The target combo and Save As tell of the missing table, naming both places a table may be,
+// and save nothing, without a dialog.
 TEST_F(MissingTableTest, AnInstrumentWithoutItsTableIsToldAndSavesNothing) {
     WriteTable("PSR-2000", {{"Cool Pop", "001"}});
     ASSERT_TRUE(Open(BuildMfd("PSR-2000", {RecordValues{}})));
-    const std::string in = ".dat in " + folder.Path().string();
+    const std::string missing = "No style table TYROS.dat in " + folder.Path().string() +
+                                " or in " + (folder.Path() / "styles").string();
     ui.fileAnswers = {folder.Path() / "out.mfd"};
     ChooseTargetInstrument(ws, "TYROS", ui);
     EXPECT_FALSE(SaveAs(ws, false, ui).file.has_value());
-    Remove("PSR-2000.dat");
-    EXPECT_FALSE(SaveForOwnInstrument(ws, ui).has_value());
-    EXPECT_EQ(ui.messages, (Texts{"No style table TYROS" + in, "No style table TYROS" + in,
-                                  "No style table PSR-2000" + in}));
+    EXPECT_EQ(ui.messages, (Texts{missing, missing}));
     EXPECT_TRUE(ui.fileDialogs.empty());
     EXPECT_FALSE(Exists("out.mfd"));
 }

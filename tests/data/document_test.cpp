@@ -1,6 +1,7 @@
 #include <numeric>
 
 #include "data/list_export.h"
+#include "data/open_file_save.h"
 #include "data/record_editor.h"
 #include "data/style_replace.h"
 #include "data/text_import.h"
@@ -188,8 +189,9 @@ TEST(UndoTest, EveryCommandUndoesAndRedoesExactly) {
     }
 }
 
-// Reading and saving all records clear the modified state; a failed, cancelled or ticked-only save
-// does not. Undo and redo follow the steps back to the saved state.
+// Save writes the records back as they stand and marks them saved; Save As writes a converted
+// copy and leaves the mark; a failed Save names the file and leaves the mark. Undo and redo
+// follow the steps back to the saved state.
 TEST_F(SortedFileTest, ModifiedFollowsEditsSavesAndUndo) {
     OpenSorted();
     CheckAll(doc);
@@ -197,7 +199,9 @@ TEST_F(SortedFileTest, ModifiedFollowsEditsSavesAndUndo) {
     EXPECT_FALSE(doc.Modified());
     ToggleFavorite(doc, 0);
     EXPECT_TRUE(doc.Modified());
-    EXPECT_EQ(Save("PSR-2000", "saved.mfd"), ConversionOutcome::kSaved);
+    EXPECT_EQ(Save("PSR-2000", "copy.mfd"), ConversionOutcome::kSaved);
+    EXPECT_TRUE(doc.Modified());
+    EXPECT_TRUE(SaveOpenFile(ws, ui));
     EXPECT_FALSE(doc.Modified());
     doc.Undo(*log.steps.at(0));
     EXPECT_TRUE(doc.Modified());
@@ -205,16 +209,58 @@ TEST_F(SortedFileTest, ModifiedFollowsEditsSavesAndUndo) {
     EXPECT_FALSE(doc.Modified());
 
     Delete(2);
-    EXPECT_EQ(Save("PSR-2000", "checked.mfd", true), ConversionOutcome::kSaved);
-    EXPECT_EQ(Save("PSR-2000", "missing/failed.mfd"), ConversionOutcome::kFailed);
-    EXPECT_EQ(SaveMusicFinder(ws, "PSR-2000", false, ConversionMode::kSave, ui).outcome,
-              ConversionOutcome::kNotSaved);
+    ws.file.path = folder.Path() / "missing" / "song.mfd";
+    EXPECT_EQ(ErrorOf([&] { SaveOpenFile(ws, ui); }), kPathNotFound);
+    try {
+        SaveOpenFile(ws, ui);
+    } catch (const Failure& failure) {
+        EXPECT_EQ(failure.Place(), ws.file.path.string());
+    }
     EXPECT_TRUE(doc.Modified());
     doc.Undo(*log.steps.at(1));
     EXPECT_FALSE(doc.Modified());
-    doc.Redo(*log.steps.at(1));
-    ASSERT_TRUE(Open(BuildMfd("PSR-2000", {RecordValues{}})));
-    EXPECT_FALSE(doc.Modified());
+}
+
+// Save keeps every byte but the deleted records, the running numbers and the count: all header
+// bytes (the format byte and a model name no instrument has included) and every other record
+// byte, in record order whatever the list's sort. An instrument's record limit is kept.
+TEST_F(DataTest, SaveWritesTheOpenRecordsBackByteForByte) {
+    Bytes in = BuildMfd("KEYBOARD", {WithTexts("One", "Pop"), WithTexts("Two", "Rock"),
+                                     WithTexts("Three", "Jazz"), WithTexts("Four", "Folk")});
+    for (std::size_t i : {0, 5, 12, 15, 31, 32, 33, 36, 37}) {
+        in[i] = static_cast<std::uint8_t>(0xA0 + i);
+    }
+    for (int n = 1; n <= 4; ++n) {
+        in[RecordOffset(n) + 0] = 0x7F;  // numbers the file had, to be renumbered
+        in[RecordOffset(n) + 90] = static_cast<std::uint8_t>(0x10 + n);
+        in[RecordOffset(n) + 91] = 0xEE;
+    }
+    ASSERT_TRUE(Open(in));
+    ColumnHeaderClicked(doc, kMusicColumn);
+    Delete(2);
+    ASSERT_TRUE(SaveOpenFile(ws, ui));
+    const Bytes out = ReadFile(folder.File("song.mfd"));
+    ASSERT_EQ(out.size(), 38u + 3 * 92);
+    Bytes header(in.begin(), in.begin() + 38);
+    header[34] = 0;
+    header[35] = 3;
+    EXPECT_EQ(Bytes(out.begin(), out.begin() + 38), header);
+    for (const auto& [from, to] : {std::pair{1, 0}, {3, 1}, {4, 2}}) {
+        Bytes record(in.begin() + 38 + (from - 1) * 92, in.begin() + 38 + from * 92);
+        record[0] = 0;
+        record[1] = static_cast<std::uint8_t>(to);
+        EXPECT_EQ(Bytes(out.begin() + 38 + to * 92, out.begin() + 38 + (to + 1) * 92), record);
+    }
+    EXPECT_EQ(Told(), "");
+
+    ASSERT_TRUE(Open(BuildMfd("PSR-1000", std::vector<RecordValues>(1201)), "big.mfd"));
+    EXPECT_FALSE(SaveOpenFile(ws, ui));
+    EXPECT_EQ(Told(), "This mfd has  1201 and the instrument will only accept 1200. Use Delete to "
+                      "remove records. ;");
+    EXPECT_EQ(ReadFile(folder.File("big.mfd")).size(), RecordOffset(1202));
+    Delete(1);
+    EXPECT_TRUE(SaveOpenFile(ws, ui));
+    EXPECT_EQ(ReadFile(folder.File("big.mfd")).size(), RecordOffset(1201));
 }
 
 }  // namespace

@@ -151,7 +151,7 @@ public:
     }
 
     TempFolder folder;
-    Workspace ws{folder.Path()};
+    Workspace ws{folder.Path(), folder.Path()};
     MusicFinderDocument& doc = ws.document;
     ScriptedInteraction ui;
 };

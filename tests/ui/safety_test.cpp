@@ -78,19 +78,16 @@ TEST_F(SafetyTest, UndoesSortedStepsAsksAboutUnsavedChangesAndOpensCommandLineAn
     EXPECT_EQ(dialogs.saveQuestions,
               QStringList{"Save changes to songs.mfd before opening another file?"});
 
-    // Cancel and a cancelled save keep the window and the change; a save closes.
-    for (const auto& [answer, file] : {std::pair{SaveChoice::kCancel, std::optional<QString>()},
-                                       {SaveChoice::kSave, std::nullopt},
-                                       {SaveChoice::kSave, Path("out.mfd")}}) {
+    // Cancel keeps the window and the change; Save writes the file back and closes.
+    for (const SaveChoice answer : {SaveChoice::kCancel, SaveChoice::kSave}) {
         dialogs.saveQuestions.clear();
         dialogs.saveAnswers = {answer};
-        dialogs.files = {file};
-        EXPECT_EQ(Main().close(), file.has_value());
+        EXPECT_EQ(Main().close(), answer == SaveChoice::kSave);
         Settle();
         EXPECT_EQ(dialogs.saveQuestions, QStringList{"Save changes to songs.mfd before closing?"});
-        EXPECT_EQ(Main().isVisible() && Main().isWindowModified(), !file);
+        EXPECT_EQ(Main().isVisible() && Main().isWindowModified(), answer == SaveChoice::kCancel);
     }
-    EXPECT_EQ(ReadBigEndian16(ReadFile(folder.File("out.mfd")), kCountOffset), 2);
+    EXPECT_EQ(ReadBigEndian16(ReadFile(folder.File("songs.mfd")), kCountOffset), 2);
 
     Main().show();
     DeleteRow(0);
@@ -100,9 +97,9 @@ TEST_F(SafetyTest, UndoesSortedStepsAsksAboutUnsavedChangesAndOpensCommandLineAn
 
     // Started with a file on the command line; a missing one leaves the empty window.
     for (const auto& [file, shown] :
-         {std::pair{"songs.mfd", "3 "}, {"missing.mfd", "0 Could not find that file "}}) {
+         {std::pair{"songs.mfd", "2 "}, {"missing.mfd", "0 Could not find that file "}}) {
         app.reset();
-        app = std::make_unique<Application>(folder.Path(), dialogs);
+        app = std::make_unique<Application>(folder.Path(), folder.Path(), dialogs);
         app->Main(folder.File(file));
         EXPECT_TRUE(Main().isVisible());
         EXPECT_EQ(QString::number(RowCount()) + " " + Messages().join(""), shown);

@@ -57,7 +57,9 @@ inline QStringList Headers(const QAbstractItemModel& model) {
 // A started program over a temporary program folder; rows and headers are clicked by mouse.
 class UiFixture : public ::testing::Test {
 protected:
-    UiFixture() : app(std::make_unique<Application>(folder.Path(), dialogs)) { app->Main(); }
+    UiFixture() : app(std::make_unique<Application>(folder.Path(), folder.Path(), dialogs)) {
+        app->Main();
+    }
     ~UiFixture() override {
         app.reset();
         Settle();

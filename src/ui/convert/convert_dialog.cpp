@@ -93,7 +93,7 @@ void ConvertDialog::Save() {
         }
         close();
         if (const auto file = SaveAs(work, checkedOnly, prompts).file) {
-            session_.FileWritten("Saved", *file);
+            session_.SavedAs(*file);
         }
     });
 }

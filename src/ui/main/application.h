@@ -13,7 +13,8 @@ class Session;
 // The program: the session and the main window, made at start-up and living until exit.
 class Application {
 public:
-    Application(std::filesystem::path programFolder, PromptProvider& prompts);
+    Application(std::filesystem::path programFolder, std::filesystem::path dataFolder,
+                 PromptProvider& prompts);
     ~Application();
 
     // Start-up: the main window with its columns and target combo, shown, and the record

@@ -42,6 +42,7 @@ MainMenu BuildMainMenu(QMainWindow& window) {
     MainMenu menu{};
     QMenuBar& bar = *window.menuBar();
     menu.open = AddItem(bar, "mnuOpen", "&Open File");
+    menu.save = AddItem(bar, "mnuSave", "&Save");
 
     QMenu& saveAs = *AddSubmenu(bar, "mnuSaveAs", "S&ave As");
     menu.textFile = AddItem(saveAs, "mnuTextFile", "&Delimited Text File");

@@ -13,6 +13,7 @@ struct Instrument;
 // The main window's menu items that do something or show a tick.
 struct MainMenu {
     QAction* open;
+    QAction* save;
     QAction* textFile;
     QAction* convert;
     QAction* print;

@@ -22,9 +22,11 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
+#include "data/file_system.h"
 #include "data/instrument_catalog.h"
 #include "data/list_export.h"
 #include "data/music_finder_reader.h"
+#include "data/open_file_save.h"
 #include "data/play_list.h"
 #include "data/record_commands.h"
 #include "data/record_editor.h"
@@ -223,6 +225,7 @@ void MainWindow::BuildStatusBar() {
 
 void MainWindow::AddShortcuts() {
     menu_.open->setShortcut(QKeySequence::Open);
+    menu_.save->setShortcut(QKeySequence::Save);
     // The standard Save As key exists only on some desktops (none on Windows).
     menu_.convert->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     menu_.print->setShortcut(QKeySequence::Print);
@@ -300,6 +303,9 @@ void MainWindow::Connect() {
     });
 
     connect(menu_.open, &QAction::triggered, this, &MainWindow::Open);
+    connect(menu_.save, &QAction::triggered, this, &MainWindow::Save);
+    connect(&session_, &Session::openFileReplaced, this,
+            [this](const QString& file) { OpenFile(ToPath(file)); });
     connect(menu_.convert, &QAction::triggered, this, &MainWindow::SaveAsMusicFinder);
     connect(menu_.textDelimitedInput, &QAction::triggered, this, &MainWindow::ImportText);
     connect(menu_.userStyles, &QAction::triggered, this, [this, &work] {
@@ -375,15 +381,16 @@ void MainWindow::Connect() {
     connect(menu_.textFile, &QAction::triggered, this, &MainWindow::ExportText);
     connect(menu_.portrait, &QAction::triggered, this, [this] { ChooseOrientation(1); });
     connect(menu_.landscape, &QAction::triggered, this, [this] { ChooseOrientation(2); });
-    connect(menu_.help, &QAction::triggered, this, [this] {
-        ShowInfo("Quillory.rtf", InfoWindow::Kind::kRichText, InfoWindow::kHelpTitle);
+    const ProgramFiles& files = work.files;
+    connect(menu_.help, &QAction::triggered, this, [this, &files] {
+        ShowInfo(files.File("Quillory.rtf"), InfoWindow::Kind::kRichText, InfoWindow::kHelpTitle);
     });
-    connect(menu_.conversionLog, &QAction::triggered, this, [this] {
-        ShowInfo("ExportLog.txt", InfoWindow::Kind::kPlainText,
+    connect(menu_.conversionLog, &QAction::triggered, this, [this, &files] {
+        ShowInfo(files.exportLog.value_or("ExportLog.txt"), InfoWindow::Kind::kPlainText,
                  "Items missing styles in target instrument");
     });
-    connect(menu_.delimitedFileLog, &QAction::triggered, this, [this] {
-        ShowInfo("ImportLog.txt", InfoWindow::Kind::kPlainText,
+    connect(menu_.delimitedFileLog, &QAction::triggered, this, [this, &files] {
+        ShowInfo(files.importLog.value_or("ImportLog.txt"), InfoWindow::Kind::kPlainText,
                  "Items not included due in last Import operation");
     });
     connect(menu_.about, &QAction::triggered, this, [this] { ShowSingle(about_); });
@@ -498,12 +505,14 @@ void MainWindow::ChooseOrientation(int orientation) {
     menu_.landscape->setChecked(orientation == 2);
 }
 
-void MainWindow::ShowInfo(const std::string& file, InfoWindow::Kind kind, const QString& title) {
+void MainWindow::ShowInfo(const std::filesystem::path& file, InfoWindow::Kind kind,
+                          const QString& title) {
     if (!info_) {
         info_ = new InfoWindow(session_, this);
     }
-    if (!info_->Load(session_.Work().files.File(file), kind)) {
-        session_.PromptsFor(this).ShowMessage("Cannot find the Information File named " + file);
+    if (!info_->Load(file, kind)) {
+        session_.PromptsFor(this).ShowMessage("Cannot find the Information File named " +
+                                              Utf8FromPath(file.filename()));
         return;
     }
     info_->setWindowTitle(title);
@@ -541,6 +550,7 @@ void MainWindow::ShowState() {
     }
     p.deleteChecked->setEnabled(deleteCheckedEnabled_);
     p.playList->setEnabled(playListEnabled_);
+    menu_.save->setEnabled(!work.file.path.empty());
     p.counter->setText(QString::number(document.CheckedCount()));
     counts_->setText(
         QString("%1 records, %2 ticked").arg(document.Size()).arg(document.CheckedCount()));
@@ -609,12 +619,19 @@ bool MainWindow::ChangesMayGo(const std::string& moment) {
         case Prompts::SaveChoice::kCancel: return false;
         case Prompts::SaveChoice::kSave: break;
     }
-    std::optional<std::filesystem::path> saved;
-    Run("ConvertCommandSave", [&](Prompts& p) { saved = SaveForOwnInstrument(work, p); });
-    if (saved) {
-        session_.FileWritten("Saved", *saved);
-    }
-    return saved.has_value();
+    return Save();
+}
+
+bool MainWindow::Save() {
+    bool saved = false;
+    Run("mnuSave", [&](Prompts& p) {
+        Workspace& work = session_.Work();
+        saved = SaveOpenFile(work, p);
+        if (saved) {
+            session_.FileWritten("Saved", work.file.path);
+        }
+    });
+    return saved;
 }
 
 void MainWindow::ChooseTarget(int index) {

@@ -100,6 +100,8 @@ private:
     std::optional<std::size_t> Highlighted() const;
 
     void Open();
+    // Writes the open records back to the open file; false when nothing was written.
+    bool Save();
     // Asks what to do with unsaved changes before they would be lost (moment: "closing",
     // "opening another file"); false when the user keeps them and nothing is to happen.
     bool ChangesMayGo(const std::string& moment);
@@ -126,9 +128,9 @@ private:
     void Print();
     void ExportText();
     void ChooseOrientation(int orientation);
-    // Loads a file of the program's folder into the information viewer and shows it under its
+    // Loads a file (the help file, a log) into the information viewer and shows it under its
     // title; a file that cannot be read is only reported.
-    void ShowInfo(const std::string& file, InfoWindow::Kind kind, const QString& title);
+    void ShowInfo(const std::filesystem::path& file, InfoWindow::Kind kind, const QString& title);
     template <typename Window>
     Window* ShowSingle(QPointer<Window>& window);
 
