@@ -52,9 +52,9 @@ bool SaveOpenFile(Workspace& workspace, Interaction& ui) {
     }
     BusyPointer busy(ui);
     try {
-        WriteFileReplacing(workspace.file.path,
-                           std::string_view(reinterpret_cast<const char*>(image.data()),
-                                            image.size()));
+        WriteFileReplacing(
+            workspace.file.path,
+            std::string_view(reinterpret_cast<const char*>(image.data()), image.size()));
     } catch (const Failure& failure) {
         throw failure.At(Utf8FromPath(workspace.file.path));
     }

@@ -55,8 +55,8 @@ std::optional<std::string> MissingStyleTable(const ProgramFiles& files,
     if (StyleTablePath(files, instrument)) {
         return std::nullopt;
     }
-    std::string message = "No style table " + StyleTableFileName(instrument) + " in " +
-                          Utf8FromPath(files.folder);
+    std::string message =
+        "No style table " + StyleTableFileName(instrument) + " in " + Utf8FromPath(files.folder);
     if (const auto userStyles = files.UserStyles()) {
         message += " or in " + Utf8FromPath(*userStyles);
     }

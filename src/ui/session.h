@@ -28,7 +28,7 @@ class Session : public QObject, private DocumentObserver {
 
 public:
     Session(std::filesystem::path programFolder, std::filesystem::path dataFolder,
-                 PromptProvider& prompts);
+            PromptProvider& prompts);
     ~Session() override;
 
     Workspace& Work() { return workspace_; }

@@ -4,12 +4,15 @@
 #include "data/open_file_save.h"
 #include "data/record_editor.h"
 #include "data/style_replace.h"
+#include "data/text_file.h"
 #include "data/text_import.h"
 #include "harness.h"
 #include "support/edit_history.h"
 
 namespace quillory::testkit {
 namespace {
+
+namespace fs = std::filesystem;
 
 // Writes down everything the observer hears, and keeps the finished edits.
 struct Log : EditHistory {
@@ -210,11 +213,12 @@ TEST_F(SortedFileTest, ModifiedFollowsEditsSavesAndUndo) {
 
     Delete(2);
     ws.file.path = folder.Path() / "missing" / "song.mfd";
-    EXPECT_EQ(ErrorOf([&] { SaveOpenFile(ws, ui); }), kPathNotFound);
     try {
         SaveOpenFile(ws, ui);
+        ADD_FAILURE() << "saved into a missing folder";
     } catch (const Failure& failure) {
-        EXPECT_EQ(failure.Place(), ws.file.path.string());
+        EXPECT_EQ(std::pair(failure.Number(), failure.Place()),
+                  std::pair(int{kPathNotFound}, ws.file.path.string()));
     }
     EXPECT_TRUE(doc.Modified());
     doc.Undo(*log.steps.at(1));
@@ -255,12 +259,35 @@ TEST_F(DataTest, SaveWritesTheOpenRecordsBackByteForByte) {
 
     ASSERT_TRUE(Open(BuildMfd("PSR-1000", std::vector<RecordValues>(1201)), "big.mfd"));
     EXPECT_FALSE(SaveOpenFile(ws, ui));
-    EXPECT_EQ(Told(), "This mfd has  1201 and the instrument will only accept 1200. Use Delete to "
-                      "remove records. ;");
+    EXPECT_EQ(Told(),
+              "This mfd has  1201 and the instrument will only accept 1200. Use Delete to "
+              "remove records. ;");
     EXPECT_EQ(ReadFile(folder.File("big.mfd")).size(), RecordOffset(1202));
     Delete(1);
     EXPECT_TRUE(SaveOpenFile(ws, ui));
     EXPECT_EQ(ReadFile(folder.File("big.mfd")).size(), RecordOffset(1201));
+}
+
+// A log's folder is made on first use; a log that cannot be written is reported once, naming
+// it, and again only after it was written since.
+TEST_F(DataTest, ALogThatCannotBeWrittenIsReportedOnce) {
+    const fs::path log = folder.Path() / "data" / "ExportLog.txt";
+    EXPECT_TRUE(WriteLog(ws.files, log, "one", ui));
+    EXPECT_EQ(FileText("data/ExportLog.txt"), "one\r\n");
+    const fs::path blocked = log / "ImportLog.txt";
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_FALSE(WriteLog(ws.files, blocked, "two", ui));
+        if (i == 1) {
+            EXPECT_TRUE(WriteLog(ws.files, log, "three", ui));
+        }
+    }
+    ASSERT_EQ(ui.reports.size(), 1u);
+    EXPECT_EQ(ui.reports[0].operation, "WriteTextFileContents");
+    EXPECT_NE(ui.reports[0].text.value_or("").find(blocked.string()), std::string::npos);
+    fs::remove(log);
+    EXPECT_TRUE(WriteLog(ws.files, blocked, "four", ui));
+    EXPECT_FALSE(WriteLog(ws.files, std::nullopt, "none", ui));
+    EXPECT_EQ(ui.reports.size(), 1u);
 }
 
 }  // namespace

@@ -13,8 +13,8 @@ protected:
     // Zed Pop in Cool Pop, Amy Jazz in user style 99 (keywords "romantic,medley"), Max Rock in
     // 8Beat.
     void OpenThree() {
-        OpenSongs({Song("Zed", "Pop", 1), {std::nullopt, 99, 4, 4, 96, 5, "Amy", "Jazz",
-                                           "romantic,medley", 0x15},
+        OpenSongs({Song("Zed", "Pop", 1),
+                   {std::nullopt, 99, 4, 4, 96, 5, "Amy", "Jazz", "romantic,medley", 0x15},
                    Song("Max", "Rock", 3)});
     }
     void DeleteRow(int row) {
@@ -100,8 +100,8 @@ TEST(ReadOnlyProgramFolderTest, LogsAndStyleTablesLiveInTheDataFolder) {
     fs::create_directories(data / "styles");
     WriteFile((data / "styles" / "PSR-2000.dat").string(),
               StyleTableText({{"Mine", "001"}, {"Cool Pop", "002"}}));
-    WriteFile(root.File("songs.mfd"), BuildMfd("PSR-2000", {{std::nullopt, 1, 4, 4, 120, 1,
-                                                             "Song", "Pop", "", 0}}));
+    WriteFile(root.File("songs.mfd"),
+              BuildMfd("PSR-2000", {{std::nullopt, 1, 4, 4, 120, 1, "Song", "Pop", "", 0}}));
     fs::permissions(program, fs::perms::owner_read | fs::perms::owner_exec);
 
     ScriptedDialogs dialogs;

@@ -7,9 +7,9 @@
 namespace quillory {
 
 Application::Application(std::filesystem::path programFolder, std::filesystem::path dataFolder,
-                 PromptProvider& prompts)
-    : session_(std::make_unique<Session>(std::move(programFolder), std::move(dataFolder),
-                                         prompts)) {}
+                         PromptProvider& prompts)
+    : session_(
+          std::make_unique<Session>(std::move(programFolder), std::move(dataFolder), prompts)) {}
 
 Application::~Application() {
     if (mainWindow_ && mainWindow_->isVisible()) {

@@ -14,7 +14,7 @@ class Session;
 class Application {
 public:
     Application(std::filesystem::path programFolder, std::filesystem::path dataFolder,
-                 PromptProvider& prompts);
+                PromptProvider& prompts);
     ~Application();
 
     // Start-up: the main window with its columns and target combo, shown, and the record
