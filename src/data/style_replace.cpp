@@ -1,7 +1,11 @@
 #include "style_replace.h"
 
+#include <optional>
+
 #include "conversion.h"
+#include "numbers.h"
 #include "record_layout.h"
+#include "style_table.h"
 #include "text.h"
 
 namespace quillory {
@@ -20,6 +24,19 @@ std::string ReplacedKeywords(const std::string& keywords, const std::string& wan
         joined += LowerCase(piece) == wanted ? replacement : std::string(piece);
     }
     return joined;
+}
+
+// The number the file's own instrument gives a style, so that the record keeps the replaced
+// style when the file is saved as it is; none when its table lacks the style.
+std::optional<int> OwnStyleNumber(const Workspace& workspace, const std::string& style) {
+    const std::string key = NormalisedStyleName(style);
+    for (const StyleTableLine& line :
+         ParseStyleTable(ReadStyleTable(workspace.files, workspace.file.sourceInstrument))) {
+        if (NormalisedStyleName(line.name) == key) {
+            return ToInt16(NumericValue(line.numberText));
+        }
+    }
+    return std::nullopt;
 }
 
 const char* StepName(ReplaceMode mode) {
@@ -41,15 +58,21 @@ void SubReplaceStyle(Workspace& workspace, ReplaceMode mode, const std::string& 
         MusicFinderDocument::ChangeBatch batch(document);
         const std::size_t rows = document.Size();
         const std::string wantedKeyword = LowerCase(current);
+        const std::optional<int> ownNumber =
+            mode == ReplaceMode::kStyle ? OwnStyleNumber(workspace, replacement) : std::nullopt;
         for (std::size_t row = 0; row < rows; ++row) {
             const Record& shown = document.At(row);
             if (shown.deleted) {
                 continue;  // a deleted row is no entry any more, whatever it shows
             }
             if (mode == ReplaceMode::kStyle && shown.style == current) {
+                Bytes bytes = document.RecordBytes(shown.position);
+                if (ownNumber) {
+                    WriteBigEndian16(bytes, field::kStyle, *ownNumber);
+                }
                 Record record = shown;
                 record.style = replacement;
-                document.Change(row, std::move(record));
+                document.Change(row, std::move(record), bytes);
             } else if (mode == ReplaceMode::kGenre && shown.genre == current) {
                 Bytes bytes = document.RecordBytes(shown.position);
                 WriteTextField(bytes, field::kGenre, field::kGenreSize, replacement, '\0');

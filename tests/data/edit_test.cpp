@@ -214,7 +214,7 @@ TEST_F(EditTest, SearchMatchesChecksAndSteps) {
 }
 
 // Style and genre cells are replaced where equal, keyword pieces where equal ignoring case;
-// genres and changed keywords reach their records, styles only through the conversion.
+// genres, changed keywords and the file's own number of a replaced style reach their records.
 TEST_F(EditTest, ReplaceChangesEqualCellsAndTheirRecords) {
     OpenFive();
     Delete(5);
@@ -223,7 +223,10 @@ TEST_F(EditTest, ReplaceChangesEqualCellsAndTheirRecords) {
     SubReplaceStyle(ws, ReplaceMode::kGenre, "deleted", "Pop", ui);
     SubReplaceStyle(ws, ReplaceMode::kStyle, "Cool Pop", "8Beat", ui);
     EXPECT_EQ(Column(kStyleColumn), (Texts{"8Beat", "COOL POP", "8Beat", "Jazz Club", ""}));
-    EXPECT_EQ(doc.Image(), image);
+    EXPECT_EQ(Stored({1, 2, 3}, field::kStyle, 2),
+              (Texts{std::string("\0\2", 2), std::string("\0\4", 2), std::string("\0\2", 2)}));
+    SubReplaceStyle(ws, ReplaceMode::kStyle, "8Beat", "Bossa", ui);
+    EXPECT_EQ(Stored(1, field::kStyle, 2), std::string("\0\2", 2));
 
     SubReplaceStyle(ws, ReplaceMode::kGenre, "Pop", "Schlager", ui);
     SubReplaceStyle(ws, ReplaceMode::kGenre, "Easy Listening", "Pop", ui);
@@ -237,6 +240,9 @@ TEST_F(EditTest, ReplaceChangesEqualCellsAndTheirRecords) {
               (Texts{Padded("Schlager", 16) + Padded(",pop", 32), Padded("Pop", 48),
                      Padded("Schlager", 48)}));
     EXPECT_EQ(Stored(2) + Stored(5), RecordBytes(image, 2) + RecordBytes(image, 5));
+    const std::size_t upToGenre = field::kGenre - field::kTimeSigNumerator;
+    EXPECT_EQ(Stored(3, field::kTimeSigNumerator, upToGenre),
+              RecordBytes(image, 3, field::kTimeSigNumerator, upToGenre));
 }
 
 }  // namespace
