@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "conversion.h"
-#include "numbers.h"
 #include "record_layout.h"
 #include "style_table.h"
 #include "text.h"
@@ -24,19 +23,6 @@ std::string ReplacedKeywords(const std::string& keywords, const std::string& wan
         joined += LowerCase(piece) == wanted ? replacement : std::string(piece);
     }
     return joined;
-}
-
-// The number the file's own instrument gives a style, so that the record keeps the replaced
-// style when the file is saved as it is; none when its table lacks the style.
-std::optional<int> OwnStyleNumber(const Workspace& workspace, const std::string& style) {
-    const std::string key = NormalisedStyleName(style);
-    for (const StyleTableLine& line :
-         ParseStyleTable(ReadStyleTable(workspace.files, workspace.file.sourceInstrument))) {
-        if (NormalisedStyleName(line.name) == key) {
-            return ToInt16(NumericValue(line.numberText));
-        }
-    }
-    return std::nullopt;
 }
 
 const char* StepName(ReplaceMode mode) {

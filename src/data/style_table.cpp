@@ -63,6 +63,17 @@ std::optional<std::string> MissingStyleTable(const ProgramFiles& files,
     return message;
 }
 
+std::optional<int> OwnStyleNumber(const Workspace& workspace, const std::string& style) {
+    const std::string key = NormalisedStyleName(style);
+    for (const StyleTableLine& line :
+         ParseStyleTable(ReadStyleTable(workspace.files, workspace.file.sourceInstrument))) {
+        if (NormalisedStyleName(line.name) == key) {
+            return ToInt16(NumericValue(line.numberText));
+        }
+    }
+    return std::nullopt;
+}
+
 void SourceStyles::Add(std::string numberText, std::string name) {
     styles_.try_emplace(std::move(numberText), std::move(name));
 }

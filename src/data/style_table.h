@@ -35,6 +35,11 @@ std::optional<std::filesystem::path> StyleTablePath(const ProgramFiles& files,
 // The style table text of an instrument; empty when it has none.
 std::string ReadStyleTable(const ProgramFiles& files, std::string_view instrument);
 
+// The number the open file's own instrument gives a style (names compared as conversion
+// compares them, the first line that matches winning), so that a record keeps a style chosen by
+// name when the file is saved as it is; none when its table lacks the style.
+std::optional<int> OwnStyleNumber(const Workspace& workspace, const std::string& style);
+
 // What to tell the user when the instrument has no style table: no record could keep its style
 // on it ("No style table CVP-305.dat in FOLDER or in DATA/styles").
 std::optional<std::string> MissingStyleTable(const ProgramFiles& files,
