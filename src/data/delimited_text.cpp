@@ -11,6 +11,7 @@ constexpr std::string_view kUtf16BigEndianMark = "\xFE\xFF";
 
 // Valid UTF-8 with at least one character of two bytes or more: a Windows-1252 text almost never
 // is, since every byte from 0x80 up would have to come in the patterns UTF-8 gives its sequences.
+// A text of ASCII alone reads the same either way, and goes the shorter way of the code page.
 bool IsMultiByteUtf8(std::string_view bytes) {
     bool multiByte = false;
     for (std::size_t pos = 0; pos < bytes.size();) {
