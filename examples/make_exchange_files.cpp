@@ -1,8 +1,8 @@
 // Writes, into the folder given, a Music Finder file for every instrument of the catalog
 // ("<id>.mfd"), the same without records to import into ("<id>-empty.mfd") and its style table
-// ("<id>.dat"): realistic records that use the table's styles,
-// every mark and every intro and next section, and titles and keywords with the code page's own
-// characters, commas and quotes. spreadsheet_round_trip.cmake sends them through a spreadsheet.
+// ("<id>.dat"): realistic records that use the table's styles, every mark and every intro and
+// next section, and titles and keywords with the code page's own characters, commas and quotes.
+// tests/cli/spreadsheet_round_trip.cmake sends them through a spreadsheet.
 //
 //   quillory-make-exchange-files FOLDER
 
