@@ -53,7 +53,7 @@ std::string Shown(std::string_view line) {
         return std::string(line);
     }
     std::size_t cut = kShownOfLongLine;
-    while ((static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) {
+    while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) {
         --cut;
     }
     return std::string(line.substr(0, cut)) + " ...";
