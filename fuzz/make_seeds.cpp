@@ -178,7 +178,8 @@ void WriteImportSeeds(const fs::path& folder) {
         utf16 += {c, '\0'};
     }
     write("utf16_little_endian.txt", decode, utf16 + "\x00\xD8");
-    write("raw_line_too_long.txt", 0, std::string(70000, '\x80') + "\r\n");
+    // The option byte itself looks like the middle of a character, as the line does.
+    write("raw_line_too_long.txt", 0x80, std::string(70000, '\x80') + "\r\n");
     write("line_too_long.txt", decode,
           ImportLine("Pop", "A", "Cool Pop") +
               ImportLine("Pop", std::string(70000, 'x'), "Cool Pop"));
