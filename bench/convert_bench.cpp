@@ -7,7 +7,9 @@
 #include <utility>
 #include <vector>
 
+#include "data/codepage.h"
 #include "data/conversion.h"
+#include "data/delimited_text.h"
 #include "data/list_export.h"
 #include "data/music_finder_reader.h"
 #include "data/play_list.h"
@@ -257,6 +259,22 @@ void BM_ImportTextRefusingUserStyles(benchmark::State& state) {
     RunImport(state, file, -1);
 }
 BENCHMARK(BM_ImportTextRefusingUserStyles)->Unit(benchmark::kMillisecond);
+
+// Reading an import file's bytes into text: the largest list's export as the program writes it
+// (Windows-1252, argument 0) and as a spreadsheet saves it in UTF-8 (argument 1).
+void BM_DecodeImportText(benchmark::State& state) {
+    const OpenForConversion largest;
+    if (!largest.Usable(state)) {
+        return;
+    }
+    const std::string exported = RecordListExportText(largest.ws.document);
+    const std::string bytes = state.range(0) == 0 ? EncodeWindows1252(exported) : exported;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(DecodeDelimitedText(bytes));
+    }
+    state.SetItemsProcessed(state.iterations() * kRecords);
+}
+BENCHMARK(BM_DecodeImportText)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // Exporting the record list of the largest file as text.
 void BM_RecordListExport(benchmark::State& state) {

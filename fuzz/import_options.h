@@ -13,7 +13,7 @@ inline constexpr std::uint8_t kImportAllowUserStyles = 0x01;
 // Bits 1 and 2 pick the small file the text is imported into (see ImportFileIndex).
 inline constexpr unsigned kImportFileShift = 1;
 inline constexpr unsigned kImportFileCount = 4;
-// The text as a file read from the disk reaches the import: decoded from the code page.
+// The text as a file read from the disk reaches the import: decoded from its encoding.
 // Without it the bytes are imported as they are, which need not be valid UTF-8.
 inline constexpr std::uint8_t kImportDecode = 0x08;
 // The list is sorted by the music column, so that new rows are put into their places.

@@ -160,6 +160,29 @@ void WriteImportSeeds(const fs::path& folder) {
           ImportLine("Pop", "A", "Cool Pop"));
     write("empty_text.txt", decode, "");
     write("only_crlf.txt", decode, "\r\n");
+    write("calc_quoted_lf.txt", decode,
+          "\"Number\"\t\"Genre    \"\n1\t\"Pop\"\t\"Say \"\"Hi\"\", two\tthree\nfour\"\t\"Cool "
+          "Pop\"\t"
+          "\" 4/ 4\"\t72\t\"a, b\"\t\"Yes\"\t\"No\"\t\"No\"\t\"Intro 1\"\t\"Main A\"\n");
+    write("quotes_left_open.txt", decode,
+          ImportLine("Pop", "\"Open", "Cool Pop") + ImportLine("Pop", "12\" Mix", "\"Cool Pop") +
+              ImportLine("Pop", "\"Shut\" out", "Cool Pop\""));
+    write("cr_line_ends.txt", decode,
+          "1\tPop\tA\tCool Pop\t4/4\t90\t\tNo\tNo\tNo\r2\tPop\tB\nC\tCool "
+          "Pop\t4/4\t90\t\tNo\tNo\tNo\r");
+    write("utf8_with_mark.txt", decode,
+          "\xEF\xBB\xBF" +
+              ImportLine("Pop", "Z\xC5\x82oty \xE2\x82\xAC \xF0\x9F\x8E\xB5", "Cool Pop"));
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : ImportLine("Pop", "Wide", "Cool Pop")) {
+        utf16 += {c, '\0'};
+    }
+    write("utf16_little_endian.txt", decode, utf16 + "\x00\xD8");
+    // The option byte itself looks like the middle of a character, as the line does.
+    write("raw_line_too_long.txt", 0x80, std::string(70000, '\x80') + "\r\n");
+    write("line_too_long.txt", decode,
+          ImportLine("Pop", "A", "Cool Pop") +
+              ImportLine("Pop", std::string(70000, 'x'), "Cool Pop"));
 }
 
 // A conversion input: the options, the target's table text, a zero byte and the image.

@@ -113,7 +113,8 @@ int Import(Workspace& workspace, const CommandLine& line, std::ostream& errors,
     SetAllowUserStyles(workspace, line.allowUserStyles, ui);
     workspace.files.importLog = line.log;
     ui.SetOpenFile(line.files[1]);
-    if (ImportTextDelimitedFile(workspace, ui).failed) {
+    const ImportOutcome outcome = ImportTextDelimitedFile(workspace, ui);
+    if (outcome.failed || outcome.accepted == 0) {
         return kRefused;
     }
     return Save(workspace, line, ui);

@@ -7,10 +7,11 @@
 #include <unordered_map>
 #include <vector>
 
+#include "delimited_text.h"
+#include "file_reading.h"
 #include "numbers.h"
 #include "record_layout.h"
 #include "style_name_index.h"
-#include "file_reading.h"
 #include "style_table.h"
 #include "text.h"
 #include "text_file.h"
@@ -22,11 +23,15 @@ inline constexpr int kLeastFields = 10;
 inline constexpr int kAllFields = 12;
 // The most records a file can count: no import keeps more rows than this.
 inline constexpr std::size_t kMostRecords = 32767;
+// No line of a real import text comes near this; a longer one is refused.
+inline constexpr std::size_t kLongestLine = 65536;
+// How much of a line too long to store the messages show.
+inline constexpr std::size_t kShownOfLongLine = 80;
 
-// The lines to import: the text cut at CR LF, empty lines dropped except the last piece, which
-// is never imported itself (normally empty, since every line ends with CR LF).
-std::vector<std::string_view> ImportLines(std::string_view text) {
-    std::vector<std::string_view> pieces = Split(text, "\r\n");
+// The lines to import: the text cut at its line ends, empty lines dropped except the last
+// piece, which is never imported itself (normally empty, since every line ends with a line end).
+std::vector<std::string_view> ImportLines(const DelimitedText& text) {
+    std::vector<std::string_view> pieces = text.Lines();
     if (pieces.empty()) {
         return pieces;
     }
@@ -39,6 +44,32 @@ std::vector<std::string_view> ImportLines(std::string_view text) {
 
 std::string_view FieldOrEmpty(const std::vector<std::string_view>& fields, std::size_t index) {
     return index < fields.size() ? fields[index] : std::string_view();
+}
+
+// A line as the messages show it: a line too long to store only by its start, cut between two
+// characters.
+std::string Shown(std::string_view line) {
+    if (line.size() <= kLongestLine) {
+        return std::string(line);
+    }
+    std::size_t cut = kShownOfLongLine;
+    while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) {
+        --cut;
+    }
+    return std::string(line.substr(0, cut)) + " ...";
+}
+
+// The numeric value of number, a part of a field, converted to fit its place in the record; a
+// failure names the field.
+template <typename Convert>
+auto FieldNumber(std::string_view name, std::string_view field, std::string_view number,
+                 Convert convert) {
+    try {
+        return convert(NumericValue(number));
+    } catch (const Failure& failure) {
+        throw failure.At("The " + std::string(name) + " \"" + std::string(field) +
+                         "\" does not fit its field");
+    }
 }
 
 // Only a text of three ASCII letters lower-cases to "yes": other characters become two bytes
@@ -72,23 +103,24 @@ public:
     LineImporter(const Settings& settings, EditorChoices& choices, const StyleNameIndex& index)
         : settings_(settings), index_(index), userStyles_(choices.styles) {}
 
-    // The row and record of a data line at record position p; nothing when its style is refused.
-    std::optional<PreparedLine> Prepare(std::string_view line, int p, std::string& refusal) {
-        std::vector<std::string_view>& fields = fields_;
-        Split(line, "\t", fields);
+    // The row and record of a data line's fields at record position p; nothing when its style
+    // is refused.
+    std::optional<PreparedLine> Prepare(const std::vector<std::string_view>& fields, int p,
+                                        std::string& refusal) {
         if (fields.size() < kLeastFields || fields.size() == kLeastFields + 1) {
-            throw Failure(kSubscriptOutOfRange);
+            throw Failure(kInputPastEndOfFile)
+                .At(std::to_string(fields.size()) + " fields, where a line has 10 or 12");
         }
         const StyleLookup& lookup = LookUpStyle(fields[3]);
         const std::string& key = lookup.key;
         int style = 0;
         if (const std::string* number = lookup.number) {
-            style = ToInt16(NumericValue(*number));
+            style = FieldNumber("style number", *number, *number, ToInt16);
         } else if (!settings_.allowUserStyles) {
             refusal = std::string(fields[1]) + "\t" + std::string(fields[2]) + "\t" + key;
             return std::nullopt;
         } else {
-            style = ToInt16(NumericValue(key));
+            style = FieldNumber("style", fields[3], key, ToInt16);
             userStyles_.Offer(key, fields[3], style);
         }
 
@@ -131,11 +163,15 @@ private:
         const std::string_view timeSig = fields[4];
         const auto slash = timeSig.find('/');
         if (slash == std::string_view::npos) {
-            throw Failure(kInvalidProcedureCall);
+            throw Failure(kInvalidProcedureCall)
+                .At("The time signature \"" + std::string(timeSig) + "\" has no \"/\"");
         }
-        record[field::kTimeSigNumerator] = ToByte(NumericValue(timeSig.substr(0, slash)));
-        record[field::kTimeSigDenominator] = ToByte(NumericValue(timeSig.substr(slash + 1)));
-        WriteBigEndian16(record, field::kTempo, ToInt16(NumericValue(fields[5])));
+        record[field::kTimeSigNumerator] =
+            FieldNumber("time signature", timeSig, timeSig.substr(0, slash), ToByte);
+        record[field::kTimeSigDenominator] =
+            FieldNumber("time signature", timeSig, timeSig.substr(slash + 1), ToByte);
+        WriteBigEndian16(record, field::kTempo,
+                         FieldNumber("tempo", fields[5], fields[5], ToInt16));
         record[field::kMarks] = MarksByte(IsYes(fields[7]), IsYes(fields[8]), IsYes(fields[9]));
         WriteTextField(record, field::kMusic, field::kMusicSize, fields[2], ' ');
         WriteTextField(record, field::kGenre, field::kGenreSize, fields[1], ' ');
@@ -148,7 +184,6 @@ private:
     const StyleNameIndex& index_;
     StyleChoiceAdder userStyles_;
     std::unordered_map<std::string, StyleLookup, TextHash, std::equal_to<>> styles_;
-    std::vector<std::string_view> fields_;
 };
 
 // Puts an accepted line's record at its position p in the image and keeps its row for the
@@ -182,14 +217,22 @@ ImportOutcome ImportTextDelimitedFile(Workspace& workspace, Interaction& ui) {
     if (!path || path->empty()) {
         return {};
     }
-    return ImportTextDelimitedText(workspace, ReadTextFile(*path), ui);
+    const std::optional<Bytes> bytes = LoadFileBytes(*path);
+    const std::string text = bytes
+                                 ? DecodeDelimitedText(std::string_view(
+                                       reinterpret_cast<const char*>(bytes->data()), bytes->size()))
+                                 : std::string();
+    return ImportTextDelimitedText(workspace, text, ui);
 }
 
 ImportOutcome ImportTextDelimitedText(Workspace& workspace, std::string_view text,
                                       Interaction& ui) {
     ImportOutcome outcome;
     std::string log = "Item #\tGenre\tSong\tStyle\r\n";
-    const std::vector<std::string_view> lines = ImportLines(text);
+    const DelimitedText delimited(text);
+    const std::vector<std::string_view> lines = ImportLines(delimited);
+    std::vector<std::string_view> fields;
+    std::string room;
     std::optional<std::size_t> current;
     MusicFinderDocument& document = workspace.document;
     EditScope step(document, "Import");
@@ -203,15 +246,21 @@ ImportOutcome ImportTextDelimitedText(Workspace& workspace, std::string_view tex
         LineImporter importer(workspace.settings, workspace.choices, index);
         std::size_t first = 0;
         current = 0;
-        if (Trim(FieldOrEmpty(Split(lines[0], "\t"), 1)) == "Genre") {
+        delimited.Fields(lines[0], fields, room);
+        if (Trim(FieldOrEmpty(fields, 1)) == "Genre") {
             first = 1;
         }
         int p = static_cast<int>(document.Size()) + 1;
         rows.reserve(std::min(lines.size(), kMostRecords));
         for (std::size_t i = first; i + 1 < lines.size(); ++i) {
             current = i;
+            if (lines[i].size() > kLongestLine) {
+                throw Failure(kInputPastEndOfFile)
+                    .At("Longer than " + std::to_string(kLongestLine) + " bytes");
+            }
+            delimited.Fields(lines[i], fields, room);
             std::string refusal;
-            std::optional<PreparedLine> prepared = importer.Prepare(lines[i], p, refusal);
+            std::optional<PreparedLine> prepared = importer.Prepare(fields, p, refusal);
             if (!prepared) {
                 ++outcome.refused;
                 log += std::to_string(i + 1) + "\t" + refusal + "\r\n";
@@ -225,12 +274,16 @@ ImportOutcome ImportTextDelimitedText(Workspace& workspace, std::string_view tex
         AppendRows(document, rows);
         if (current && lines.size() >= 2 && *current < lines.size() - 2) {
             ui.ShowMessage("There is a problem (e.g. extra carriage return) in this line " +
-                           std::to_string(*current) + "\r\n" + std::string(lines[*current]));
+                           std::to_string(*current) + "\r\n" + Shown(lines[*current]));
         }
-        ui.ReportError(current ? failure.At("Line " + std::to_string(*current + 1) + ": " +
-                                            std::string(lines[*current]))
-                               : failure,
-                       "ImportTextDelimitedFile");
+        if (current) {
+            // What was wrong with the line, then the line itself.
+            std::string place = failure.Place().empty() ? "" : failure.Place() + "\r\n";
+            place += "Line " + std::to_string(*current + 1) + ": " + Shown(lines[*current]);
+            ui.ReportError(failure.At(std::move(place)), "ImportTextDelimitedFile");
+        } else {
+            ui.ReportError(failure, "ImportTextDelimitedFile");
+        }
         outcome.failed = true;
         return outcome;
     }
@@ -239,6 +292,9 @@ ImportOutcome ImportTextDelimitedText(Workspace& workspace, std::string_view tex
             "Some entries could not be stored because the style indicated does not exist on the "
             "source instrument. See ImportLog.txt for details");
         WriteLog(workspace.files, workspace.files.importLog, log, ui);
+    }
+    if (outcome.accepted == 0) {
+        ui.ShowMessage("No record was added: the file holds no line that could be stored");
     }
     return outcome;
 }

@@ -82,5 +82,15 @@ TEST_F(CliCommandsTest, RefusedFilesGiveTheProgramsMessagesAndWriteNothing) {
     }
 }
 
+TEST_F(CliCommandsTest, ImportThatStoresNoRecordExitsWith1) {
+    const std::string header =
+        "Number\tGenre\tMusic\tStyle\tTimeSig\tTempo\tKeywords\tFavorites\t"
+        "Search 1\tSearch 2\tIntro\tSection\r\n";
+    WriteFile(File("none.txt"), header);
+    EXPECT_EQ(Run({"import", File("songs.mfd"), File("none.txt"), "-o", File("out.mfd")}),
+              "1||No record was added: the file holds no line that could be stored\n");
+    EXPECT_FALSE(std::filesystem::exists(File("out.mfd")));
+}
+
 }  // namespace
 }  // namespace quillory::cli

@@ -1,6 +1,7 @@
 #include "data/text_import.h"
 
 #include "data/codepage.h"
+#include "data/delimited_text.h"
 #include "data/failure.h"
 #include "data/list_export.h"
 #include "data/text_file.h"
@@ -44,6 +45,12 @@ protected:
     }
 
     ImportOutcome Import(const std::string& text) { return ImportTextDelimitedText(ws, text, ui); }
+    // Imports a file of these bytes, as the user chooses it.
+    ImportOutcome ImportFile(const std::string& bytes) {
+        WriteFile(folder.File("in.txt"), bytes);
+        ui.fileAnswers.push_back(folder.Path() / "in.txt");
+        return ImportTextDelimitedFile(ws, ui);
+    }
 
     void ExpectConsistent(int added) {
         const int rows = static_cast<int>((before.size() - kHeaderSize) / kRecordSize) + added;
@@ -168,6 +175,114 @@ TEST_F(TextImportTest, ChangesNothingWithAFileOrTableItCannotUse) {
     EXPECT_TRUE(Import(DataLine("Pop", "A", "Cool Pop")).failed);
     const std::string early = Reported(kInputPastEndOfFile, "ImportTextDelimitedFile");
     EXPECT_EQ(Told(), early + early + Reported(kDuplicateKey, "ImportTextDelimitedFile"));
+    ExpectConsistent(0);
+}
+
+// Calc quotes every text cell, writes numbers without their zeros and ends lines with LF (or
+// CR, as old Mac texts do); a quoted cell holds quotes, tabs and line ends.
+TEST_F(TextImportTest, ReadsQuotedCellsAndTheLineEndsSpreadsheetsWrite) {
+    for (const std::string eol : {"\n", "\r"}) {
+        OpenRecords(0);
+        const std::string text =
+            "\"Number\"\t\"Genre    \"\t\"Music         \"\t\"Style    \"\t\"TimeSig\"\t\"Tempo\"\t"
+            "\"Keywords\"\t\"Favorites\"\t\"Search 1\"\t\"Search 2\"\t\"Intro\"\t\"Section\"" +
+            eol + "1\t\"Pop\"\t\"Caf\xE9 \"\"Live\"\"\"\t\"cool pop\"\t\" 4/ 4\"\t72\t" +
+            "\"love, summer\"\t\"Yes\"\t\"No\"\t\"No\"\t\"Intro 2\"\t\"Main C\"" + eol + eol +
+            "2\t\"Rock\"\t\"Two\tLines" + eol + "Here\"\t\"8Beat\"\t\" 3/ 4\"\t120\t\t\"No\"\t" +
+            "\"yes\"\t\"No\"\t\"Off\"\t\"Off\"" + eol;
+        EXPECT_EQ(ImportFile(text).accepted, 2);
+        EXPECT_EQ(RowOf(1).tempo, "72");
+        EXPECT_EQ(Stored(1), Imported("\0\x01\0\x01\x04\x04\0\x48\x01", "Caf\xE9 \"Live\"", "Pop",
+                                      "love, summer", 0x26));
+        EXPECT_EQ(Stored(2),
+                  Imported("\0\x02\0\x03\x03\x04\0\x78\x02", "Two\tLines" + eol + "Here", "Rock"));
+        ExpectConsistent(2);
+    }
+    EXPECT_EQ(Told(), "");
+}
+
+// Excel's "Unicode Text" is UTF-16 LE with a byte-order mark, and quotes only the cells that
+// hold a comma or a quote; a character the code page lacks becomes "?".
+TEST_F(TextImportTest, ReadsUnicodeTextsIntoTheCodePage) {
+    OpenRecords(0);
+    const std::u16string utf16 =
+        u"1\tJazz\tZ\u0142oty \u20AC\U0001F3B5 Caf\u00e9\tslow rock\t4/4\t"
+        u"96\t\"a, b\"\tNo\tNo\tYES\tEnding 1\tMain A\r\n";
+    const std::string utf8 =
+        "1\tJazz\tZ\u0142oty \u20AC\U0001F3B5 Caf\u00e9\tslow rock\t4/4\t"
+        "96\t\"a, b\"\tNo\tNo\tYES\tEnding 1\tMain A\r\n";
+    std::string little = "\xFF\xFE";
+    for (const char16_t unit : utf16) {
+        little += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+    }
+    for (const std::string& bytes : {little, "\xEF\xBB\xBF" + utf8, utf8}) {
+        OpenRecords(0);
+        EXPECT_EQ(ImportFile(bytes).accepted, 1);
+        EXPECT_EQ(Stored(1), Imported("\0\x01\0\x02\x04\x04\0\x60\x04", "Z?oty \x80? Caf\xE9",
+                                      "Jazz", "a, b", static_cast<char>(0x84)));
+        EXPECT_EQ(RowOf(1).music, "Z?oty \u20AC? Caf\u00e9");
+    }
+}
+
+TEST(DelimitedTextTest, TellsTheEncodingsApart) {
+    using namespace std::string_literals;
+    const std::pair<std::string, std::string> cases[] = {
+        {"Caf\xC3\xA9", "Caf\u00e9"},                    // UTF-8 without a mark
+        {"Caf\xE9 \xC3\xA9", "Caf\u00e9 \u00c3\u00a9"},  // not UTF-8 as a whole: Windows-1252
+        {"\x81\x80", "\u0081\u20AC"},                    // Windows-1252
+        {"\xEF\xBB\xBF\x41\xE2\x82\xAC", "A\u20AC"},     // UTF-8 with its mark
+        {"\xFF\xFE\x41\0\0\xD8\x42\0"s, "A?B"},          // UTF-16 LE, a lone surrogate
+        {"\xFE\xFF\0\x41\xD8\x3C\xDF\xB5\0"s, "A??"},    // UTF-16 BE, a pair, half a character
+    };
+    for (const auto& [bytes, text] : cases) {
+        EXPECT_EQ(DecodeDelimitedText(bytes), text) << bytes;
+    }
+}
+
+// The fields of the program's own export read as they always did, quotes and stray line ends
+// included: only a field that opens and closes with quotes is quoted.
+TEST_F(TextImportTest, ReadsFieldsThatAreNotQuotedAsTheyStand) {
+    OpenRecords(0);
+    const Texts titles = {"\"Heroes", "12\" Mix",           "\"Mix\" 12", "A\nB",
+                          "A\rB",     "\"Say \"\"Hi\"\"\"", "\"\""};
+    std::string text = kExportHeader;
+    for (const std::string& title : titles) {
+        text += DataLine("Pop", title, "8Beat");
+    }
+    EXPECT_EQ(Import(text).accepted, 7);
+    EXPECT_EQ(Column(kMusicColumn),
+              (Texts{"\"Heroes", "12\" Mix", "\"Mix\" 12", "A\nB", "A\rB", "Say \"Hi\"", ""}));
+    EXPECT_EQ(Stored(4, field::kMusic, 4), "A\nB ");
+}
+
+// Each report names what was wrong with the line, then the line.
+TEST_F(TextImportTest, NamesWhatWasWrongWithALine) {
+    OpenRecords(0);
+    ws.settings.allowUserStyles = true;
+    const std::string longLine = "1\tPop\t" + std::string(73, 'x') + "\u00e9" +
+                                 std::string(70000, 'x') + "\t8Beat\t4/4\t1\t\tNo\tNo\tNo";
+    const std::string cases[][3] = {
+        {"1\tPop\tNine\t8Beat\t4/4\t100\t\tNo\tNo", "There was a problem With this file",
+         "9 fields, where a line has 10 or 12"},
+        {longLine, "There was a problem With this file", "Longer than 65536 bytes"},
+        {"1\tPop\tSlow\t8Beat\t4/4\t40000\t\tNo\tNo\tNo", "Error #: 6, Overflow",
+         "The tempo \"40000\" does not fit its field"},
+        {"1\tPop\tOdd\t70000\t3/4\t100\t\tNo\tNo\tNo", "Error #: 6, Overflow",
+         "The style \"70000\" does not fit its field"},
+        {"1\tPop\tOdd\t8Beat\t3\t100\t\tNo\tNo\tNo", "Error #: 5, Invalid procedure call",
+         "The time signature \"3\" has no \"/\""},
+    };
+    for (const auto& [line, report, problem] : cases) {
+        ui = {};
+        EXPECT_TRUE(Import(line + "\r\n").failed);
+        const std::string text = ui.reports.at(0).text.value_or("");
+        const std::string shown = line.size() > 65536 ? line.substr(0, 79) + " ..." : line;
+        EXPECT_TRUE(text.starts_with(report)) << text;
+        EXPECT_TRUE(text.ends_with("\r\n" + problem + "\r\nLine 1: " + shown)) << text;
+    }
+    ui = {};
+    EXPECT_FALSE(Import(kExportHeader + "\r\n").failed);
+    EXPECT_EQ(Told(), "No record was added: the file holds no line that could be stored;");
     ExpectConsistent(0);
 }
 
