@@ -685,10 +685,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched != list_->viewport()) {
         return QMainWindow::eventFilter(watched, event);
     }
-    const auto* mouse = static_cast<QMouseEvent*>(event);
     switch (event->type()) {
         case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseButtonDblClick: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
             if (mouse->button() == Qt::RightButton) {
                 menu_.trackMenu->popup(mouse->globalPosition().toPoint());
             }
@@ -703,6 +703,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
                     Qt::CheckStateRole);
             }
             return tickClick_;
+        }
         case QEvent::MouseButtonRelease: return std::exchange(tickClick_, false);
         default: return QMainWindow::eventFilter(watched, event);
     }
