@@ -62,6 +62,9 @@ void ChooseSourceInstrument(Workspace& workspace, const std::string& headerName)
 void ReadRecords(Workspace& workspace, const Bytes& image, const SourceStyles& sourceStyles,
                  std::vector<Record>& records) {
     const int count = ReadBigEndian16(image, kCountOffset);
+    if (image.size() < kHeaderSize) {
+        throw Failure(kInputPastEndOfFile);  // a count, but not the whole header
+    }
     records.reserve(static_cast<std::size_t>(count));
     GenreCollector genres(workspace.file.genres);
     StyleChoiceAdder userStyles(workspace.choices.styles);
@@ -100,7 +103,7 @@ ReadOutcome OpenMusicFinderFile(Workspace& workspace, const std::filesystem::pat
         if (LowerCase(ending) != "mfd") {
             return refuse("The program can only open mfd files. Not a valid file");
         }
-        std::optional<Bytes> bytes = LoadFileBytes(path);
+        std::optional<Bytes> bytes = LoadFileBytes(path, kLargestFileSize);
         if (!bytes) {
             return refuse("Could not find that file ");
         }
@@ -121,14 +124,16 @@ ReadOutcome ReadMusicFinderFile(Workspace& workspace, Bytes image, Interaction& 
     try {
         workspace.file.genres.assign(kInitialGenreSlots, std::string());
         ChooseSourceInstrument(workspace, HeaderModelName(image));
+        // The source table first: a table that cannot be read is reported once, here, and not
+        // again by the target's choices read from the same table.
+        SourceStyles sourceStyles;
+        FillSourceStyles(sourceStyles,
+                         ReadStyleTable(workspace.files, workspace.file.sourceInstrument));
         Settings& settings = workspace.settings;
         if (settings.targetInstrument.empty()) {
             settings.targetInstrument = workspace.file.sourceInstrument;
             SetUpStyleChoices(workspace, ui);
         }
-        SourceStyles sourceStyles;
-        FillSourceStyles(sourceStyles,
-                         ReadStyleTable(workspace.files, workspace.file.sourceInstrument));
         ReadRecords(workspace, image, sourceStyles, records);
     } catch (const Failure& failure) {
         workspace.document.Load(std::move(image), std::move(records));

@@ -1,5 +1,6 @@
 #include "style_table.h"
 
+#include "failure.h"
 #include "file_reading.h"
 #include "instrument_catalog.h"
 #include "interaction.h"
@@ -11,9 +12,17 @@ namespace quillory {
 
 std::vector<StyleTableLine> ParseStyleTable(std::string_view text) {
     std::vector<StyleTableLine> lines;
-    const auto pieces = Split(text, "\r\n");
+    const auto pieces = Split(text, "\n");
     for (std::size_t i = 0; i + 1 < pieces.size(); ++i) {
-        const std::string_view piece = pieces[i];
+        std::string_view piece = pieces[i];
+        if (piece.ends_with('\r')) {
+            piece.remove_suffix(1);
+        }
+        if (piece.size() > kLongestStyleTableLine) {
+            throw Failure(kFileRefused, "Line " + std::to_string(i + 1) +
+                                            " of the style table is longer than " +
+                                            std::to_string(kLongestStyleTableLine) + " bytes.");
+        }
         if (piece.empty()) {
             break;
         }

@@ -22,9 +22,13 @@ struct StyleTableLine {
     std::string numberText;
 };
 
-// The lines of a style table text (UTF-8). The text is cut at every CR LF; the piece after the
-// last CR LF is never read, reading stops at the first empty line, and a line without ";" is
-// not a table line and is skipped.
+// Longer than any line of a real style table.
+inline constexpr std::size_t kLongestStyleTableLine = 64 * 1024;
+
+// The lines of a style table text (UTF-8). The text is cut at every line end, CR LF or LF; the
+// piece after the last line end is never read, reading stops at the first empty line, and a
+// line without ";" is not a table line and is skipped. A line longer than
+// kLongestStyleTableLine bytes fails with its number.
 std::vector<StyleTableLine> ParseStyleTable(std::string_view text);
 
 // The style table text of an instrument, read from the program's folder.

@@ -34,6 +34,7 @@
 #include "data/text_import.h"
 #include "data/window_title.h"
 #include "platform/auto_size_columns.h"
+#include "platform/error_report.h"
 #include "platform/file_names.h"
 #include "platform/widgets.h"
 #include "platform/window_placement.h"
@@ -502,12 +503,16 @@ void MainWindow::ShowInfo(const std::string& file, InfoWindow::Kind kind, const 
     if (!info_) {
         info_ = new InfoWindow(session_, this);
     }
-    if (!info_->Load(session_.Work().files.File(file), kind)) {
-        session_.PromptsFor(this).ShowMessage("Cannot find the Information File named " + file);
-        return;
-    }
-    info_->setWindowTitle(title);
-    ShowInFront(*info_, *this);
+    Prompts& prompts = session_.PromptsFor(this);
+    // A file that is there but cannot be read is refused with the report that names it.
+    RunReported(prompts, "ShowInfo", [&] {
+        if (!info_->Load(session_.Work().files.File(file), kind)) {
+            prompts.ShowMessage("Cannot find the Information File named " + file);
+            return;
+        }
+        info_->setWindowTitle(title);
+        ShowInFront(*info_, *this);
+    });
 }
 
 template <typename Window>
