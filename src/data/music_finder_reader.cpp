@@ -1,6 +1,7 @@
 #include "music_finder_reader.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "conversion.h"
@@ -70,18 +71,24 @@ void ReadRecords(Workspace& workspace, const Bytes& image, const SourceStyles& s
     StyleChoiceAdder userStyles(workspace.choices.styles);
     const bool styleNumbers = workspace.settings.sourceMenu.StyleNumbers();
     const Instrument* source = FindInstrument(workspace.file.sourceInstrument);
+    // The records of one style share its text, worked out once.
+    std::unordered_map<int, SharedText> styleTexts;
     for (int n = 1; n <= count; ++n) {
         const std::size_t offset = RecordOffset(n);
         if (offset + kRecordSize > image.size()) {
             throw Failure(kInputPastEndOfFile);
         }
         const int styleNumber = ReadBigEndian16(image, offset + field::kStyle);
-        StyleCell style = StyleCellFor(styleNumber, source, sourceStyles, styleNumbers);
-        if (style.userStyle) {
-            userStyles.Offer(style.text, style.text,
-                             static_cast<std::int32_t>(NumericValue(style.text)));
+        auto [shared, first] = styleTexts.try_emplace(styleNumber);
+        if (first) {
+            StyleCell style = StyleCellFor(styleNumber, source, sourceStyles, styleNumbers);
+            if (style.userStyle) {
+                userStyles.Offer(style.text, style.text,
+                                 static_cast<std::int32_t>(NumericValue(style.text)));
+            }
+            shared->second = std::move(style.text);
         }
-        records.push_back(DecodeRecord(image, n, std::move(style.text)));
+        records.push_back(DecodeRecord(image, n, shared->second));
         genres.Add(records.back().genre);
     }
     workspace.choices.genres = SortedGenres(workspace.file.genres);

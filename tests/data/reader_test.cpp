@@ -26,6 +26,8 @@ TEST_F(ReaderTest, DecodesEveryFieldOfEveryRecord) {
     };
     ASSERT_TRUE(Open(BuildMfd("PSR-2000", Map(cases, [](auto& c) { return c.first; }))));
     EXPECT_EQ(Map(doc.Records(), Joined), Map(cases, [](auto& c) { return c.second; }));
+    // The records of one style share its name.
+    EXPECT_EQ(&doc.At(0).style.str(), &doc.At(2).style.str());
 }
 
 TEST_F(ReaderTest, RefusedOpenKeepsThePreviousFile) {
