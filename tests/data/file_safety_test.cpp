@@ -141,9 +141,14 @@ TEST_F(FileSafetyTest, SavesThroughLinksAndUnderLongNamesButNeverOverPipesOrDevi
             EXPECT_EQ(*ErrorReportText(failure, "Save") + "\n", seen);
         }
     }
+    // The save dialog asks before replacing the pipe without opening it; the save refuses it.
+    ASSERT_TRUE(Open(BuildMfd("PSR-2000", {{}}), "songs.mfd"));
+    EXPECT_EQ(Save("PSR-2000", "pipe.mfd"), ConversionOutcome::kFailed);
+    EXPECT_EQ(ui.questions, Texts{"This will replace existing file"});
     EXPECT_TRUE(fs::is_fifo(At("pipe.mfd")));
-    EXPECT_EQ(Entries(folder.Path()), (Texts{"dangling.mfd", "device.mfd", "link.mfd",
-                                             longest + ".mfd", "pipe.mfd", "real"}));
+    EXPECT_EQ(Entries(folder.Path()),
+              (Texts{"ExportLog.txt", "dangling.mfd", "device.mfd", "link.mfd", longest + ".mfd",
+                     "pipe.mfd", "real", "songs.mfd"}));
     EXPECT_EQ(Entries(At("real")), (Texts{"new.mfd", "old.mfd"}));
 }
 
