@@ -113,7 +113,13 @@ int Import(Workspace& workspace, const CommandLine& line, std::ostream& errors,
     SetAllowUserStyles(workspace, line.allowUserStyles, ui);
     workspace.files.importLog = line.log;
     ui.SetOpenFile(line.files[1]);
-    if (ImportTextDelimitedFile(workspace, ui).failed) {
+    try {
+        if (ImportTextDelimitedFile(workspace, ui).failed) {
+            return kRefused;
+        }
+    } catch (const Failure& failure) {
+        // A text that cannot be read: a folder, a pipe, a device, a file without permission.
+        ui.ReportError(failure, "ImportTextDelimitedFile");
         return kRefused;
     }
     return Save(workspace, line, ui);

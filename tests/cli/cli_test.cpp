@@ -85,6 +85,8 @@ TEST_F(CliCommandsTest, RefusedFilesGiveTheProgramsMessagesAndWriteNothing) {
         EXPECT_EQ(Run({"list", File(name), "-o", File("out.txt")}).substr(0, 2), "1|");
         EXPECT_EQ(ReadFile(File("out.txt")), Bytes({'k', 'e', 'p', 't'}));
     }
+    EXPECT_EQ(Run({"import", File("songs.mfd"), File("empty"), "-o", File("out.txt")}),
+              "1||Cannot use " + File("empty") + ": it is a folder, not a file.\n");
 }
 
 }  // namespace
