@@ -6,6 +6,7 @@
 #include "data/file_reading.h"
 #include "data/file_system.h"
 #include "data/safe_file.h"
+#include "data/text_import.h"
 #include "harness.h"
 
 namespace quillory::testkit {
@@ -82,7 +83,7 @@ TEST_F(FileSafetyTest, OpensOnlyRegularFilesNoLargerThanTheLargestMusicFinderFil
 }
 
 // A style table that is a pipe or has an endless line is refused once, by name or line number;
-// a table with LF line ends reads as one with CR LF.
+// a table with LF line ends reads as one with CR LF. An import text that is a pipe is refused.
 TEST_F(FileSafetyTest, StyleTablesArePipesOrEndlessLinesOnlyOnce) {
     const Bytes songs = BuildMfd("PSR-2000", {{std::nullopt, 2, 4, 4, 120, 0, "", "", "", 0}});
     MakePipe("PSR-2000.dat");
@@ -101,6 +102,10 @@ TEST_F(FileSafetyTest, StyleTablesArePipesOrEndlessLinesOnlyOnce) {
     EXPECT_EQ(Column(kStyleColumn), Texts{"Rock"});
     EXPECT_EQ(ChoiceNames(), (Texts{"Pop", "Rock"}));
     EXPECT_EQ(ReadTextFile(At("missing.txt")), "");
+    // An import text that is a pipe is refused, not waited on.
+    MakePipe("songs.txt");
+    ui.fileAnswers.push_back(At("songs.txt"));
+    EXPECT_EQ(ErrorOf([&] { ImportTextDelimitedFile(ws, ui); }), kFileRefused);
 }
 
 Texts Entries(const fs::path& folder) {
