@@ -20,7 +20,14 @@ namespace quillory::fuzz {
 namespace {
 
 void LoadTable(std::string_view text) {
-    const std::vector<StyleTableLine> lines = ParseStyleTable(text);
+    std::vector<StyleTableLine> lines;
+    try {
+        lines = ParseStyleTable(text);
+    } catch (const Failure& failure) {
+        // A line longer than any real table's refuses the whole table.
+        Require(failure.Number() == kFileRefused);
+        return;
+    }
 
     SourceStyles source;
     FillSourceStyles(source, text);
@@ -50,12 +57,12 @@ void ChooseTarget(std::string_view bytes) {
     ws.settings.defaultStyle = "before";
     testkit::ScriptedInteraction ui;
     SetUpStyleChoices(ws, ui);
-    const std::vector<StyleTableLine> lines = ParseStyleTable(DecodeWindows1252(bytes));
     if (!ui.reports.empty()) {
         Require(ui.reports.size() == 1 && ui.reports[0].operation == "cboStyle_setup");
         Require(ws.settings.defaultStyle == "before");
         return;
     }
+    const std::vector<StyleTableLine> lines = ParseStyleTable(DecodeWindows1252(bytes));
     Require(ws.choices.styles.size() == lines.size());
     Require(ws.settings.defaultStyle == (lines.empty() ? "" : Trim(lines.back().name)));
 }

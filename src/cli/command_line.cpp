@@ -79,6 +79,10 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const std::vector<std::st
                 return UsageError{arg + " needs a value"};
             }
             value = args[++i];
+            // A file option names a file: an empty name names none.
+            if (value.empty() && (arg == "-o" || arg == "--log")) {
+                return UsageError{arg + " needs a file name"};
+            }
         }
         Store(line, arg, value);
         given.push_back(arg);

@@ -113,8 +113,14 @@ int Import(Workspace& workspace, const CommandLine& line, std::ostream& errors,
     SetAllowUserStyles(workspace, line.allowUserStyles, ui);
     workspace.files.importLog = line.log;
     ui.SetOpenFile(line.files[1]);
-    const ImportOutcome outcome = ImportTextDelimitedFile(workspace, ui);
-    if (outcome.failed || outcome.accepted == 0) {
+    try {
+        const ImportOutcome outcome = ImportTextDelimitedFile(workspace, ui);
+        if (outcome.failed || outcome.accepted == 0) {
+            return kRefused;
+        }
+    } catch (const Failure& failure) {
+        // A text that cannot be read: a folder, a pipe, a device, a file without permission.
+        ui.ReportError(failure, "ImportTextDelimitedFile");
         return kRefused;
     }
     return Save(workspace, line, ui);

@@ -57,6 +57,7 @@ std::optional<std::string> ReportText(const Failure& failure, std::string_view o
             return "File may have read-only attribute. Change attribute or choose another name.";
         case kPathNotFound: return "That path doesn't exist.";
         case kWindowMinimisedOrMaximised: return std::nullopt;
+        case kFileRefused: return failure.Description();
         default:
             return "Error #: " + std::to_string(failure.Number()) + ", " + failure.Description() +
                    ", encountered in Function " + std::string(operation) +

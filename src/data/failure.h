@@ -27,6 +27,8 @@ enum ErrorNumber : int {
     kWindowMinimisedOrMaximised = 384,
     kDuplicateKey = 457,
     kPrinterError = 482,
+    // The program's own: a file refused with a text that names it and says why.
+    kFileRefused = 31000,
 };
 
 // The one exception type of the core: a failure with its runtime error number and description.

@@ -18,6 +18,10 @@ constexpr std::size_t RecordOffset(int n) {
     return kHeaderSize + static_cast<std::size_t>(n - 1) * kRecordSize;
 }
 
+// The largest file there can be: the header and the 32,767 records its count can name
+// (3,014,602 bytes).
+inline constexpr std::size_t kLargestFileSize = RecordOffset(32768);
+
 // The big-endian 16-bit value at offset. A first byte of 128 or more fails with overflow, and
 // an offset past the end of the image with input past end of file.
 std::int16_t ReadBigEndian16(const Bytes& bytes, std::size_t offset);

@@ -1,32 +1,39 @@
 #include "file_reading.h"
 
-#include <fstream>
+#include <cerrno>
 
 #include "codepage.h"
+#include "file_refusal.h"
+#include "file_system.h"
 
 namespace quillory {
 
-std::optional<Bytes> LoadFileBytes(const std::filesystem::path& path) {
-    // Only a regular file has a length to read: a folder opens as a stream whose end lies at
-    // the largest offset there is.
+std::optional<Bytes> LoadFileBytes(const std::filesystem::path& path, std::uintmax_t limit) {
+    // Opening a pipe waits for a writer and opening a device may do anything: what is at the
+    // path is looked at first, and only a regular file is opened.
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (status.type() == std::filesystem::file_type::not_found) {
         return std::nullopt;
     }
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) {
-        return std::nullopt;
+    if (const std::string_view reason = NotAFileReason(status.type()); !reason.empty()) {
+        throw FileRefused(path, reason);
     }
-    const std::streamoff length = in.tellg();
-    if (length < 0) {
-        return std::nullopt;
+    if (error) {
+        throw FileRefused(path, error.message());
     }
-    Bytes bytes(static_cast<std::size_t>(length));
-    in.seekg(0);
-    if (!in.read(reinterpret_cast<char*>(bytes.data()), length)) {
-        return std::nullopt;
+    Bytes bytes;
+    switch (const std::error_code read = ReadRegularFile(path, limit, bytes); read.value()) {
+        case 0: return bytes;
+        case ENOENT: return std::nullopt;
+        case EACCES:
+        case EPERM: throw FileRefused(path, "there is no permission to read it");
+        case EFBIG:
+            throw FileRefused(path, "it is larger than any such file (" + std::to_string(limit) +
+                                        " bytes at most)");
+        case EINVAL: throw FileRefused(path, "it is not a regular file");
+        default: throw FileRefused(path, read.message());
     }
-    return bytes;
 }
 
 std::string ReadTextFile(const std::filesystem::path& path) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <fstream>
 
 #include "file_system.h"
 
@@ -13,9 +14,8 @@ std::error_code LastError() {
     switch (GetLastError()) {
         case ERROR_FILE_NOT_FOUND:
         case ERROR_PATH_NOT_FOUND:
-        case ERROR_INVALID_NAME:
-        case ERROR_FILENAME_EXCED_RANGE:
-            return std::make_error_code(std::errc::no_such_file_or_directory);
+        case ERROR_INVALID_NAME: return std::make_error_code(std::errc::no_such_file_or_directory);
+        case ERROR_FILENAME_EXCED_RANGE: return std::make_error_code(std::errc::filename_too_long);
         case ERROR_ACCESS_DENIED:
         case ERROR_WRITE_PROTECT:
         case ERROR_FILE_EXISTS:
@@ -50,8 +50,31 @@ std::filesystem::path ExecutableFolder(const char*) {
     return std::filesystem::path(name).parent_path();
 }
 
-std::error_code WriteNewFile(const std::filesystem::path& path, std::string_view bytes,
-                             bool toDisk) {
+std::error_code ReadRegularFile(const std::filesystem::path& path, std::uintmax_t limit,
+                                Bytes& bytes) {
+    // No pipe or device has a name among the files here.
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in) {
+        return std::make_error_code(std::errc::permission_denied);
+    }
+    const std::streamoff length = in.tellg();
+    if (length < 0) {
+        return std::make_error_code(std::errc::io_error);
+    }
+    if (static_cast<std::uintmax_t>(length) > limit) {
+        return std::make_error_code(std::errc::file_too_large);
+    }
+    bytes.resize(static_cast<std::size_t>(length));
+    in.seekg(0);
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), length)) {
+        return std::make_error_code(std::errc::io_error);
+    }
+    return {};
+}
+
+// ReplaceFileW gives the new file the replaced one's attributes and security.
+std::error_code WriteNewFile(const std::filesystem::path& path, std::string_view bytes, bool toDisk,
+                             const std::filesystem::path&) {
     const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
@@ -79,8 +102,10 @@ std::error_code WriteNewFile(const std::filesystem::path& path, std::string_view
     return result;
 }
 
+// A folder cannot be flushed here: the move waits for the disk where it can
+// (MOVEFILE_WRITE_THROUGH).
 std::error_code PutInPlace(const std::filesystem::path& target,
-                           const std::filesystem::path& replacement) {
+                           const std::filesystem::path& replacement, bool) {
     // ReplaceFileW keeps the target's attributes; a target that does not exist yet is moved
     // into place.
     if (ReplaceFileW(target.c_str(), replacement.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,

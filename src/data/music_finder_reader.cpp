@@ -1,6 +1,7 @@
 #include "music_finder_reader.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "conversion.h"
@@ -62,23 +63,32 @@ void ChooseSourceInstrument(Workspace& workspace, const std::string& headerName)
 void ReadRecords(Workspace& workspace, const Bytes& image, const SourceStyles& sourceStyles,
                  std::vector<Record>& records) {
     const int count = ReadBigEndian16(image, kCountOffset);
+    if (image.size() < kHeaderSize) {
+        throw Failure(kInputPastEndOfFile);  // a count, but not the whole header
+    }
     records.reserve(static_cast<std::size_t>(count));
     GenreCollector genres(workspace.file.genres);
     StyleChoiceAdder userStyles(workspace.choices.styles);
     const bool styleNumbers = workspace.settings.sourceMenu.StyleNumbers();
     const Instrument* source = FindInstrument(workspace.file.sourceInstrument);
+    // The records of one style share its text, worked out once.
+    std::unordered_map<int, SharedText> styleTexts;
     for (int n = 1; n <= count; ++n) {
         const std::size_t offset = RecordOffset(n);
         if (offset + kRecordSize > image.size()) {
             throw Failure(kInputPastEndOfFile);
         }
         const int styleNumber = ReadBigEndian16(image, offset + field::kStyle);
-        StyleCell style = StyleCellFor(styleNumber, source, sourceStyles, styleNumbers);
-        if (style.userStyle) {
-            userStyles.Offer(style.text, style.text,
-                             static_cast<std::int32_t>(NumericValue(style.text)));
+        auto [shared, first] = styleTexts.try_emplace(styleNumber);
+        if (first) {
+            StyleCell style = StyleCellFor(styleNumber, source, sourceStyles, styleNumbers);
+            if (style.userStyle) {
+                userStyles.Offer(style.text, style.text,
+                                 static_cast<std::int32_t>(NumericValue(style.text)));
+            }
+            shared->second = std::move(style.text);
         }
-        records.push_back(DecodeRecord(image, n, std::move(style.text)));
+        records.push_back(DecodeRecord(image, n, shared->second));
         genres.Add(records.back().genre);
     }
     workspace.choices.genres = SortedGenres(workspace.file.genres);
@@ -100,7 +110,7 @@ ReadOutcome OpenMusicFinderFile(Workspace& workspace, const std::filesystem::pat
         if (LowerCase(ending) != "mfd") {
             return refuse("The program can only open mfd files. Not a valid file");
         }
-        std::optional<Bytes> bytes = LoadFileBytes(path);
+        std::optional<Bytes> bytes = LoadFileBytes(path, kLargestFileSize);
         if (!bytes) {
             return refuse("Could not find that file ");
         }
@@ -122,14 +132,16 @@ ReadOutcome ReadMusicFinderFile(Workspace& workspace, Bytes image, Interaction& 
     try {
         workspace.file.genres.assign(kInitialGenreSlots, std::string());
         ChooseSourceInstrument(workspace, HeaderModelName(image));
+        // The source table first: a table that cannot be read is reported once, here, and not
+        // again by the target's choices read from the same table.
+        SourceStyles sourceStyles;
+        FillSourceStyles(sourceStyles,
+                         ReadStyleTable(workspace.files, workspace.file.sourceInstrument));
         Settings& settings = workspace.settings;
         if (settings.targetInstrument.empty()) {
             settings.targetInstrument = workspace.file.sourceInstrument;
             SetUpStyleChoices(workspace, ui);
         }
-        SourceStyles sourceStyles;
-        FillSourceStyles(sourceStyles,
-                         ReadStyleTable(workspace.files, workspace.file.sourceInstrument));
         ReadRecords(workspace, image, sourceStyles, records);
     } catch (const Failure& failure) {
         workspace.document.Load(std::move(image), std::move(records));

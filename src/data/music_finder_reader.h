@@ -21,14 +21,16 @@ enum class ReadOutcome {
 };
 
 // Opens the file the user chose: checks its name, loads its bytes and reads it. A name that
-// does not end in "mfd", a file that cannot be read and an empty file are refused with their
+// does not end in "mfd", a missing file, anything but a regular file, a file that may not be
+// read, one larger than any Music Finder file and an empty file are refused with their
 // messages and leave the document and the file's name as they were.
 ReadOutcome OpenMusicFinderFile(Workspace& workspace, const std::filesystem::path& path,
                                 const std::string& fileName, Interaction& ui);
 
 // Parses the file image into the document's records, the file's genres and source instrument
-// and the editor's choices, then runs the conversion preview. A field that cannot be read ends
-// the read with a message; the records read so far stay.
+// and the editor's choices, then runs the conversion preview. A field that cannot be read, or
+// a header cut short after its count, ends the read with a message; the records read so far
+// stay.
 ReadOutcome ReadMusicFinderFile(Workspace& workspace, Bytes image, Interaction& ui);
 
 // Sorts the strings between the indices low and high (both included), ascending by ordinal

@@ -59,8 +59,8 @@ private:
 void PackedRecords::Add(const Record& record) {
     PutNumber(data_, static_cast<std::uint32_t>(record.position));
     PutNumber(data_, static_cast<std::uint32_t>(record.number));
-    for (const std::string* text : {&record.genre, &record.music, &record.style, &record.timeSig,
-                                    &record.tempo, &record.keywords}) {
+    for (const std::string* text : {&record.genre, &record.music, &record.style.str(),
+                                    &record.timeSig, &record.tempo, &record.keywords}) {
         PutText(data_, *text);
     }
     data_.push_back(
@@ -78,10 +78,12 @@ std::vector<Record> PackedRecords::Unpack() const {
     for (Record& record : records) {
         record.position = static_cast<int>(in.Number());
         record.number = static_cast<int>(in.Number());
-        for (std::string* text : {&record.genre, &record.music, &record.style, &record.timeSig,
+        std::string style;
+        for (std::string* text : {&record.genre, &record.music, &style, &record.timeSig,
                                   &record.tempo, &record.keywords}) {
             *text = in.Text();
         }
+        record.style = std::move(style);
         const std::uint8_t flags = in.Byte();
         record.favorite = flags & kFavorite;
         record.search1 = flags & kSearch1;

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "shared_text.h"
+
 namespace quillory {
 
 // Columns of the record list; column 0 is the row's item text, the record number.
@@ -42,7 +44,8 @@ struct Record {
     int number = 0;    // the number the list shows ("00012")
     std::string genre;
     std::string music;
-    std::string style;    // the style's name, or its number when the source table has no name
+    SharedText style;     // the style's name, or its number when the source table has no name;
+                          // records of one style share it
     std::string timeSig;  // " 4/ 4"
     std::string tempo;    // "096"
     std::string keywords;

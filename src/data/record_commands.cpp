@@ -10,10 +10,10 @@ namespace {
 // Empties the texts of a deleted row.
 void MarkDeleted(Record& record) {
     record.deleted = true;
-    for (std::string* text :
-         {&record.music, &record.timeSig, &record.tempo, &record.keywords, &record.style}) {
+    for (std::string* text : {&record.music, &record.timeSig, &record.tempo, &record.keywords}) {
         text->clear();
     }
+    record.style.clear();
 }
 
 template <typename Tick>

@@ -76,7 +76,7 @@ std::string TimeSigText(int numerator, int denominator) {
     return text;
 }
 
-Record DecodeRecord(const Bytes& bytes, int n, std::string styleText) {
+Record DecodeRecord(const Bytes& bytes, int n, SharedText styleText) {
     const std::size_t offset = RecordOffset(n);
     if (offset + kRecordSize > bytes.size()) {
         throw Failure(kInputPastEndOfFile);

@@ -30,6 +30,6 @@ std::string TimeSigText(int numerator, int denominator);
 
 // Record n of the image as the list shows it; the style text is given. Fails with overflow
 // when a big-endian field's first byte is 128 or more.
-Record DecodeRecord(const Bytes& bytes, int n, std::string styleText);
+Record DecodeRecord(const Bytes& bytes, int n, SharedText styleText);
 
 }  // namespace quillory

@@ -1,6 +1,6 @@
 #include "save_dialog.h"
 
-#include <fstream>
+#include <system_error>
 
 namespace quillory {
 
@@ -10,7 +10,9 @@ std::optional<std::filesystem::path> AskWhereToSave(Interaction& ui,
     if (!path || path->empty()) {
         return std::nullopt;
     }
-    if (std::ifstream(*path, std::ios::binary).good() &&
+    // Looked at, never opened: opening a pipe would wait for a writer.
+    std::error_code error;
+    if (std::filesystem::exists(*path, error) &&
         !ui.ConfirmOkCancel("This will replace existing file")) {
         return std::nullopt;
     }

@@ -1,5 +1,6 @@
 #include "style_table.h"
 
+#include "failure.h"
 #include "file_reading.h"
 #include "file_system.h"
 #include "instrument_catalog.h"
@@ -12,9 +13,17 @@ namespace quillory {
 
 std::vector<StyleTableLine> ParseStyleTable(std::string_view text) {
     std::vector<StyleTableLine> lines;
-    const auto pieces = Split(text, "\r\n");
+    const auto pieces = Split(text, "\n");
     for (std::size_t i = 0; i + 1 < pieces.size(); ++i) {
-        const std::string_view piece = pieces[i];
+        std::string_view piece = pieces[i];
+        if (piece.ends_with('\r')) {
+            piece.remove_suffix(1);
+        }
+        if (piece.size() > kLongestStyleTableLine) {
+            throw Failure(kFileRefused, "Line " + std::to_string(i + 1) +
+                                            " of the style table is longer than " +
+                                            std::to_string(kLongestStyleTableLine) + " bytes.");
+        }
         if (piece.empty()) {
             break;
         }
@@ -37,8 +46,9 @@ std::optional<std::filesystem::path> StyleTablePath(const ProgramFiles& files,
     }
     places.push_back(files.File(name));
     for (const auto& place : places) {
+        // Whatever is there is the table: a pipe or a folder is refused when it is read.
         std::error_code error;
-        if (std::filesystem::is_regular_file(place, error)) {
+        if (std::filesystem::exists(place, error)) {
             return place;
         }
     }

@@ -22,13 +22,17 @@ struct StyleTableLine {
     std::string numberText;
 };
 
-// The lines of a style table text (UTF-8). The text is cut at every CR LF; the piece after the
-// last CR LF is never read, reading stops at the first empty line, and a line without ";" is
-// not a table line and is skipped.
+// Longer than any line of a real style table.
+inline constexpr std::size_t kLongestStyleTableLine = 64 * 1024;
+
+// The lines of a style table text (UTF-8). The text is cut at every line end, CR LF or LF; the
+// piece after the last line end is never read, reading stops at the first empty line, and a
+// line without ";" is not a table line and is skipped. A line longer than
+// kLongestStyleTableLine bytes fails with its number.
 std::vector<StyleTableLine> ParseStyleTable(std::string_view text);
 
 // Where an instrument's style table is read from: the user's own table in the data folder's
-// "styles" folder when there is one, else the program's; none when neither exists.
+// "styles" folder when something is there, else the program's; none when neither exists.
 std::optional<std::filesystem::path> StyleTablePath(const ProgramFiles& files,
                                                     std::string_view instrument);
 

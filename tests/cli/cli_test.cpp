@@ -26,7 +26,8 @@ TEST(CliCommandLineTest, TakesOptionsInAnyOrderAndRefusesWrongCommandLines) {
         {{}, "no command given"},
         {{"frobnicate", "a.mfd"}, "unknown command 'frobnicate'"},
         {{"list", "a.mfd", "-o"}, "-o needs a value"},
-        {{"info"}, "info takes 1 file"}};
+        {{"info"}, "info takes 1 file"},
+        {{"list", "a.mfd", "-o", ""}, "-o needs a file name"}};
     for (const auto& [args, problem] : refusals) {
         EXPECT_THAT(std::get<UsageError>(ParseCommandLine(args)).problem,
                     testing::HasSubstr(problem));
@@ -70,16 +71,22 @@ TEST_F(CliCommandsTest, RefusedFilesGiveTheProgramsMessagesAndWriteNothing) {
     overflow[RecordOffset(1) + 2] = 0x80;  // style number
     WriteFile(File("short.mfd"), BuildMfd("PSR-2000", {{}}, 2));
     WriteFile(File("overflow.mfd"), overflow);
+    WriteFile(File("cut.mfd"), Bytes(37, 0));
     WriteFile(File("out.txt"), std::string("kept"));
     for (const auto& [name, message] :
          {std::pair{"short.mfd", "There was a problem With this file"},
+          {"cut.mfd", "There was a problem With this file"},
           {"overflow.mfd", "Quillory can not read this file"}}) {
         for (const char* command : {"info", "list"}) {
             EXPECT_EQ(Run({command, File(name)}), "1||" + std::string(message) + "\n") << command;
         }
+        EXPECT_EQ(Run({"convert", File(name), "--to", "TYROS", "-o", File("out.txt")}),
+                  "1||" + std::string(message) + "\n");
         EXPECT_EQ(Run({"list", File(name), "-o", File("out.txt")}).substr(0, 2), "1|");
         EXPECT_EQ(ReadFile(File("out.txt")), Bytes({'k', 'e', 'p', 't'}));
     }
+    EXPECT_EQ(Run({"import", File("songs.mfd"), File("empty"), "-o", File("out.txt")}),
+              "1||Cannot use " + File("empty") + ": it is a folder, not a file.\n");
 }
 
 TEST_F(CliCommandsTest, ImportThatStoresNoRecordExitsWith1) {

@@ -26,16 +26,17 @@ TEST_F(ReaderTest, DecodesEveryFieldOfEveryRecord) {
     };
     ASSERT_TRUE(Open(BuildMfd("PSR-2000", Map(cases, [](auto& c) { return c.first; }))));
     EXPECT_EQ(Map(doc.Records(), Joined), Map(cases, [](auto& c) { return c.second; }));
+    // The records of one style share its name.
+    EXPECT_EQ(&doc.At(0).style.str(), &doc.At(2).style.str());
 }
 
 TEST_F(ReaderTest, RefusedOpenKeepsThePreviousFile) {
     ASSERT_TRUE(Open(BuildMfd("PSR-2000", {RecordValues{}}), "first.mfd"));
     const Bytes image = doc.Image();
     WriteFile(folder.File("empty.mfd"), Bytes{});
-    std::filesystem::create_directory(folder.Path() / "folder.mfd");
     const std::pair<const char*, std::string> refusals[] = {
         {"fd", "The program can only open mfd files. Not a valid file"},
-        {"folder.mfd", "Could not find that file "},
+        {"missing.mfd", "Could not find that file "},
         {"empty.mfd", "Bad File"}};
     for (const auto& [name, message] : refusals) {
         ui.messages.clear();
@@ -58,7 +59,8 @@ TEST_F(ReaderTest, BrokenFileStopsTheReadKeepingEarlierRows) {
         {second + field::kTempo, 0x80, all, 1, overflow},
         {kCountOffset, 0xFF, all, 0, overflow},
         {kCountOffset + 1, 4, all, 3, early},  // a count too high
-        {kCountOffset + 1, 3, 35, 0, early}};  // a header without count
+        {kCountOffset + 1, 3, 35, 0, early},   // a header without count
+        {kCountOffset + 1, 0, 37, 0, early}};  // a count without the rest of the header
     for (const auto& [at, byte, size, rows, told] : cases) {
         SCOPED_TRACE(std::to_string(at) + " " + std::to_string(size));
         ui = {};
@@ -176,6 +178,12 @@ TEST_F(StyleTableTest, ParsesLinesEndedByCrLfUpToTheFirstEmptyOne) {
     EXPECT_EQ(lines("A;001\r\n\r\nB;002\r\n"), Texts{"A|001"});
     EXPECT_EQ(lines("A;001\rB;002\r\n"), Texts{"A|001\rB;002"});
     EXPECT_EQ(lines(" Cool Pop ;012;x\r\nTitle\r\n;\r\n"), (Texts{" Cool Pop |012;x", "|"}));
+    EXPECT_EQ(lines("A;001\nB;002\r\nC;\r003\r\r\n\nD;004\n"),
+              (Texts{"A|001", "B|002", "C|\r003\r"}));
+    // A line of 65,536 bytes is read; one byte more and the table is refused with its number.
+    const std::string longest = std::string(65532, 'n') + ";001";
+    EXPECT_EQ(lines("A;001\n" + longest + "\r\n").size(), 2u);
+    EXPECT_EQ(ErrorOf([&] { lines("A;001\n" + longest + "2\r\n"); }), kFileRefused);
 
     SourceStyles styles;
     styles.Add("999", "Stale");

@@ -81,11 +81,15 @@ EditDialog::EditDialog(Session& session, QWidget* owner) : QDialog(owner), sessi
     form->addRow(
         NewButtonRow(*this, {{"cmdOk", "OK", [this] { Ok(); }},
                              {"cmdCancel", "Cancel", [this] { hide(); }, &cancelButton_}}));
-    connect(qApp, &QApplication::focusChanged, this, &EditDialog::FocusMoved);
+    focusFollower_ = connect(qApp, &QApplication::focusChanged, this, &EditDialog::FocusMoved);
     connect(&session_, &Session::changed, this, &EditDialog::ShowLists);
     connect(&session_, &Session::highlightMoved, this, &EditDialog::ShowRow);
     OnActivationFromOurWindow(*this, [this] { SelectRecordChoices(); });
     ShowLists();
+}
+
+EditDialog::~EditDialog() {
+    disconnect(focusFollower_);
 }
 
 void EditDialog::ShowLists() {

@@ -29,6 +29,8 @@ class EditDialog : public QDialog {
 
 public:
     EditDialog(Session& session, QWidget* owner);
+    // Stops following the focus before the boxes go: their destruction moves it.
+    ~EditDialog() override;
 
     // Add: a new record with the title and keywords empty, tempo 100, 4/4 and no marks.
     void StartAdd();
@@ -70,6 +72,7 @@ private:
     bool restoringFocus_ = false;  // the focus is on its way back into a refused box
     std::vector<std::string> shownGenres_;
     std::vector<StyleChoice> shownStyles_;
+    QMetaObject::Connection focusFollower_;
 };
 
 }  // namespace quillory

@@ -36,6 +36,7 @@
 #include "data/text_import.h"
 #include "data/window_title.h"
 #include "platform/auto_size_columns.h"
+#include "platform/error_report.h"
 #include "platform/file_names.h"
 #include "platform/widgets.h"
 #include "platform/window_placement.h"
@@ -510,13 +511,17 @@ void MainWindow::ShowInfo(const std::filesystem::path& file, InfoWindow::Kind ki
     if (!info_) {
         info_ = new InfoWindow(session_, this);
     }
-    if (!info_->Load(file, kind)) {
-        session_.PromptsFor(this).ShowMessage("Cannot find the Information File named " +
-                                              Utf8FromPath(file.filename()));
-        return;
-    }
-    info_->setWindowTitle(title);
-    ShowInFront(*info_, *this);
+    Prompts& prompts = session_.PromptsFor(this);
+    // A file that is there but cannot be read is refused with the report that names it.
+    RunReported(prompts, "ShowInfo", [&] {
+        if (!info_->Load(file, kind)) {
+            prompts.ShowMessage("Cannot find the Information File named " +
+                                Utf8FromPath(file.filename()));
+            return;
+        }
+        info_->setWindowTitle(title);
+        ShowInFront(*info_, *this);
+    });
 }
 
 template <typename Window>
@@ -702,10 +707,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched != list_->viewport()) {
         return QMainWindow::eventFilter(watched, event);
     }
-    const auto* mouse = static_cast<QMouseEvent*>(event);
     switch (event->type()) {
         case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseButtonDblClick: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
             if (mouse->button() == Qt::RightButton) {
                 menu_.trackMenu->popup(mouse->globalPosition().toPoint());
             }
@@ -720,6 +725,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
                     Qt::CheckStateRole);
             }
             return tickClick_;
+        }
         case QEvent::MouseButtonRelease: return std::exchange(tickClick_, false);
         default: return QMainWindow::eventFilter(watched, event);
     }
