@@ -188,8 +188,8 @@ TEST(UndoTest, EveryCommandUndoesAndRedoesExactly) {
     }
 }
 
-// Reading and saving all records clear the modified state; a failed, cancelled or ticked-only save
-// does not. Undo and redo follow the steps back to the saved state.
+// Reading a file and marking it saved clear the modified state; a conversion's save does not.
+// Undo and redo follow the steps back to the saved state.
 TEST_F(SortedFileTest, ModifiedFollowsEditsSavesAndUndo) {
     OpenSorted();
     CheckAll(doc);
@@ -198,6 +198,8 @@ TEST_F(SortedFileTest, ModifiedFollowsEditsSavesAndUndo) {
     ToggleFavorite(doc, 0);
     EXPECT_TRUE(doc.Modified());
     EXPECT_EQ(Save("PSR-2000", "saved.mfd"), ConversionOutcome::kSaved);
+    EXPECT_TRUE(doc.Modified());
+    doc.MarkSaved();
     EXPECT_FALSE(doc.Modified());
     doc.Undo(*log.steps.at(0));
     EXPECT_TRUE(doc.Modified());
