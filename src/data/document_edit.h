@@ -37,9 +37,6 @@ private:
     std::string name_;
     std::uint64_t stateBefore_ = 0;
     std::uint64_t stateAfter_ = 0;
-    bool sorted_ = false;
-    int sortColumn_ = 0;
-    SortOrder order_ = SortOrder::kAscending;
     std::vector<int> touched_;   // rows there before, by record position, first touch first
     std::vector<int> appended_;  // rows the step added, by record position
     std::vector<int> patched_;   // records whose bytes the step wrote, by position

@@ -198,9 +198,6 @@ void MusicFinderDocument::BeginEdit(std::string name) {
     open_ = std::make_unique<DocumentEdit>();
     open_->name_ = std::move(name);
     open_->stateBefore_ = state_;
-    open_->sorted_ = sorted_;
-    open_->sortColumn_ = sortColumn_;
-    open_->order_ = order_;
     open_->before_.imageSize = image_.size();
     open_->before_.count = CountBytes(image_);
 }
@@ -280,16 +277,17 @@ void MusicFinderDocument::EndEdit() {
     Notify([&](DocumentObserver& o) { o.EditFinished(finished); });
 }
 
-void MusicFinderDocument::Undo(const DocumentEdit& edit) {
-    Restore(edit, false);
+std::optional<std::size_t> MusicFinderDocument::Undo(const DocumentEdit& edit) {
+    return Restore(edit, false);
 }
 
-void MusicFinderDocument::Redo(const DocumentEdit& edit) {
-    Restore(edit, true);
+std::optional<std::size_t> MusicFinderDocument::Redo(const DocumentEdit& edit) {
+    return Restore(edit, true);
 }
 
-void MusicFinderDocument::Restore(const DocumentEdit& edit, bool forward) {
+std::optional<std::size_t> MusicFinderDocument::Restore(const DocumentEdit& edit, bool forward) {
     const DocumentEdit::Side& side = forward ? edit.after_ : edit.before_;
+    const DocumentEdit::Side& other = forward ? edit.before_ : edit.after_;
     image_.resize(side.imageSize, 0);
     for (std::size_t i = 0; i < edit.patched_.size(); ++i) {
         const std::size_t at = RecordOffset(edit.patched_[i]);
@@ -303,61 +301,62 @@ void MusicFinderDocument::Restore(const DocumentEdit& edit, bool forward) {
     }
     state_ = forward ? edit.stateAfter_ : edit.stateBefore_;
 
+    // The rows that stand on both sides take their other state where the list shows them now:
+    // the list keeps its order, ties and rows left in place included.
     std::vector<Record> placed = side.rows.Unpack();
-    const bool sameSort =
-        sorted_ == edit.sorted_ && sortColumn_ == edit.sortColumn_ && order_ == edit.order_;
-    bool inPlace =
-        sameSort && edit.appended_.empty() && edit.before_.indices == edit.after_.indices;
-    for (std::size_t k = 0; inPlace && k < placed.size(); ++k) {
-        inPlace = side.indices[k] < records_.size() &&
-                  records_[side.indices[k]].position == placed[k].position;
-    }
-    if (inPlace) {
+    std::optional<std::unordered_map<int, std::size_t>> moved;
+    std::optional<std::size_t> first;
+    {
         ChangeBatch batch(*this);
-        for (std::size_t k = 0; k < placed.size(); ++k) {
-            const std::size_t row = side.indices[k];
-            records_.at(row) = std::move(placed[k]);
+        for (std::size_t k = 0; k < edit.touched_.size(); ++k) {
+            std::size_t row = other.indices[k];
+            if (row >= records_.size() || records_[row].position != edit.touched_[k]) {
+                if (!moved) {
+                    moved = RowsByPosition();
+                }
+                row = moved->at(edit.touched_[k]);
+            }
+            records_[row] = std::move(placed[k]);
             Changed(row, row);
+            first = first.value_or(row);
         }
-        return;
     }
-    // The rows the step did not touch keep their order among themselves; the touched ones go
-    // back to the places they had on that side of the step.
-    std::unordered_set<int> moving(edit.touched_.begin(), edit.touched_.end());
-    moving.insert(edit.appended_.begin(), edit.appended_.end());
+    if (edit.appended_.empty()) {
+        return first;
+    }
     Notify([](DocumentObserver& o) { o.BeforeReset(); });
-    std::vector<Record> untouched;
-    untouched.reserve(records_.size());
-    for (Record& record : records_) {
-        if (!moving.contains(record.position)) {
-            untouched.push_back(std::move(record));
+    if (forward) {
+        // Rows come back where the list's sort puts them, at its end when unsorted.
+        for (std::size_t k = edit.touched_.size(); k < placed.size(); ++k) {
+            const auto at = static_cast<std::ptrdiff_t>(SortedPlace(placed[k]));
+            records_.insert(records_.begin() + at, std::move(placed[k]));
         }
-    }
-    std::vector<std::size_t> byPlace(placed.size());
-    std::iota(byPlace.begin(), byPlace.end(), std::size_t{0});
-    std::sort(byPlace.begin(), byPlace.end(),
-              [&](std::size_t a, std::size_t b) { return side.indices[a] < side.indices[b]; });
-    records_.clear();
-    records_.reserve(untouched.size() + placed.size());
-    auto next = untouched.begin();
-    for (std::size_t k : byPlace) {
-        while (records_.size() < side.indices[k] && next != untouched.end()) {
-            records_.push_back(std::move(*next++));
-        }
-        records_.push_back(std::move(placed[k]));
-    }
-    records_.insert(records_.end(), std::make_move_iterator(next),
-                    std::make_move_iterator(untouched.end()));
-    if (!sameSort && sorted_) {
-        const std::vector<std::size_t> order = SortedOrder();
-        std::vector<Record> sorted;
-        sorted.reserve(records_.size());
-        for (std::size_t i : order) {
-            sorted.push_back(std::move(records_[i]));
-        }
-        records_ = std::move(sorted);
+    } else {
+        const std::unordered_set<int> appended(edit.appended_.begin(), edit.appended_.end());
+        std::erase_if(records_,
+                      [&](const Record& record) { return appended.contains(record.position); });
     }
     Notify([](DocumentObserver& o) { o.AfterReset(); });
+    if (forward) {
+        first = FindRecord(edit.appended_.front());
+    } else if (first) {
+        first = FindRecord(edit.touched_.front());
+    }
+    return first;
+}
+
+std::size_t MusicFinderDocument::SortedPlace(const Record& record) const {
+    if (!sorted_) {
+        return records_.size();
+    }
+    const std::string key = CaseFoldKey(record.Cell(sortColumn_));
+    const bool descending = order_ == SortOrder::kDescending;
+    const auto after =
+        std::partition_point(records_.begin(), records_.end(), [&](const Record& shown) {
+            const std::string shownKey = CaseFoldKey(shown.Cell(sortColumn_));
+            return descending ? !(shownKey < key) : !(key < shownKey);
+        });
+    return static_cast<std::size_t>(after - records_.begin());
 }
 
 EditScope::EditScope(MusicFinderDocument& document, std::string name) : document_(document) {

@@ -86,9 +86,11 @@ public:
     void Resort();
 
     // Gives back the state before or after an edit step (undo and redo); the newest steps go
-    // back first.
-    void Undo(const DocumentEdit& edit);
-    void Redo(const DocumentEdit& edit);
+    // back first. The list keeps its sort: the step's rows change where they are shown, rows
+    // the step added leave the list or come back where its sort puts them. The row where the
+    // step's first record stands afterwards, if it stands in the list.
+    std::optional<std::size_t> Undo(const DocumentEdit& edit);
+    std::optional<std::size_t> Redo(const DocumentEdit& edit);
 
     // Tells the observer about every change from now on, until it is removed.
     void AddObserver(DocumentObserver& observer) { observers_.push_back(&observer); }
@@ -106,7 +108,9 @@ private:
     void Changed(std::size_t first, std::size_t last);
     void Reorder();
     std::vector<std::size_t> SortedOrder() const;
-    void Restore(const DocumentEdit& edit, bool forward);
+    std::optional<std::size_t> Restore(const DocumentEdit& edit, bool forward);
+    // Where a row goes in the list as sorted: after the rows its sort key ties with.
+    std::size_t SortedPlace(const Record& record) const;
     std::unordered_map<int, std::size_t> RowsByPosition() const;
 
     Bytes image_;

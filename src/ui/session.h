@@ -19,6 +19,9 @@ namespace quillory {
 
 class DocumentStep;
 
+// The memory the undo history may hold: the newest steps are kept until they hold this much.
+inline constexpr std::size_t kHistoryMemory = std::size_t{64} << 20;
+
 // The program's state as the windows share it: the workspace with the open document, the
 // undo history of its changes, each window's prompts and the highlighted row of the main list.
 // Every window runs its commands through it and shows the state anew when it says it changed;
@@ -71,15 +74,17 @@ private:
     friend class DocumentStep;
     void Loaded() override;
     void EditFinished(const std::shared_ptr<const DocumentEdit>& edit) override;
-    // After undo or redo: the preview for the records as they are now, then the windows.
-    void AfterHistoryMove();
+    // After undo or redo: the windows show the records as they are now, the row that changed
+    // highlighted.
+    void AfterHistoryMove(std::optional<std::size_t> changedRow);
+    // Drops the oldest steps while the history holds more than its memory allows.
+    void KeepHistoryWithinMemory();
     void ShowModified();
     void FollowHighlight();
 
     Workspace workspace_;
     PromptProvider& prompts_;
     QUndoStack history_;
-    DocumentStep* pushed_ = nullptr;  // the step the running command pushed last, if any
     QWidget* mainWindow_ = nullptr;
     QItemSelectionModel* selection_ = nullptr;
     int highlightedRecord_ = 0;  // the record of the highlighted row; 0 for none

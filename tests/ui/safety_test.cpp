@@ -46,9 +46,10 @@ TEST_F(SafetyTest, UndoesSortedStepsAsksAboutUnsavedChangesAndOpensCommandLineAn
     const QList<QAction*> edit = InMain<QMenu>("mnuEdit")->actions();
     EXPECT_TRUE(edit.contains(undo) && edit.contains(redo) && !undo->isEnabled());
 
-    // Amy Max Zed. The preview after Modify sorts by number: undo gives back the sort by title.
-    ClickHeader(kMusicColumn);
+    // Amy Max Zed. The preview after Modify sorts by number; undo and redo keep that sort and
+    // highlight the row they changed.
     std::vector<std::string> states = {State()};
+    ClickHeader(kMusicColumn);
     ClickRow(0);
     Click("cmdModify");
     FindIn<QLineEdit>(Main().Editor(), "txtMusic")->setText("Ann");
@@ -64,6 +65,7 @@ TEST_F(SafetyTest, UndoesSortedStepsAsksAboutUnsavedChangesAndOpensCommandLineAn
         action->trigger();
         Settle();
         EXPECT_EQ(State(), states[step]) << shown;
+        EXPECT_EQ(app->GetSession().HighlightedRow(), 1u) << shown;
         EXPECT_EQ(Main().isWindowModified(), step > 0) << shown;
     }
 
