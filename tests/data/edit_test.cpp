@@ -86,8 +86,9 @@ TEST_F(EditTest, MarkCommandsChangeTheirBitsInTheRecords) {
     }
 }
 
-// A record gets as many bytes of ",text" as fit, later bytes kept; stored numbers and the sort
-// by music pair no row with its record by number or place.
+// A record gets the bytes of ",text" (of the text alone when it had no keywords), later bytes
+// kept; keywords that would pass 32 characters stay as they were in row and record. Stored
+// numbers and the sort by music pair no row with its record by number or place.
 TEST_F(EditTest, KeywordAddWritesEachRowsRecord) {
     const std::string full(32, 'k');
     Bytes image = BuildMfd("PSR-2000", {{1, 1, 4, 4, 120, 0, "C", "", "rock", 0},
@@ -97,12 +98,14 @@ TEST_F(EditTest, KeywordAddWritesEachRowsRecord) {
     std::copy(tail.begin(), tail.end(), image.begin() + RecordOffset(1) + field::kKeywords + 5);
     ASSERT_TRUE(Open(image));
     doc.SetSort(true, kMusicColumn, SortOrder::kAscending);
-    KeywordAdd(doc, "");
+    EXPECT_EQ(KeywordAdd(doc, ""), 0u);
     EXPECT_EQ(doc.Image(), image);
-    KeywordAdd(doc, "live");
-    EXPECT_EQ(Column(kKeywordsColumn), (Texts{"rock,live", ",live", full + ",live"}));
+    EXPECT_EQ(KeywordAdd(doc, "live"), 1u);
+    EXPECT_EQ(Column(kKeywordsColumn), (Texts{"rock,live", "live", full}));
     EXPECT_EQ(Stored({1, 2, 3}, field::kKeywords, 32),
-              (Texts{Padded("rock,liveEFGHIJ", 32), Padded(",live", 32), full}));
+              (Texts{Padded("rock,liveEFGHIJ", 32), Padded("live", 32), full}));
+    EXPECT_EQ(KeywordNoRoomMessage(1), "1 records had no room for the keyword");
+    EXPECT_EQ(KeywordNoRoomMessage(0), std::nullopt);
 }
 
 // A second header click reverses; a row hands its values to the editor. A missing style, or a

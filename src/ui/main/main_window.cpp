@@ -522,7 +522,11 @@ Window* MainWindow::ShowSingle(QPointer<Window>& window) {
 void MainWindow::AddKeyword() {
     const std::string answer = session_.PromptsFor(this).Input(
         "Enter text to be included with all keywords", "Add Keyword to all entries");
-    Run("mnuKeyword_add", [&](Prompts&) { KeywordAdd(session_.Document(), answer); });
+    Run("mnuKeyword_add", [&](Prompts& prompts) {
+        if (const auto message = KeywordNoRoomMessage(KeywordAdd(session_.Document(), answer))) {
+            prompts.ShowMessage(*message);
+        }
+    });
 }
 
 void MainWindow::ShowState() {
