@@ -138,8 +138,12 @@ TEST_F(EditTest, HeaderClicksRowValuesAndModify) {
 
     const Bytes image = doc.Image();
     EditorValues values{"Jazz", "", std::nullopt, " 3/ 4", "96", ""};
-    EXPECT_EQ(EditorModify(ws, IndexOf(1), values, ui).result, EditorOkResult::kRefused);
-    EXPECT_EQ(ui.messages, Texts{"Please select a style"});
+    for (const std::optional<std::size_t> row :
+         {std::optional<std::size_t>{}, std::optional{IndexOf(4)}, std::optional{IndexOf(1)}}) {
+        EXPECT_EQ(EditorModify(ws, row, values, ui).result, EditorOkResult::kRefused);
+    }
+    EXPECT_EQ(ui.messages, (Texts{"Select the record to modify in the list",
+                                  "A deleted record cannot be modified", "Please select a style"}));
     values.style = StyleChoice{"8Beat", 2};
     for (const char* tempo : {"70000", "-5"}) {
         EditorValues fast = values;
@@ -148,7 +152,9 @@ TEST_F(EditTest, HeaderClicksRowValuesAndModify) {
     }
     EXPECT_EQ(RowOf(1).Cell(kTempoColumn), "120");
     EXPECT_EQ(doc.Image(), image);
-    ASSERT_EQ(EditorModify(ws, IndexOf(1), values, ui).result, EditorOkResult::kDone);
+    const EditorOutcome modified = EditorModify(ws, IndexOf(1), values, ui);
+    ASSERT_EQ(modified.result, EditorOkResult::kDone);
+    EXPECT_EQ(modified.row, IndexOf(1));
     EXPECT_EQ(Stored(1, field::kStyle, 7), std::string("\0\x02\x03\x04\0\x60\0", 7));
     EXPECT_EQ(Column(kMusicColumn), (Texts{"", "Moonlight Serenade", "Sunrise", "", "Road"}));
 }
@@ -175,13 +181,13 @@ TEST_F(EditTest, AddRefusesEachMissingValueThenAppendsTheRecord) {
         ui = {};
         const EditorOutcome refused = EditorAdd(ws, values, ui);
         EXPECT_EQ(refused.result, result);
-        EXPECT_EQ(refused.addedRow, std::nullopt);
+        EXPECT_EQ(refused.row, std::nullopt);
         EXPECT_EQ(ui.messages, Texts{message});
         fill();
     }
     const EditorOutcome added = EditorAdd(ws, values, ui);
     EXPECT_EQ(added.result, EditorOkResult::kDone);
-    EXPECT_EQ(added.addedRow, IndexOf(6));
+    EXPECT_EQ(added.row, IndexOf(6));
     EXPECT_EQ(Order(doc), (std::vector<int>{1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(Joined(RowOf(6)),
               "00006|Jazz|" + title + "|8Beat| 6/ 8|100|kw|Yes|Yes|Yes|Intro 2|Ending 1");

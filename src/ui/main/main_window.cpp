@@ -449,8 +449,11 @@ void MainWindow::DoubleClicked() {
 }
 
 void MainWindow::Modify() {
-    if (ModifyAllowed(session_.Work(), Highlighted())) {
+    const auto row = Highlighted();
+    if (ModifyAllowed(session_.Work(), row)) {
         editor_->StartModify();
+    } else if (!session_.Work().file.name.empty() && row) {
+        session_.PromptsFor(this).ShowMessage(*ModifyRefusal(session_.Document(), row));
     }
 }
 
