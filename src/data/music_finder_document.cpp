@@ -4,6 +4,7 @@
 #include <limits>
 #include <numeric>
 #include <unordered_set>
+#include <utility>
 
 #include "failure.h"
 #include "text.h"
@@ -213,7 +214,9 @@ void MusicFinderDocument::TouchRow(std::size_t row) {
 }
 
 void MusicFinderDocument::TouchBytes(int position) {
-    if (!patchedRecords_.try_emplace(position, open_->patched_.size()).second) {
+    // Bytes past the old end go back by the image's size and come again as one block.
+    if (RecordOffset(position) >= open_->before_.imageSize ||
+        !patchedRecords_.try_emplace(position, open_->patched_.size()).second) {
         return;
     }
     open_->patched_.push_back(position);
@@ -260,11 +263,9 @@ void MusicFinderDocument::EndEdit() {
         after.indices.push_back(static_cast<std::uint32_t>(row));
         after.rows.Add(records_[row]);
     }
-    const std::size_t firstAppended = records_.size() - edit->appended_.size();
-    for (std::size_t k = 0; k < edit->appended_.size(); ++k) {
-        const std::size_t row = rowOf(edit->appended_[k], firstAppended + k);
-        after.indices.push_back(static_cast<std::uint32_t>(row));
-        after.rows.Add(records_[row]);
+    if (image_.size() > edit->before_.imageSize) {
+        edit->addedBytes_.assign(
+            image_.begin() + static_cast<std::ptrdiff_t>(edit->before_.imageSize), image_.end());
     }
     for (int position : edit->patched_) {
         CopyRecordWindow(image_, RecordOffset(position), after.recordBytes);
@@ -289,6 +290,10 @@ std::optional<std::size_t> MusicFinderDocument::Restore(const DocumentEdit& edit
     const DocumentEdit::Side& side = forward ? edit.after_ : edit.before_;
     const DocumentEdit::Side& other = forward ? edit.before_ : edit.after_;
     image_.resize(side.imageSize, 0);
+    if (forward) {
+        std::copy(edit.addedBytes_.begin(), edit.addedBytes_.end(),
+                  image_.begin() + static_cast<std::ptrdiff_t>(edit.before_.imageSize));
+    }
     for (std::size_t i = 0; i < edit.patched_.size(); ++i) {
         const std::size_t at = RecordOffset(edit.patched_[i]);
         for (std::size_t b = 0; b < kRecordSize && at + b < image_.size(); ++b) {
@@ -326,15 +331,15 @@ std::optional<std::size_t> MusicFinderDocument::Restore(const DocumentEdit& edit
     }
     Notify([](DocumentObserver& o) { o.BeforeReset(); });
     if (forward) {
-        // Rows come back where the list's sort puts them, at its end when unsorted.
-        for (std::size_t k = edit.touched_.size(); k < placed.size(); ++k) {
-            const auto at = static_cast<std::ptrdiff_t>(SortedPlace(placed[k]));
-            records_.insert(records_.begin() + at, std::move(placed[k]));
-        }
+        PlaceRows(std::exchange(edit.appendedRows_, {}));
     } else {
         const std::unordered_set<int> appended(edit.appended_.begin(), edit.appended_.end());
-        std::erase_if(records_,
-                      [&](const Record& record) { return appended.contains(record.position); });
+        const auto kept = std::stable_partition(
+            records_.begin(), records_.end(),
+            [&](const Record& record) { return !appended.contains(record.position); });
+        edit.appendedRows_.assign(std::make_move_iterator(kept),
+                                  std::make_move_iterator(records_.end()));
+        records_.erase(kept, records_.end());
     }
     Notify([](DocumentObserver& o) { o.AfterReset(); });
     if (forward) {
@@ -345,18 +350,32 @@ std::optional<std::size_t> MusicFinderDocument::Restore(const DocumentEdit& edit
     return first;
 }
 
-std::size_t MusicFinderDocument::SortedPlace(const Record& record) const {
-    if (!sorted_) {
-        return records_.size();
+void MusicFinderDocument::PlaceRows(std::vector<Record> rows) {
+    // Many rows are sorted in with the rest, as the command that added them sorted them.
+    constexpr std::size_t kPlacedOneByOne = 16;
+    if (!sorted_ || rows.size() > kPlacedOneByOne) {
+        records_.insert(records_.end(), std::make_move_iterator(rows.begin()),
+                        std::make_move_iterator(rows.end()));
+        if (sorted_) {
+            std::vector<Record> sorted;
+            sorted.reserve(records_.size());
+            for (std::size_t i : SortedOrder()) {
+                sorted.push_back(std::move(records_[i]));
+            }
+            records_ = std::move(sorted);
+        }
+        return;
     }
-    const std::string key = CaseFoldKey(record.Cell(sortColumn_));
     const bool descending = order_ == SortOrder::kDescending;
-    const auto after =
-        std::partition_point(records_.begin(), records_.end(), [&](const Record& shown) {
-            const std::string shownKey = CaseFoldKey(shown.Cell(sortColumn_));
-            return descending ? !(shownKey < key) : !(key < shownKey);
-        });
-    return static_cast<std::size_t>(after - records_.begin());
+    for (Record& row : rows) {
+        const std::string key = CaseFoldKey(row.Cell(sortColumn_));
+        const auto after =
+            std::partition_point(records_.begin(), records_.end(), [&](const Record& shown) {
+                const std::string shownKey = CaseFoldKey(shown.Cell(sortColumn_));
+                return descending ? !(shownKey < key) : !(key < shownKey);
+            });
+        records_.insert(after, std::move(row));
+    }
 }
 
 EditScope::EditScope(MusicFinderDocument& document, std::string name) : document_(document) {

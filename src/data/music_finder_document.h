@@ -109,8 +109,9 @@ private:
     void Reorder();
     std::vector<std::size_t> SortedOrder() const;
     std::optional<std::size_t> Restore(const DocumentEdit& edit, bool forward);
-    // Where a row goes in the list as sorted: after the rows its sort key ties with.
-    std::size_t SortedPlace(const Record& record) const;
+    // Puts rows into the list where its sort places them, after the rows they tie with; at its
+    // end while it is unsorted.
+    void PlaceRows(std::vector<Record> rows);
     std::unordered_map<int, std::size_t> RowsByPosition() const;
 
     Bytes image_;
