@@ -1,6 +1,7 @@
 #include <QDropEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QUndoStack>
 #include <QUrl>
 
 #include "ui/ui_fixture.h"
@@ -124,6 +125,42 @@ TEST_F(SafetyTest, UndoesSortedStepsAsksAboutUnsavedChangesAndOpensCommandLineAn
               "Save changes to other.mfd before opening another file?");
     EXPECT_EQ(RowCount(), 1);
     EXPECT_TRUE(Messages().isEmpty());
+}
+
+// The editor's OK and Modify say why they do nothing; the Music column widens with an edited
+// title and narrows again when the widest title goes; the history keeps more than 100 steps.
+TEST_F(SafetyTest, EditorTellsWhenItHasNoRecordAndColumnsFollowTheEditedCells) {
+    OpenSongs(songs);
+    auto* music = FindIn<QLineEdit>(Main().Editor(), "txtMusic");
+    const auto modify = [&](const QString& title) {
+        ClickRow(1);
+        Click("cmdModify");
+        music->setText(title);
+        Click("cmdOk", Main().Editor());
+        return List().header()->sectionSize(kMusicColumn);
+    };
+    const int fitted = List().header()->sectionSize(kMusicColumn);
+    EXPECT_GT(modify(QString(40, 'W')), fitted + 100);
+    EXPECT_EQ(modify("Amy"), fitted);
+
+    ClickRow(1);
+    Click("cmdModify");
+    List().clearSelection();
+    Click("cmdOk", Main().Editor());
+    EXPECT_TRUE(Main().Editor()->isVisible());
+    Main().Editor()->hide();
+    DeleteRow(0);
+    Click("cmdModify");
+    EXPECT_FALSE(Main().Editor()->isVisible());
+    EXPECT_EQ(Messages(), QStringList({"Select the record to modify in the list",
+                                       "A deleted record cannot be modified"}));
+
+    QUndoStack& history = app->GetSession().History();
+    const int before = history.count();
+    for (int step = 0; step < 120; ++step) {
+        ToggleFavorite(Work().document, 2);
+    }
+    EXPECT_EQ(history.count(), before + 120);
 }
 
 }  // namespace
