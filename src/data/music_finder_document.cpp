@@ -106,6 +106,7 @@ void MusicFinderDocument::Append(std::vector<Record> records) {
         return;
     }
     EditScope scope(*this, {});
+    touchedRows_.reserve(touchedRows_.size() + records.size());
     for (const Record& record : records) {
         touchedRows_[record.position] = kAppendedRow;
         open_->appended_.push_back(record.position);
@@ -223,6 +224,23 @@ void MusicFinderDocument::TouchBytes(int position) {
     CopyRecordWindow(image_, RecordOffset(position), open_->before_.recordBytes);
 }
 
+std::size_t MusicFinderDocument::RowOf(
+    int position, std::size_t lookups,
+    std::optional<std::unordered_map<int, std::size_t>>& rows) const {
+    // A few rows are looked for one by one; many through one map of every row.
+    constexpr std::size_t kFewLookups = 8;
+    if (lookups <= kFewLookups) {
+        if (const auto row = FindRecord(position)) {
+            return *row;
+        }
+        throw Failure(kSubscriptOutOfRange);
+    }
+    if (!rows) {
+        rows = RowsByPosition();
+    }
+    return rows->at(position);
+}
+
 std::unordered_map<int, std::size_t> MusicFinderDocument::RowsByPosition() const {
     std::unordered_map<int, std::size_t> rows;
     rows.reserve(records_.size());
@@ -316,10 +334,7 @@ std::optional<std::size_t> MusicFinderDocument::Restore(const DocumentEdit& edit
         for (std::size_t k = 0; k < edit.touched_.size(); ++k) {
             std::size_t row = other.indices[k];
             if (row >= records_.size() || records_[row].position != edit.touched_[k]) {
-                if (!moved) {
-                    moved = RowsByPosition();
-                }
-                row = moved->at(edit.touched_[k]);
+                row = RowOf(edit.touched_[k], edit.touched_.size(), moved);
             }
             records_[row] = std::move(placed[k]);
             Changed(row, row);

@@ -113,6 +113,10 @@ private:
     // end while it is unsorted.
     void PlaceRows(std::vector<Record> rows);
     std::unordered_map<int, std::size_t> RowsByPosition() const;
+    // The row of a record that moved, for one of the given number of lookups; the map of every
+    // row is made on the first lookup that needs it.
+    std::size_t RowOf(int position, std::size_t lookups,
+                      std::optional<std::unordered_map<int, std::size_t>>& rows) const;
 
     Bytes image_;
     std::vector<Record> records_;
