@@ -58,6 +58,7 @@ TEST_F(SafetyTest, UndoesSortedStepsAsksAboutUnsavedChangesAndOpensCommandLineAn
     states.push_back(State());
     DeleteRow(1);
     states.push_back(State());
+    std::filesystem::remove(folder.File("ExportLog.txt"));
     for (const auto& [action, step, shown] : {std::tuple{undo, 1, "Undo Delete"},
                                               {undo, 0, "Undo Modify"},
                                               {redo, 1, "Redo Modify"},
