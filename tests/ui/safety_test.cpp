@@ -70,6 +70,7 @@ TEST_F(SafetyTest, UndoesSortedStepsAsksAboutUnsavedChangesAndOpensCommandLineAn
         EXPECT_EQ(app->GetSession().HighlightedRow(), 1u) << shown;
         EXPECT_EQ(Main().isWindowModified(), step > 0) << shown;
     }
+    EXPECT_FALSE(std::filesystem::exists(folder.File("ExportLog.txt")));  // no preview
 
     // Cancel before opening: no file is asked for. The play list's Exit asks nothing.
     dialogs.fileFilters.clear();
