@@ -64,6 +64,7 @@ TEST_F(SafetyTest, UndoesSortedStepsAsksAboutUnsavedChangesAndOpensCommandLineAn
                                               {redo, 1, "Redo Modify"},
                                               {redo, 2, "Redo Delete"}}) {
         EXPECT_EQ(action->text(), shown);
+        ClickRow(0);
         action->trigger();
         Settle();
         EXPECT_EQ(State(), states[step]) << shown;
