@@ -93,14 +93,15 @@ void Session::EditFinished(const std::shared_ptr<const DocumentEdit>& edit) {
 }
 
 void Session::KeepHistoryWithinMemory() {
-    // The newest steps that fit; the stack takes no steps off its bottom, so the ones kept are
-    // pushed anew (a push ends the redo steps, so every kept step is done).
+    // The newest steps that fit, the newest one always; the stack takes no steps off its
+    // bottom, so the ones kept are pushed anew (a push ends the redo steps, so every kept step
+    // is done).
     std::size_t held = 0;
     int oldestKept = history_.count();
     while (oldestKept > 0) {
         const auto* step = static_cast<const DocumentStep*>(history_.command(oldestKept - 1));
         held += step->Edit()->MemoryUse();
-        if (held > kHistoryMemory) {
+        if (held > historyMemory_ && oldestKept < history_.count()) {
             break;
         }
         --oldestKept;

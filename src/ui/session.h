@@ -39,6 +39,8 @@ public:
     const MusicFinderDocument& Document() const { return workspace_.document; }
     Prompts& PromptsFor(QWidget* window) { return prompts_.For(window); }
     QUndoStack& History() { return history_; }
+    // The memory the undo history may hold; its oldest steps go when the newer hold more.
+    void SetHistoryMemory(std::size_t bytes) { historyMemory_ = bytes; }
 
     // Runs a window's command with the window's prompts: a failure goes to the shared error
     // report under the command's operation name. Then every window shows the state anew.
@@ -89,6 +91,7 @@ private:
     QItemSelectionModel* selection_ = nullptr;
     int highlightedRecord_ = 0;  // the record of the highlighted row; 0 for none
     bool modified_ = false;
+    std::size_t historyMemory_ = kHistoryMemory;
 };
 
 }  // namespace quillory

@@ -164,6 +164,15 @@ TEST_F(SafetyTest, EditorTellsWhenItHasNoRecordAndColumnsFollowTheEditedCells) {
         ToggleFavorite(Work().document, 2);
     }
     EXPECT_EQ(history.count(), before + 120);
+    // A small budget keeps the newest steps that fit in it, and they still undo.
+    app->GetSession().SetHistoryMemory(4000);
+    ToggleFavorite(Work().document, 2);
+    EXPECT_GE(history.count(), 2);
+    EXPECT_LE(history.count(), 5);
+    while (history.canUndo()) {
+        history.undo();
+    }
+    EXPECT_EQ(Work().document.At(2).favorite, history.count() % 2 == 0);
 }
 
 }  // namespace
