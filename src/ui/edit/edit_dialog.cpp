@@ -88,6 +88,10 @@ EditDialog::EditDialog(Session& session, QWidget* owner) : QDialog(owner), sessi
     ShowLists();
 }
 
+EditDialog::~EditDialog() {
+    disconnect(qApp, &QApplication::focusChanged, this, &EditDialog::FocusMoved);
+}
+
 void EditDialog::ShowLists() {
     const EditorChoices& choices = session_.Work().choices;
     if (choices.genres != shownGenres_) {

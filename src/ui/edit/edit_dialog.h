@@ -29,6 +29,8 @@ class EditDialog : public QDialog {
 
 public:
     EditDialog(Session& session, QWidget* owner);
+    // Stops following the focus before the boxes go: deleting a focused box moves the focus.
+    ~EditDialog() override;
 
     // Add: a new record with the title and keywords empty, tempo 100, 4/4 and no marks.
     void StartAdd();

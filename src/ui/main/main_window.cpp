@@ -692,10 +692,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched != list_->viewport()) {
         return QMainWindow::eventFilter(watched, event);
     }
-    const auto* mouse = static_cast<QMouseEvent*>(event);
     switch (event->type()) {
         case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseButtonDblClick: {
+            // Cast only once the type says it is a mouse event.
+            const auto* mouse = static_cast<const QMouseEvent*>(event);
             if (mouse->button() == Qt::RightButton) {
                 menu_.trackMenu->popup(mouse->globalPosition().toPoint());
             }
@@ -710,6 +711,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
                     Qt::CheckStateRole);
             }
             return tickClick_;
+        }
         case QEvent::MouseButtonRelease: return std::exchange(tickClick_, false);
         default: return QMainWindow::eventFilter(watched, event);
     }
