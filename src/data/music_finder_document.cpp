@@ -114,8 +114,12 @@ void MusicFinderDocument::Append(std::vector<Record> records) {
     const std::size_t first = records_.size();
     const std::size_t last = first + records.size() - 1;
     Notify([&](DocumentObserver& o) { o.BeforeAppend(first, last); });
-    records_.insert(records_.end(), std::make_move_iterator(records.begin()),
-                    std::make_move_iterator(records.end()));
+    if (records_.empty()) {
+        records_ = std::move(records);  // an import into an empty file moves no row
+    } else {
+        records_.insert(records_.end(), std::make_move_iterator(records.begin()),
+                        std::make_move_iterator(records.end()));
+    }
     Notify([](DocumentObserver& o) { o.AfterAppend(); });
 }
 
