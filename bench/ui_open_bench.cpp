@@ -3,15 +3,21 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTreeView>
 #include <memory>
 
-#include "support/mfd_builder.h"
+#include "data/record_commands.h"
 #include "examples/realistic_data.h"
+#include "support/mfd_builder.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
+#include "ui/edit/edit_dialog.h"
 #include "ui/main/application.h"
 #include "ui/main/main_window.h"
+#include "ui/session.h"
 
 namespace quillory {
 namespace {
@@ -82,6 +88,85 @@ void BM_OpenLargestFile(benchmark::State& state) {
     ReportPeakMemory(state);
 }
 BENCHMARK(BM_OpenLargestFile)->Unit(benchmark::kMillisecond);
+
+// The largest file open in a shown window, row 16,383 highlighted.
+struct OpenWindow {
+    OpenWindow() : app(Folder().folder.Path(), Folder().folder.Path(), dialogs) {
+        app.Main();
+        dialogs.files.push_back(QString::fromStdString(Folder().folder.File("largest.mfd")));
+        app.Window()->findChild<QAction*>("mnuOpen")->trigger();
+        Highlight();
+        Paint(Window());
+    }
+    MainWindow& Window() { return *app.Window(); }
+    void Highlight() {
+        QTreeView& list = Window().List();
+        list.selectionModel()->setCurrentIndex(
+            list.model()->index(kRecords / 2, 0),
+            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+    bool Usable(benchmark::State& state) {
+        if (Window().List().model()->rowCount() != kRecords || !dialogs.messages.isEmpty()) {
+            state.SkipWithError("the file was not read whole");
+            return false;
+        }
+        return true;
+    }
+
+    ScriptedDialogs dialogs;
+    Application app;
+};
+
+// Modify and OK in the window with another title each time, end to end: the record changed,
+// the preview, the list's columns fitted and the window painted.
+void BM_ModifyOkInWindow(benchmark::State& state) {
+    OpenWindow open;
+    if (!open.Usable(state)) {
+        return;
+    }
+    MainWindow& window = open.Window();
+    auto* modify = window.findChild<QPushButton*>("cmdModify");
+    auto* music = window.Editor()->findChild<QLineEdit*>("txtMusic");
+    auto* ok = window.Editor()->findChild<QPushButton*>("cmdOk");
+    int edit = 0;
+    for (auto _ : state) {
+        modify->click();
+        music->setText(QString("Edited %1").arg(++edit % 2));
+        ok->click();
+        Paint(window);
+    }
+    if (!open.dialogs.messages.isEmpty() || window.Editor()->isVisible()) {
+        state.SkipWithError("Modify was refused");
+    }
+}
+BENCHMARK(BM_ModifyOkInWindow)->Unit(benchmark::kMillisecond);
+
+// Undo and redo of Toggle Favorite on one record in the window, painted after each; the list
+// sorted by music when the argument is 1.
+void BM_UndoRedoOneRecordInWindow(benchmark::State& state) {
+    OpenWindow open;
+    if (!open.Usable(state)) {
+        return;
+    }
+    MainWindow& window = open.Window();
+    if (state.range(0) == 1) {
+        emit window.List().header()->sectionClicked(kMusicColumn);
+        open.Highlight();
+    }
+    ToggleFavorite(open.app.GetSession().Document(), kRecords / 2);
+    auto* undo = window.findChild<QAction*>("mnuUndo");
+    auto* redo = window.findChild<QAction*>("mnuRedo");
+    for (auto _ : state) {
+        undo->trigger();
+        Paint(window);
+        redo->trigger();
+        Paint(window);
+    }
+    if (!undo->isEnabled() || redo->isEnabled()) {
+        state.SkipWithError("the step was not undone and redone");
+    }
+}
+BENCHMARK(BM_UndoRedoOneRecordInWindow)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace quillory

@@ -1,11 +1,13 @@
 #include <benchmark/benchmark.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "data/record_commands.h"
 #include "data/record_editor.h"
+#include "data/style_replace.h"
 #include "largest_file.h"
 #include "support/edit_history.h"
 
@@ -110,6 +112,58 @@ void BM_UndoDeleteAllChecked(benchmark::State& state) {
     ReportMemory(state, history.steps.back()->MemoryUse(), kDeleteAllBudget);
 }
 BENCHMARK(BM_UndoDeleteAllChecked)->Unit(benchmark::kMillisecond);
+
+// One command on the largest file, then its undo and its redo, timed together; the list sorted
+// by music when the second argument is 1. Each command is run once, before the timing, and its
+// step undone and redone in every run.
+void BM_UndoRedoEveryCommand(benchmark::State& state) {
+    testkit::EditHistory history;
+    OpenLargest file;
+    if (!file.Usable(state)) {
+        return;
+    }
+    Workspace& ws = file.ws;
+    MusicFinderDocument& doc = ws.document;
+    if (state.range(1) == 1) {
+        doc.SetSort(true, kMusicColumn, SortOrder::kAscending);
+    }
+    const std::size_t middle = kRecords / 2;
+    const std::string style = ws.choices.styles.front().name;
+    const std::pair<const char*, std::function<void()>> commands[] = {
+        {"Modify", [&] { EditorModify(ws, middle, Edited(ws, middle), file.ui); }},
+        {"Toggle Favorite", [&] { ToggleFavorite(doc, middle); }},
+        {"Delete", [&] { DeleteRecord(doc, middle); }},
+        {"Del Chk'd all",
+         [&] {
+             CheckAll(doc);
+             DeleteChecked(doc);
+         }},
+        {"Clear Fav", [&] { ClearMark(doc, Mark::kFavorite); }},
+        {"Keyword_Add", [&] { KeywordAdd(doc, "live"); }},
+        {"Replace Style",
+         [&] { SubReplaceStyle(ws, ReplaceMode::kStyle, style, "Replaced", file.ui); }},
+        {"Replace Genre",
+         [&] { SubReplaceStyle(ws, ReplaceMode::kGenre, "Pop", "Schlager", file.ui); }},
+    };
+    const auto& [name, command] = commands[state.range(0)];
+    state.SetLabel(name);
+    doc.AddObserver(history);
+    command();
+    if (history.steps.size() != 1 || !file.ui.reports.empty()) {
+        state.SkipWithError("the command did not make one step");
+        return;
+    }
+    for (auto _ : state) {
+        doc.Undo(*history.steps.front());
+        doc.Redo(*history.steps.front());
+    }
+    state.counters["step_bytes"] =
+        benchmark::Counter(static_cast<double>(history.steps.front()->MemoryUse()),
+                           benchmark::Counter::kDefaults, benchmark::Counter::kIs1024);
+}
+BENCHMARK(BM_UndoRedoEveryCommand)
+    ->ArgsProduct({benchmark::CreateDenseRange(0, 7, 1), {0, 1}})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace quillory::bench

@@ -106,33 +106,25 @@ std::vector<std::size_t> RowsInRecordOrder(const MusicFinderDocument& list) {
     return rows;
 }
 
-struct Conversion {
-    Bytes image;
-    std::string log;
-    bool stylesMissing = false;
-};
+}  // namespace
 
-void Convert(Workspace& workspace, const std::string& target, bool checkedOnly,
-             Conversion& result) {
-    MusicFinderDocument& list = workspace.document;
-    const Settings& settings = workspace.settings;
+Conversion ConvertRecords(const MusicFinderDocument& list, const StyleNameIndex& index,
+                          const ConversionOptions& options) {
+    Conversion result;
     const Bytes& in = list.Image();
-    const StyleNameIndex index(ReadStyleTable(workspace.files, target));
     result.log =
-        "Style conversions to " + settings.defaultStyle + "   " + CurrentDateTime() + "\r\n\r\n";
+        "Style conversions to " + options.defaultStyle + "   " + options.dateTime + "\r\n\r\n";
     int logCounter = 1;
-    result.image = OutputHeader(in, target);
+    result.image = OutputHeader(in, options.target);
     result.image.reserve(in.size());
 
-    list.SetSort(list.Sorted(), kNumberColumn, SortOrder::kAscending);
     const int count = list.HeaderCount();
     const std::vector<std::size_t> rowOf = RowsInRecordOrder(list);
     const bool keepUserStyle =
-        workspace.file.sourceInstrument == target && settings.allowUserStyles;
-    const bool dropMissing = settings.defaultStyle.empty() || settings.defaultStyle == "None";
-    const std::string defaultKey = NormalisedStyleName(settings.defaultStyle);
+        options.sourceInstrument == options.target && options.allowUserStyles;
+    const bool dropMissing = options.defaultStyle.empty() || options.defaultStyle == "None";
+    const std::string defaultKey = NormalisedStyleName(options.defaultStyle);
     StyleMatcher matcher(index);
-    MusicFinderDocument::ChangeBatch batch(list);
     int written = 0;
 
     for (int j = 1; j <= count; ++j) {
@@ -141,7 +133,7 @@ void Convert(Workspace& workspace, const std::string& target, bool checkedOnly,
         }
         const std::size_t rowIndex = rowOf[static_cast<std::size_t>(j) - 1];
         const Record& row = list.At(rowIndex);
-        if (row.deleted || (checkedOnly && !row.checked)) {
+        if (row.deleted || (options.checkedOnly && !row.checked)) {
             continue;
         }
         const std::size_t r = RecordOffset(j);
@@ -151,16 +143,16 @@ void Convert(Workspace& workspace, const std::string& target, bool checkedOnly,
         const int inputNumber = ReadBigEndian16(in, r + field::kStyle);
         const StyleMatch& match = matcher.Match(row.style);
         int newStyle = match.number;
-        bool missing = newStyle == kNotFound;
+        const bool missing = newStyle == kNotFound;
         if (missing) {
             result.stylesMissing = true;
         }
-        list.SetStyleColour(rowIndex, missing ? settings.unknownStyleColour : kBlack);
+        // A user style the target keeps shows in black.
+        result.rows.push_back({rowIndex, missing && !keepUserStyle});
 
         bool substituted = false;
         if (missing && keepUserStyle) {
             newStyle = inputNumber;
-            list.SetStyleColour(rowIndex, kBlack);
         } else if (missing) {
             if (dropMissing) {
                 continue;
@@ -169,8 +161,8 @@ void Convert(Workspace& workspace, const std::string& target, bool checkedOnly,
                 ZeroPad(logCounter++, 4) + "  " + LogTitle(in, r) + "   " + match.key + "\r\n";
             const std::string* defaultNumber = index.Find(defaultKey);
             if (!defaultNumber) {
-                throw Failure(kInvalidProcedureCall, "The default style " + settings.defaultStyle +
-                                                         " is not a style of " + target);
+                throw Failure(kInvalidProcedureCall, "The default style " + options.defaultStyle +
+                                                         " is not a style of " + options.target);
             }
             newStyle = ToInt16(NumericValue(*defaultNumber));
             substituted = true;
@@ -187,6 +179,17 @@ void Convert(Workspace& workspace, const std::string& target, bool checkedOnly,
         }
     }
     WriteBigEndian16(result.image, kCountOffset, written);
+    return result;
+}
+
+namespace {
+
+// The style cells of the considered rows in black or the warning colour.
+void ColourStyles(MusicFinderDocument& list, const std::vector<RowStyle>& rows, Colour warning) {
+    MusicFinderDocument::ChangeBatch batch(list);
+    for (const RowStyle& shown : rows) {
+        list.SetStyleColour(shown.row, shown.lacking ? warning : kBlack);
+    }
 }
 
 // Asks for the file and writes the image; failures in writing are thrown. The file written,
@@ -213,8 +216,15 @@ ConversionResult SaveMusicFinder(Workspace& workspace, const std::string& target
     BusyPointer busy(ui);
     ConversionResult result;
     Conversion conversion;
+    MusicFinderDocument& list = workspace.document;
+    const Settings& settings = workspace.settings;
     try {
-        Convert(workspace, target, checkedOnly, conversion);
+        const StyleNameIndex& index = workspace.styleTables.Index(workspace.files, target);
+        list.SetSort(list.Sorted(), kNumberColumn, SortOrder::kAscending);
+        conversion = ConvertRecords(list, index,
+                                    {target, workspace.file.sourceInstrument, settings.defaultStyle,
+                                     settings.allowUserStyles, checkedOnly, CurrentDateTime()});
+        ColourStyles(list, conversion.rows, settings.unknownStyleColour);
         result.stylesMissing = conversion.stylesMissing;
         if (mode == ConversionMode::kSave) {
             const int written =
@@ -229,7 +239,6 @@ ConversionResult SaveMusicFinder(Workspace& workspace, const std::string& target
         }
     } catch (const Failure& failure) {
         ui.ReportError(failure, "SaveMusicFinder");
-        result.stylesMissing = conversion.stylesMissing;
         result.outcome = ConversionOutcome::kFailed;
         return result;
     }

@@ -3,7 +3,8 @@
 namespace quillory {
 
 std::size_t DocumentEdit::MemoryUse() const {
-    std::size_t bytes = sizeof(*this) + name_.capacity();
+    std::size_t bytes = sizeof(*this) + name_.capacity() + addedBytes_.capacity() +
+                        appendedRows_.capacity() * sizeof(Record);
     for (const auto* positions : {&touched_, &appended_, &patched_}) {
         bytes += positions->capacity() * sizeof(int);
     }

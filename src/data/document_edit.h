@@ -13,8 +13,9 @@
 namespace quillory {
 
 // One change of the records as a step that can be undone and redone: the records it touched,
-// as they were before and after, with their places in the list, the bytes it patched, and
-// the image's size and header count on both sides. It holds only what it touched.
+// as they were before and after, with their places in the list, the bytes it patched, the
+// bytes it added past the image's end, and the image's size and header count on both sides.
+// It holds only what it touched; the rows it added it holds only while it is undone.
 class DocumentEdit {
 public:
     // The command's name, as the undo and redo entries show it ("Delete").
@@ -37,14 +38,13 @@ private:
     std::string name_;
     std::uint64_t stateBefore_ = 0;
     std::uint64_t stateAfter_ = 0;
-    bool sorted_ = false;
-    int sortColumn_ = 0;
-    SortOrder order_ = SortOrder::kAscending;
     std::vector<int> touched_;   // rows there before, by record position, first touch first
     std::vector<int> appended_;  // rows the step added, by record position
-    std::vector<int> patched_;   // records whose bytes the step wrote, by position
+    std::vector<int> patched_;   // records within the old image whose bytes the step wrote
     Side before_;                // rows of touched_
-    Side after_;                 // rows of touched_, then of appended_
+    Side after_;                 // rows of touched_
+    Bytes addedBytes_;           // the image past its old end, as the step left it
+    mutable std::vector<Record> appendedRows_;  // the rows of appended_, while undone
 };
 
 }  // namespace quillory

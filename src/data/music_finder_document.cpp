@@ -4,6 +4,7 @@
 #include <limits>
 #include <numeric>
 #include <unordered_set>
+#include <utility>
 
 #include "failure.h"
 #include "text.h"
@@ -105,6 +106,7 @@ void MusicFinderDocument::Append(std::vector<Record> records) {
         return;
     }
     EditScope scope(*this, {});
+    touchedRows_.reserve(touchedRows_.size() + records.size());
     for (const Record& record : records) {
         touchedRows_[record.position] = kAppendedRow;
         open_->appended_.push_back(record.position);
@@ -112,8 +114,12 @@ void MusicFinderDocument::Append(std::vector<Record> records) {
     const std::size_t first = records_.size();
     const std::size_t last = first + records.size() - 1;
     Notify([&](DocumentObserver& o) { o.BeforeAppend(first, last); });
-    records_.insert(records_.end(), std::make_move_iterator(records.begin()),
-                    std::make_move_iterator(records.end()));
+    if (records_.empty()) {
+        records_ = std::move(records);  // an import into an empty file moves no row
+    } else {
+        records_.insert(records_.end(), std::make_move_iterator(records.begin()),
+                        std::make_move_iterator(records.end()));
+    }
     Notify([](DocumentObserver& o) { o.AfterAppend(); });
 }
 
@@ -198,9 +204,6 @@ void MusicFinderDocument::BeginEdit(std::string name) {
     open_ = std::make_unique<DocumentEdit>();
     open_->name_ = std::move(name);
     open_->stateBefore_ = state_;
-    open_->sorted_ = sorted_;
-    open_->sortColumn_ = sortColumn_;
-    open_->order_ = order_;
     open_->before_.imageSize = image_.size();
     open_->before_.count = CountBytes(image_);
 }
@@ -216,11 +219,30 @@ void MusicFinderDocument::TouchRow(std::size_t row) {
 }
 
 void MusicFinderDocument::TouchBytes(int position) {
-    if (!patchedRecords_.try_emplace(position, open_->patched_.size()).second) {
+    // Bytes past the old end go back by the image's size and come again as one block.
+    if (RecordOffset(position) >= open_->before_.imageSize ||
+        !patchedRecords_.try_emplace(position, open_->patched_.size()).second) {
         return;
     }
     open_->patched_.push_back(position);
     CopyRecordWindow(image_, RecordOffset(position), open_->before_.recordBytes);
+}
+
+std::size_t MusicFinderDocument::RowOf(
+    int position, std::size_t lookups,
+    std::optional<std::unordered_map<int, std::size_t>>& rows) const {
+    // A few rows are looked for one by one; many through one map of every row.
+    constexpr std::size_t kFewLookups = 8;
+    if (lookups <= kFewLookups) {
+        if (const auto row = FindRecord(position)) {
+            return *row;
+        }
+        throw Failure(kSubscriptOutOfRange);
+    }
+    if (!rows) {
+        rows = RowsByPosition();
+    }
+    return rows->at(position);
 }
 
 std::unordered_map<int, std::size_t> MusicFinderDocument::RowsByPosition() const {
@@ -263,11 +285,9 @@ void MusicFinderDocument::EndEdit() {
         after.indices.push_back(static_cast<std::uint32_t>(row));
         after.rows.Add(records_[row]);
     }
-    const std::size_t firstAppended = records_.size() - edit->appended_.size();
-    for (std::size_t k = 0; k < edit->appended_.size(); ++k) {
-        const std::size_t row = rowOf(edit->appended_[k], firstAppended + k);
-        after.indices.push_back(static_cast<std::uint32_t>(row));
-        after.rows.Add(records_[row]);
+    if (image_.size() > edit->before_.imageSize) {
+        edit->addedBytes_.assign(
+            image_.begin() + static_cast<std::ptrdiff_t>(edit->before_.imageSize), image_.end());
     }
     for (int position : edit->patched_) {
         CopyRecordWindow(image_, RecordOffset(position), after.recordBytes);
@@ -280,17 +300,22 @@ void MusicFinderDocument::EndEdit() {
     Notify([&](DocumentObserver& o) { o.EditFinished(finished); });
 }
 
-void MusicFinderDocument::Undo(const DocumentEdit& edit) {
-    Restore(edit, false);
+std::optional<std::size_t> MusicFinderDocument::Undo(const DocumentEdit& edit) {
+    return Restore(edit, false);
 }
 
-void MusicFinderDocument::Redo(const DocumentEdit& edit) {
-    Restore(edit, true);
+std::optional<std::size_t> MusicFinderDocument::Redo(const DocumentEdit& edit) {
+    return Restore(edit, true);
 }
 
-void MusicFinderDocument::Restore(const DocumentEdit& edit, bool forward) {
+std::optional<std::size_t> MusicFinderDocument::Restore(const DocumentEdit& edit, bool forward) {
     const DocumentEdit::Side& side = forward ? edit.after_ : edit.before_;
+    const DocumentEdit::Side& other = forward ? edit.before_ : edit.after_;
     image_.resize(side.imageSize, 0);
+    if (forward) {
+        std::copy(edit.addedBytes_.begin(), edit.addedBytes_.end(),
+                  image_.begin() + static_cast<std::ptrdiff_t>(edit.before_.imageSize));
+    }
     for (std::size_t i = 0; i < edit.patched_.size(); ++i) {
         const std::size_t at = RecordOffset(edit.patched_[i]);
         for (std::size_t b = 0; b < kRecordSize && at + b < image_.size(); ++b) {
@@ -303,61 +328,73 @@ void MusicFinderDocument::Restore(const DocumentEdit& edit, bool forward) {
     }
     state_ = forward ? edit.stateAfter_ : edit.stateBefore_;
 
+    // The rows that stand on both sides take their other state where the list shows them now:
+    // the list keeps its order, ties and rows left in place included.
     std::vector<Record> placed = side.rows.Unpack();
-    const bool sameSort =
-        sorted_ == edit.sorted_ && sortColumn_ == edit.sortColumn_ && order_ == edit.order_;
-    bool inPlace =
-        sameSort && edit.appended_.empty() && edit.before_.indices == edit.after_.indices;
-    for (std::size_t k = 0; inPlace && k < placed.size(); ++k) {
-        inPlace = side.indices[k] < records_.size() &&
-                  records_[side.indices[k]].position == placed[k].position;
-    }
-    if (inPlace) {
+    std::optional<std::unordered_map<int, std::size_t>> moved;
+    std::optional<std::size_t> first;
+    {
         ChangeBatch batch(*this);
-        for (std::size_t k = 0; k < placed.size(); ++k) {
-            const std::size_t row = side.indices[k];
-            records_.at(row) = std::move(placed[k]);
+        for (std::size_t k = 0; k < edit.touched_.size(); ++k) {
+            std::size_t row = other.indices[k];
+            if (row >= records_.size() || records_[row].position != edit.touched_[k]) {
+                row = RowOf(edit.touched_[k], edit.touched_.size(), moved);
+            }
+            records_[row] = std::move(placed[k]);
             Changed(row, row);
+            first = first.value_or(row);
+        }
+    }
+    if (edit.appended_.empty()) {
+        return first;
+    }
+    Notify([](DocumentObserver& o) { o.BeforeReset(); });
+    if (forward) {
+        PlaceRows(std::exchange(edit.appendedRows_, {}));
+    } else {
+        const std::unordered_set<int> appended(edit.appended_.begin(), edit.appended_.end());
+        const auto kept = std::stable_partition(
+            records_.begin(), records_.end(),
+            [&](const Record& record) { return !appended.contains(record.position); });
+        edit.appendedRows_.assign(std::make_move_iterator(kept),
+                                  std::make_move_iterator(records_.end()));
+        records_.erase(kept, records_.end());
+    }
+    Notify([](DocumentObserver& o) { o.AfterReset(); });
+    if (forward) {
+        first = FindRecord(edit.appended_.front());
+    } else if (first) {
+        first = FindRecord(edit.touched_.front());
+    }
+    return first;
+}
+
+void MusicFinderDocument::PlaceRows(std::vector<Record> rows) {
+    // Many rows are sorted in with the rest, as the command that added them sorted them.
+    constexpr std::size_t kPlacedOneByOne = 16;
+    if (!sorted_ || rows.size() > kPlacedOneByOne) {
+        records_.insert(records_.end(), std::make_move_iterator(rows.begin()),
+                        std::make_move_iterator(rows.end()));
+        if (sorted_) {
+            std::vector<Record> sorted;
+            sorted.reserve(records_.size());
+            for (std::size_t i : SortedOrder()) {
+                sorted.push_back(std::move(records_[i]));
+            }
+            records_ = std::move(sorted);
         }
         return;
     }
-    // The rows the step did not touch keep their order among themselves; the touched ones go
-    // back to the places they had on that side of the step.
-    std::unordered_set<int> moving(edit.touched_.begin(), edit.touched_.end());
-    moving.insert(edit.appended_.begin(), edit.appended_.end());
-    Notify([](DocumentObserver& o) { o.BeforeReset(); });
-    std::vector<Record> untouched;
-    untouched.reserve(records_.size());
-    for (Record& record : records_) {
-        if (!moving.contains(record.position)) {
-            untouched.push_back(std::move(record));
-        }
+    const bool descending = order_ == SortOrder::kDescending;
+    for (Record& row : rows) {
+        const std::string key = CaseFoldKey(row.Cell(sortColumn_));
+        const auto after =
+            std::partition_point(records_.begin(), records_.end(), [&](const Record& shown) {
+                const std::string shownKey = CaseFoldKey(shown.Cell(sortColumn_));
+                return descending ? !(shownKey < key) : !(key < shownKey);
+            });
+        records_.insert(after, std::move(row));
     }
-    std::vector<std::size_t> byPlace(placed.size());
-    std::iota(byPlace.begin(), byPlace.end(), std::size_t{0});
-    std::sort(byPlace.begin(), byPlace.end(),
-              [&](std::size_t a, std::size_t b) { return side.indices[a] < side.indices[b]; });
-    records_.clear();
-    records_.reserve(untouched.size() + placed.size());
-    auto next = untouched.begin();
-    for (std::size_t k : byPlace) {
-        while (records_.size() < side.indices[k] && next != untouched.end()) {
-            records_.push_back(std::move(*next++));
-        }
-        records_.push_back(std::move(placed[k]));
-    }
-    records_.insert(records_.end(), std::make_move_iterator(next),
-                    std::make_move_iterator(untouched.end()));
-    if (!sameSort && sorted_) {
-        const std::vector<std::size_t> order = SortedOrder();
-        std::vector<Record> sorted;
-        sorted.reserve(records_.size());
-        for (std::size_t i : order) {
-            sorted.push_back(std::move(records_[i]));
-        }
-        records_ = std::move(sorted);
-    }
-    Notify([](DocumentObserver& o) { o.AfterReset(); });
 }
 
 EditScope::EditScope(MusicFinderDocument& document, std::string name) : document_(document) {

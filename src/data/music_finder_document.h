@@ -86,9 +86,11 @@ public:
     void Resort();
 
     // Gives back the state before or after an edit step (undo and redo); the newest steps go
-    // back first.
-    void Undo(const DocumentEdit& edit);
-    void Redo(const DocumentEdit& edit);
+    // back first. The list keeps its sort: the step's rows change where they are shown, rows
+    // the step added leave the list or come back where its sort puts them. The row where the
+    // step's first record stands afterwards, if it stands in the list.
+    std::optional<std::size_t> Undo(const DocumentEdit& edit);
+    std::optional<std::size_t> Redo(const DocumentEdit& edit);
 
     // Tells the observer about every change from now on, until it is removed.
     void AddObserver(DocumentObserver& observer) { observers_.push_back(&observer); }
@@ -106,8 +108,15 @@ private:
     void Changed(std::size_t first, std::size_t last);
     void Reorder();
     std::vector<std::size_t> SortedOrder() const;
-    void Restore(const DocumentEdit& edit, bool forward);
+    std::optional<std::size_t> Restore(const DocumentEdit& edit, bool forward);
+    // Puts rows into the list where its sort places them, after the rows they tie with; at its
+    // end while it is unsorted.
+    void PlaceRows(std::vector<Record> rows);
     std::unordered_map<int, std::size_t> RowsByPosition() const;
+    // The row of a record that moved, for one of the given number of lookups; the map of every
+    // row is made on the first lookup that needs it.
+    std::size_t RowOf(int position, std::size_t lookups,
+                      std::optional<std::unordered_map<int, std::size_t>>& rows) const;
 
     Bytes image_;
     std::vector<Record> records_;

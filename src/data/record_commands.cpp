@@ -1,5 +1,6 @@
 #include "record_commands.h"
 
+#include "codepage.h"
 #include "failure.h"
 #include "record_layout.h"
 #include "text.h"
@@ -102,19 +103,33 @@ void ClearMark(MusicFinderDocument& document, Mark mark) {
     }
 }
 
-void KeywordAdd(MusicFinderDocument& document, const std::string& text) {
+std::size_t KeywordAdd(MusicFinderDocument& document, const std::string& text) {
     if (text.empty()) {
-        return;
+        return 0;
     }
     EditScope step(document, "Keyword_Add");
     MusicFinderDocument::ChangeBatch batch(document);
+    std::size_t unchanged = 0;
     for (std::size_t row = 0; row < document.Size(); ++row) {
         Record record = document.At(row);
-        record.keywords += "," + text;
+        std::string keywords = record.keywords.empty() ? text : record.keywords + "," + text;
+        if (EncodeWindows1252(keywords).size() > field::kKeywordsSize) {
+            ++unchanged;
+            continue;
+        }
+        record.keywords = std::move(keywords);
         Bytes bytes = document.RecordBytes(record.position);
         OverwriteTextField(bytes, field::kKeywords, field::kKeywordsSize, record.keywords);
         document.Change(row, std::move(record), bytes);
     }
+    return unchanged;
+}
+
+std::optional<std::string> KeywordNoRoomMessage(std::size_t unchanged) {
+    if (unchanged == 0) {
+        return std::nullopt;
+    }
+    return std::to_string(unchanged) + " records had no room for the keyword";
 }
 
 void ToggleFavorite(MusicFinderDocument& document, std::size_t row) {

@@ -29,9 +29,13 @@ bool DeleteChecked(MusicFinderDocument& document);
 enum class Mark { kFavorite, kSearch1, kSearch2 };
 void ClearMark(MusicFinderDocument& document, Mark mark);
 
-// Adds "," and the text to the keywords of every row, deleted ones too, and writes the first
-// 32 characters into the record over as many bytes as they take. An empty text changes nothing.
-void KeywordAdd(MusicFinderDocument& document, const std::string& text);
+// Adds "," and the text to the keywords of every row, deleted ones too (the text alone to
+// empty keywords), and writes them into the record over as many bytes as they take. A row whose
+// keywords would pass the record's 32 characters keeps them, in the list and in the record.
+// An empty text changes nothing. Gives the number of rows left as they were.
+std::size_t KeywordAdd(MusicFinderDocument& document, const std::string& text);
+// What the user is told when rows had no room for the keyword; nothing when none was left.
+std::optional<std::string> KeywordNoRoomMessage(std::size_t unchanged);
 
 // Toggles the favourite of the row and its record.
 void ToggleFavorite(MusicFinderDocument& document, std::size_t row);

@@ -62,27 +62,44 @@ bool ModifyAllowed(const Workspace& workspace, std::optional<std::size_t> row) {
     return !workspace.file.name.empty() && row && !workspace.document.At(*row).deleted;
 }
 
+std::optional<std::string> ModifyRefusal(const MusicFinderDocument& document,
+                                         std::optional<std::size_t> row) {
+    if (!row) {
+        return "Select the record to modify in the list";
+    }
+    if (document.At(*row).deleted) {
+        return "A deleted record cannot be modified";
+    }
+    return std::nullopt;
+}
+
 EditorSelection EditorActivation(const MusicFinderDocument& document, std::size_t row) {
     const Record& shown = document.At(row);
     return {shown.style, shown.Cell(kIntroColumn), shown.Cell(kSectionColumn)};
 }
 
-EditorOutcome EditorModify(Workspace& workspace, std::size_t row, const EditorValues& values,
-                           Interaction& ui) {
+EditorOutcome EditorModify(Workspace& workspace, std::optional<std::size_t> row,
+                           const EditorValues& values, Interaction& ui) {
+    MusicFinderDocument& document = workspace.document;
+    if (const auto refusal = ModifyRefusal(document, row)) {
+        ui.ShowMessage(*refusal);
+        return {};
+    }
     if (!StyleChosen(values, ui)) {
         return {};
     }
-    MusicFinderDocument& document = workspace.document;
+    const int position = document.At(*row).position;
     {
         EditScope step(document, "Modify");
-        const Record& shown = document.At(row);
+        const Record& shown = document.At(*row);
         // The record first: a value it cannot hold stops OK before the row changes.
         const Bytes bytes = EditedRecord(document.RecordBytes(shown.position), values);
-        document.Change(row, EditedRow(shown, values), bytes);
+        document.Change(*row, EditedRow(shown, values), bytes);
     }
+    // The preview may sort the list again: the row is looked for where it ends up.
     SaveMusicFinder(workspace, workspace.settings.targetInstrument, false, ConversionMode::kPreview,
                     ui);
-    return {EditorOkResult::kDone, std::nullopt};
+    return {EditorOkResult::kDone, document.FindRecord(position)};
 }
 
 EditorOutcome EditorAdd(Workspace& workspace, const EditorValues& values, Interaction& ui) {

@@ -36,6 +36,10 @@ inline constexpr std::size_t kSectionChoiceCount = 11;
 // file, without a highlighted row or when that row is deleted. True when the editor is to be
 // shown.
 bool ModifyAllowed(const Workspace& workspace, std::optional<std::size_t> row);
+// What the user is told when Modify has no record to act on: no row is highlighted, or the
+// highlighted row is deleted. Nothing when it has one.
+std::optional<std::string> ModifyRefusal(const MusicFinderDocument& document,
+                                         std::optional<std::size_t> row);
 
 // What the editor selects when it is shown for Modify: the row's style, intro and section as
 // the row shows them.
@@ -55,15 +59,15 @@ enum class EditorOkResult {
 
 struct EditorOutcome {
     EditorOkResult result = EditorOkResult::kRefused;
-    std::optional<std::size_t> addedRow;  // where Add put the new record's row
+    std::optional<std::size_t> row;  // where the added or changed record's row stands
 };
 
 // The editor's OK in Add mode: after the checks for a style, a genre, a song title and a tempo,
 // a new row and record are appended and counted in the header. Then the preview runs.
 EditorOutcome EditorAdd(Workspace& workspace, const EditorValues& values, Interaction& ui);
-// The editor's OK in Modify mode: the row and its record receive the values (after the check
-// for a style). Then the preview runs.
-EditorOutcome EditorModify(Workspace& workspace, std::size_t row, const EditorValues& values,
-                           Interaction& ui);
+// The editor's OK in Modify mode: the highlighted row and its record receive the values (after
+// the checks for a row to act on and a style). Then the preview runs.
+EditorOutcome EditorModify(Workspace& workspace, std::optional<std::size_t> row,
+                           const EditorValues& values, Interaction& ui);
 
 }  // namespace quillory

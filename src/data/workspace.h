@@ -9,6 +9,7 @@
 #include "music_finder_document.h"
 #include "record.h"
 #include "style_table.h"
+#include "style_table_cache.h"
 
 namespace quillory {
 
@@ -88,6 +89,7 @@ struct Workspace {
     Settings settings;
     EditorChoices choices;
     ProgramFiles files;
+    StyleTableCache styleTables;  // the target tables the previews read
 };
 
 }  // namespace quillory

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QPersistentModelIndex>
 #include <QStyle>
 #include <QStyleOptionHeader>
 #include <QStyleOptionViewItem>
@@ -49,12 +50,21 @@ private:
     }
 };
 
-// The width the widest cell of a column needs, as the list's own delegate sizes it (text,
-// margins and check box). Sizing every cell would take long on the largest lists, so each text
-// is first estimated by the sum of its characters' advances, and only the cells that could be
-// the widest are sized exactly.
-int WidestCell(const QTreeView& list, int column, const QStyleOptionViewItem& option,
-               CharacterWidths& characters) {
+// The widest cell of a column and the width it needs, as the list's own delegate sizes it
+// (text, margins and check box). Sizing every cell would take long on the largest lists, so
+// each text is first estimated by the sum of its characters' advances, and only the cells that
+// could be the widest are sized exactly.
+struct WidestCell {
+    int width = 0;
+    int row = -1;
+};
+
+int CellWidth(const QTreeView& list, const QModelIndex& index, const QStyleOptionViewItem& option) {
+    return list.itemDelegateForIndex(index)->sizeHint(option, index).width();
+}
+
+WidestCell WidestCellOf(const QTreeView& list, int column, const QStyleOptionViewItem& option,
+                        CharacterWidths& characters) {
     constexpr std::size_t kCandidates = 24;
     const QAbstractItemModel& model = *list.model();
     std::vector<std::pair<int, QString>> widest;  // estimate and text, widest first
@@ -82,12 +92,14 @@ int WidestCell(const QTreeView& list, int column, const QStyleOptionViewItem& op
             rowsOf.pop_back();
         }
     }
-    int width = 0;
+    WidestCell cell;
     for (const int row : rowsOf) {
-        const QModelIndex index = model.index(row, column);
-        width = std::max(width, list.itemDelegateForIndex(index)->sizeHint(option, index).width());
+        const int width = CellWidth(list, model.index(row, column), option);
+        if (width > cell.width) {
+            cell = {width, row};
+        }
     }
-    return width;
+    return cell;
 }
 
 // The width the header needs for its text and the sort arrow, as the header measures a section
@@ -107,21 +119,13 @@ int HeaderWidth(const QHeaderView& header, int column) {
         .width();
 }
 
-// The width each column's contents need, the header counted.
-std::vector<int> ContentWidths(const QTreeView& list) {
-    const QAbstractItemModel& model = *list.model();
-    const QFontMetrics metrics = list.fontMetrics();
+// How the list's cells are drawn, for sizing them.
+QStyleOptionViewItem CellOption(const QTreeView& list) {
     QStyleOptionViewItem option;
     option.initFrom(list.viewport());
     option.font = list.font();
-    option.fontMetrics = metrics;
-    CharacterWidths characters(metrics);
-    std::vector<int> widths;
-    for (int column = 0; column < model.columnCount(); ++column) {
-        widths.push_back(std::max(WidestCell(list, column, option, characters),
-                                  HeaderWidth(*list.header(), column)));
-    }
-    return widths;
+    option.fontMetrics = list.fontMetrics();
+    return option;
 }
 
 // Gives the columns their widths; the last one also takes the width left over.
@@ -137,9 +141,10 @@ void ApplyWidths(QTreeView& list, const std::vector<int>& widths) {
     }
 }
 
-// Keeps the columns fitted while the list changes size. The content widths of the last fitting
-// serve again as long as the list's rows have not changed since, so that dragging the window's
-// edge does not measure the largest list over and over.
+// Keeps the columns fitted while the list changes size, and fits them again after a change of
+// a few rows from those rows alone: a column can only widen by a changed cell, and only narrow
+// when its widest cell changed, which is the one column measured again over all rows. The
+// changed rows are followed through sorts; other changes of the rows measure everything.
 class ColumnFitter : public QObject {
 public:
     static constexpr const char* kName = "columnFitter";
@@ -150,20 +155,34 @@ public:
     }
 
     void Fit() {
-        widths_ = ContentWidths(list_);
-        fittedModel_ = list_.model();
-        if (watchedModel_ != fittedModel_) {
-            Watch(fittedModel_);
+        const QAbstractItemModel* model = list_.model();
+        if (watchedModel_ != model) {
+            Watch(model);
         }
-        ApplyWidths(list_, widths_);
+        const QStyleOptionViewItem option = CellOption(list_);
+        CharacterWidths characters(option.fontMetrics);
+        const int columns = model->columnCount();
+        if (!measured_ || static_cast<int>(widest_.size()) != columns) {
+            widest_.clear();
+            for (int column = 0; column < columns; ++column) {
+                widest_.push_back(Measure(column, option, characters));
+            }
+        } else {
+            for (int column = 0; column < columns; ++column) {
+                FitChanged(column, option, characters);
+            }
+        }
+        changed_.clear();
+        measured_ = true;
+        ApplyWidths(list_, Widths());
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Resize) {
-            if (list_.model() && list_.model() == fittedModel_) {
-                ApplyWidths(list_, widths_);
-            } else if (list_.model()) {
+        if (event->type() == QEvent::Resize && list_.model()) {
+            if (measured_ && changed_.empty() && list_.model() == watchedModel_) {
+                ApplyWidths(list_, Widths());
+            } else {
                 Fit();
             }
         }
@@ -171,20 +190,83 @@ protected:
     }
 
 private:
-    // Any change of the rows makes the widths measured so far stale.
+    // The widest cell of a column, followed through sorts.
+    struct Widest {
+        int width = 0;
+        QPersistentModelIndex cell;
+    };
+    static constexpr int kFewRows = 64;
+
+    Widest Measure(int column, const QStyleOptionViewItem& option, CharacterWidths& characters) {
+        const WidestCell cell = WidestCellOf(list_, column, option, characters);
+        return {cell.width, QPersistentModelIndex(list_.model()->index(cell.row, column))};
+    }
+
+    void FitChanged(int column, const QStyleOptionViewItem& option, CharacterWidths& characters) {
+        Widest& widest = widest_[static_cast<std::size_t>(column)];
+        const bool widestChanged =
+            std::any_of(changed_.begin(), changed_.end(), [&](const QPersistentModelIndex& row) {
+                return !widest.cell.isValid() || row.row() == widest.cell.row();
+            });
+        if (widestChanged) {
+            widest = Measure(column, option, characters);
+            return;
+        }
+        for (const QPersistentModelIndex& row : changed_) {
+            const QModelIndex cell = row.sibling(row.row(), column);
+            if (const int width = CellWidth(list_, cell, option); width > widest.width) {
+                widest = {width, QPersistentModelIndex(cell)};
+            }
+        }
+    }
+
+    // The width each column's contents need, the header counted.
+    std::vector<int> Widths() const {
+        std::vector<int> widths;
+        for (std::size_t column = 0; column < widest_.size(); ++column) {
+            widths.push_back(std::max(widest_[column].width,
+                                      HeaderWidth(*list_.header(), static_cast<int>(column))));
+        }
+        return widths;
+    }
+
     void Watch(const QAbstractItemModel* model) {
+        for (const QMetaObject::Connection& connection : watchedConnections_) {
+            disconnect(connection);
+        }
         watchedModel_ = model;
-        auto stale = [this] { fittedModel_ = nullptr; };
-        connect(model, &QAbstractItemModel::modelReset, this, stale);
-        connect(model, &QAbstractItemModel::layoutChanged, this, stale);
-        connect(model, &QAbstractItemModel::rowsInserted, this, stale);
-        connect(model, &QAbstractItemModel::dataChanged, this, stale);
+        measured_ = false;
+        auto stale = [this] {
+            measured_ = false;
+            changed_.clear();
+        };
+        watchedConnections_ = {
+            connect(model, &QAbstractItemModel::modelReset, this, stale),
+            connect(model, &QAbstractItemModel::rowsInserted, this, stale),
+            connect(model, &QAbstractItemModel::rowsRemoved, this, stale),
+            connect(model, &QAbstractItemModel::dataChanged, this,
+                    [this, model](const QModelIndex& top, const QModelIndex& bottom) {
+                        if (!measured_) {
+                            return;
+                        }
+                        if (bottom.row() - top.row() >= kFewRows ||
+                            changed_.size() >= static_cast<std::size_t>(kFewRows)) {
+                            measured_ = false;
+                            changed_.clear();
+                            return;
+                        }
+                        for (int row = top.row(); row <= bottom.row(); ++row) {
+                            changed_.emplace_back(model->index(row, 0));
+                        }
+                    })};
     }
 
     QTreeView& list_;
-    std::vector<int> widths_;
-    const QAbstractItemModel* fittedModel_ = nullptr;
+    std::vector<Widest> widest_;
+    std::vector<QPersistentModelIndex> changed_;  // the rows changed since the last fitting
+    bool measured_ = false;
     const QAbstractItemModel* watchedModel_ = nullptr;
+    std::array<QMetaObject::Connection, 4> watchedConnections_;
 };
 
 }  // namespace

@@ -2,24 +2,13 @@
 
 #include <QItemSelectionModel>
 #include <QUndoCommand>
+#include <vector>
 
-#include "data/conversion.h"
 #include "data/open_file_save.h"
 #include "platform/error_report.h"
 #include "platform/file_names.h"
 
 namespace quillory {
-
-// How the list was sorted.
-struct ListSort {
-    bool sorted;
-    int column;
-    SortOrder order;
-
-    static ListSort Of(const MusicFinderDocument& document) {
-        return {document.Sorted(), document.SortColumn(), document.Order()};
-    }
-};
 
 // One change of the records in the undo history. It is done already when it is pushed.
 class DocumentStep : public QUndoCommand {
@@ -29,51 +18,25 @@ public:
           session_(session),
           edit_(std::move(edit)) {}
 
-    void undo() override {
-        session_.Document().Undo(*edit_);
-        session_.AfterHistoryMove();
-        ShowSorted(before_);
-    }
+    void undo() override { session_.AfterHistoryMove(session_.Document().Undo(*edit_)); }
     void redo() override {
         if (std::exchange(done_, false)) {
             return;
         }
-        session_.Document().Redo(*edit_);
-        session_.AfterHistoryMove();
-        ShowSorted(after_);
+        session_.AfterHistoryMove(session_.Document().Redo(*edit_));
     }
 
-    // The sort before the command and after all it did: the preview that follows a change
-    // sorts the list by number outside the step.
-    void KeepSorts(const ListSort& before, const ListSort& after) {
-        before_ = before;
-        after_ = after;
-    }
+    const std::shared_ptr<const DocumentEdit>& Edit() const { return edit_; }
 
 private:
-    void ShowSorted(const std::optional<ListSort>& sort) {
-        if (sort) {
-            session_.Document().SetSort(sort->sorted, sort->column, sort->order);
-            emit session_.changed();
-        }
-    }
-
     Session& session_;
     std::shared_ptr<const DocumentEdit> edit_;
     bool done_ = true;
-    std::optional<ListSort> before_;
-    std::optional<ListSort> after_;
 };
-
-namespace {
-// Enough steps for an afternoon's editing; a step keeps only the records it touched.
-constexpr int kHistorySteps = 100;
-}  // namespace
 
 Session::Session(std::filesystem::path programFolder, std::filesystem::path dataFolder,
                  PromptProvider& prompts)
     : workspace_(std::move(programFolder), std::move(dataFolder)), prompts_(prompts) {
-    history_.setUndoLimit(kHistorySteps);
     workspace_.document.AddObserver(*this);
 }
 
@@ -85,13 +48,7 @@ Session::~Session() {
 void Session::Run(QWidget* window, const std::string& operation,
                   const std::function<void(Prompts&)>& command) {
     Prompts& prompts = PromptsFor(window);
-    const ListSort sort = ListSort::Of(Document());
-    DocumentStep* const outer = std::exchange(pushed_, nullptr);
     RunReported(prompts, operation, [&] { command(prompts); });
-    if (pushed_) {
-        pushed_->KeepSorts(sort, ListSort::Of(Document()));
-    }
-    pushed_ = outer;
     ShowModified();
     emit changed();
 }
@@ -135,22 +92,49 @@ void Session::FollowHighlight() {
 }
 
 void Session::Loaded() {
-    pushed_ = nullptr;
     history_.clear();
     highlightedRecord_ = 0;
 }
 
 void Session::EditFinished(const std::shared_ptr<const DocumentEdit>& edit) {
-    pushed_ = new DocumentStep(*this, edit);
-    history_.push(pushed_);
+    history_.push(new DocumentStep(*this, edit));
+    KeepHistoryWithinMemory();
 }
 
-void Session::AfterHistoryMove() {
-    Prompts& prompts = PromptsFor(mainWindow_);
-    RunReported(prompts, "SaveMusicFinder", [&] { RefreshPreview(workspace_, prompts); });
+void Session::KeepHistoryWithinMemory() {
+    // The newest steps that fit, the newest one always; the stack takes no steps off its
+    // bottom, so the ones kept are pushed anew (a push ends the redo steps, so every kept step
+    // is done).
+    std::size_t held = 0;
+    int oldestKept = history_.count();
+    while (oldestKept > 0) {
+        const auto* step = static_cast<const DocumentStep*>(history_.command(oldestKept - 1));
+        held += step->Edit()->MemoryUse();
+        if (held > historyMemory_ && oldestKept < history_.count()) {
+            break;
+        }
+        --oldestKept;
+    }
+    if (oldestKept == 0) {
+        return;
+    }
+    std::vector<std::shared_ptr<const DocumentEdit>> kept;
+    for (int i = oldestKept; i < history_.count(); ++i) {
+        kept.push_back(static_cast<const DocumentStep*>(history_.command(i))->Edit());
+    }
+    history_.clear();
+    for (auto& edit : kept) {
+        history_.push(new DocumentStep(*this, std::move(edit)));
+    }
+}
+
+void Session::AfterHistoryMove(std::optional<std::size_t> changedRow) {
     ShowModified();
     emit historyMoved();
     emit changed();
+    if (changedRow) {
+        Highlight(*changedRow);
+    }
 }
 
 void Session::ShowModified() {

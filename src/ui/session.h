@@ -19,6 +19,9 @@ namespace quillory {
 
 class DocumentStep;
 
+// The memory the undo history may hold: the newest steps are kept until they hold this much.
+inline constexpr std::size_t kHistoryMemory = std::size_t{64} << 20;
+
 // The program's state as the windows share it: the workspace with the open document, the
 // undo history of its changes, each window's prompts and the highlighted row of the main list.
 // Every window runs its commands through it and shows the state anew when it says it changed;
@@ -37,6 +40,8 @@ public:
     const MusicFinderDocument& Document() const { return workspace_.document; }
     Prompts& PromptsFor(QWidget* window) { return prompts_.For(window); }
     QUndoStack& History() { return history_; }
+    // The memory the undo history may hold; its oldest steps go when the newer hold more.
+    void SetHistoryMemory(std::size_t bytes) { historyMemory_ = bytes; }
 
     // Runs a window's command with the window's prompts: a failure goes to the shared error
     // report under the command's operation name. Then every window shows the state anew.
@@ -76,19 +81,22 @@ private:
     friend class DocumentStep;
     void Loaded() override;
     void EditFinished(const std::shared_ptr<const DocumentEdit>& edit) override;
-    // After undo or redo: the preview for the records as they are now, then the windows.
-    void AfterHistoryMove();
+    // After undo or redo: the windows show the records as they are now, the row that changed
+    // highlighted.
+    void AfterHistoryMove(std::optional<std::size_t> changedRow);
+    // Drops the oldest steps while the history holds more than its memory allows.
+    void KeepHistoryWithinMemory();
     void ShowModified();
     void FollowHighlight();
 
     Workspace workspace_;
     PromptProvider& prompts_;
     QUndoStack history_;
-    DocumentStep* pushed_ = nullptr;  // the step the running command pushed last, if any
     QWidget* mainWindow_ = nullptr;
     QItemSelectionModel* selection_ = nullptr;
     int highlightedRecord_ = 0;  // the record of the highlighted row; 0 for none
     bool modified_ = false;
+    std::size_t historyMemory_ = kHistoryMemory;
 };
 
 }  // namespace quillory

@@ -128,7 +128,17 @@ TEST_F(ConversionTest, PairsRowsWithTheirRecordsWhateverTheirOrder) {
     EXPECT_EQ(Colours(), (std::vector<Colour>{kBlack, kRed, kBlack, kBlack, kRed}));
     EXPECT_EQ(Order(doc), (std::vector<int>{5, 4, 3, 2, 1}));  // not sorted: left as it was
 
+    // The conversion itself changes nothing: the caller colours and sorts.
     doc.SetSort(true, kMusicColumn, SortOrder::kAscending);
+    doc.SetStyleColour(IndexOf(2), kBlue);
+    const Conversion converted = ConvertRecords(doc, StyleNameIndex(FileText("PSR-2000.dat")),
+                                                {"PSR-2000", "PSR-1000", "None"});
+    EXPECT_EQ(RecordsOf(converted.image),
+              (Records{Expected(1, 0, 17), Expected(3, 1, 42), Expected(4, 2, 100)}));
+    EXPECT_EQ(Map(converted.rows, [](RowStyle row) { return row.lacking; }),
+              (std::vector<bool>{false, true, false, false, true}));
+    EXPECT_EQ(Order(doc), (std::vector<int>{2, 5, 1, 4, 3}));
+    EXPECT_EQ(RowOf(2).styleColour, kBlue);
     Preview("PSR-2000");
     EXPECT_EQ(Order(doc), (std::vector<int>{1, 2, 3, 4, 5}));
 }
@@ -146,6 +156,25 @@ TEST_F(ConversionTest, KeepsUserStylesOnlyOnTheSameInstrumentWhenAllowed) {
     EXPECT_EQ(ExportLog("Big Band"), kNoSubstitution);
     EXPECT_EQ(Saved("PSR-2000")[4], Expected(5, 4, 100, true));
     EXPECT_EQ(RowOf(5).styleColour, kRed);
+}
+
+// A preview reads the target's table again only when the file's size or time changed.
+TEST_F(ConversionTest, ReadsTheTargetTableAgainOnlyWhenItsFileChanged) {
+    OpenFiveRecords();
+    ws.settings.defaultStyle = "None";
+    const std::filesystem::path table = folder.Path() / "PSR-2000.dat";
+    const auto written = std::filesystem::last_write_time(table);
+    EXPECT_EQ(Preview("PSR-2000").outcome, ConversionOutcome::kPreviewed);
+    EXPECT_EQ(RowOf(2).styleColour, kRed);
+    WriteTable(
+        "PSR-2000",
+        {{"  COOL   POP ", "017"}, {"slowrock", " 42"}, {"Big Band", "100"}, {"Polka", "250"}});
+    std::filesystem::last_write_time(table, written);
+    Preview("PSR-2000");
+    EXPECT_EQ(RowOf(2).styleColour, kRed);
+    std::filesystem::last_write_time(table, written + std::chrono::seconds(1));
+    Preview("PSR-2000");
+    EXPECT_EQ(RowOf(2).styleColour, kBlack);
 }
 
 TEST_F(ConversionTest, FailsWithoutFileOrLogOnATableOrDefaultItCannotUse) {

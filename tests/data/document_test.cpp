@@ -115,7 +115,7 @@ TEST(DocumentTest, TellsItsObserverAboutEveryChange) {
     doc.Undo(*log.steps.at(0));
     EXPECT_EQ(log.text,
               "reset;loaded;append 2-3;changed 1-3;edit Two;changed 0-0;edit Half;edit Bytes;"
-              "changed 0-0;changed 0-0;changed 1-1;changed 2-2;moved 2 0 3 1;reset;");
+              "changed 0-0;changed 0-0;changed 1-1;changed 2-2;moved 2 0 3 1;changed 0-0;reset;");
     EXPECT_EQ(Order(doc), (std::vector<int>{2, 1}));
     EXPECT_EQ(log.steps.size(), 3u);
 }

@@ -86,8 +86,9 @@ TEST_F(EditTest, MarkCommandsChangeTheirBitsInTheRecords) {
     }
 }
 
-// A record gets as many bytes of ",text" as fit, later bytes kept; stored numbers and the sort
-// by music pair no row with its record by number or place.
+// A record gets the bytes of ",text" (of the text alone when it had no keywords), later bytes
+// kept; keywords that would pass 32 characters stay as they were in row and record. Stored
+// numbers and the sort by music pair no row with its record by number or place.
 TEST_F(EditTest, KeywordAddWritesEachRowsRecord) {
     const std::string full(32, 'k');
     Bytes image = BuildMfd("PSR-2000", {{1, 1, 4, 4, 120, 0, "C", "", "rock", 0},
@@ -97,12 +98,14 @@ TEST_F(EditTest, KeywordAddWritesEachRowsRecord) {
     std::copy(tail.begin(), tail.end(), image.begin() + RecordOffset(1) + field::kKeywords + 5);
     ASSERT_TRUE(Open(image));
     doc.SetSort(true, kMusicColumn, SortOrder::kAscending);
-    KeywordAdd(doc, "");
+    EXPECT_EQ(KeywordAdd(doc, ""), 0u);
     EXPECT_EQ(doc.Image(), image);
-    KeywordAdd(doc, "live");
-    EXPECT_EQ(Column(kKeywordsColumn), (Texts{"rock,live", ",live", full + ",live"}));
+    EXPECT_EQ(KeywordAdd(doc, "live"), 1u);
+    EXPECT_EQ(Column(kKeywordsColumn), (Texts{"rock,live", "live", full}));
     EXPECT_EQ(Stored({1, 2, 3}, field::kKeywords, 32),
-              (Texts{Padded("rock,liveEFGHIJ", 32), Padded(",live", 32), full}));
+              (Texts{Padded("rock,liveEFGHIJ", 32), Padded("live", 32), full}));
+    EXPECT_EQ(KeywordNoRoomMessage(1), "1 records had no room for the keyword");
+    EXPECT_EQ(KeywordNoRoomMessage(0), std::nullopt);
 }
 
 // A second header click reverses; a row hands its values to the editor. A missing style, or a
@@ -135,8 +138,12 @@ TEST_F(EditTest, HeaderClicksRowValuesAndModify) {
 
     const Bytes image = doc.Image();
     EditorValues values{"Jazz", "", std::nullopt, " 3/ 4", "96", ""};
-    EXPECT_EQ(EditorModify(ws, IndexOf(1), values, ui).result, EditorOkResult::kRefused);
-    EXPECT_EQ(ui.messages, Texts{"Please select a style"});
+    for (const std::optional<std::size_t> row :
+         {std::optional<std::size_t>{}, std::optional{IndexOf(4)}, std::optional{IndexOf(1)}}) {
+        EXPECT_EQ(EditorModify(ws, row, values, ui).result, EditorOkResult::kRefused);
+    }
+    EXPECT_EQ(ui.messages, (Texts{"Select the record to modify in the list",
+                                  "A deleted record cannot be modified", "Please select a style"}));
     values.style = StyleChoice{"8Beat", 2};
     for (const char* tempo : {"70000", "-5"}) {
         EditorValues fast = values;
@@ -145,7 +152,9 @@ TEST_F(EditTest, HeaderClicksRowValuesAndModify) {
     }
     EXPECT_EQ(RowOf(1).Cell(kTempoColumn), "120");
     EXPECT_EQ(doc.Image(), image);
-    ASSERT_EQ(EditorModify(ws, IndexOf(1), values, ui).result, EditorOkResult::kDone);
+    const EditorOutcome modified = EditorModify(ws, IndexOf(1), values, ui);
+    ASSERT_EQ(modified.result, EditorOkResult::kDone);
+    EXPECT_EQ(modified.row, IndexOf(1));
     EXPECT_EQ(Stored(1, field::kStyle, 7), std::string("\0\x02\x03\x04\0\x60\0", 7));
     EXPECT_EQ(Column(kMusicColumn), (Texts{"", "Moonlight Serenade", "Sunrise", "", "Road"}));
 }
@@ -172,13 +181,13 @@ TEST_F(EditTest, AddRefusesEachMissingValueThenAppendsTheRecord) {
         ui = {};
         const EditorOutcome refused = EditorAdd(ws, values, ui);
         EXPECT_EQ(refused.result, result);
-        EXPECT_EQ(refused.addedRow, std::nullopt);
+        EXPECT_EQ(refused.row, std::nullopt);
         EXPECT_EQ(ui.messages, Texts{message});
         fill();
     }
     const EditorOutcome added = EditorAdd(ws, values, ui);
     EXPECT_EQ(added.result, EditorOkResult::kDone);
-    EXPECT_EQ(added.addedRow, IndexOf(6));
+    EXPECT_EQ(added.row, IndexOf(6));
     EXPECT_EQ(Order(doc), (std::vector<int>{1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(Joined(RowOf(6)),
               "00006|Jazz|" + title + "|8Beat| 6/ 8|100|kw|Yes|Yes|Yes|Intro 2|Ending 1");

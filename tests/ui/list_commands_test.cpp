@@ -40,7 +40,10 @@ TEST_F(ListCommandsTest, ButtonsAndRowCommandsActOnTheTickedOrClickedRecordsOfAS
     EXPECT_EQ(Counter(), "0");
     EXPECT_TRUE(Messages().isEmpty());
 
-    OpenSongs({Song("Zed", "Pop", 1), Song("Amy", "Rock", 3), Song("Max", "Jazz", 2)});
+    std::vector<RecordValues> three = {Song("Zed", "Pop", 1), Song("Amy", "Rock", 3),
+                                       Song("Max", "Jazz", 2)};
+    three[0].keywords = std::string(28, 'k');
+    OpenSongs(three);
     ClickRow(0);
     ClickHeader(kMusicColumn);
     EXPECT_EQ(ColumnCells(kMusicColumn), QStringList({"Amy", "Max", "Zed"}));
@@ -50,7 +53,8 @@ TEST_F(ListCommandsTest, ButtonsAndRowCommandsActOnTheTickedOrClickedRecordsOfAS
     }
     dialogs.inputAnswers = {"live"};
     Trigger("mnuKeyword_add");
-    EXPECT_EQ(ColumnCells(kKeywordsColumn), QStringList(3, ",live"));
+    EXPECT_EQ(ColumnCells(kKeywordsColumn), QStringList({"live", "live", QString(28, 'k')}));
+    EXPECT_EQ(Messages(), QStringList{"1 records had no room for the keyword"});
 
     ClickRow(0, nullptr, true);
     EXPECT_EQ(FindIn<QLineEdit>(Main().Editor(), "txtMusic")->text(), "Amy");
@@ -109,18 +113,19 @@ TEST_F(ListCommandsTest, PrintsEveryRowOnceUnderHeadersOnEveryPageInTheChosenLay
     EXPECT_EQ(Messages(), QStringList{"Error 482;Printer error"});
 }
 
-
 class PlayListWindowTest : public UiFixture {
 protected:
     QTreeView* View() { return FindIn<QTreeView>(Main().PlayList(), "ListView1"); }
     // Each row's number and first column, the current row marked: "00001 Song A|*00002 Song B".
     QString Shown() {
         const QAbstractItemModel& model = *View()->model();
-        return Texts(model.rowCount(), [&](int row) {
-                   return (row == View()->currentIndex().row() ? "*" : "") +
-                          model.index(row, 0).data().toString() + " " +
-                          model.index(row, 1).data().toString();
-               }).join('|');
+        return Texts(model.rowCount(),
+                     [&](int row) {
+                         return (row == View()->currentIndex().row() ? "*" : "") +
+                                model.index(row, 0).data().toString() + " " +
+                                model.index(row, 1).data().toString();
+                     })
+            .join('|');
     }
     void Trigger(const char* item) { UiFixture::Trigger(item, Main().PlayList()); }
     void Press(const char* button, const QString& answer) {

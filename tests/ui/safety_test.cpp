@@ -1,6 +1,7 @@
 #include <QDropEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QUndoStack>
 #include <QUrl>
 
 #include "ui/ui_fixture.h"
@@ -46,9 +47,10 @@ TEST_F(SafetyTest, UndoesSortedStepsAsksAboutUnsavedChangesAndOpensCommandLineAn
     const QList<QAction*> edit = InMain<QMenu>("mnuEdit")->actions();
     EXPECT_TRUE(edit.contains(undo) && edit.contains(redo) && !undo->isEnabled());
 
-    // Amy Max Zed. The preview after Modify sorts by number: undo gives back the sort by title.
-    ClickHeader(kMusicColumn);
+    // Amy Max Zed. The preview after Modify sorts by number; undo and redo keep that sort and
+    // highlight the row they changed.
     std::vector<std::string> states = {State()};
+    ClickHeader(kMusicColumn);
     ClickRow(0);
     Click("cmdModify");
     FindIn<QLineEdit>(Main().Editor(), "txtMusic")->setText("Ann");
@@ -56,16 +58,20 @@ TEST_F(SafetyTest, UndoesSortedStepsAsksAboutUnsavedChangesAndOpensCommandLineAn
     states.push_back(State());
     DeleteRow(1);
     states.push_back(State());
+    std::filesystem::remove(folder.File("ExportLog.txt"));
     for (const auto& [action, step, shown] : {std::tuple{undo, 1, "Undo Delete"},
                                               {undo, 0, "Undo Modify"},
                                               {redo, 1, "Redo Modify"},
                                               {redo, 2, "Redo Delete"}}) {
         EXPECT_EQ(action->text(), shown);
+        ClickRow(0);
         action->trigger();
         Settle();
         EXPECT_EQ(State(), states[step]) << shown;
+        EXPECT_EQ(app->GetSession().HighlightedRow(), 1u) << shown;
         EXPECT_EQ(Main().isWindowModified(), step > 0) << shown;
     }
+    EXPECT_FALSE(std::filesystem::exists(folder.File("ExportLog.txt")));  // no preview
 
     // Cancel before opening: no file is asked for. The play list's Exit asks nothing.
     dialogs.fileFilters.clear();
@@ -119,6 +125,51 @@ TEST_F(SafetyTest, UndoesSortedStepsAsksAboutUnsavedChangesAndOpensCommandLineAn
               "Save changes to other.mfd before opening another file?");
     EXPECT_EQ(RowCount(), 1);
     EXPECT_TRUE(Messages().isEmpty());
+}
+
+// The editor's OK and Modify say why they do nothing; the Music column widens with an edited
+// title and narrows again when the widest title goes; the history keeps more than 100 steps.
+TEST_F(SafetyTest, EditorTellsWhenItHasNoRecordAndColumnsFollowTheEditedCells) {
+    OpenSongs(songs);
+    auto* music = FindIn<QLineEdit>(Main().Editor(), "txtMusic");
+    const auto modify = [&](const QString& title) {
+        ClickRow(1);
+        Click("cmdModify");
+        music->setText(title);
+        Click("cmdOk", Main().Editor());
+        return List().header()->sectionSize(kMusicColumn);
+    };
+    const int fitted = List().header()->sectionSize(kMusicColumn);
+    EXPECT_GT(modify(QString(40, 'W')), fitted + 100);
+    EXPECT_EQ(modify("Amy"), fitted);
+
+    ClickRow(1);
+    Click("cmdModify");
+    List().clearSelection();
+    Click("cmdOk", Main().Editor());
+    EXPECT_TRUE(Main().Editor()->isVisible());
+    Main().Editor()->hide();
+    DeleteRow(0);
+    Click("cmdModify");
+    EXPECT_FALSE(Main().Editor()->isVisible());
+    EXPECT_EQ(Messages(), QStringList({"Select the record to modify in the list",
+                                       "A deleted record cannot be modified"}));
+
+    QUndoStack& history = app->GetSession().History();
+    const int before = history.count();
+    for (int step = 0; step < 120; ++step) {
+        ToggleFavorite(Work().document, 2);
+    }
+    EXPECT_EQ(history.count(), before + 120);
+    // A small budget keeps the newest steps that fit in it, and they still undo.
+    app->GetSession().SetHistoryMemory(4000);
+    ToggleFavorite(Work().document, 2);
+    EXPECT_GE(history.count(), 2);
+    EXPECT_LE(history.count(), 5);
+    while (history.canUndo()) {
+        history.undo();
+    }
+    EXPECT_EQ(Work().document.At(2).favorite, history.count() % 2 == 0);
 }
 
 }  // namespace

@@ -256,13 +256,13 @@ void EditDialog::Ok() {
         EditorOutcome outcome;
         if (addMode_) {
             outcome = EditorAdd(work, Values(), prompts);
-        } else if (const auto row = session_.HighlightedRow()) {
-            outcome = EditorModify(work, *row, Values(), prompts);
+        } else {
+            outcome = EditorModify(work, session_.HighlightedRow(), Values(), prompts);
         }
         switch (outcome.result) {
             case EditorOkResult::kDone:
-                if (outcome.addedRow) {
-                    session_.Highlight(*outcome.addedRow);
+                if (outcome.row) {
+                    session_.Highlight(*outcome.row);
                 }
                 session_.FitColumns();
                 hide();

@@ -139,6 +139,10 @@ void StyleReplaceDialog::ReplaceAllEntries() {
                         prompts);
     });
     close();
+    // The row the window took its values from stays highlighted and in view.
+    if (const auto row = session_.HighlightedRow()) {
+        session_.Highlight(*row);
+    }
     session_.FitColumns();
 }
 

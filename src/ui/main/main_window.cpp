@@ -457,8 +457,11 @@ void MainWindow::DoubleClicked() {
 }
 
 void MainWindow::Modify() {
-    if (ModifyAllowed(session_.Work(), Highlighted())) {
+    const auto row = Highlighted();
+    if (ModifyAllowed(session_.Work(), row)) {
         editor_->StartModify();
+    } else if (!session_.Work().file.name.empty() && row) {
+        session_.PromptsFor(this).ShowMessage(*ModifyRefusal(session_.Document(), row));
     }
 }
 
@@ -536,7 +539,11 @@ Window* MainWindow::ShowSingle(QPointer<Window>& window) {
 void MainWindow::AddKeyword() {
     const std::string answer = session_.PromptsFor(this).Input(
         "Enter text to be included with all keywords", "Add Keyword to all entries");
-    Run("mnuKeyword_add", [&](Prompts&) { KeywordAdd(session_.Document(), answer); });
+    Run("mnuKeyword_add", [&](Prompts& prompts) {
+        if (const auto message = KeywordNoRoomMessage(KeywordAdd(session_.Document(), answer))) {
+            prompts.ShowMessage(*message);
+        }
+    });
 }
 
 void MainWindow::ShowState() {
