@@ -5,6 +5,7 @@
 #include "conversion.h"
 #include "numbers.h"
 #include "record_layout.h"
+#include "style_table.h"
 #include "text.h"
 
 namespace quillory {
@@ -12,8 +13,13 @@ namespace {
 
 // A record of 92 bytes with the editor's values written over it: style number, time
 // signature, tempo, marks, texts (their first characters, zero-padded) and the sections byte.
-Bytes EditedRecord(Bytes record, const EditorValues& values) {
-    WriteBigEndian16(record, field::kStyle, values.style ? values.style->number : 0);
+// The style keeps the number the file's own instrument gives it, so that saving the file as it
+// is keeps the style even while the editor offers another instrument's list.
+Bytes EditedRecord(Bytes record, const Workspace& workspace, const EditorValues& values) {
+    const int style =
+        values.style ? OwnStyleNumber(workspace, values.style->name).value_or(values.style->number)
+                     : 0;
+    WriteBigEndian16(record, field::kStyle, style);
     const std::string_view timeSig = values.timeSig;
     const auto slash = timeSig.find('/');
     record[field::kTimeSigNumerator] = ToByte(NumericValue(timeSig.substr(0, slash)));
@@ -93,7 +99,7 @@ EditorOutcome EditorModify(Workspace& workspace, std::optional<std::size_t> row,
         EditScope step(document, "Modify");
         const Record& shown = document.At(*row);
         // The record first: a value it cannot hold stops OK before the row changes.
-        const Bytes bytes = EditedRecord(document.RecordBytes(shown.position), values);
+        const Bytes bytes = EditedRecord(document.RecordBytes(shown.position), workspace, values);
         document.Change(*row, EditedRow(shown, values), bytes);
     }
     // The preview may sort the list again: the row is looked for where it ends up.
@@ -125,7 +131,7 @@ EditorOutcome EditorAdd(Workspace& workspace, const EditorValues& values, Intera
     const int n = static_cast<int>(document.Size()) + 1;
     Bytes blank(kRecordSize, 0);
     WriteBigEndian16(blank, field::kNumber, n);
-    const Bytes bytes = EditedRecord(std::move(blank), values);
+    const Bytes bytes = EditedRecord(std::move(blank), workspace, values);
     {
         EditScope step(document, "Add");
         document.PutRecordBytes(n, bytes);

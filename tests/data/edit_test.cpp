@@ -156,6 +156,13 @@ TEST_F(EditTest, HeaderClicksRowValuesAndModify) {
     ASSERT_EQ(modified.result, EditorOkResult::kDone);
     EXPECT_EQ(modified.row, IndexOf(1));
     EXPECT_EQ(Stored(1, field::kStyle, 7), std::string("\0\x02\x03\x04\0\x60\0", 7));
+    // Chosen from another instrument's list: the file's own number, where its table has one.
+    for (const auto& [style, stored] : {std::pair{StyleChoice{"JAZZ CLUB", 30}, "\0\x03"},
+                                        {StyleChoice{"Bossa", 30}, "\0\x1E"}}) {
+        values.style = style;
+        EditorModify(ws, IndexOf(1), values, ui);
+        EXPECT_EQ(Stored(1, field::kStyle, 2), std::string(stored, 2));
+    }
     EXPECT_EQ(Column(kMusicColumn), (Texts{"", "Moonlight Serenade", "Sunrise", "", "Road"}));
 }
 
