@@ -13,10 +13,8 @@ protected:
     void OpenLongList() {
         std::vector<RecordValues> records;
         for (int n = 1; n <= 300; ++n) {
-            char title[16];
-            std::snprintf(title, sizeof title, "Song %03d", 301 - n);
-            const char* genres[] = {"Jazz", "Pop", "Rock"};
-            records.push_back(WithTexts(title, genres[n % 3],
+            const std::string title = "Song " + std::to_string(1000 + 301 - n).substr(1);
+            records.push_back(WithTexts(title, std::vector{"Jazz", "Pop", "Rock"}[n % 3],
                                         n == 128   ? std::string(28, 'k')
                                         : n == 256 ? ""
                                                    : "x"));
@@ -63,11 +61,10 @@ TEST_F(ListOrderTest, UndoAndRedoKeepTheSortAndThePlacesShown) {
     doc.SetSort(true, kMusicColumn, SortOrder::kAscending);
     ASSERT_EQ(AtRows({127, 128, 255, 256}), (std::vector<int>{173, 172, 45, 44}));
     Delete(173);
-    EXPECT_EQ(IndexOf(173), 127u);
     EXPECT_EQ(doc.Undo(Step(2)), 127u);
     EXPECT_EQ(doc.Redo(Step(2)), 127u);
     EXPECT_EQ(RowOf(173).Cell(kGenreColumn), "deleted");
-    EXPECT_EQ(AtRows({126, 128, 255, 256}), (std::vector<int>{174, 172, 45, 44}));
+    EXPECT_EQ(AtRows({126, 127, 128, 255, 256}), (std::vector<int>{174, 173, 172, 45, 44}));
 }
 
 // Add and Modify name the row of their record after the preview's sort by number; undoing an
@@ -96,8 +93,8 @@ TEST_F(ListOrderTest, AddModifyAndKeywordAddOnALongList) {
     EXPECT_EQ(doc.SortColumn(), kMusicColumn);
 
     EXPECT_EQ(KeywordAdd(doc, "live"), 1u);
-    EXPECT_EQ(RowOf(128).keywords, std::string(28, 'k'));
-    EXPECT_EQ(RowOf(256).keywords + RowOf(255).keywords, "livex,live");
+    EXPECT_EQ(RowOf(128).keywords + RowOf(256).keywords + RowOf(255).keywords,
+              std::string(28, 'k') + "livex,live");
     EXPECT_EQ(Stored({128, 256, 255}, field::kKeywords, 32),
               (Texts{Padded(std::string(28, 'k'), 32), Padded("live", 32), Padded("x,live", 32)}));
 }
