@@ -6,8 +6,6 @@ namespace quillory::testkit {
 namespace {
 
 using Records = Texts;
-using HeaderTest = DataTest;
-using MissingTableTest = DataTest;
 
 Records RecordsOf(const Bytes& image) {
     Records records;
@@ -43,7 +41,6 @@ protected:
         }
         ASSERT_TRUE(Open(input));
         ChooseTargetInstrument(ws, "PSR-2000", ui);
-        ASSERT_EQ(ws.settings.defaultStyle, "8Beat");
     }
 
     Records Saved(const std::string& target = "PSR-2000", bool checkedOnly = false) {
@@ -226,7 +223,7 @@ TEST_F(ConversionTest, HoldsEachTargetToItsRecordLimit) {
 }
 
 // Format digit (2 for 4-digit styles), identifier, the input's pad byte 31 up to byte 24.
-TEST_F(HeaderTest, WritesFormatDigitIdentifierPadAndCarriedBytes) {
+TEST_F(ConversionTest, WritesFormatDigitIdentifierPadAndCarriedBytes) {
     Bytes in = BuildMfd("PSR-2000", std::vector<RecordValues>(2));
     for (std::size_t i = 24; i < kHeaderSize; ++i) {
         in[i] = static_cast<std::uint8_t>(0xC0 + i);  // above "{": the model name stays readable
@@ -252,7 +249,7 @@ TEST_F(HeaderTest, WritesFormatDigitIdentifierPadAndCarriedBytes) {
 }
 
 // The target combo and Save As name both places of a missing table and save nothing.
-TEST_F(MissingTableTest, AnInstrumentWithoutItsTableIsToldAndSavesNothing) {
+TEST_F(ConversionTest, AnInstrumentWithoutItsTableIsToldAndSavesNothing) {
     WriteTable("PSR-2000", {{"Cool Pop", "001"}});
     ASSERT_TRUE(Open(BuildMfd("PSR-2000", {RecordValues{}})));
     const std::string missing = "No style table TYROS.dat in " + folder.Path().string() +

@@ -172,7 +172,7 @@ TEST_F(TextImportTest, StopsAtALineItCannotStoreAndKeepsTheLinesBefore) {
 }
 
 // Calc quotes text cells, drops zeros, ends lines with LF or CR; quoted cells hold " tab and EOL.
-TEST_F(TextImportTest, ReadsQuotedCellsAndTheLineEndsSpreadsheetsWrite) {
+TEST_F(TextImportTest, ReadsTheQuotesLineEndsAndEncodingsSpreadsheetsWrite) {
     for (const std::string eol : {"\n", "\r"}) {
         OpenRecords(0);
         const std::string text =
@@ -191,11 +191,7 @@ TEST_F(TextImportTest, ReadsQuotedCellsAndTheLineEndsSpreadsheetsWrite) {
         ExpectConsistent(2);
     }
     EXPECT_EQ(Told(), "");
-}
-
-// Excel's UTF-16 LE with its mark, UTF-8 with or without; what the code page lacks becomes "?".
-TEST_F(TextImportTest, ReadsUnicodeTextsIntoTheCodePage) {
-    OpenRecords(0);
+    // Excel's UTF-16 LE with its mark, UTF-8 with or without; what the code page lacks becomes "?".
     const std::u16string utf16 =
         u"1\tJazz\tZ\u0142oty \u20AC\U0001F3B5 Caf\u00e9\tslow rock\t4/4\t"
         u"96\t\"a, b\"\tNo\tNo\tYES\tEnding 1\tMain A\r\n";
