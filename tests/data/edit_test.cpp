@@ -40,12 +40,32 @@ protected:
     }
 };
 
+// "Containing" ignores case, "Whole Word" a whole comma-separated piece; Check All adds ticks.
 // Delete keeps the row's tick, Del Chk'd clears the ticks; no record byte changes.
-TEST_F(EditTest, TickCommandsAndDeletesKeepTheRecordBytes) {
+TEST_F(EditTest, SearchTickAndDeleteCommandsKeepTheRecordBytes) {
+    RecordSearch search;
+    EXPECT_EQ(search.FindAndCheckAll(doc, "moon", ui), 0u);
     OpenFive();
-    Tick({1, 3, 5});
+    EXPECT_EQ(search.FindAndCheckAll(doc, "moon", ui), 3u);
+    EXPECT_EQ(Ticked(), "1 2 4 ");
+    UncheckAll(doc);
+    Tick({1, 3});
+    search.column = kKeywordsColumn;
+    search.wholeWord = true;
+    EXPECT_EQ(search.FindAndCheckAll(doc, "rock", ui), 2u);
+    EXPECT_EQ(Ticked(), "1 3 4 ");
+
+    EXPECT_EQ(search.FindFirst(doc, "rock", ui), IndexOf(4));
+    EXPECT_EQ(search.FindNext(doc, "rock", ui), IndexOf(1));
+    EXPECT_EQ(search.FindNext(doc, "rock", ui), std::nullopt);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(search.FindNext(doc, "", ui), std::nullopt);
+    EXPECT_EQ(search.FindAndCheckAll(doc, "", ui), std::nullopt);
+    EXPECT_EQ(ui.messages, Texts(2, "please enter something to search for"));
+    EXPECT_EQ(search.position, 6);
+    EXPECT_EQ(Ticked(), "1 3 4 ");
     EXPECT_EQ(InvertChecks(doc), 2u);
-    EXPECT_EQ(Ticked(), "2 4 ");
+    EXPECT_EQ(Ticked(), "2 5 ");
     EXPECT_EQ(CheckAll(doc), 5u);
     EXPECT_EQ(UncheckAll(doc), 0u);
 
@@ -54,8 +74,7 @@ TEST_F(EditTest, TickCommandsAndDeletesKeepTheRecordBytes) {
     Delete(2);
     EXPECT_EQ(Ticked(), "2 ");
     Tick({1, 4});
-    EXPECT_TRUE(DeleteChecked(doc));
-    EXPECT_FALSE(DeleteChecked(doc));
+    EXPECT_EQ((std::pair{DeleteChecked(doc), DeleteChecked(doc)}), std::pair(true, false));
     EXPECT_EQ(Joined(RowOf(1)), "00001|deleted||||||No|Yes|Yes|Intro 1|Main B");
     EXPECT_EQ(Column(kGenreColumn),
               (Texts{"deleted", "deleted", "Easy Listening", "deleted", "Swing"}));
@@ -63,8 +82,7 @@ TEST_F(EditTest, TickCommandsAndDeletesKeepTheRecordBytes) {
     EXPECT_EQ(doc.Image(), image);
 }
 
-// Favourite flips bit 0 of its row's record; a clear command clears its bit in every record,
-// deleted ones included, and its column.
+// Favourite flips bit 0; a clear command clears its bit in every record, deleted too, and column.
 TEST_F(EditTest, MarkCommandsChangeTheirBitsInTheRecords) {
     OpenFive();
     for (const auto& [shown, marks] : {std::pair{"Yes", 5}, {"No", 4}}) {
@@ -86,9 +104,8 @@ TEST_F(EditTest, MarkCommandsChangeTheirBitsInTheRecords) {
     }
 }
 
-// A record gets the bytes of ",text" (of the text alone when it had no keywords), later bytes
-// kept; keywords that would pass 32 characters stay as they were in row and record. Stored
-// numbers and the sort by music pair no row with its record by number or place.
+// ",text" (the text alone on no keywords) is written, later bytes kept; no room past 32 characters.
+// Stored numbers and the sort by music pair no row with its record by number or place.
 TEST_F(EditTest, KeywordAddWritesEachRowsRecord) {
     const std::string full(32, 'k');
     Bytes image = BuildMfd("PSR-2000", {{1, 1, 4, 4, 120, 0, "C", "", "rock", 0},
@@ -108,8 +125,7 @@ TEST_F(EditTest, KeywordAddWritesEachRowsRecord) {
     EXPECT_EQ(KeywordNoRoomMessage(0), std::nullopt);
 }
 
-// A second header click reverses; a row hands its values to the editor. A missing style, or a
-// tempo the record cannot hold, stops Modify before the row changes.
+// A second header click reverses; a row fills the editor; Modify refuses before changing a row.
 TEST_F(EditTest, HeaderClicksRowValuesAndModify) {
     OpenFive();
     const auto sortBy = [this](int column) {
@@ -166,8 +182,7 @@ TEST_F(EditTest, HeaderClicksRowValuesAndModify) {
     EXPECT_EQ(Column(kMusicColumn), (Texts{"", "Moonlight Serenade", "Sunrise", "", "Road"}));
 }
 
-// Add refuses each missing value in turn, then appends and counts the record, the title cut to 32
-// bytes, the list back in number order.
+// Add refuses each missing value in turn, then appends and counts the record, the title cut.
 TEST_F(EditTest, AddRefusesEachMissingValueThenAppendsTheRecord) {
     OpenFive();
     WriteTable("PSR-2000", {{"Cool Pop", "001"}, {"8Beat", "002"}});
@@ -203,34 +218,7 @@ TEST_F(EditTest, AddRefusesEachMissingValueThenAppendsTheRecord) {
     EXPECT_EQ(CountOf(doc.Image()), 6);
 }
 
-// "Containing" ignores case, "Whole Word" wants a comma-separated piece exactly; Check All adds
-// ticks; Find Next steps in list order; an empty text only asks for one.
-TEST_F(EditTest, SearchMatchesChecksAndSteps) {
-    RecordSearch search;
-    EXPECT_EQ(search.FindAndCheckAll(doc, "moon", ui), 0u);
-    OpenFive();
-    EXPECT_EQ(search.FindAndCheckAll(doc, "moon", ui), 3u);
-    EXPECT_EQ(Ticked(), "1 2 4 ");
-    UncheckAll(doc);
-    Tick({1, 3});
-    search.column = kKeywordsColumn;
-    search.wholeWord = true;
-    EXPECT_EQ(search.FindAndCheckAll(doc, "rock", ui), 2u);
-    EXPECT_EQ(Ticked(), "1 3 4 ");
-
-    EXPECT_EQ(search.FindFirst(doc, "rock", ui), IndexOf(4));
-    EXPECT_EQ(search.FindNext(doc, "rock", ui), IndexOf(1));
-    EXPECT_EQ(search.FindNext(doc, "rock", ui), std::nullopt);
-    EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(search.FindNext(doc, "", ui), std::nullopt);
-    EXPECT_EQ(search.FindAndCheckAll(doc, "", ui), std::nullopt);
-    EXPECT_EQ(ui.messages, Texts(2, "please enter something to search for"));
-    EXPECT_EQ(search.position, 6);
-    EXPECT_EQ(Ticked(), "1 3 4 ");
-}
-
-// Style and genre cells are replaced where equal, keyword pieces where equal ignoring case;
-// genres, changed keywords and the file's own number of a replaced style reach their records.
+// Styles and genres replaced where equal, keyword pieces ignoring case; records follow.
 TEST_F(EditTest, ReplaceChangesEqualCellsAndTheirRecords) {
     OpenFive();
     Delete(5);

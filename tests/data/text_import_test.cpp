@@ -91,9 +91,18 @@ TEST_F(TextImportTest, ReadsTheFirstLineAsDataUnlessItsSecondFieldIsGenre) {
         Import(DataLine("  Genre ", "Head", "8Beat") + DataLine("Jazz", "A", "8Beat")).accepted, 1);
     EXPECT_EQ(Import(DataLine("genre", "B", "8Beat") + DataLine("Jazz", "C", "8Beat")).accepted, 2);
     EXPECT_EQ(Import(DataLine("Pop", "D", "8Beat") + "1\tPop\tlost").accepted, 1);
-    EXPECT_EQ(Column(kMusicColumn), (Texts{"A", "B", "C", "D"}));
-    ExpectConsistent(4);
     EXPECT_EQ(Stored(4), Imported("\0\x04\0\x03\x04\x04\0\x78\0", "D", "Pop"));
+    // Only a field that opens and closes with quotes is quoted, as the program's own export has it.
+    std::string text = kExportHeader;
+    for (const char* title :
+         {"\"Heroes", "12\" Mix", "\"Mix\" 12", "A\nB", "A\rB", "\"Say \"\"Hi\"\"\"", "\"\""}) {
+        text += DataLine("Pop", title, "8Beat");
+    }
+    EXPECT_EQ(Import(text).accepted, 7);
+    EXPECT_EQ(Column(kMusicColumn), (Texts{"A", "B", "C", "D", "\"Heroes", "12\" Mix", "\"Mix\" 12",
+                                           "A\nB", "A\rB", "Say \"Hi\"", ""}));
+    EXPECT_EQ(Stored(8, field::kMusic, 4), "A\nB ");
+    ExpectConsistent(11);
 }
 
 // The log numbers non-empty lines from 1, the header included; user styles go by number.
@@ -130,8 +139,7 @@ TEST_F(TextImportTest, RefusesStylesTheSourceLacksUnlessUserStylesAreAllowed) {
               "Item #\tGenre\tSong\tStyle\r\n1\tLatin\tGirl\tbossa\r\n\r\n");
 }
 
-// Earlier lines stay stored; a failure on the last line shows the error report only, which names
-// the line counting from the first non-empty one.
+// Earlier lines stay stored; a failing last line shows only the report, naming it from line 1.
 TEST_F(TextImportTest, StopsAtALineItCannotStoreAndKeepsTheLinesBefore) {
     OpenRecords(3);
     const std::string ten =
@@ -163,24 +171,8 @@ TEST_F(TextImportTest, StopsAtALineItCannotStoreAndKeepsTheLinesBefore) {
     }
 }
 
-TEST_F(TextImportTest, ChangesNothingWithAFileOrTableItCannotUse) {
-    OpenRecords(2);
-    EXPECT_EQ(ImportTextDelimitedFile(ws, ui).accepted, 0);  // the dialog cancelled
-    WriteFile(folder.File("empty.txt"), std::string());
-    for (const char* name : {"missing.txt", "empty.txt"}) {
-        ui.fileAnswers.push_back(folder.Path() / name);
-        EXPECT_TRUE(ImportTextDelimitedFile(ws, ui).failed);
-    }
-    WriteTable("PSR-2000", {{"Cool Pop", "001"}, {"COOLPOP", "002"}});
-    EXPECT_TRUE(Import(DataLine("Pop", "A", "Cool Pop")).failed);
-    const std::string early = Reported(kInputPastEndOfFile, "ImportTextDelimitedFile");
-    EXPECT_EQ(Told(), early + early + Reported(kDuplicateKey, "ImportTextDelimitedFile"));
-    ExpectConsistent(0);
-}
-
-// Calc quotes every text cell, writes numbers without their zeros and ends lines with LF (or
-// CR, as old Mac texts do); a quoted cell holds quotes, tabs and line ends.
-TEST_F(TextImportTest, ReadsQuotedCellsAndTheLineEndsSpreadsheetsWrite) {
+// Calc quotes text cells, drops zeros, ends lines with LF or CR; quoted cells hold " tab and EOL.
+TEST_F(TextImportTest, ReadsTheQuotesLineEndsAndEncodingsSpreadsheetsWrite) {
     for (const std::string eol : {"\n", "\r"}) {
         OpenRecords(0);
         const std::string text =
@@ -199,12 +191,7 @@ TEST_F(TextImportTest, ReadsQuotedCellsAndTheLineEndsSpreadsheetsWrite) {
         ExpectConsistent(2);
     }
     EXPECT_EQ(Told(), "");
-}
-
-// Excel's "Unicode Text" is UTF-16 LE with a byte-order mark, and quotes only the cells that
-// hold a comma or a quote; a character the code page lacks becomes "?".
-TEST_F(TextImportTest, ReadsUnicodeTextsIntoTheCodePage) {
-    OpenRecords(0);
+    // Excel's UTF-16 LE with its mark, UTF-8 with or without; what the code page lacks becomes "?".
     const std::u16string utf16 =
         u"1\tJazz\tZ\u0142oty \u20AC\U0001F3B5 Caf\u00e9\tslow rock\t4/4\t"
         u"96\t\"a, b\"\tNo\tNo\tYES\tEnding 1\tMain A\r\n";
@@ -239,23 +226,7 @@ TEST(DelimitedTextTest, TellsTheEncodingsApart) {
     }
 }
 
-// The fields of the program's own export read as they always did, quotes and stray line ends
-// included: only a field that opens and closes with quotes is quoted.
-TEST_F(TextImportTest, ReadsFieldsThatAreNotQuotedAsTheyStand) {
-    OpenRecords(0);
-    const Texts titles = {"\"Heroes", "12\" Mix",           "\"Mix\" 12", "A\nB",
-                          "A\rB",     "\"Say \"\"Hi\"\"\"", "\"\""};
-    std::string text = kExportHeader;
-    for (const std::string& title : titles) {
-        text += DataLine("Pop", title, "8Beat");
-    }
-    EXPECT_EQ(Import(text).accepted, 7);
-    EXPECT_EQ(Column(kMusicColumn),
-              (Texts{"\"Heroes", "12\" Mix", "\"Mix\" 12", "A\nB", "A\rB", "Say \"Hi\"", ""}));
-    EXPECT_EQ(Stored(4, field::kMusic, 4), "A\nB ");
-}
-
-// Each report names what was wrong with the line, then the line.
+// Each report names what was wrong with the line, then the line; nothing changes on a failure.
 TEST_F(TextImportTest, NamesWhatWasWrongWithALine) {
     OpenRecords(0);
     ws.settings.allowUserStyles = true;
@@ -282,7 +253,17 @@ TEST_F(TextImportTest, NamesWhatWasWrongWithALine) {
     }
     ui = {};
     EXPECT_FALSE(Import(kExportHeader + "\r\n").failed);
-    EXPECT_EQ(Told(), "No record was added: the file holds no line that could be stored;");
+    EXPECT_EQ(ImportTextDelimitedFile(ws, ui).accepted, 0);  // cancelled
+    WriteFile(folder.File("empty.txt"), std::string());
+    for (const char* name : {"missing.txt", "empty.txt"}) {
+        ui.fileAnswers.push_back(folder.Path() / name);
+        EXPECT_TRUE(ImportTextDelimitedFile(ws, ui).failed);
+    }
+    WriteTable("PSR-2000", {{"Cool Pop", "001"}, {"COOLPOP", "002"}});
+    EXPECT_TRUE(Import(DataLine("Pop", "A", "Cool Pop")).failed);
+    const std::string early = Reported(kInputPastEndOfFile, "ImportTextDelimitedFile");
+    EXPECT_EQ(Told(), "No record was added: the file holds no line that could be stored;" + early +
+                          early + Reported(kDuplicateKey, "ImportTextDelimitedFile"));
     ExpectConsistent(0);
 }
 
