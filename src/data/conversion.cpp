@@ -227,10 +227,8 @@ ConversionResult SaveMusicFinder(Workspace& workspace, const std::string& target
         ColourStyles(list, conversion.rows, settings.unknownStyleColour);
         result.stylesMissing = conversion.stylesMissing;
         if (mode == ConversionMode::kSave) {
-            const int written =
-                static_cast<int>((conversion.image.size() - kHeaderSize) / kRecordSize);
-            if (const auto limit = RecordLimit(target); limit && written > *limit) {
-                ui.ShowMessage(RecordLimitMessage(written, *limit));
+            if (const auto refusal = RecordLimitRefusal(target, conversion.image)) {
+                ui.ShowMessage(*refusal);
                 result.outcome = ConversionOutcome::kOverLimit;
                 return result;
             }

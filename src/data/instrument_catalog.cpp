@@ -155,9 +155,14 @@ std::optional<int> RecordLimit(std::string_view id) {
     return instrument->recordLimit;
 }
 
-std::string RecordLimitMessage(int count, int limit) {
+std::optional<std::string> RecordLimitRefusal(std::string_view id, const Bytes& image) {
+    const int count = static_cast<int>((image.size() - kHeaderSize) / kRecordSize);
+    const std::optional<int> limit = RecordLimit(id);
+    if (!limit || count <= *limit) {
+        return std::nullopt;
+    }
     return "This mfd has " + SignedNumberText(count) + " and the instrument will only accept " +
-           std::to_string(limit) + ". Use Delete to remove records. ";
+           std::to_string(*limit) + ". Use Delete to remove records. ";
 }
 
 bool RecognisedInHeader(std::string_view headerName) {

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "file_image.h"
+
 namespace quillory {
 
 // How the reader turns a style number of a file from this instrument into the style column's
@@ -63,8 +65,9 @@ int StyleDigits(std::string_view id);
 // The largest number of records a file saved for the identifier may hold; none without a limit.
 std::optional<int> RecordLimit(std::string_view id);
 
-// The text after "This mfd has " + count of the message shown when the limit is exceeded.
-std::string RecordLimitMessage(int count, int limit);
+// The message that refuses to save an image holding more records than the instrument accepts
+// ("This mfd has  2501 and the instrument will only accept 2500. ..."); none within the limit.
+std::optional<std::string> RecordLimitRefusal(std::string_view id, const Bytes& image);
 
 // Whether a file header's model name names an instrument of the catalog.
 bool RecognisedInHeader(std::string_view headerName);

@@ -44,10 +44,8 @@ Bytes OwnFileImage(const MusicFinderDocument& document) {
 bool SaveOpenFile(Workspace& workspace, Interaction& ui) {
     MusicFinderDocument& document = workspace.document;
     const Bytes image = OwnFileImage(document);
-    const int written = static_cast<int>((image.size() - kHeaderSize) / kRecordSize);
-    if (const auto limit = RecordLimit(HeaderModelName(document.Image()));
-        limit && written > *limit) {
-        ui.ShowMessage(RecordLimitMessage(written, *limit));
+    if (const auto refusal = RecordLimitRefusal(HeaderModelName(document.Image()), image)) {
+        ui.ShowMessage(*refusal);
         return false;
     }
     BusyPointer busy(ui);
