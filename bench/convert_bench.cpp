@@ -7,16 +7,16 @@
 #include <utility>
 #include <vector>
 
-#include "data/codepage.h"
-#include "data/conversion.h"
-#include "data/delimited_text.h"
-#include "data/list_export.h"
-#include "data/music_finder_reader.h"
-#include "data/play_list.h"
-#include "data/record_commands.h"
-#include "data/style_options.h"
-#include "data/text.h"
-#include "data/text_import.h"
+#include "data/common/codepage.h"
+#include "data/common/text.h"
+#include "data/conversion/conversion.h"
+#include "data/conversion/style_options.h"
+#include "data/document/play_list.h"
+#include "data/document/record_commands.h"
+#include "data/exchange/delimited_text.h"
+#include "data/exchange/list_export.h"
+#include "data/exchange/text_import.h"
+#include "data/format/music_finder_reader.h"
 #include "largest_file.h"
 
 namespace quillory::bench {

@@ -1,8 +1,8 @@
 #include <benchmark/benchmark.h>
 
-#include "data/record_commands.h"
-#include "data/record_search.h"
-#include "data/style_replace.h"
+#include "data/document/record_commands.h"
+#include "data/document/record_search.h"
+#include "data/document/style_replace.h"
 #include "largest_file.h"
 
 namespace quillory::bench {

@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <string>
 
-#include "data/music_finder_reader.h"
-#include "data/workspace.h"
-#include "support/mfd_builder.h"
+#include "data/document/workspace.h"
+#include "data/format/music_finder_reader.h"
 #include "examples/realistic_data.h"
+#include "support/mfd_builder.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_folder.h"
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "data/open_file_save.h"
-#include "data/record_commands.h"
+#include "data/document/open_file_save.h"
+#include "data/document/record_commands.h"
 #include "largest_file.h"
 
 namespace quillory::bench {

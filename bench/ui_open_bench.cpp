@@ -9,7 +9,7 @@
 #include <QTreeView>
 #include <memory>
 
-#include "data/record_commands.h"
+#include "data/document/record_commands.h"
 #include "examples/realistic_data.h"
 #include "support/mfd_builder.h"
 #include "support/scripted_dialogs.h"

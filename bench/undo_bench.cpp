@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "data/record_commands.h"
-#include "data/record_editor.h"
-#include "data/style_replace.h"
+#include "data/document/record_commands.h"
+#include "data/document/record_editor.h"
+#include "data/document/style_replace.h"
 #include "largest_file.h"
 #include "support/edit_history.h"
 

@@ -9,7 +9,7 @@
 #include <iostream>
 #include <string>
 
-#include "data/codepage.h"
+#include "data/common/codepage.h"
 #include "examples/realistic_data.h"
 #include "support/mfd_builder.h"
 

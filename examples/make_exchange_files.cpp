@@ -10,8 +10,8 @@
 #include <iostream>
 #include <string>
 
-#include "data/codepage.h"
-#include "data/instrument_catalog.h"
+#include "data/common/codepage.h"
+#include "data/format/instrument_catalog.h"
 #include "examples/realistic_data.h"
 #include "support/mfd_builder.h"
 

@@ -3,9 +3,9 @@
 #include <array>
 #include <string_view>
 
-#include "data/codepage.h"
-#include "data/record_layout.h"
-#include "data/text.h"
+#include "data/common/codepage.h"
+#include "data/common/text.h"
+#include "data/format/record_layout.h"
 
 namespace quillory::testkit {
 namespace {

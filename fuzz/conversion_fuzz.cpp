@@ -12,12 +12,12 @@
 #include <string_view>
 
 #include "conversion_options.h"
-#include "data/conversion.h"
-#include "data/instrument_catalog.h"
-#include "data/music_finder_reader.h"
-#include "data/record_commands.h"
-#include "data/style_options.h"
-#include "data/style_table.h"
+#include "data/conversion/conversion.h"
+#include "data/conversion/style_options.h"
+#include "data/document/record_commands.h"
+#include "data/format/instrument_catalog.h"
+#include "data/format/music_finder_reader.h"
+#include "data/format/style_table.h"
 #include "fuzz_support.h"
 #include "support/mfd_builder.h"
 #include "support/scripted_interaction.h"

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "data/instrument_catalog.h"
+#include "data/format/instrument_catalog.h"
 
 namespace quillory::fuzz {
 

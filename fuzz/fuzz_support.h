@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "data/instrument_catalog.h"
+#include "data/format/instrument_catalog.h"
 #include "examples/realistic_data.h"
 #include "support/temp_folder.h"
 

@@ -10,12 +10,12 @@
 #include <string>
 #include <string_view>
 
-#include "data/delimited_text.h"
-#include "data/list_export.h"
-#include "data/music_finder_reader.h"
-#include "data/record_layout.h"
-#include "data/text.h"
-#include "data/text_import.h"
+#include "data/common/text.h"
+#include "data/exchange/delimited_text.h"
+#include "data/exchange/list_export.h"
+#include "data/exchange/text_import.h"
+#include "data/format/music_finder_reader.h"
+#include "data/format/record_layout.h"
 #include "examples/realistic_data.h"
 #include "fuzz_support.h"
 #include "import_options.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "conversion_options.h"
-#include "data/record_layout.h"
+#include "data/format/record_layout.h"
 #include "import_options.h"
 #include "reader_options.h"
 #include "support/mfd_builder.h"

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "data/music_finder_reader.h"
-#include "data/style_table.h"
+#include "data/format/music_finder_reader.h"
+#include "data/format/style_table.h"
 #include "fuzz_support.h"
 #include "reader_options.h"
 #include "support/scripted_interaction.h"

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "data/instrument_catalog.h"
-#include "data/workspace.h"
+#include "data/document/workspace.h"
+#include "data/format/instrument_catalog.h"
 
 namespace quillory::fuzz {
 

@@ -7,11 +7,11 @@
 #include <string>
 #include <string_view>
 
-#include "data/codepage.h"
-#include "data/failure.h"
-#include "data/style_table.h"
-#include "data/text.h"
-#include "data/workspace.h"
+#include "data/common/codepage.h"
+#include "data/common/failure.h"
+#include "data/common/text.h"
+#include "data/document/workspace.h"
+#include "data/format/style_table.h"
 #include "fuzz_support.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_folder.h"

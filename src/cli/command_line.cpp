@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <map>
 
-#include "data/file_system.h"
+#include "data/files/file_system.h"
 
 namespace quillory::cli {
 namespace {

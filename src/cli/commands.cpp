@@ -4,16 +4,16 @@
 #include <ostream>
 
 #include "cli/console_interaction.h"
-#include "data/codepage.h"
-#include "data/instrument_catalog.h"
-#include "data/list_export.h"
-#include "data/music_finder_reader.h"
-#include "data/record_layout.h"
-#include "data/save_as.h"
-#include "data/style_options.h"
-#include "data/text_file.h"
-#include "data/text_import.h"
-#include "data/workspace.h"
+#include "data/common/codepage.h"
+#include "data/conversion/save_as.h"
+#include "data/conversion/style_options.h"
+#include "data/document/workspace.h"
+#include "data/exchange/list_export.h"
+#include "data/exchange/text_file.h"
+#include "data/exchange/text_import.h"
+#include "data/format/instrument_catalog.h"
+#include "data/format/music_finder_reader.h"
+#include "data/format/record_layout.h"
 
 namespace quillory::cli {
 namespace {

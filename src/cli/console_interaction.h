@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "data/interaction.h"
+#include "data/common/interaction.h"
 
 namespace quillory::cli {
 

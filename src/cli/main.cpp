@@ -6,8 +6,8 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/system_console.h"
-#include "data/file_system.h"
-#include "data/workspace.h"
+#include "data/document/workspace.h"
+#include "data/files/file_system.h"
 
 int main(int argc, char** argv) {
     quillory::cli::WriteStandardStreamsAsBytes();
@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
     }
     std::ios::sync_with_stdio(false);
     // The style tables live in the tool's own folder by default.
-    return quillory::cli::RunCommand(std::get<quillory::cli::CommandLine>(parsed),
-                                     quillory::ProgramFilesFolder(quillory::ExecutableFolder(argv[0])), std::cout, std::cerr);
+    return quillory::cli::RunCommand(
+        std::get<quillory::cli::CommandLine>(parsed),
+        quillory::ProgramFilesFolder(quillory::ExecutableFolder(argv[0])), std::cout, std::cerr);
 }

@@ -5,7 +5,7 @@
 #include <QString>
 #include <functional>
 
-#include "data/interaction.h"
+#include "data/common/interaction.h"
 
 class QPrinter;
 class QWidget;

@@ -1,6 +1,6 @@
 #include "platform/error_report.h"
 
-#include "data/interaction.h"
+#include "data/common/interaction.h"
 
 namespace quillory {
 

@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "data/workspace.h"
+#include "data/document/workspace.h"
 
 namespace quillory {
 

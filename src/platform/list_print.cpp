@@ -12,7 +12,7 @@
 #include <cmath>
 #include <numeric>
 
-#include "data/failure.h"
+#include "data/common/failure.h"
 
 namespace quillory {
 namespace {

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "data/codepage.h"
+#include "data/common/codepage.h"
 
 namespace quillory {
 namespace {

@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "data/record.h"
+#include "data/format/record.h"
 
 class QAction;
 class QComboBox;

@@ -4,7 +4,7 @@
 #include <QUndoCommand>
 #include <vector>
 
-#include "data/open_file_save.h"
+#include "data/document/open_file_save.h"
 #include "platform/error_report.h"
 #include "platform/file_names.h"
 

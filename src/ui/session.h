@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "data/workspace.h"
+#include "data/document/workspace.h"
 #include "platform/dialogs.h"
 
 class QItemSelectionModel;

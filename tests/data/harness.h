@@ -11,10 +11,10 @@
 #include <utility>
 #include <vector>
 
-#include "data/conversion.h"
-#include "data/music_finder_reader.h"
-#include "data/record_commands.h"
-#include "data/workspace.h"
+#include "data/conversion/conversion.h"
+#include "data/document/record_commands.h"
+#include "data/document/workspace.h"
+#include "data/format/music_finder_reader.h"
 #include "support/mfd_builder.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_folder.h"

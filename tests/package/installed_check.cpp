@@ -10,7 +10,7 @@
 #include <QTreeView>
 #include <iostream>
 
-#include "data/workspace.h"
+#include "data/document/workspace.h"
 #include "platform/file_names.h"
 #include "support/scripted_dialogs.h"
 #include "ui/main/application.h"

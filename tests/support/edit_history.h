@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "data/music_finder_document.h"
+#include "data/document/music_finder_document.h"
 
 namespace quillory::testkit {
 

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "data/record_layout.h"
+#include "data/format/record_layout.h"
 
 namespace quillory::testkit {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "data/interaction.h"
+#include "data/common/interaction.h"
 
 namespace quillory::testkit {
 

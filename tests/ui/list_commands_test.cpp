@@ -1,7 +1,7 @@
 #include <QInputDialog>
 #include <QRegularExpression>
 
-#include "data/codepage.h"
+#include "data/common/codepage.h"
 #include "ui/ui_fixture.h"
 
 namespace quillory::testkit {

@@ -17,8 +17,8 @@
 #include <QWindow>
 #include <utility>
 
-#include "data/list_export.h"
-#include "data/record_layout.h"
+#include "data/exchange/list_export.h"
+#include "data/format/record_layout.h"
 #include "platform/widgets.h"
 #include "support/mfd_builder.h"
 #include "support/scripted_dialogs.h"
@@ -129,15 +129,20 @@ protected:
     }
     QString Colours() {
         const QStringList colours = {"#000000", "#0000ff", "#ff0000"};
-        return Texts(RowCount(), [&](int row) {
-                   const int colour = colours.indexOf(Cell(row, kStyleColumn, Qt::ForegroundRole));
-                   return QString("?kbr"[colour + 1]);
-               }).join("");
+        return Texts(RowCount(),
+                     [&](int row) {
+                         const int colour =
+                             colours.indexOf(Cell(row, kStyleColumn, Qt::ForegroundRole));
+                         return QString("?kbr"[colour + 1]);
+                     })
+            .join("");
     }
     QString Ticks() {
-        return Texts(RowCount(), [&](int row) {
-                   return QString::number(Cell(row, 0, Qt::CheckStateRole).toInt() / 2);
-               }).join("");
+        return Texts(RowCount(),
+                     [&](int row) {
+                         return QString::number(Cell(row, 0, Qt::CheckStateRole).toInt() / 2);
+                     })
+            .join("");
     }
     // The highlighted row of the main list, -1 for none.
     int SelectedRow() {

@@ -8,8 +8,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "data/instrument_catalog.h"
-#include "data/save_as.h"
+#include "data/conversion/save_as.h"
+#include "data/format/instrument_catalog.h"
 #include "platform/activation.h"
 #include "platform/widgets.h"
 #include "ui/session.h"

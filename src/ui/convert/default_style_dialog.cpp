@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "data/style_options.h"
+#include "data/conversion/style_options.h"
 #include "platform/combo_drop_height.h"
 #include "platform/widgets.h"
 #include "ui/session.h"

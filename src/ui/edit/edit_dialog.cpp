@@ -13,7 +13,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "data/record_layout.h"
+#include "data/format/record_layout.h"
 #include "platform/activation.h"
 #include "platform/combo_drop_height.h"
 #include "platform/widgets.h"

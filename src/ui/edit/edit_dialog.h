@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "data/record_commands.h"
-#include "data/record_editor.h"
-#include "data/style_table.h"
+#include "data/document/record_commands.h"
+#include "data/document/record_editor.h"
+#include "data/format/style_table.h"
 
 class QCheckBox;
 class QComboBox;

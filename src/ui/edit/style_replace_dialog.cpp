@@ -8,9 +8,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "data/music_finder_reader.h"
-#include "data/style_replace.h"
-#include "data/style_table.h"
+#include "data/document/style_replace.h"
+#include "data/format/music_finder_reader.h"
+#include "data/format/style_table.h"
 #include "platform/combo_drop_height.h"
 #include "platform/widgets.h"
 #include "ui/session.h"

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "data/file_reading.h"
+#include "data/files/file_reading.h"
 #include "platform/dialogs.h"
 #include "platform/rtf_reader.h"
 #include "platform/widgets.h"

@@ -5,7 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "data/instrument_catalog.h"
+#include "data/format/instrument_catalog.h"
 #include "platform/widgets.h"
 
 namespace quillory {

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "data/music_finder_document.h"
+#include "data/document/music_finder_document.h"
 #include "platform/dialogs.h"
 #include "platform/list_print.h"
 #include "ui/help/info_window.h"

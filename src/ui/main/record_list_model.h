@@ -2,7 +2,7 @@
 
 #include <QAbstractTableModel>
 
-#include "data/music_finder_document.h"
+#include "data/document/music_finder_document.h"
 
 namespace quillory {
 

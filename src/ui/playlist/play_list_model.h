@@ -2,7 +2,7 @@
 
 #include <QAbstractTableModel>
 
-#include "data/play_list.h"
+#include "data/document/play_list.h"
 
 namespace quillory {
 

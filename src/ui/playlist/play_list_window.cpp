@@ -10,8 +10,8 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "data/list_export.h"
-#include "data/text_file.h"
+#include "data/exchange/list_export.h"
+#include "data/exchange/text_file.h"
 #include "platform/activation.h"
 #include "platform/auto_size_columns.h"
 #include "platform/file_names.h"

@@ -2,7 +2,7 @@
 
 #include <QMainWindow>
 
-#include "data/play_list.h"
+#include "data/document/play_list.h"
 #include "platform/dialogs.h"
 
 class QAction;

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "data/record_search.h"
+#include "data/document/record_search.h"
 #include "platform/dialogs.h"
 
 class QLineEdit;

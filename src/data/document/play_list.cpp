@@ -1,0 +1,160 @@
+#include "data/document/play_list.h"
+
+#include <algorithm>
+
+#include "data/common/failure.h"
+#include "data/common/interaction.h"
+#include "data/common/numbers.h"
+#include "data/common/text.h"
+
+namespace quillory {
+namespace {
+
+constexpr std::size_t kTitleCell = 1;
+constexpr std::size_t kCommentCell = 5;
+
+int NumberOf(const PlayList::Row& row) {
+    return static_cast<int>(NumericValue(row[0]));
+}
+
+}  // namespace
+
+void PlayList::Append(const Record& main) {
+    if (listed_.contains(ListedKey(main.music, main.style))) {
+        return;
+    }
+    const std::string number = ZeroPad(++counter_, 5);
+    if (layout_ == PlayListLayout::kDefault) {
+        rows_.push_back({number, main.music, main.style, main.timeSig, main.tempo, " "});
+    } else {
+        rows_.push_back({number, main.Cell(kGenreColumn), main.music});
+    }
+    // A later row counts as listed when its music and style equal the second and third cells
+    // of this one (in the song-genre layout: its genre and music).
+    listed_.insert(ListedKey(rows_.back()[1], rows_.back()[2]));
+}
+
+std::string PlayList::ListedKey(const std::string& first, const std::string& second) {
+    std::string key = first;
+    key += '\0';
+    key += second;
+    return key;
+}
+
+void PlayList::Activate(const MusicFinderDocument& main) {
+    for (const Record& row : main.Records()) {
+        if (row.checked) {
+            Append(row);
+        }
+    }
+    SelectFirst();
+}
+
+void PlayList::SetLayout(PlayListLayout layout, const MusicFinderDocument& main) {
+    layout_ = layout;
+    rows_.clear();
+    listed_.clear();
+    counter_ = 0;
+    Activate(main);
+}
+
+void PlayList::SelectFirst() {
+    selected_ = rows_.empty() ? std::nullopt : std::optional<std::size_t>(0);
+    selectedNumber_ = 1;
+}
+
+void PlayList::RowClicked(std::size_t row) {
+    selected_ = row;
+    selectedNumber_ = NumberOf(rows_.at(row));
+}
+
+std::optional<std::size_t> PlayList::ActedOnRow() const {
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        if (NumberOf(rows_[i]) == selectedNumber_) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string PlayList::ActedOnTitle() const {
+    const auto row = ActedOnRow();
+    return row ? rows_[*row][kTitleCell] : std::string();
+}
+
+void PlayList::SetComment(const std::string& comment) {
+    const auto row = ActedOnRow();
+    if (!row || rows_[*row].size() <= kCommentCell) {
+        throw Failure(kSubscriptOutOfRange);
+    }
+    rows_[*row][kCommentCell] = comment;
+    SelectFirst();
+}
+
+void PlayList::ChangePosition(const std::string& answer, Interaction& ui) {
+    if (answer.empty()) {
+        return;
+    }
+    const double position = RoundHalfToEven(NumericValue(answer));
+    const int count = static_cast<int>(rows_.size());
+    if (position > count || position < 1) {
+        ui.ShowMessage("Keep your choices within 1 and " + std::to_string(count));
+        return;
+    }
+    const auto acted = ActedOnRow();
+    if (!acted) {
+        throw Failure(kSubscriptOutOfRange);
+    }
+    const int p = static_cast<int>(position);
+    const int o = NumberOf(rows_[*acted]);
+    for (Row& row : rows_) {
+        const int c = NumberOf(row);
+        if (p < o && c >= p && c < o) {
+            row[0] = ZeroPad(c + 1, 5);
+        } else if (p > o && c > o && c <= p) {
+            row[0] = ZeroPad(c - 1, 5);
+        }
+    }
+    rows_[*acted][0] = ZeroPad(p, 5);
+    sorted_ = true;
+    order_ = SortOrder::kAscending;
+    Sort();
+    SelectFirst();
+}
+
+void PlayList::HeaderClicked(int column) {
+    if (sorted_ && sortColumn_ == column) {
+        order_ = order_ == SortOrder::kAscending ? SortOrder::kDescending : SortOrder::kAscending;
+    } else {
+        sorted_ = true;
+        sortColumn_ = column;
+        order_ = SortOrder::kAscending;
+    }
+    Sort();
+}
+
+void PlayList::Sort() {
+    const auto column = static_cast<std::size_t>(sortColumn_);
+    const std::optional<Row> selectedRow =
+        selected_ ? std::optional<Row>(rows_[*selected_]) : std::nullopt;
+    std::stable_sort(rows_.begin(), rows_.end(), [&](const Row& a, const Row& b) {
+        const std::string& left = column < a.size() ? a[column] : a[0];
+        const std::string& right = column < b.size() ? b[column] : b[0];
+        const int c = CompareWithoutCase(left, right);
+        return order_ == SortOrder::kDescending ? c > 0 : c < 0;
+    });
+    if (selectedRow) {
+        selected_ = static_cast<std::size_t>(std::find(rows_.begin(), rows_.end(), *selectedRow) -
+                                             rows_.begin());
+    }
+}
+
+bool PlayListMayOpen(const MusicFinderDocument& main, Interaction& ui) {
+    const bool ticked = main.CheckedCount() > 0;
+    if (!ticked) {
+        ui.ShowMessage("At least one record must be checked to go to PlayList");
+    }
+    return ticked;
+}
+
+}  // namespace quillory

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include "data/document/music_finder_document.h"
+
+namespace quillory {
+
+class Interaction;
+
+enum class PlayListLayout {
+    kDefault,    // number, music, style, time signature, tempo, comment
+    kSongGenre,  // number, genre, music
+};
+
+// The play list as data: a numbered running order built from the ticked rows of the main list.
+// Each row holds its number ("00003", a position in the running order) and its cells; the
+// numbers stay a permutation of 1 to the row count.
+class PlayList {
+public:
+    using Row = std::vector<std::string>;
+
+    PlayListLayout Layout() const { return layout_; }
+    const std::vector<Row>& Rows() const { return rows_; }
+    std::optional<std::size_t> Selected() const { return selected_; }
+    int SelectedNumber() const { return selectedNumber_; }
+    bool Sorted() const { return sorted_; }
+    int SortColumn() const { return sortColumn_; }
+    SortOrder Order() const { return order_; }
+
+    // The window became active: the ticked rows of the main list not listed yet are appended in
+    // the main list's order (a row whose music and style are listed already counts as listed);
+    // then the first row is selected.
+    void Activate(const MusicFinderDocument& main);
+    // Empties the list and fills it again in the layout, numbering from 1; comments are lost.
+    void SetLayout(PlayListLayout layout, const MusicFinderDocument& main);
+
+    // A click on a row: the commands act on the row with that row's number.
+    void RowClicked(std::size_t row);
+    // The row the commands act on.
+    std::optional<std::size_t> ActedOnRow() const;
+    // The title of the acted-on row, as the commands' input boxes show it: its music (its genre
+    // in the song-genre layout); empty when no row is acted on.
+    std::string ActedOnTitle() const;
+
+    // The acted-on row's comment; fails in the song-genre layout, which has no comments.
+    void SetComment(const std::string& comment);
+    // Moves the acted-on row to the position the answer names, renumbering the rows between,
+    // and shows the list in number order. An empty answer does nothing; a position outside 1 to
+    // the row count is refused with a message.
+    void ChangePosition(const std::string& answer, Interaction& ui);
+
+    // A click on a column header, as in the main list.
+    void HeaderClicked(int column);
+
+private:
+    void Append(const Record& main);
+    static std::string ListedKey(const std::string& first, const std::string& second);
+    void SelectFirst();
+    void Sort();
+
+    PlayListLayout layout_ = PlayListLayout::kDefault;
+    std::vector<Row> rows_;
+    std::unordered_set<std::string> listed_;  // cells 1 and 2 of the rows, for the duplicate test
+    std::int16_t counter_ = 0;
+    std::optional<std::size_t> selected_;
+    int selectedNumber_ = 0;
+    bool sorted_ = false;
+    int sortColumn_ = 0;
+    SortOrder order_ = SortOrder::kAscending;
+};
+
+// The main window's "Play List " button: the play list opens only while a row is ticked;
+// without a ticked row the user is told why. True when it may open.
+bool PlayListMayOpen(const MusicFinderDocument& main, Interaction& ui);
+
+}  // namespace quillory

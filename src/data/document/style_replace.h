@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include "data/common/interaction.h"
+#include "data/document/workspace.h"
+
+namespace quillory {
+
+enum class ReplaceMode { kStyle, kGenre, kKeyword };
+
+// Replaces one value in every row that is not deleted: a style or a genre equal to current
+// (exactly, case included), or each comma-separated keyword piece equal to current without
+// regard to case (pieces compared whole, blanks included). Genre and keyword changes are written
+// into the records too, zero-padded as the record editor writes them, and a replaced style's
+// number where the file's own instrument has the style, so that saving the file as it is keeps
+// them. The preview runs afterwards.
+void SubReplaceStyle(Workspace& workspace, ReplaceMode mode, const std::string& current,
+                     const std::string& replacement, Interaction& ui);
+
+}  // namespace quillory

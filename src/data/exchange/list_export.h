@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "data/document/music_finder_document.h"
+
+namespace quillory {
+
+// The record list as tab-delimited text: a header line, then one line per row in display
+// order (every row, deleted ones too), each starting with a running count in place of the
+// record number. Every line ends with CR LF.
+std::string RecordListExportText(const MusicFinderDocument& list);
+
+// What the list copies to the clipboard: the lines of the ticked rows in the same form, without
+// the header, counted from 1; the highlighted row's line when none is ticked; empty when there
+// is neither.
+std::string CopiedRowsText(const MusicFinderDocument& list, std::optional<std::size_t> highlighted);
+
+// The play list as tab-delimited text: a header line, then one line per row in display order,
+// a running count followed by the row's cells 1 to 5 (music, style, time signature, tempo,
+// comment). Rows of fewer than six cells (the song-genre layout) fail with subscript out of
+// range. Every line ends with CR LF.
+std::string PlayListExportText(const std::vector<std::vector<std::string>>& rows);
+
+}  // namespace quillory

@@ -1,0 +1,29 @@
+#include "data/format/file_image.h"
+
+#include "data/common/failure.h"
+
+namespace quillory {
+
+std::int16_t ReadBigEndian16(const Bytes& bytes, std::size_t offset) {
+    if (offset + 1 >= bytes.size()) {
+        throw Failure(kInputPastEndOfFile);
+    }
+    if (bytes[offset] >= 128) {
+        throw Failure(kOverflow);
+    }
+    return static_cast<std::int16_t>(bytes[offset] * 256 + bytes[offset + 1]);
+}
+
+void WriteBigEndian16(Bytes& bytes, std::size_t offset, int value) {
+    if (offset + 1 >= bytes.size()) {
+        throw Failure(kSubscriptOutOfRange);
+    }
+    if (value < 0 || value > 32767) {
+        throw Failure(kOverflow);
+    }
+    const auto word = static_cast<std::uint16_t>(value);
+    bytes[offset] = static_cast<std::uint8_t>(word >> 8);
+    bytes[offset + 1] = static_cast<std::uint8_t>(word & 0xFF);
+}
+
+}  // namespace quillory

@@ -1,0 +1,219 @@
+#include "data/common/text.h"
+#include "data/document/window_title.h"
+#include "data/format/style_table.h"
+#include "data/harness.h"
+
+namespace quillory::testkit {
+namespace {
+
+using ReaderTest = DataTest;
+using StyleTableTest = DataTest;
+
+TEST_F(ReaderTest, DecodesEveryFieldOfEveryRecord) {
+    WriteTable("PSR-2000", {{"Cool Pop", "042"}, {"8Beat", "001"}});
+    const std::string m = std::string(31, 'm') + "M", g = std::string(15, 'g') + "G",
+                      k = std::string(31, 'k') + "K";
+    const std::vector<std::pair<RecordValues, std::string>> cases = {
+        {{0, 42, 4, 4, 120, 3, "My Song", "Pop", "love,summer", 0x15},
+         "00001|Pop|My Song|Cool Pop| 4/ 4|120|love,summer|Yes|Yes|No|Intro 1|Main B"},
+        {{41, 1, 6, 8, 96, 5, std::string("My\0Song", 7), std::string("P\0o\0p", 5),
+          std::string("love\0summer", 11), 0x0A},
+         "00042|Pop|My|8Beat| 6/ 8|096|love|Yes|No|Yes|Off|Ending 3"},
+        {{9998, 42, 12, 16, 1234, 0x0F, m, g, k, 0xA9},
+         "09999|" + g + "|" + m + "|Cool Pop| 12/ 16|1234|" + k + "|No|No|No|Ending 3|Ending 2"},
+        {{3, 1, 0, 0, 5, 7, "Café", "Señor", "€uro", 0xBF},
+         "00004|Señor|Café|8Beat| 0/ 0|005|€uro|Yes|Yes|Yes|Off|Off"},
+    };
+    ASSERT_TRUE(Open(BuildMfd("PSR-2000", Map(cases, [](auto& c) { return c.first; }))));
+    EXPECT_EQ(Map(doc.Records(), Joined), Map(cases, [](auto& c) { return c.second; }));
+    // The records of one style share its name.
+    EXPECT_EQ(&doc.At(0).style.str(), &doc.At(2).style.str());
+}
+
+TEST_F(ReaderTest, RefusedOpenKeepsThePreviousFile) {
+    ASSERT_TRUE(Open(BuildMfd("PSR-2000", {RecordValues{}}), "first.mfd"));
+    const Bytes image = doc.Image();
+    WriteFile(folder.File("empty.mfd"), Bytes{});
+    const std::pair<const char*, std::string> refusals[] = {
+        {"fd", "The program can only open mfd files. Not a valid file"},
+        {"missing.mfd", "Could not find that file "},
+        {"empty.mfd", "Bad File"}};
+    for (const auto& [name, message] : refusals) {
+        ui.messages.clear();
+        EXPECT_EQ(OpenMusicFinderFile(ws, folder.File(name), name, ui), ReadOutcome::kRefused);
+        EXPECT_EQ(ui.messages, Texts{message}) << name;
+        EXPECT_EQ(ws.file.name + (doc.Image() == image ? "" : " changed"), "first.mfd") << name;
+    }
+
+    EXPECT_TRUE(Open(BuildMfd("PSR-1100", {}), "LOUD.MFD"));
+    EXPECT_TRUE(doc.Empty());
+}
+
+// A field overflow stops the read with a message, an early end with a report; rows read stay.
+TEST_F(ReaderTest, BrokenFileStopsTheReadKeepingEarlierRows) {
+    const Bytes three = BuildMfd("PSR-2000", std::vector<RecordValues>(3));
+    const std::size_t second = RecordOffset(2), all = three.size();
+    const std::string overflow = "Quillory can not read this file;",
+                      early = Reported(kInputPastEndOfFile, "List1");
+    const std::tuple<std::size_t, std::uint8_t, std::size_t, std::size_t, std::string> cases[] = {
+        {second + field::kTempo, 0x80, all, 1, overflow},
+        {kCountOffset, 0xFF, all, 0, overflow},
+        {kCountOffset + 1, 4, all, 3, early},  // a count too high
+        {kCountOffset + 1, 3, 35, 0, early},   // a header without count
+        {kCountOffset + 1, 0, 37, 0, early}};  // a count without the rest of the header
+    for (const auto& [at, byte, size, rows, told] : cases) {
+        SCOPED_TRACE(std::to_string(at) + " " + std::to_string(size));
+        ui = {};
+        Bytes bytes = three;
+        bytes[at] = byte;
+        bytes.resize(size);
+        EXPECT_EQ(Read(bytes, "bad.mfd"), ReadOutcome::kPartlyRead);
+        EXPECT_EQ(std::tuple(Told(), doc.Size(), ws.file.loaded || ui.busy),
+                  std::tuple(told, rows, false));
+    }
+}
+
+// Style names by 3- or 4-digit key, user style numbers from 600, halves from 623 or 689.
+TEST(StyleColumnTest, ShowsNamesNumbersOrHalvesByTheInstrumentsRules) {
+    const std::vector<int> numbers = {12, 13, 599, 600, 622, 623, 688, 689, 1300, 1301};
+    const Texts names = {"S12", "S599", "S600", "S622", "S623", "S688", "S689", "S1300", "S1301"};
+    const std::tuple<const char*, int, Texts> cases[] = {
+        // none shown: every style by name
+        {"PSR-2000", 3, {}},
+        {"PSR-3000", 4, {}},
+        {"TYROS", 3, {"S12", "013", "S599", "600", "622", "623", "688", "689", "1300", "1301"}},
+        {"CVP-203", 3, {"S12", "013", "S599", "S600", "S622", "312", "344", "345", "650", "651"}},
+        {"CVP-204",
+         3,
+         {"S12", "013", "S599", "S600", "S622", "S623", "S688", "345", "650", "651"}}};
+    for (auto [id, digits, shown] : cases) {
+        SCOPED_TRACE(id);
+        Harness h;
+        Styles table = {{"Wrong width", ZeroPad(12, 7 - digits)}};
+        for (const std::string& name : names) {
+            table.push_back({name, ZeroPad(std::stoi(name.substr(1)), digits)});
+        }
+        if (shown.empty()) {
+            shown = names;
+            shown.insert(shown.begin() + 1, ZeroPad(13, digits));
+        }
+        h.WriteTable(id, table);
+        h.ws.settings.targetInstrument = "unset";  // keeps the editor's list for the user styles
+        ASSERT_TRUE(h.Open(BuildMfd(id, RecordsWithStyles(numbers))));
+        EXPECT_EQ(h.Column(kStyleColumn), shown);
+        const Texts userStyles = {"013", "600", "622", "623", "688", "689", "1300", "1301"};
+        EXPECT_EQ(h.ChoiceNames(), std::string(id) == "TYROS" ? userStyles : Texts{shown[1]});
+    }
+}
+
+// A model name, trimmed, must match exactly, else the source stays; a fixed menu item overrides
+// it. An unknown source and "Use Style Numbers" show 0 as 000 and other numbers as their half.
+TEST_F(ReaderTest, SourceInstrumentComesFromHeaderOrMenu) {
+    WriteTable("PSR-2000", {{"Twelve", "012"}});
+    WriteTable("numbers", {{"Twelve", "012"}});
+    const SourceMenu instrument{SourceMenu::Choice::kInstrument, "PSR-2000"},
+        numbers{SourceMenu::Choice::kStyleNumbers, ""};
+    const Texts named = {"000", "Twelve", "013"}, halves = {"000", "006", "007"};
+    const std::tuple<std::string, SourceMenu, std::string, std::string, Texts> cases[] = {
+        {std::string("\x01PSR-2000\xFF\x7C", 11), {}, "", "PSR-2000", named},
+        {"KEYBOARD", {}, "", "", halves},
+        {"Psr-2000", {}, "PSR-1000", "PSR-1000", {"000", "012", "013"}},
+        {"CVP-204", instrument, "TYROS", "PSR-2000", named},
+        {"PSR-2000", numbers, "", "numbers", halves}};
+    for (const auto& [header, menu, previous, source, styles] : cases) {
+        SCOPED_TRACE(header);
+        ws.settings.sourceMenu = menu;
+        ws.file.sourceInstrument = previous;
+        ASSERT_TRUE(Open(BuildMfd(header, RecordsWithStyles({0, 12, 13}))));
+        EXPECT_EQ(ws.file.sourceInstrument, source);
+        EXPECT_EQ(Column(kStyleColumn), styles);
+    }
+}
+
+// Slots grow by 30 when the next-to-last is filled; no genre lost, doubled or empty.
+TEST_F(ReaderTest, GenreSlotsGrowAndKeepEveryGenreSorted) {
+    for (const auto& [distinct, slots] : {std::pair{29, 31}, {30, 61}, {60, 91}}) {
+        std::vector<RecordValues> records;
+        Texts expected;
+        for (int i = distinct - 1; i >= 0; --i) {
+            const std::string genre = (i < 10 ? "G0" : "G") + std::to_string(i);
+            expected.insert(expected.begin(), genre);
+            records.insert(records.end(), {WithTexts("", genre), {}, WithTexts("", genre)});
+        }
+        ASSERT_TRUE(Open(BuildMfd("PSR-2000", records)));
+        EXPECT_EQ(ws.choices.genres, expected) << distinct;
+        expected.resize(static_cast<std::size_t>(slots));
+        EXPECT_EQ(ws.file.genres, expected) << distinct;
+    }
+    ASSERT_TRUE(Open(BuildMfd("PSR-2000", Map(Texts{"pop", "Éire", "Rock", "Ballad"},
+                                              [](auto& g) { return WithTexts("", g); }))));
+    EXPECT_EQ(ws.choices.genres, (Texts{"Ballad", "Rock", "pop", "Éire"}));
+}
+
+// Later reads keep the target; a user style joins the editor's list once unless offered.
+TEST_F(ReaderTest, OnlyTheFirstReadChoosesTheTarget) {
+    WriteTable("PSR-2000", {{" Pop ", "001"}, {"Ballad", "002"}, {"009", "009"}});
+    WriteTable("TYROS", {{"Swing", "001"}, {"Jazz", "002"}});
+    ASSERT_TRUE(Open(BuildMfd("PSR-2000", RecordsWithStyles({1})), "a.mfd"));
+    EXPECT_EQ(Column(kStyleColumn), Texts{" Pop "});  // as written
+    ws.settings.allowUserStyles = true;
+    const Bytes tyros = BuildMfd("TYROS", RecordsWithStyles({2, 700, 9, 700}));
+    ASSERT_TRUE(Open(tyros, "b.mfd"));
+    ASSERT_TRUE(Open(tyros, "b.mfd"));
+    EXPECT_EQ(ws.settings.targetInstrument, "PSR-2000");
+    EXPECT_TRUE(ws.settings.allowUserStyles);
+    EXPECT_EQ(Column(kStyleColumn), (Texts{"Jazz", "700", "009", "700"}));
+    EXPECT_EQ(ChoiceNames(), (Texts{"Pop", "Ballad", "009", "700"}));
+    EXPECT_EQ(ws.choices.styles.back().number, 700);
+    EXPECT_EQ(TitleAfterRead(ws),
+              "Quillory   b.mfd  Source Instrument = TYROS   Deafult Style = 009");
+}
+
+TEST_F(StyleTableTest, ParsesLinesEndedByCrLfUpToTheFirstEmptyOne) {
+    const auto lines = [](std::string_view text) {
+        return Map(ParseStyleTable(text),
+                   [](const StyleTableLine& line) { return line.name + "|" + line.numberText; });
+    };
+    EXPECT_EQ(lines("A;001\r\nA2;001\r\nLast;002"), (Texts{"A|001", "A2|001"}));
+    EXPECT_EQ(lines("A;001\r\n\r\nB;002\r\n"), Texts{"A|001"});
+    EXPECT_EQ(lines("A;001\rB;002\r\n"), Texts{"A|001\rB;002"});
+    EXPECT_EQ(lines(" Cool Pop ;012;x\r\nTitle\r\n;\r\n"), (Texts{" Cool Pop |012;x", "|"}));
+    EXPECT_EQ(lines("A;001\nB;002\r\nC;\r003\r\r\n\nD;004\n"),
+              (Texts{"A|001", "B|002", "C|\r003\r"}));
+    // A line of 65,536 bytes is read; one byte more and the table is refused with its number.
+    const std::string longest = std::string(65532, 'n') + ";001";
+    EXPECT_EQ(lines("A;001\n" + longest + "\r\n").size(), 2u);
+    EXPECT_EQ(ErrorOf([&] { lines("A;001\n" + longest + "2\r\n"); }), kFileRefused);
+
+    SourceStyles styles;
+    styles.Add("999", "Stale");
+    FillSourceStyles(styles, "A;001\r\nA2;001\r\n");
+    EXPECT_EQ(styles.Size(), 1u);
+    EXPECT_EQ(*styles.Find("001") + (styles.Find("1") ? " and 1" : ""), "A");
+}
+
+// A number that is not a whole number stops the set-up, keeping what came before.
+TEST_F(StyleTableTest, EditorListKeepsEveryLineAndTheLastIsTheDefault) {
+    ws.settings.targetInstrument = "CVP-305";
+    ws.choices.styles = {{"Old", 1}};
+    WriteFile(folder.File("CVP-305.dat"),
+              std::string("A;0001\r\n B ; 0002\r\nA2;0001\r\nCaf\xE9;1234\r\n"));
+    SetUpStyleChoices(ws, ui);
+    EXPECT_EQ(ChoiceNames(), (Texts{"A", "B", "A2", "Café"}));
+    EXPECT_EQ(ws.choices.styles[3].number, 1234);
+    EXPECT_EQ(ws.settings.defaultStyle, "Café");
+
+    WriteTable("CVP-305", {{"C", "0001"}, {"D", "three"}, {"E", "0004"}});
+    SetUpStyleChoices(ws, ui);
+    EXPECT_EQ(ChoiceNames(), Texts{"C"});
+    EXPECT_EQ(ws.settings.defaultStyle, "Café");
+    EXPECT_EQ(Told(), Reported(kTypeMismatch, "cboStyle_setup"));
+
+    Remove("CVP-305.dat");
+    SetUpStyleChoices(ws, ui);
+    EXPECT_TRUE(ws.choices.styles.empty());
+    EXPECT_EQ(ws.settings.defaultStyle, "");
+}
+
+}  // namespace
+}  // namespace quillory::testkit
