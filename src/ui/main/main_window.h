@@ -10,10 +10,9 @@
 #include "platform/dialogs.h"
 #include "platform/list_print.h"
 #include "ui/help/info_window.h"
+#include "ui/main/button_panel.h"
 #include "ui/main/main_menu.h"
 
-class QComboBox;
-class QGroupBox;
 class QLabel;
 class QPushButton;
 class QTreeView;
@@ -64,35 +63,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The buttons and labels of the panels beside the list.
-    struct Panel {
-        QComboBox* target;
-        QGroupBox* clear;
-        QPushButton* s2;
-        QPushButton* s1;
-        QPushButton* fav;
-        QGroupBox* edit;
-        QPushButton* replace;
-        QPushButton* deleteChecked;
-        QPushButton* add;
-        QPushButton* deleteRow;
-        QPushButton* modify;
-        QGroupBox* check;
-        QPushButton* uncheck;
-        QPushButton* invert;
-        QPushButton* checkAll;
-        QLabel* counterCaption;
-        QLabel* counter;
-        QPushButton* playList;
-        QPushButton* search;
-    };
-
-    QWidget* BuildButtonPanel();
-    void FillInstrumentCombo();
+    // The wiring, grouped by what it serves: the session's signals, the File menu, the options
+    // menus, the button panel, the Help menu, the list with its menu.
     void Connect();
+    void ConnectSession();
+    void ConnectFileMenu();
+    void ConnectOptionsMenu();
+    void ConnectButtons();
+    void ConnectHelpMenu();
+    void ConnectList();
     void ConnectButton(QPushButton* button, const char* operation,
                        const std::function<void()>& command);
-    void ConnectList();
     // Runs a command of this window through the session.
     void Run(const char* operation, const std::function<void(Prompts&)>& command);
     // Shows the state: the title, the counter, the enabled controls and the menus' ticks.
@@ -136,7 +117,7 @@ private:
 
     Session& session_;
     MainMenu menu_;
-    Panel panel_{};
+    ButtonPanel panel_{};
     QTreeView* list_ = nullptr;
     RecordListModel* model_ = nullptr;
     PrintSettings printSettings_;

@@ -1,0 +1,242 @@
+#include <QAction>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QMenu>
+#include <QPushButton>
+#include <QTreeView>
+#include <QUndoStack>
+
+#include "data/conversion/style_options.h"
+#include "data/document/record_commands.h"
+#include "platform/auto_size_columns.h"
+#include "platform/file_names.h"
+#include "platform/widgets.h"
+#include "ui/convert/default_style_dialog.h"
+#include "ui/edit/edit_dialog.h"
+#include "ui/edit/style_replace_dialog.h"
+#include "ui/help/about_dialog.h"
+#include "ui/main/main_window.h"
+#include "ui/main/record_list_model.h"
+#include "ui/search/search_dialog.h"
+#include "ui/session.h"
+
+// The main window's wiring: what each menu item, button, key and session signal runs.
+namespace quillory {
+
+void MainWindow::AddHistoryActions() {
+    QUndoStack& history = session_.History();
+    QAction* undo = Named(history.createUndoAction(this, "Undo"), "mnuUndo");
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = Named(history.createRedoAction(this, "Redo"), "mnuRedo");
+    redo->setShortcut(QKeySequence::Redo);
+    menu_.edit->addAction(undo);
+    menu_.edit->addAction(redo);
+    connect(&session_, &Session::historyMoved, this, [this] {
+        // Undo and redo give back ticks with the records: the buttons that follow the ticks
+        // follow them.
+        const bool ticked = session_.Document().CheckedCount() > 0;
+        deleteCheckedEnabled_ = ticked;
+        playListEnabled_ = playListEnabled_ || ticked;
+    });
+    connect(&session_, &Session::modifiedChanged, this, &QWidget::setWindowModified);
+}
+
+void MainWindow::AddShortcuts() {
+    menu_.open->setShortcut(QKeySequence::Open);
+    menu_.save->setShortcut(QKeySequence::Save);
+    // The standard Save As key exists only on some desktops (none on Windows).
+    menu_.convert->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    menu_.print->setShortcut(QKeySequence::Print);
+    menu_.help->setShortcut(QKeySequence::HelpContents);
+    // A key that presses an enabled button of the window.
+    auto press = [this](const char* name, const QKeySequence& key, QPushButton* button,
+                        QWidget* scope) {
+        auto* action = Named(new QAction(scope), name);
+        action->setShortcut(key);
+        action->setShortcutContext(scope == this ? Qt::WindowShortcut
+                                                 : Qt::WidgetWithChildrenShortcut);
+        scope->addAction(action);
+        connect(action, &QAction::triggered, button, [button] {
+            if (button->isEnabled()) {
+                button->click();
+            }
+        });
+    };
+    press("keySearch", QKeySequence::Find, panel_.search, this);
+    press("keyCheckAll", QKeySequence::SelectAll, panel_.checkAll, list_);
+    press("keyDelete", QKeySequence::Delete, panel_.deleteRow, list_);
+    press("keyModify", Qt::Key_Return, panel_.modify, list_);
+    press("keyModifyEnter", Qt::Key_Enter, panel_.modify, list_);
+    auto* findNext = Named(new QAction(this), "keyFindNext");
+    findNext->setShortcut(QKeySequence::FindNext);
+    findNext->setShortcutContext(Qt::ApplicationShortcut);
+    addAction(findNext);
+    connect(findNext, &QAction::triggered, this, [this] {
+        if (search_) {
+            search_->FindNext();
+        }
+    });
+    auto* copy = Named(new QAction(list_), "keyCopy");
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    list_->addAction(copy);
+    connect(copy, &QAction::triggered, this, &MainWindow::CopyRows);
+}
+
+void MainWindow::ConnectButton(QPushButton* button, const char* operation,
+                               const std::function<void()>& command) {
+    connect(button, &QPushButton::clicked, this,
+            [this, operation, command] { Run(operation, [&](Prompts&) { command(); }); });
+}
+
+void MainWindow::Connect() {
+    ConnectSession();
+    ConnectFileMenu();
+    ConnectOptionsMenu();
+    ConnectButtons();
+    ConnectHelpMenu();
+    ConnectList();
+}
+
+void MainWindow::ConnectSession() {
+    connect(&session_, &Session::changed, this, &MainWindow::ShowState);
+    connect(&session_, &Session::highlightMoved, this, &MainWindow::ShowState);
+    connect(&session_, &Session::highlightRequested, this, &MainWindow::ShowHighlight);
+    connect(&session_, &Session::fitColumnsRequested, this, [this] { AutoSizeColumns(*list_); });
+    connect(&session_, &Session::foundAndTicked, this, [this](std::size_t matched) {
+        deleteCheckedEnabled_ = true;
+        playListEnabled_ = playListEnabled_ || matched > 0;
+        ShowState();
+    });
+
+    connect(&session_, &Session::openFileReplaced, this,
+            [this](const QString& file) { OpenFile(ToPath(file)); });
+}
+
+void MainWindow::ConnectFileMenu() {
+    connect(menu_.open, &QAction::triggered, this, &MainWindow::Open);
+    connect(menu_.save, &QAction::triggered, this, &MainWindow::Save);
+    connect(menu_.convert, &QAction::triggered, this, &MainWindow::SaveAsMusicFinder);
+    connect(menu_.textDelimitedInput, &QAction::triggered, this, &MainWindow::ImportText);
+    connect(menu_.print, &QAction::triggered, this, &MainWindow::Print);
+    connect(menu_.textFile, &QAction::triggered, this, &MainWindow::ExportText);
+    connect(menu_.exit, &QAction::triggered, this, &QWidget::close);
+}
+
+void MainWindow::ConnectOptionsMenu() {
+    Workspace& work = session_.Work();
+    connect(menu_.userStyles, &QAction::triggered, this, [this, &work] {
+        Run("mnuUserStyles",
+            [&](Prompts& p) { SetAllowUserStyles(work, !work.settings.allowUserStyles, p); });
+    });
+    connect(menu_.defaultStyle, &QAction::triggered, this, [this, &work] {
+        if (work.settings.targetInstrument.empty()) {
+            session_.PromptsFor(this).ShowMessage(
+                "Please select a target instrument before setting this option");
+            ShowState();
+            return;
+        }
+        ShowSingle(defaultStyle_);
+    });
+    connect(menu_.red, &QAction::triggered, this, [this, &work] {
+        Run("mnuRed", [&](Prompts& p) { SetUnknownStyleColour(work, kRed, p); });
+    });
+    connect(menu_.blue, &QAction::triggered, this, [this, &work] {
+        Run("mnuBlue", [&](Prompts& p) { SetUnknownStyleColour(work, kBlue, p); });
+    });
+    connect(menu_.autoSource, &QAction::triggered, this, [this, &work] {
+        ChooseAutoSource(work.settings);
+        ShowState();
+    });
+    connect(menu_.styleNumbers, &QAction::triggered, this, [this, &work] {
+        ChooseStyleNumbersSource(work.settings);
+        ShowState();
+    });
+    for (const auto& [action, instrument] : menu_.sourceItems) {
+        connect(action, &QAction::triggered, this,
+                [this, instrument = instrument] { ChooseSourceItem(*instrument); });
+    }
+    connect(menu_.portrait, &QAction::triggered, this, [this] { ChooseOrientation(1); });
+    connect(menu_.landscape, &QAction::triggered, this, [this] { ChooseOrientation(2); });
+    connect(menu_.editRecord, &QAction::triggered, this, [this] {
+        doubleClickTogglesFavorite_ = false;
+        ShowState();
+    });
+    connect(menu_.toggleFavorite, &QAction::triggered, this, [this] {
+        doubleClickTogglesFavorite_ = true;
+        ShowState();
+    });
+}
+
+void MainWindow::ConnectButtons() {
+    MusicFinderDocument& document = session_.Document();
+    connect(panel_.target, &QComboBox::activated, this, &MainWindow::ChooseTarget);
+    connect(model_, &RecordListModel::checkToggled, this, &MainWindow::CheckToggled);
+
+    ConnectButton(panel_.checkAll, "cmdCheck", [this, &document] {
+        CheckAll(document);
+        deleteCheckedEnabled_ = playListEnabled_ = true;
+    });
+    ConnectButton(panel_.uncheck, "UnCheck", [this, &document] {
+        UncheckAll(document);
+        deleteCheckedEnabled_ = playListEnabled_ = false;
+    });
+    ConnectButton(panel_.invert, "Invert", [this, &document] {
+        const std::size_t ticked = InvertChecks(document);
+        deleteCheckedEnabled_ = ticked >= 1;
+        if (!document.Empty()) {
+            playListEnabled_ = ticked >= 1;
+        }
+    });
+    ConnectButton(panel_.deleteRow, "cmdDelete", [this, &document] {
+        if (const auto row = Highlighted()) {
+            DeleteRecord(document, *row);
+        }
+    });
+    ConnectButton(panel_.deleteChecked, "Delecte_Checked", [this, &document] {
+        if (DeleteChecked(document)) {
+            deleteCheckedEnabled_ = false;
+        }
+    });
+    ConnectButton(panel_.fav, "Fave_click", [&document] { ClearMark(document, Mark::kFavorite); });
+    ConnectButton(panel_.s1, "cmdS1", [&document] { ClearMark(document, Mark::kSearch1); });
+    ConnectButton(panel_.s2, "cmdS2", [&document] { ClearMark(document, Mark::kSearch2); });
+    ConnectButton(panel_.add, "cmdAdd", [this] { editor_->StartAdd(); });
+    ConnectButton(panel_.modify, "cmdModify", [this] { Modify(); });
+    ConnectButton(panel_.replace, "cmdReplaceStyle", [this] { ShowSingle(styleReplace_); });
+    ConnectButton(panel_.search, "cmdSearch", [this] { ShowSingle(search_); });
+    ConnectButton(panel_.playList, "Playlist", [this] { OpenPlayList(); });
+    connect(menu_.keywordAdd, &QAction::triggered, this, &MainWindow::AddKeyword);
+}
+
+void MainWindow::ConnectHelpMenu() {
+    const ProgramFiles& files = session_.Work().files;
+    connect(menu_.help, &QAction::triggered, this, [this, &files] {
+        ShowInfo(files.File("Quillory.rtf"), InfoWindow::Kind::kRichText, InfoWindow::kHelpTitle);
+    });
+    connect(menu_.conversionLog, &QAction::triggered, this, [this, &files] {
+        ShowInfo(files.exportLog.value_or("ExportLog.txt"), InfoWindow::Kind::kPlainText,
+                 "Items missing styles in target instrument");
+    });
+    connect(menu_.delimitedFileLog, &QAction::triggered, this, [this, &files] {
+        ShowInfo(files.importLog.value_or("ImportLog.txt"), InfoWindow::Kind::kPlainText,
+                 "Items not included due in last Import operation");
+    });
+    connect(menu_.about, &QAction::triggered, this, [this] { ShowSingle(about_); });
+}
+
+void MainWindow::ConnectList() {
+    connect(list_, &QTreeView::doubleClicked, this, &MainWindow::DoubleClicked);
+    connect(list_->header(), &QHeaderView::sectionClicked, this, [this](int column) {
+        Run("ListViewClick", [&](Prompts&) { ColumnHeaderClicked(session_.Document(), column); });
+    });
+    connect(menu_.setFavorite, &QAction::triggered, this, [this] {
+        Run("mnuTrackMenuSetFavorite", [&](Prompts&) {
+            if (const auto row = Highlighted()) {
+                ToggleFavorite(session_.Document(), *row);
+            }
+        });
+    });
+}
+
+}  // namespace quillory
