@@ -13,6 +13,9 @@
 namespace quillory {
 namespace {
 
+// A style number is a big-endian field the reader reads only below 32768.
+constexpr std::size_t kStyleNumberCount = 32768;
+
 // The style column's text for a style number, and whether the record counts as carrying a
 // user style (one the source table cannot name).
 struct StyleCell {
@@ -97,19 +100,21 @@ RecordDecoder::RecordDecoder(const Instrument* source, const SourceStyles& style
     : source_(source),
       styles_(styles),
       styleNumbersChecked_(styleNumbersChecked),
-      userStyles_(userStyles) {}
+      userStyles_(userStyles),
+      styleSlots_(kStyleNumberCount) {}
 
 const SharedText& RecordDecoder::StyleText(int styleNumber) {
-    auto [entry, first] = styleTexts_.try_emplace(styleNumber);
-    if (first) {
+    std::uint16_t& slot = styleSlots_[static_cast<std::size_t>(styleNumber)];
+    if (slot == 0) {
         StyleCell style = StyleCellFor(styleNumber, source_, styles_, styleNumbersChecked_);
         if (style.userStyle) {
             userStyles_.Offer(style.text, style.text,
                               static_cast<std::int32_t>(NumericValue(style.text)));
         }
-        entry->second = std::move(style.text);
+        styleTexts_.emplace_back(std::move(style.text));
+        slot = static_cast<std::uint16_t>(styleTexts_.size());
     }
-    return entry->second;
+    return styleTexts_[slot - 1];
 }
 
 const std::string* RecordDecoder::AppendRow(const Bytes& image, int n, std::vector<Record>& rows) {

@@ -51,7 +51,9 @@ private:
     const SourceStyles& styles_;
     bool styleNumbersChecked_;
     StyleChoiceAdder& userStyles_;
-    std::unordered_map<int, SharedText> styleTexts_;
+    // Each style number's place in styleTexts_ plus one; 0 until a record carries the style.
+    std::vector<std::uint16_t> styleSlots_;
+    std::vector<SharedText> styleTexts_;
     std::unordered_map<GenreBytes, Genre, GenreBytesHash> genres_;
 };
 
