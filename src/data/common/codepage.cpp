@@ -32,6 +32,14 @@ int CodePointToByte(char32_t cp) {
 }  // namespace
 
 std::string DecodeWindows1252(std::string_view bytes) {
+    // ASCII, which most texts are, reads as it is; one pass over all bytes finds out.
+    unsigned char any = 0;
+    for (char c : bytes) {
+        any |= static_cast<unsigned char>(c);
+    }
+    if (any < 0x80) {
+        return std::string(bytes);
+    }
     std::string out;
     out.reserve(bytes.size());
     // Runs of ASCII bytes, the bulk of every text, are copied as they are.

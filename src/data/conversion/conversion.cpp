@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "data/common/numbers.h"
+#include "data/common/shared_text.h"
 #include "data/common/text.h"
 #include "data/conversion/save_dialog.h"
 #include "data/exchange/text_file.h"
@@ -63,24 +64,32 @@ struct StyleMatch {
     int number = kNotFound;
 };
 
+// Rows of one style share its text (SharedText), so a text is first looked for by where it is
+// kept, which needs neither hashing nor comparing it, and then by what it reads.
 class StyleMatcher {
 public:
     explicit StyleMatcher(const StyleNameIndex& index) : index_(index) {}
 
-    const StyleMatch& Match(const std::string& cell) {
-        auto [entry, added] = cache_.try_emplace(cell);
-        if (added) {
-            entry->second.key = NormalisedStyleName(cell);
-            if (const std::string* number = index_.Find(entry->second.key)) {
-                entry->second.number = ToInt16(NumericValue(*number));
+    const StyleMatch& Match(const SharedText& cell) {
+        const std::string& text = cell.str();
+        auto [shared, first] = byPlace_.try_emplace(&text);
+        if (first) {
+            auto [entry, added] = byText_.try_emplace(text);
+            if (added) {
+                entry->second.key = NormalisedStyleName(text);
+                if (const std::string* number = index_.Find(entry->second.key)) {
+                    entry->second.number = ToInt16(NumericValue(*number));
+                }
             }
+            shared->second = &entry->second;
         }
-        return entry->second;
+        return *shared->second;
     }
 
 private:
     const StyleNameIndex& index_;
-    std::unordered_map<std::string, StyleMatch> cache_;
+    std::unordered_map<std::string, StyleMatch> byText_;
+    std::unordered_map<const std::string*, const StyleMatch*> byPlace_;
 };
 
 // The rows in record order, whatever order the list shows them in: row j of this order stands
@@ -126,6 +135,7 @@ Conversion ConvertRecords(const MusicFinderDocument& list, const StyleNameIndex&
     const std::string defaultKey = NormalisedStyleName(options.defaultStyle);
     StyleMatcher matcher(index);
     int written = 0;
+    result.rows.reserve(rowOf.size());
 
     for (int j = 1; j <= count; ++j) {
         if (static_cast<std::size_t>(j) > rowOf.size()) {

@@ -4,16 +4,6 @@
 
 namespace quillory {
 
-std::int16_t ReadBigEndian16(const Bytes& bytes, std::size_t offset) {
-    if (offset + 1 >= bytes.size()) {
-        throw Failure(kInputPastEndOfFile);
-    }
-    if (bytes[offset] >= 128) {
-        throw Failure(kOverflow);
-    }
-    return static_cast<std::int16_t>(bytes[offset] * 256 + bytes[offset + 1]);
-}
-
 void WriteBigEndian16(Bytes& bytes, std::size_t offset, int value) {
     if (offset + 1 >= bytes.size()) {
         throw Failure(kSubscriptOutOfRange);

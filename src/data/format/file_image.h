@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "data/common/failure.h"
+
 namespace quillory {
 
 // A Music Finder file byte for byte: a 38-byte header, then 92-byte records.
@@ -24,7 +26,16 @@ inline constexpr std::size_t kLargestFileSize = RecordOffset(32768);
 
 // The big-endian 16-bit value at offset. A first byte of 128 or more fails with overflow, and
 // an offset past the end of the image with input past end of file.
-std::int16_t ReadBigEndian16(const Bytes& bytes, std::size_t offset);
+// Inline: the reader reads three of every record.
+inline std::int16_t ReadBigEndian16(const Bytes& bytes, std::size_t offset) {
+    if (offset + 1 >= bytes.size()) {
+        throw Failure(kInputPastEndOfFile);
+    }
+    if (bytes[offset] >= 128) {
+        throw Failure(kOverflow);
+    }
+    return static_cast<std::int16_t>(bytes[offset] * 256 + bytes[offset + 1]);
+}
 // Writes the high byte, then the low byte. A value that the reader could not read back (below
 // 0 or above 32767) fails with overflow.
 void WriteBigEndian16(Bytes& bytes, std::size_t offset, int value);

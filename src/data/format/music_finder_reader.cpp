@@ -1,7 +1,6 @@
 #include "data/format/music_finder_reader.h"
 
 #include <algorithm>
-#include <unordered_map>
 #include <unordered_set>
 
 #include "data/common/interaction.h"
@@ -10,7 +9,7 @@
 #include "data/document/workspace.h"
 #include "data/files/file_reading.h"
 #include "data/format/instrument_catalog.h"
-#include "data/format/record_display.h"
+#include "data/format/record_decoder.h"
 #include "data/format/record_layout.h"
 #include "data/format/style_table.h"
 
@@ -69,27 +68,12 @@ void ReadRecords(Workspace& workspace, const Bytes& image, const SourceStyles& s
     records.reserve(static_cast<std::size_t>(count));
     GenreCollector genres(workspace.file.genres);
     StyleChoiceAdder userStyles(workspace.choices.styles);
-    const bool styleNumbers = workspace.settings.sourceMenu.StyleNumbers();
-    const Instrument* source = FindInstrument(workspace.file.sourceInstrument);
-    // The records of one style share its text, worked out once.
-    std::unordered_map<int, SharedText> styleTexts;
+    RecordDecoder decoder(FindInstrument(workspace.file.sourceInstrument), sourceStyles,
+                          workspace.settings.sourceMenu.StyleNumbers(), userStyles);
     for (int n = 1; n <= count; ++n) {
-        const std::size_t offset = RecordOffset(n);
-        if (offset + kRecordSize > image.size()) {
-            throw Failure(kInputPastEndOfFile);
+        if (const std::string* genre = decoder.AppendRow(image, n, records)) {
+            genres.Add(*genre);
         }
-        const int styleNumber = ReadBigEndian16(image, offset + field::kStyle);
-        auto [shared, first] = styleTexts.try_emplace(styleNumber);
-        if (first) {
-            StyleCell style = StyleCellFor(styleNumber, source, sourceStyles, styleNumbers);
-            if (style.userStyle) {
-                userStyles.Offer(style.text, style.text,
-                                 static_cast<std::int32_t>(NumericValue(style.text)));
-            }
-            shared->second = std::move(style.text);
-        }
-        records.push_back(DecodeRecord(image, n, shared->second));
-        genres.Add(records.back().genre);
     }
     workspace.choices.genres = SortedGenres(workspace.file.genres);
 }

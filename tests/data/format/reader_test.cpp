@@ -30,6 +30,27 @@ TEST_F(ReaderTest, DecodesEveryFieldOfEveryRecord) {
     EXPECT_EQ(&doc.At(0).style.str(), &doc.At(2).style.str());
 }
 
+// Genres read alike only when all their 16 bytes are alike, and a genre reading "deleted" marks
+// every record that carries it; the widest time signature and the largest style number read too.
+TEST_F(ReaderTest, GenresAreToldApartByAllTheirBytes) {
+    WriteTable("PSR-2000", {{"Pop", "001"}});
+    const std::string a = "Ballroom Dance A", b = "Ballroom Dance B";
+    ASSERT_TRUE(Open(BuildMfd("PSR-2000", {{0, 32767, 255, 255, 0, 0, "", a, "", 0},
+                                           WithTexts("", b),
+                                           WithTexts("", a),
+                                           WithTexts("", std::string("dele\0ted", 8)),
+                                           WithTexts("", "deleted")})));
+    EXPECT_EQ(Map(doc.Records(), Joined),
+              (Texts{"00001|" + a + "||32767| 255/ 255|000||No|No|No|Off|Off",
+                     "00002|" + b + "||Pop| 4/ 4|120||No|No|No|Off|Off",
+                     "00003|" + a + "||Pop| 4/ 4|120||No|No|No|Off|Off",
+                     "00004|deleted||Pop| 4/ 4|120||No|No|No|Off|Off",
+                     "00005|deleted||Pop| 4/ 4|120||No|No|No|Off|Off"}));
+    EXPECT_EQ(Map(doc.Records(), [](const Record& row) { return row.deleted; }),
+              (std::vector<bool>{false, false, false, true, true}));
+    EXPECT_EQ(ws.choices.genres, (Texts{a, b, "deleted"}));
+}
+
 TEST_F(ReaderTest, RefusedOpenKeepsThePreviousFile) {
     ASSERT_TRUE(Open(BuildMfd("PSR-2000", {RecordValues{}}), "first.mfd"));
     const Bytes image = doc.Image();
