@@ -11,6 +11,7 @@
 namespace quillory::cli {
 namespace {
 
+namespace mfd = testkit::mfd;
 using testkit::BuildMfd;
 using testkit::ReadFile;
 using testkit::TempFolder;
@@ -68,7 +69,7 @@ TEST_F(CliCommandsTest, ListShowsTheStylesOfTheGivenFolderWhereTold) {
 
 TEST_F(CliCommandsTest, RefusedFilesGiveTheProgramsMessagesAndWriteNothing) {
     Bytes overflow = BuildMfd("PSR-2000", {{}});
-    overflow[RecordOffset(1) + 2] = 0x80;  // style number
+    overflow[mfd::RecordOffset(1) + 2] = 0x80;  // style number
     WriteFile(File("short.mfd"), BuildMfd("PSR-2000", {{}}, 2));
     WriteFile(File("overflow.mfd"), overflow);
     WriteFile(File("cut.mfd"), Bytes(37, 0));

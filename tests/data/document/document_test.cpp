@@ -97,13 +97,13 @@ TEST(DocumentTest, TellsItsObserverAboutEveryChange) {
         Record half = doc.At(0);
         half.music = "half";
         doc.Change(0, half);
-        doc.PutRecordBytes(0, Bytes(kRecordSize, 0));
+        doc.PutRecordBytes(0, Bytes(mfd::kRecordSize, 0));
     } catch (const Failure& failure) {
         EXPECT_EQ(failure.Number(), kSubscriptOutOfRange);
     }
     {
         EditScope step(doc, "Bytes");
-        doc.PutRecordBytes(1, Bytes(kRecordSize, 1));
+        doc.PutRecordBytes(1, Bytes(mfd::kRecordSize, 1));
     }
     doc.Undo(*log.steps.at(1));
     doc.Redo(*log.steps.at(1));
@@ -235,9 +235,9 @@ TEST_F(DataTest, SaveWritesTheOpenRecordsBackByteForByte) {
         in[i] = static_cast<std::uint8_t>(0xA0 + i);
     }
     for (int n = 1; n <= 4; ++n) {
-        in[RecordOffset(n) + 0] = 0x7F;  // numbers the file had, to be renumbered
-        in[RecordOffset(n) + 90] = static_cast<std::uint8_t>(0x10 + n);
-        in[RecordOffset(n) + 91] = 0xEE;
+        in[mfd::RecordOffset(n) + 0] = 0x7F;  // numbers the file had, to be renumbered
+        in[mfd::RecordOffset(n) + 90] = static_cast<std::uint8_t>(0x10 + n);
+        in[mfd::RecordOffset(n) + 91] = 0xEE;
     }
     ASSERT_TRUE(Open(in));
     ColumnHeaderClicked(doc, kMusicColumn);
@@ -262,10 +262,10 @@ TEST_F(DataTest, SaveWritesTheOpenRecordsBackByteForByte) {
     EXPECT_EQ(Told(),
               "This mfd has  1201 and the instrument will only accept 1200. Use Delete to "
               "remove records. ;");
-    EXPECT_EQ(ReadFile(folder.File("big.mfd")).size(), RecordOffset(1202));
+    EXPECT_EQ(ReadFile(folder.File("big.mfd")).size(), mfd::RecordOffset(1202));
     Delete(1);
     EXPECT_TRUE(SaveOpenFile(ws, ui));
-    EXPECT_EQ(ReadFile(folder.File("big.mfd")).size(), RecordOffset(1201));
+    EXPECT_EQ(ReadFile(folder.File("big.mfd")).size(), mfd::RecordOffset(1201));
 }
 
 // A log's folder is made on first use; a log that cannot be written is reported once, naming

@@ -83,7 +83,7 @@ TEST_F(ListOrderTest, AddModifyAndKeywordAddOnALongList) {
     EXPECT_EQ(doc.Image(), opened);
     EXPECT_EQ(doc.Redo(Step(0)), 300u);
     EXPECT_EQ(doc.Image(), added);
-    EXPECT_EQ(Stored(301, field::kMusic, 6), std::string("Added\0", 6));
+    EXPECT_EQ(Stored(301, mfd::kMusic, 6), std::string("Added\0", 6));
 
     EXPECT_EQ(EditorModify(ws, IndexOf(128), values, ui).row, 127u);
     doc.SetSort(true, kMusicColumn, SortOrder::kAscending);
@@ -95,7 +95,7 @@ TEST_F(ListOrderTest, AddModifyAndKeywordAddOnALongList) {
     EXPECT_EQ(KeywordAdd(doc, "live"), 1u);
     EXPECT_EQ(RowOf(128).keywords + RowOf(256).keywords + RowOf(255).keywords,
               std::string(28, 'k') + "livex,live");
-    EXPECT_EQ(Stored({128, 256, 255}, field::kKeywords, 32),
+    EXPECT_EQ(Stored({128, 256, 255}, mfd::kKeywords, 32),
               (Texts{Padded(std::string(28, 'k'), 32), Padded("live", 32), Padded("x,live", 32)}));
 }
 

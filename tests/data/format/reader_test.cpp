@@ -52,15 +52,15 @@ TEST_F(ReaderTest, RefusedOpenKeepsThePreviousFile) {
 // A field overflow stops the read with a message, an early end with a report; rows read stay.
 TEST_F(ReaderTest, BrokenFileStopsTheReadKeepingEarlierRows) {
     const Bytes three = BuildMfd("PSR-2000", std::vector<RecordValues>(3));
-    const std::size_t second = RecordOffset(2), all = three.size();
+    const std::size_t second = mfd::RecordOffset(2), all = three.size();
     const std::string overflow = "Quillory can not read this file;",
                       early = Reported(kInputPastEndOfFile, "List1");
     const std::tuple<std::size_t, std::uint8_t, std::size_t, std::size_t, std::string> cases[] = {
-        {second + field::kTempo, 0x80, all, 1, overflow},
-        {kCountOffset, 0xFF, all, 0, overflow},
-        {kCountOffset + 1, 4, all, 3, early},  // a count too high
-        {kCountOffset + 1, 3, 35, 0, early},   // a header without count
-        {kCountOffset + 1, 0, 37, 0, early}};  // a count without the rest of the header
+        {second + mfd::kTempo, 0x80, all, 1, overflow},
+        {mfd::kCountOffset, 0xFF, all, 0, overflow},
+        {mfd::kCountOffset + 1, 4, all, 3, early},  // a count too high
+        {mfd::kCountOffset + 1, 3, 35, 0, early},   // a header without count
+        {mfd::kCountOffset + 1, 0, 37, 0, early}};  // a count without the rest of the header
     for (const auto& [at, byte, size, rows, told] : cases) {
         SCOPED_TRACE(std::to_string(at) + " " + std::to_string(size));
         ui = {};
