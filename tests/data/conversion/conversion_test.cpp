@@ -222,32 +222,6 @@ TEST_F(ConversionTest, HoldsEachTargetToItsRecordLimit) {
     EXPECT_TRUE(ui.reports.empty());
 }
 
-// Format digit (2 for 4-digit styles), identifier, the input's pad byte 31 up to byte 24.
-TEST_F(ConversionTest, WritesFormatDigitIdentifierPadAndCarriedBytes) {
-    Bytes in = BuildMfd("PSR-2000", std::vector<RecordValues>(2));
-    for (std::size_t i = 24; i < mfd::kHeaderSize; ++i) {
-        in[i] = static_cast<std::uint8_t>(0xC0 + i);  // above "{": the model name stays readable
-    }
-    mfd::WriteBigEndian16(in, mfd::kCountOffset, 2);
-    for (const char* id : {"PSR-2000", "TYROS", "CVP-307", "KEYBOARD"}) {
-        WriteTable(id, {{"A", "001"}});
-    }
-    ASSERT_TRUE(Open(in));
-    for (const auto& [target, digit] :
-         {std::pair<std::string, char>{"TYROS", '1'}, {"CVP-307", '2'}, {"KEYBOARD", '1'}}) {
-        SCOPED_TRACE(target);
-        ASSERT_EQ(Save(target, "out.mfd"), ConversionOutcome::kSaved);
-        const Bytes out = ReadFile(folder.File("out.mfd"));
-        Bytes expected(in.begin(), in.begin() + mfd::kHeaderSize);
-        expected[12] = static_cast<std::uint8_t>(digit);
-        for (std::size_t i = 16; i <= 24; ++i) {
-            expected[i] = i - 16 < target.size() ? target[i - 16] : in[31];
-        }
-        EXPECT_EQ(Bytes(out.begin(), out.begin() + mfd::kHeaderSize), expected);
-        EXPECT_EQ(out.size(), mfd::RecordOffset(3));
-    }
-}
-
 // The target combo and Save As name both places of a missing table and save nothing.
 TEST_F(ConversionTest, AnInstrumentWithoutItsTableIsToldAndSavesNothing) {
     WriteTable("PSR-2000", {{"Cool Pop", "001"}});

@@ -10,7 +10,8 @@ namespace {
 
 // Three hundred records, so that places and numbers pass 127 and 255: record n is titled
 // "Song" and 301 - n (a sort by music runs from record 300 down to 1), its genre is Jazz, Pop
-// or Rock by n % 3. Record 128 has keywords of 28 characters, record 256 none.
+// or Rock by n % 3, its marks byte n % 8 and its sections n % 11 and n % 7. Record 128 has
+// keywords of 28 characters, record 256 none.
 class LongList : public Harness {
 public:
     void OpenLongList() {
@@ -21,6 +22,8 @@ public:
                                         n == 128   ? std::string(28, 'k')
                                         : n == 256 ? ""
                                                    : "x"));
+            records.back().marks = static_cast<std::uint8_t>(n % 8);
+            records.back().sections = static_cast<std::uint8_t>(n % 11 * 16 + n % 7);
         }
         WriteTable("PSR-2000", {{"Cool Pop", "001"}, {"8Beat", "002"}});
         ASSERT_TRUE(Open(BuildMfd("PSR-2000", records)));

@@ -91,7 +91,7 @@ TEST_F(FixtureFilesTest, BrokenFilesKeepTheRowsBeforeTheBreak) {
 }
 
 // A TYROS file saved for a PSR-2000: the header's own bytes carried, the user style replaced by
-// the default style with "FIX," over its keywords.
+// the default style with "FIX," over its keywords; headers for other targets.
 TEST_F(FixtureFilesTest, SavedFileHasEveryByteInPlace) {
     WriteFile(folder.File("TYROS.dat"), std::string("Cool Pop;042\r\nLast Tyros;599\r\n"));
     WriteFile(folder.File("PSR-2000.dat"), std::string("Last Tyros;017\r\nSwing;002\r\n"));
@@ -102,6 +102,16 @@ TEST_F(FixtureFilesTest, SavedFileHasEveryByteInPlace) {
         "00 00 00 11 04 04 00 78 00 'Tyros One' 00*23 'Pop' 00*13 'one' 00*29 00 AA BB"
         "00 01 00 11 04 04 00 78 00 'Tyros Two' 00*23 'Pop' 00*13 'FIX,keys' 00*24 00 CC DD");
     EXPECT_EQ(ReadFile(folder.File("out.mfd")), expected);
+
+    // The format digit is 2 for four-digit styles; the input's byte 31 pads up to byte 24.
+    for (const auto& [target, header] :
+         {std::pair{"TYROS", "'MUSIC FINDER11.0' 'TYROS' 20 20 20 20 00*6 20 01 02 00 02 03 04"},
+          {"CVP-307", "'MUSIC FINDER21.0' 'CVP-307' 20 20 00*6 20 01 02 00 02 03 04"}}) {
+        WriteFile(folder.File(std::string(target) + ".dat"), std::string("Last Tyros;0599\r\n"));
+        ASSERT_EQ(Save(target, "out.mfd"), ConversionOutcome::kSaved);
+        const Bytes out = ReadFile(folder.File("out.mfd"));
+        EXPECT_EQ(Bytes(out.begin(), out.begin() + 38), FixtureBytes(header)) << target;
+    }
 }
 
 }  // namespace
