@@ -5,14 +5,14 @@
 namespace quillory::testkit {
 namespace {
 
-// Seven records of a PSR-2000: every field, every mark, every section code and every byte from
-// 0x80 to 0xFF; the table names styles 042 and 001.
+// Seven records of a PSR-2000: every field, every mark (and a marks byte above 7, which shows
+// none), every section code and every byte from 0x80 to 0xFF; the table names styles 042 and 001.
 const char* const kPsr2000 =
     "'MUSIC FINDER 1.0' 'PSR-2000' 00*8  00 00 00 07 00 00"
     "00 00 00 2A 04 04 00 78 03 'My Song' 00*25 'Pop' 00*13 'love,summer' 00*21 15 00 00"
     "00 29 00 01 06 08 00 60 05 'My' 00 'Song' 00*25 'P' 00 'o' 00 'p' 00*11"
     "   'love' 00 'summer' 00*21 0A 00 00"
-    "27 0E 00 63 0C 10 04 D2 08 'Thirty-Two Characters Of A Title' 'Sixteen Letters!'"
+    "27 0E 00 63 0C 10 04 D2 0F 'Thirty-Two Characters Of A Title' 'Sixteen Letters!'"
     "   'thirty,two,keyword,characters,ok' A0 'XY'"
     "00 03 00 01 00 00 00 05 07 80 81 82 83 84 85 86 87 88 89 8A 8B 8C 8D 8E 8F"
     "   90 91 92 93 94 95 96 97 98 99 9A 9B 9C 9D 9E 9F A0 A1 A2 A3 A4 A5 A6 A7 A8 A9 AA AB"
