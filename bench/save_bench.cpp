@@ -4,6 +4,7 @@
 
 #include "data/document/open_file_save.h"
 #include "data/document/record_commands.h"
+#include "data/format/record_layout.h"
 #include "largest_file.h"
 
 namespace quillory::bench {

@@ -12,6 +12,7 @@
 
 #include "data/common/codepage.h"
 #include "data/format/instrument_catalog.h"
+#include "data/format/record_layout.h"
 #include "examples/realistic_data.h"
 #include "support/mfd_builder.h"
 

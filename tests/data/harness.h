@@ -35,9 +35,9 @@ auto Map(const Items& items, F f) {
 
 // size bytes of record n (from 1) of an image, from the field at offset; fewer past its end.
 inline std::string RecordBytes(const Bytes& image, int n, std::size_t offset = 0,
-                               std::size_t size = kRecordSize) {
+                               std::size_t size = mfd::kRecordSize) {
     const std::string all(image.begin(), image.end());
-    return all.substr(std::min(RecordOffset(n) + offset, all.size()), size);
+    return all.substr(std::min(mfd::RecordOffset(n) + offset, all.size()), size);
 }
 
 // The error number an action fails with; 0 when it succeeds.
@@ -51,7 +51,7 @@ inline int ErrorOf(const std::function<void()>& action) {
 }
 
 inline int CountOf(const Bytes& image) {
-    return ReadBigEndian16(image, kCountOffset);
+    return mfd::ReadBigEndian16(image, mfd::kCountOffset);
 }
 
 inline std::string Padded(const std::string& text, std::size_t width) {
@@ -119,7 +119,7 @@ public:
             doc.SetChecked(IndexOf(n), true);
         }
     }
-    std::string Stored(int n, std::size_t offset = 0, std::size_t size = kRecordSize) const {
+    std::string Stored(int n, std::size_t offset = 0, std::size_t size = mfd::kRecordSize) const {
         return RecordBytes(doc.Image(), n, offset, size);
     }
     Texts Stored(const std::vector<int>& numbers, std::size_t offset, std::size_t size) const {

@@ -11,7 +11,7 @@ protected:
     QString Questions() {
         QString asked;
         for (const QString& question : std::exchange(dialogs.questions, {})) {
-            asked += !question.startsWith("Music Fincer")               ? 'R'
+            asked += !question.startsWith("Music Fincer")                   ? 'R'
                      : question.section('\r', 0, 0).contains("User Styles") ? 'B'
                                                                             : 'A';
         }
@@ -73,7 +73,7 @@ TEST_F(ConvertDialogTest, NeedsAFileShowsTheWorkspaceValuesAndAsksBeforeSaving) 
     EXPECT_EQ(HeaderModelName(SaveAs({"optTarget2000"})), "TYROS");
     EXPECT_EQ(Questions(), "R");
     Tick({0, 2});
-    EXPECT_EQ(SaveAs({"optCheckedRecords"}).size(), RecordOffset(3));
+    EXPECT_EQ(SaveAs({"optCheckedRecords"}).size(), mfd::RecordOffset(3));
 }
 
 TEST_F(ConvertDialogTest, StyleOptionsAndTheDefaultStyleTickAndRefreshThePreview) {

@@ -29,6 +29,9 @@ TEST_F(ListCommandsTest, ButtonsAndRowCommandsActOnTheTickedOrClickedRecordsOfAS
     EXPECT_EQ(Ticks() + Counter(), "11114");
     Click("CmdUnCheck");
     EXPECT_FALSE(Enabled("cmdDeleteChecked") || Enabled("cmdPlayList"));
+    Tick({2});
+    Tick({2}, false);  // the last tick cleared: Del Chk'd has nothing left, Play List stays
+    EXPECT_TRUE(!Enabled("cmdDeleteChecked") && Enabled("cmdPlayList"));
     Tick({0, 1});
     Click("cmdInvert");
     EXPECT_EQ(Ticks() + Counter(), "00112");
@@ -72,7 +75,12 @@ TEST_F(ListCommandsTest, ButtonsAndRowCommandsActOnTheTickedOrClickedRecordsOfAS
     dialogs.files.push_back(Path("list.txt"));
     Trigger("mnuTextFile");
     EXPECT_EQ(FileText("list.txt"),
-              EncodeWindows1252(RecordListExportText(Work().document)) + "\r\n");
+              "Number\tGenre    \tMusic         \tStyle    \tTimeSig\tTempo\tKeywords\tFavorites\t"
+              "Search 1\tSearch 2\tIntro\tSection\r\n"
+              "1\tRock\tAmy\t8Beat\t 4/ 4\t120\tlive\tNo\tNo\tNo\tOff\tOff\r\n"
+              "2\tJazz\tMax\tSwing\t 4/ 4\t120\tlive\tNo\tNo\tNo\tOff\tOff\r\n"
+              "3\tPop\tZed\tCool Pop\t 4/ 4\t120\t" +
+                  std::string(28, 'k') + "\tNo\tNo\tNo\tOff\tOff\r\n\r\n");
     EXPECT_EQ(Main().statusBar()->currentMessage(),
               "Exported " + FromPath(folder.File("list.txt")));
 }
@@ -100,6 +108,9 @@ TEST_F(ListCommandsTest, PrintsEveryRowOnceUnderHeadersOnEveryPageInTheChosenLay
     RecordValues song = Song("Wonderful Tonight Wide World Wal", "Worldwide Waltz!", 3);
     song.keywords = "Wedding Wonder Waltz WWW Wow Wow";
     OpenSongs({song});
+    Trigger("mnuLand");
+    Trigger("mnuPrint");
+    EXPECT_EQ(dialogs.previewLayouts.back().orientation(), QPageLayout::Landscape);
     dialogs.previewLayout = QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Landscape,
                                         QMarginsF(5, 10, 5, 10), QPageLayout::Millimeter);
     Trigger("mnuPrint");

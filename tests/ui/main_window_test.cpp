@@ -1,5 +1,6 @@
 #include <QAbstractItemModelTester>
 #include <QClipboard>
+#include <QMenu>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStyle>
@@ -13,10 +14,12 @@ class MainWindowTest : public UiFixture {
 protected:
     // The panel's controls that are enabled (or disabled) now.
     QString Controls(bool enabled) {
-        QStringList names = QString("Frame2 fraClear cmdS2 cmdS1 CmdFav fraEdit cmdReplaceStyle "
-                                    "cmdDeleteChecked cmdAdd CmdDelete cmdModify fraCheck "
-                                    "CmdUnCheck cmdInvert cmdCheck lblNumberChecked lblchk "
-                                    "cmdPlayList cmdSearch Frame1").split(' ');
+        QStringList names = QString(
+                                "Frame2 fraClear cmdS2 cmdS1 CmdFav fraEdit cmdReplaceStyle "
+                                "cmdDeleteChecked cmdAdd CmdDelete cmdModify fraCheck "
+                                "CmdUnCheck cmdInvert cmdCheck lblNumberChecked lblchk "
+                                "cmdPlayList cmdSearch Frame1")
+                                .split(' ');
         names.removeIf([&](const QString& name) { return Enabled(name.toLatin1()) != enabled; });
         return names.join(' ');
     }
@@ -39,7 +42,7 @@ TEST_F(MainWindowTest, OpensImportsAndSortsAFileKeepsItWhenTheNextIsRefusedAndRe
     EXPECT_EQ(Controls(true), "Frame2 Frame1");
     const QString title = "A Song Title Of Thirty-Two Chars";
     Bytes corrupt = BuildMfd("PSR-2000", {Song(title.toStdString(), "Pop", 1), Song("", "", 1)});
-    corrupt[RecordOffset(2) + field::kStyle] = 0x80;
+    corrupt[mfd::RecordOffset(2) + mfd::kStyle] = 0x80;
     OpenSongs(corrupt);
     EXPECT_EQ(Messages() + ColumnCells(kMusicColumn),
               QStringList({"Quillory can not read this file", title}));
@@ -122,16 +125,21 @@ TEST_F(MainWindowTest, KeysPressTheirMenuItemsAndButtonsAndTheStatusBarShowsTheF
     OpenSongs();
     ClickRow(1);
     const std::pair<QKeySequence, const char*> keys[] = {
-        {QKeySequence("Ctrl+O"), "mnuOpen"},   {QKeySequence("Ctrl+Shift+S"), "mnuConvert"},
-        {QKeySequence("Ctrl+P"), "mnuPrint"},  {QKeySequence("F1"), "mnuHelp"},
-        {QKeySequence("Ctrl+A"), "cmdCheck"},  {QKeySequence(Qt::Key_Return), "cmdModify"},
-        {QKeySequence(Qt::Key_Enter), "cmdModify"}, {QKeySequence("Del"), "CmdDelete"},
-        {QKeySequence::Undo, "mnuUndo"},       {QKeySequence::Redo, "mnuRedo"},
+        {QKeySequence("Ctrl+O"), "mnuOpen"},
+        {QKeySequence("Ctrl+Shift+S"), "mnuConvert"},
+        {QKeySequence("Ctrl+P"), "mnuPrint"},
+        {QKeySequence("F1"), "mnuHelp"},
+        {QKeySequence("Ctrl+A"), "cmdCheck"},
+        {QKeySequence(Qt::Key_Return), "cmdModify"},
+        {QKeySequence(Qt::Key_Enter), "cmdModify"},
+        {QKeySequence("Del"), "CmdDelete"},
+        {QKeySequence::Undo, "mnuUndo"},
+        {QKeySequence::Redo, "mnuRedo"},
         {QKeySequence("Ctrl+F"), "cmdSearch"}};
     for (const auto& [key, name] : keys) {
         QObject* target = InMain<QObject>(name);
         QSignalSpy spy(target, qobject_cast<QAction*>(target) ? SIGNAL(triggered(bool))
-                                                               : SIGNAL(clicked(bool)));
+                                                              : SIGNAL(clicked(bool)));
         Press(key);
         EXPECT_EQ(spy.count(), 1) << name;
     }
@@ -142,8 +150,8 @@ TEST_F(MainWindowTest, KeysPressTheirMenuItemsAndButtonsAndTheStatusBarShowsTheF
     EXPECT_EQ(SelectedRow(), 2);  // past the deleted row
     Click("CmdUnCheck");
     Press(QKeySequence("Ctrl+C"));
-    EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
-              CopiedRowsText(Work().document, 2));
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              "1\tJazz\tSong C\t099\t 4/ 4\t120\t\tNo\tNo\tNo\tOff\tOff\r\n");
 
     Tick({0, 2});
     EXPECT_EQ(InMain<QLabel>("lblFilePath")->text() + " " + InMain<QLabel>("lblCounts")->text(),
@@ -182,6 +190,36 @@ TEST_F(MainWindowTest, SearchFindsFirstNextAndAllAndCloseKeepsThePlace) {
     Click("cmdCheck", Main().Search());
     EXPECT_EQ(Ticks() + Counter(), "10012");
     EXPECT_TRUE(Messages().isEmpty());
+}
+
+// Each source-instrument item: hidden, its caption, whether it is greyed out, and the source it
+// chooses ("none" stays for the greyed-out one and the four that do nothing).
+TEST_F(MainWindowTest, SourceMenuItemsHaveTheirCaptionsStatesAndActions) {
+    OpenSongs();
+    const std::tuple<const char*, const char*, bool, const char*> items[] = {
+        {"mnuPSR2000", "PSR2000", true, "PSR-2000"}, {"mnuPSR2100", "PSR2100", true, "PSR-2100"},
+        {"mnuPSR1000", "PSR1000", true, "PSR-1000"}, {"mnuPSR1100", "PSR1100", true, "PSR-1100"},
+        {"mnuPSR1500", "PSR1500", false, "none"},    {"mnuPSR3000", "PSR3000", true, "PSR-3000"},
+        {"mnuCVP209", "CVP209", true, "CVP-209"},    {"mnuCVP207", "CVP207", true, "CVP-207"},
+        {"mnuCVP205", "CVP205", true, "CVP-205"},    {"mnuCVP203", "CVP203", true, "CVP-203"},
+        {"mnuCVP210", "CVP210", true, "none"},       {"mnuCVP208", "CVP208", true, "none"},
+        {"mnuCVP206", "CVP206", true, "none"},       {"mnuCVP204", "CVP204", true, "none"},
+        {"mnuTYROS", "Tyros", true, "TYROS"}};
+    QStringList names = {"mnuAuto"};
+    for (const auto& [name, caption, enabled, source] : items) {
+        names << name;
+        QAction* item = InMain<QAction>(name);
+        const bool hidden = !item->isVisible();
+        item->setVisible(true);  // a hidden item reads as disabled whatever its own state
+        Work().file.sourceInstrument = "none";
+        Trigger(name);
+        EXPECT_EQ(std::tuple(item->text(), hidden, item->isEnabled(), Work().file.sourceInstrument),
+                  std::tuple(QString(caption), true, enabled, std::string(source)));
+        Trigger("mnuAuto");
+    }
+    const QList<QAction*> menu = InMain<QMenu>("mnuOptions")->actions();
+    EXPECT_EQ(Texts(menu.size(), [&](int i) { return menu[i]->objectName(); }),
+              names << "mnuStyleNumbers");
 }
 
 }  // namespace

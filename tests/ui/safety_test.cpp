@@ -93,7 +93,7 @@ TEST_F(SafetyTest, UndoesSortedStepsAsksAboutUnsavedChangesAndOpensCommandLineAn
         EXPECT_EQ(dialogs.saveQuestions, QStringList{"Save changes to songs.mfd before closing?"});
         EXPECT_EQ(Main().isVisible() && Main().isWindowModified(), answer == SaveChoice::kCancel);
     }
-    EXPECT_EQ(ReadBigEndian16(ReadFile(folder.File("songs.mfd")), kCountOffset), 2);
+    EXPECT_EQ(mfd::ReadBigEndian16(ReadFile(folder.File("songs.mfd")), mfd::kCountOffset), 2);
 
     Main().show();
     DeleteRow(0);

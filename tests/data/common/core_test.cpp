@@ -31,6 +31,17 @@ TEST(CodePageTest, EveryByteSurvivesTheRoundTripAndMissingCharactersBecomeQuesti
               "?mega ? ? ? ? caf??????");
 }
 
+// Every capital of the code page folds to its small letter, for the sort as for the search;
+// nothing else folds.
+TEST(TextTest, CapitalsOfTheCodePageFoldToTheirSmallLetters) {
+    const std::string capitals = "ABCDEFGHIJKLMNOPQRSTUVWXYZÀÁÂÃÄÅÆÇÈÉÊËÌÍÎÏÐÑÒÓÔÕÖØÙÚÛÜÝÞ",
+                      smalls = "abcdefghijklmnopqrstuvwxyzàáâãäåæçèéêëìíîïðñòóôõöøùúûüýþ",
+                      others = "@[`{×ßÿµ÷šž09";
+    EXPECT_EQ(CaseFoldKey(capitals + others), smalls + others);
+    EXPECT_EQ(CompareWithoutCase(capitals, smalls), 0);
+    EXPECT_EQ(LowerCase(capitals + "ŠŒŽŸ" + others), smalls + "šœžÿ" + others);
+}
+
 // NumericValue reads the leading number, skipping blanks; ParseInt32 wants a whole number text;
 // conversions round halves to even and overflow only when the value does not fit.
 TEST(NumbersTest, ReadsRoundsAndConvertsNumbers) {

@@ -12,7 +12,7 @@ Records RecordsOf(const Bytes& image) {
     for (int n = 1; n <= CountOf(image); ++n) {
         records.push_back(RecordBytes(image, n));
     }
-    EXPECT_EQ(image.size(), RecordOffset(CountOf(image) + 1));
+    EXPECT_EQ(image.size(), mfd::RecordOffset(CountOf(image) + 1));
     return records;
 }
 
@@ -36,8 +36,8 @@ protected:
              {61, 3, 5, 4, 93, 3, "Fourth", "Genre3", "kw3 fills the whole keyword field!", 0x18},
              {68, 99, 6, 4, 94, 4, "Fifth Song With A Long Title 32Z", "Genre4", "kw4", 0x19}});
         for (int n = 1; n <= 5; ++n) {  // the bytes no one reads are carried too
-            input[RecordOffset(n) + 90] = static_cast<std::uint8_t>(0xA0 + n);
-            input[RecordOffset(n) + 91] = static_cast<std::uint8_t>(0xB0 + n);
+            input[mfd::RecordOffset(n) + 90] = static_cast<std::uint8_t>(0xA0 + n);
+            input[mfd::RecordOffset(n) + 91] = static_cast<std::uint8_t>(0xB0 + n);
         }
         ASSERT_TRUE(Open(input));
         ChooseTargetInstrument(ws, "PSR-2000", ui);
@@ -54,7 +54,7 @@ protected:
         record.replace(0, 4,
                        {static_cast<char>(outputNumber >> 8), static_cast<char>(outputNumber),
                         static_cast<char>(style >> 8), static_cast<char>(style)});
-        return substituted ? record.replace(field::kKeywords, 4, "FIX,") : record;
+        return substituted ? record.replace(mfd::kKeywords, 4, "FIX,") : record;
     }
 
     // The export log after its first line, which names the default style and a date.
@@ -187,7 +187,7 @@ TEST_F(ConversionTest, FailsWithoutFileOrLogOnATableOrDefaultItCannotUse) {
         "PSR-2000",
         {{"Cool Pop", "1"}, {"Slow Rock", "2"}, {"Big Band", "3"}, {"Polka", "4"}, {"099", "99"}});
     EXPECT_EQ(Preview("PSR-2000").outcome, ConversionOutcome::kPreviewed);
-    doc.PutRecordBytes(6, Bytes(kRecordSize, 0));
+    doc.PutRecordBytes(6, Bytes(mfd::kRecordSize, 0));
     doc.WriteHeaderCount(6);
     expectFailure(kSubscriptOutOfRange);
 }
@@ -220,32 +220,6 @@ TEST_F(ConversionTest, HoldsEachTargetToItsRecordLimit) {
     doc.SetChecked(1300, true);
     EXPECT_EQ(save("PSR-1000", true), refusal(1201, 1200));
     EXPECT_TRUE(ui.reports.empty());
-}
-
-// Format digit (2 for 4-digit styles), identifier, the input's pad byte 31 up to byte 24.
-TEST_F(ConversionTest, WritesFormatDigitIdentifierPadAndCarriedBytes) {
-    Bytes in = BuildMfd("PSR-2000", std::vector<RecordValues>(2));
-    for (std::size_t i = 24; i < kHeaderSize; ++i) {
-        in[i] = static_cast<std::uint8_t>(0xC0 + i);  // above "{": the model name stays readable
-    }
-    WriteBigEndian16(in, kCountOffset, 2);
-    for (const char* id : {"PSR-2000", "TYROS", "CVP-307", "KEYBOARD"}) {
-        WriteTable(id, {{"A", "001"}});
-    }
-    ASSERT_TRUE(Open(in));
-    for (const auto& [target, digit] :
-         {std::pair<std::string, char>{"TYROS", '1'}, {"CVP-307", '2'}, {"KEYBOARD", '1'}}) {
-        SCOPED_TRACE(target);
-        ASSERT_EQ(Save(target, "out.mfd"), ConversionOutcome::kSaved);
-        const Bytes out = ReadFile(folder.File("out.mfd"));
-        Bytes expected(in.begin(), in.begin() + kHeaderSize);
-        expected[12] = static_cast<std::uint8_t>(digit);
-        for (std::size_t i = 16; i <= 24; ++i) {
-            expected[i] = i - 16 < target.size() ? target[i - 16] : in[31];
-        }
-        EXPECT_EQ(Bytes(out.begin(), out.begin() + kHeaderSize), expected);
-        EXPECT_EQ(out.size(), RecordOffset(3));
-    }
 }
 
 // The target combo and Save As name both places of a missing table and save nothing.

@@ -17,7 +17,7 @@ protected:
                          {{}, 3, 5, 4, 96, 3, "Harvest MOON", "Pop", "rock", 0x15},
                          {{}, 1, 4, 4, 160, 4, "Road", "Swing", "rocks", 0x15}});
         for (int n : {2, 4}) {
-            image[RecordOffset(n) + field::kKeywords + 20] = 'X';
+            image[mfd::RecordOffset(n) + mfd::kKeywords + 20] = 'X';
         }
         WriteTable(
             "PSR-2000",
@@ -36,7 +36,7 @@ protected:
 
     std::vector<int> Marks() const {
         return Map(std::vector<int>{1, 2, 3, 4, 5},
-                   [this](int n) { return int{doc.Image()[RecordOffset(n) + field::kMarks]}; });
+                   [this](int n) { return int{doc.Image()[mfd::RecordOffset(n) + mfd::kMarks]}; });
     }
 };
 
@@ -112,14 +112,14 @@ TEST_F(EditTest, KeywordAddWritesEachRowsRecord) {
                                         {2, 1, 4, 4, 120, 0, "A", "", "", 0},
                                         {0, 1, 4, 4, 120, 0, "B", "", full, 0}});
     const std::string tail = "ABCDEFGHIJ";
-    std::copy(tail.begin(), tail.end(), image.begin() + RecordOffset(1) + field::kKeywords + 5);
+    std::copy(tail.begin(), tail.end(), image.begin() + mfd::RecordOffset(1) + mfd::kKeywords + 5);
     ASSERT_TRUE(Open(image));
     doc.SetSort(true, kMusicColumn, SortOrder::kAscending);
     EXPECT_EQ(KeywordAdd(doc, ""), 0u);
     EXPECT_EQ(doc.Image(), image);
     EXPECT_EQ(KeywordAdd(doc, "live"), 1u);
     EXPECT_EQ(Column(kKeywordsColumn), (Texts{"rock,live", "live", full}));
-    EXPECT_EQ(Stored({1, 2, 3}, field::kKeywords, 32),
+    EXPECT_EQ(Stored({1, 2, 3}, mfd::kKeywords, 32),
               (Texts{Padded("rock,liveEFGHIJ", 32), Padded("live", 32), full}));
     EXPECT_EQ(KeywordNoRoomMessage(1), "1 records had no room for the keyword");
     EXPECT_EQ(KeywordNoRoomMessage(0), std::nullopt);
@@ -171,13 +171,13 @@ TEST_F(EditTest, HeaderClicksRowValuesAndModify) {
     const EditorOutcome modified = EditorModify(ws, IndexOf(1), values, ui);
     ASSERT_EQ(modified.result, EditorOkResult::kDone);
     EXPECT_EQ(modified.row, IndexOf(1));
-    EXPECT_EQ(Stored(1, field::kStyle, 7), std::string("\0\x02\x03\x04\0\x60\0", 7));
+    EXPECT_EQ(Stored(1, mfd::kStyle, 7), std::string("\0\x02\x03\x04\0\x60\0", 7));
     // Chosen from another instrument's list: the file's own number, where its table has one.
     for (const auto& [style, stored] : {std::pair{StyleChoice{"JAZZ CLUB", 30}, "\0\x03"},
                                         {StyleChoice{"Bossa", 30}, "\0\x1E"}}) {
         values.style = style;
         EditorModify(ws, IndexOf(1), values, ui);
-        EXPECT_EQ(Stored(1, field::kStyle, 2), std::string(stored, 2));
+        EXPECT_EQ(Stored(1, mfd::kStyle, 2), std::string(stored, 2));
     }
     EXPECT_EQ(Column(kMusicColumn), (Texts{"", "Moonlight Serenade", "Sunrise", "", "Road"}));
 }
@@ -227,10 +227,10 @@ TEST_F(EditTest, ReplaceChangesEqualCellsAndTheirRecords) {
     SubReplaceStyle(ws, ReplaceMode::kGenre, "deleted", "Pop", ui);
     SubReplaceStyle(ws, ReplaceMode::kStyle, "Cool Pop", "8Beat", ui);
     EXPECT_EQ(Column(kStyleColumn), (Texts{"8Beat", "COOL POP", "8Beat", "Jazz Club", ""}));
-    EXPECT_EQ(Stored({1, 2, 3}, field::kStyle, 2),
+    EXPECT_EQ(Stored({1, 2, 3}, mfd::kStyle, 2),
               (Texts{std::string("\0\2", 2), std::string("\0\4", 2), std::string("\0\2", 2)}));
     SubReplaceStyle(ws, ReplaceMode::kStyle, "8Beat", "Bossa", ui);
-    EXPECT_EQ(Stored(1, field::kStyle, 2), std::string("\0\2", 2));
+    EXPECT_EQ(Stored(1, mfd::kStyle, 2), std::string("\0\2", 2));
 
     SubReplaceStyle(ws, ReplaceMode::kGenre, "Pop", "Schlager", ui);
     SubReplaceStyle(ws, ReplaceMode::kGenre, "Easy Listening", "Pop", ui);
@@ -240,13 +240,13 @@ TEST_F(EditTest, ReplaceChangesEqualCellsAndTheirRecords) {
               (Texts{"Hard Rock,pop", "pop, rock", "Hard Rock", "Hard Rock", ""}));
     SubReplaceStyle(ws, ReplaceMode::kKeyword, "hard rock", "", ui);
     EXPECT_EQ(Column(kKeywordsColumn), (Texts{",pop", "pop, rock", "", "", ""}));
-    EXPECT_EQ(Stored({1, 3, 4}, field::kGenre, 48),
+    EXPECT_EQ(Stored({1, 3, 4}, mfd::kGenre, 48),
               (Texts{Padded("Schlager", 16) + Padded(",pop", 32), Padded("Pop", 48),
                      Padded("Schlager", 48)}));
     EXPECT_EQ(Stored(2) + Stored(5), RecordBytes(image, 2) + RecordBytes(image, 5));
-    const std::size_t upToGenre = field::kGenre - field::kTimeSigNumerator;
-    EXPECT_EQ(Stored(3, field::kTimeSigNumerator, upToGenre),
-              RecordBytes(image, 3, field::kTimeSigNumerator, upToGenre));
+    const std::size_t upToGenre = mfd::kGenre - mfd::kTimeSigNumerator;
+    EXPECT_EQ(Stored(3, mfd::kTimeSigNumerator, upToGenre),
+              RecordBytes(image, 3, mfd::kTimeSigNumerator, upToGenre));
 }
 
 }  // namespace

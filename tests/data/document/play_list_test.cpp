@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "data/document/play_list.h"
+#include "support/mfd_builder.h"
 #include "support/scripted_interaction.h"
 
 namespace quillory::testkit {
@@ -21,7 +22,7 @@ MusicFinderDocument Songs() {
         records.push_back(song);
     }
     MusicFinderDocument document;
-    document.Load(Bytes(kHeaderSize, 0), records);
+    document.Load(Bytes(mfd::kHeaderSize, 0), records);
     return document;
 }
 

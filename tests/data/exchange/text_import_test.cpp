@@ -53,13 +53,14 @@ protected:
     }
 
     void ExpectConsistent(int added) {
-        const int rows = static_cast<int>((before.size() - kHeaderSize) / kRecordSize) + added;
+        const int rows =
+            static_cast<int>((before.size() - mfd::kHeaderSize) / mfd::kRecordSize) + added;
         EXPECT_EQ(static_cast<int>(doc.Size()), rows);
         EXPECT_EQ(doc.HeaderCount(), rows);
-        ASSERT_EQ(doc.Image().size(), RecordOffset(rows + 1));
+        ASSERT_EQ(doc.Image().size(), mfd::RecordOffset(rows + 1));
         Bytes kept(doc.Image().begin(),
                    doc.Image().begin() + static_cast<std::ptrdiff_t>(before.size()));
-        WriteBigEndian16(kept, kCountOffset, CountOf(before));
+        mfd::WriteBigEndian16(kept, mfd::kCountOffset, CountOf(before));
         EXPECT_EQ(kept, before);
     }
 
@@ -101,7 +102,7 @@ TEST_F(TextImportTest, ReadsTheFirstLineAsDataUnlessItsSecondFieldIsGenre) {
     EXPECT_EQ(Import(text).accepted, 7);
     EXPECT_EQ(Column(kMusicColumn), (Texts{"A", "B", "C", "D", "\"Heroes", "12\" Mix", "\"Mix\" 12",
                                            "A\nB", "A\rB", "Say \"Hi\"", ""}));
-    EXPECT_EQ(Stored(8, field::kMusic, 4), "A\nB ");
+    EXPECT_EQ(Stored(8, mfd::kMusic, 4), "A\nB ");
     ExpectConsistent(11);
 }
 

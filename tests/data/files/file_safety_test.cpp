@@ -1,4 +1,5 @@
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include "data/exchange/text_import.h"
@@ -6,6 +7,19 @@
 #include "data/files/file_system.h"
 #include "data/files/safe_file.h"
 #include "data/harness.h"
+
+namespace quillory::testkit {
+// What the program flushed to the disk, "file" or "folder" for each fsync, in order.
+std::vector<std::string> flushed;
+}  // namespace quillory::testkit
+
+// The program's fsync calls reach the system through this one, which notes what they flush.
+extern "C" int fsync(int descriptor) {
+    struct stat status {};
+    fstat(descriptor, &status);
+    quillory::testkit::flushed.push_back(S_ISDIR(status.st_mode) ? "folder" : "file");
+    return static_cast<int>(syscall(SYS_fsync, descriptor));
+}
 
 namespace quillory::testkit {
 namespace {
@@ -154,6 +168,16 @@ TEST_F(FileSafetyTest, SavesThroughLinksLongNamesAndPrivatelyButNeverOverPipesOr
     EXPECT_EQ(entries, (Texts{"ExportLog.txt", "dangling.mfd", "device.mfd", "link.mfd", "new",
                               longest + ".mfd", "pipe.mfd", "private.mfd", "real", "real/new.mfd",
                               "real/old.mfd", "songs.mfd"}));
+}
+
+// A saved Music Finder file is on the disk, and so is its name in the folder, before Save ends;
+// the log it rewrites is not waited for.
+TEST_F(FileSafetyTest, SaveFlushesTheFileAndItsFolderButNotTheLog) {
+    ASSERT_TRUE(Open(BuildMfd("PSR-2000", {{}}), "songs.mfd"));
+    flushed.clear();
+    ASSERT_EQ(Save("PSR-2000", "out.mfd"), ConversionOutcome::kSaved);
+    EXPECT_EQ(flushed, (Texts{"file", "folder"}));
+    EXPECT_TRUE(Exists("ExportLog.txt"));
 }
 
 }  // namespace
