@@ -118,6 +118,18 @@ TEST_F(MainWindowTest, WindowsFitSmallScreensOpenBesideTheMainWindowAndSpareTheF
     }
 }
 
+// The window shows the enabled states of the core's rules as the ticks and the highlight move.
+TEST_F(MainWindowTest, ButtonsAndSaveFollowTicksAndHighlight) {
+    EXPECT_FALSE(InMain<QAction>("mnuSave")->isEnabled());
+    OpenSongs();
+    Tick({0});
+    EXPECT_EQ(Controls(false), "cmdReplaceStyle CmdDelete cmdModify");
+    Tick({0}, false);
+    ClickRow(1);
+    EXPECT_EQ(Controls(false), "cmdDeleteChecked");
+    EXPECT_TRUE(InMain<QAction>("mnuSave")->isEnabled());
+}
+
 TEST_F(MainWindowTest, KeysPressTheirMenuItemsAndButtonsAndTheStatusBarShowsTheFile) {
     OpenSongs();
     ClickRow(1);

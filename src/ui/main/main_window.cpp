@@ -152,8 +152,7 @@ void MainWindow::CheckToggled(int row, bool checked) {
     Run("ListView_ItemCheck", [&](Prompts&) {
         MusicFinderDocument& document = session_.Document();
         document.SetChecked(static_cast<std::size_t>(row), checked);
-        playListEnabled_ = true;
-        deleteCheckedEnabled_ = document.CheckedCount() > 0;
+        commands_.TickToggled(document.CheckedCount());
     });
 }
 
@@ -179,11 +178,10 @@ void MainWindow::Modify() {
 }
 
 void MainWindow::OpenPlayList() {
-    if (PlayListMayOpen(session_.Document(), session_.PromptsFor(this))) {
-        playListEnabled_ = true;
+    const bool opens = PlayListMayOpen(session_.Document(), session_.PromptsFor(this));
+    commands_.PlayListAsked(opens);
+    if (opens) {
         ShowSingle(playList_);
-    } else {
-        playListEnabled_ = false;
     }
 }
 
@@ -247,18 +245,19 @@ void MainWindow::ShowState() {
     const MusicFinderDocument& document = work.document;
     const ButtonPanel& p = panel_;
     setWindowTitle(QString::fromStdString(title_) + "[*]");
+    const CommandStates states = commands_.States(
+        {.savedFileOpen = !work.file.path.empty(), .rowHighlighted = Highlighted().has_value()});
     for (QWidget* control : std::initializer_list<QWidget*>{
              p.clear, p.edit, p.check, p.s2, p.s1, p.fav, p.add, p.uncheck, p.invert, p.checkAll,
              p.search, p.counterCaption, p.counter}) {
-        control->setEnabled(fileControlsEnabled_);
+        control->setEnabled(states.fileCommands);
     }
-    const bool highlighted = Highlighted().has_value();
     for (QWidget* control : {p.deleteRow, p.modify, p.replace}) {
-        control->setEnabled(highlighted);
+        control->setEnabled(states.rowCommands);
     }
-    p.deleteChecked->setEnabled(deleteCheckedEnabled_);
-    p.playList->setEnabled(playListEnabled_);
-    menu_.save->setEnabled(!work.file.path.empty());
+    p.deleteChecked->setEnabled(states.deleteChecked);
+    p.playList->setEnabled(states.playList);
+    menu_.save->setEnabled(states.save);
     p.counter->setText(QString::number(document.CheckedCount()));
     counts_->setText(
         QString("%1 records, %2 ticked").arg(document.Size()).arg(document.CheckedCount()));

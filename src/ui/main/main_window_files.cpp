@@ -67,7 +67,7 @@ void MainWindow::OpenFile(const std::filesystem::path& path) {
                 filePath_->setText(FromPath(std::filesystem::absolute(path)));
                 break;
             case ReadOutcome::kRead:
-                fileControlsEnabled_ = true;
+                commands_.FileRead();
                 title_ = TitleAfterRead(work);
                 filePath_->setText(FromPath(std::filesystem::absolute(path)));
                 break;

@@ -34,9 +34,7 @@ void MainWindow::AddHistoryActions() {
     connect(&session_, &Session::historyMoved, this, [this] {
         // Undo and redo give back ticks with the records: the buttons that follow the ticks
         // follow them.
-        const bool ticked = session_.Document().CheckedCount() > 0;
-        deleteCheckedEnabled_ = ticked;
-        playListEnabled_ = playListEnabled_ || ticked;
+        commands_.HistoryMoved(session_.Document().CheckedCount());
     });
     connect(&session_, &Session::modifiedChanged, this, &QWidget::setWindowModified);
 }
@@ -104,8 +102,7 @@ void MainWindow::ConnectSession() {
     connect(&session_, &Session::highlightRequested, this, &MainWindow::ShowHighlight);
     connect(&session_, &Session::fitColumnsRequested, this, [this] { AutoSizeColumns(*list_); });
     connect(&session_, &Session::foundAndTicked, this, [this](std::size_t matched) {
-        deleteCheckedEnabled_ = true;
-        playListEnabled_ = playListEnabled_ || matched > 0;
+        commands_.FoundAndTicked(matched);
         ShowState();
     });
 
@@ -175,18 +172,14 @@ void MainWindow::ConnectButtons() {
 
     ConnectButton(panel_.checkAll, "cmdCheck", [this, &document] {
         CheckAll(document);
-        deleteCheckedEnabled_ = playListEnabled_ = true;
+        commands_.AllTicked();
     });
     ConnectButton(panel_.uncheck, "UnCheck", [this, &document] {
         UncheckAll(document);
-        deleteCheckedEnabled_ = playListEnabled_ = false;
+        commands_.AllUnticked();
     });
     ConnectButton(panel_.invert, "Invert", [this, &document] {
-        const std::size_t ticked = InvertChecks(document);
-        deleteCheckedEnabled_ = ticked >= 1;
-        if (!document.Empty()) {
-            playListEnabled_ = ticked >= 1;
-        }
+        commands_.Inverted(InvertChecks(document), document.Size());
     });
     ConnectButton(panel_.deleteRow, "cmdDelete", [this, &document] {
         if (const auto row = Highlighted()) {
@@ -195,7 +188,7 @@ void MainWindow::ConnectButtons() {
     });
     ConnectButton(panel_.deleteChecked, "Delecte_Checked", [this, &document] {
         if (DeleteChecked(document)) {
-            deleteCheckedEnabled_ = false;
+            commands_.CheckedDeleted();
         }
     });
     ConnectButton(panel_.fav, "Fave_click", [&document] { ClearMark(document, Mark::kFavorite); });
