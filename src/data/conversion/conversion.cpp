@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "data/common/numbers.h"
+#include "data/common/operation_names.h"
 #include "data/common/text.h"
 #include "data/conversion/save_dialog.h"
 #include "data/exchange/text_file.h"
@@ -236,7 +237,7 @@ ConversionResult SaveMusicFinder(Workspace& workspace, const std::string& target
             result.outcome = result.file ? ConversionOutcome::kSaved : ConversionOutcome::kNotSaved;
         }
     } catch (const Failure& failure) {
-        ui.ReportError(failure, "SaveMusicFinder");
+        ui.ReportError(failure, operation::kSaveMusicFinder);
         result.outcome = ConversionOutcome::kFailed;
         return result;
     }

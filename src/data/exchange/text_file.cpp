@@ -4,6 +4,7 @@
 
 #include "data/common/codepage.h"
 #include "data/common/interaction.h"
+#include "data/common/operation_names.h"
 #include "data/conversion/save_dialog.h"
 #include "data/document/workspace.h"
 #include "data/files/file_system.h"
@@ -29,7 +30,7 @@ bool WriteLog(ProgramFiles& files, const std::optional<std::filesystem::path>& l
         return true;
     } catch (const Failure& failure) {
         if (files.unwritableLogs.insert(*log).second) {
-            ui.ReportError(failure.At(Utf8FromPath(*log)), "WriteTextFileContents");
+            ui.ReportError(failure.At(Utf8FromPath(*log)), operation::kWriteTextFile);
         }
         return false;
     }
@@ -44,7 +45,7 @@ std::optional<std::filesystem::path> SaveDelimitedFile(std::string_view text, In
         WriteTextFile(text, *path, Durability::kOnDisk);
         return path;
     } catch (const Failure& failure) {
-        ui.ReportError(failure, "SaveDelimitedFile");
+        ui.ReportError(failure, operation::kSaveDelimitedFile);
         return std::nullopt;
     }
 }

@@ -5,6 +5,7 @@
 #include <unordered_set>
 
 #include "data/common/interaction.h"
+#include "data/common/operation_names.h"
 #include "data/common/text.h"
 #include "data/conversion/conversion.h"
 #include "data/document/workspace.h"
@@ -120,7 +121,7 @@ ReadOutcome OpenMusicFinderFile(Workspace& workspace, const std::filesystem::pat
         workspace.file.path = path;
         return ReadMusicFinderFile(workspace, std::move(*bytes), ui);
     } catch (const Failure& failure) {
-        ui.ReportError(failure, "Entry");
+        ui.ReportError(failure, operation::kOpenFile);
         workspace.file.name = previousName;
         return ReadOutcome::kRefused;
     }
@@ -148,7 +149,7 @@ ReadOutcome ReadMusicFinderFile(Workspace& workspace, Bytes image, Interaction& 
         if (failure.Number() == kOverflow) {
             ui.ShowMessage("Quillory can not read this file");
         } else {
-            ui.ReportError(failure, "List1");
+            ui.ReportError(failure, operation::kReadRecords);
         }
         return ReadOutcome::kPartlyRead;
     }

@@ -14,6 +14,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "data/common/operation_names.h"
 #include "data/conversion/style_options.h"
 #include "data/document/play_list.h"
 #include "data/document/record_commands.h"
@@ -149,7 +150,7 @@ void MainWindow::ShowHighlight(std::size_t row) {
 }
 
 void MainWindow::CheckToggled(int row, bool checked) {
-    Run("ListView_ItemCheck", [&](Prompts&) {
+    Run(operation::kTickRow, [&](Prompts&) {
         MusicFinderDocument& document = session_.Document();
         document.SetChecked(static_cast<std::size_t>(row), checked);
         commands_.TickToggled(document.CheckedCount());
@@ -162,9 +163,10 @@ void MainWindow::DoubleClicked() {
         return;
     }
     if (doubleClickTogglesFavorite_) {
-        Run("mnuToggleFavorite", [&](Prompts&) { ToggleFavorite(session_.Document(), *row); });
+        Run(operation::kToggleFavorite,
+            [&](Prompts&) { ToggleFavorite(session_.Document(), *row); });
     } else {
-        Run("cmdModify", [&](Prompts&) { Modify(); });
+        Run(operation::kModify, [&](Prompts&) { Modify(); });
     }
 }
 
@@ -219,7 +221,7 @@ void MainWindow::ShowInfo(const std::filesystem::path& file, InfoWindow::Kind ki
     }
     Prompts& prompts = session_.PromptsFor(this);
     // A file that is there but cannot be read is refused with the report that names it.
-    RunReported(prompts, "ShowInfo", [&] {
+    RunReported(prompts, operation::kShowInfo, [&] {
         if (!info_->Load(file, kind)) {
             prompts.ShowMessage("Cannot find the Information File named " +
                                 Utf8FromPath(file.filename()));
@@ -233,7 +235,7 @@ void MainWindow::ShowInfo(const std::filesystem::path& file, InfoWindow::Kind ki
 void MainWindow::AddKeyword() {
     const std::string answer = session_.PromptsFor(this).Input(
         "Enter text to be included with all keywords", "Add Keyword to all entries");
-    Run("mnuKeyword_add", [&](Prompts& prompts) {
+    Run(operation::kKeywordAdd, [&](Prompts& prompts) {
         if (const auto message = KeywordNoRoomMessage(KeywordAdd(session_.Document(), answer))) {
             prompts.ShowMessage(*message);
         }
@@ -278,7 +280,7 @@ void MainWindow::ShowState() {
 }
 
 void MainWindow::ChooseTarget(int index) {
-    Run("cboInst", [&](Prompts& p) {
+    Run(operation::kChooseTarget, [&](Prompts& p) {
         Workspace& work = session_.Work();
         ChooseTargetInstrument(work, panel_.target->itemText(index).toStdString(), p);
         title_ = TitleAfterTargetChosen(work);

@@ -6,6 +6,7 @@
 #include <QTreeView>
 #include <QUndoStack>
 
+#include "data/common/operation_names.h"
 #include "data/conversion/style_options.h"
 #include "data/document/record_commands.h"
 #include "platform/auto_size_columns.h"
@@ -123,7 +124,7 @@ void MainWindow::ConnectFileMenu() {
 void MainWindow::ConnectOptionsMenu() {
     Workspace& work = session_.Work();
     connect(menu_.userStyles, &QAction::triggered, this, [this, &work] {
-        Run("mnuUserStyles",
+        Run(operation::kAllowUserStyles,
             [&](Prompts& p) { SetAllowUserStyles(work, !work.settings.allowUserStyles, p); });
     });
     connect(menu_.defaultStyle, &QAction::triggered, this, [this, &work] {
@@ -136,10 +137,12 @@ void MainWindow::ConnectOptionsMenu() {
         ShowSingle(defaultStyle_);
     });
     connect(menu_.red, &QAction::triggered, this, [this, &work] {
-        Run("mnuRed", [&](Prompts& p) { SetUnknownStyleColour(work, kRed, p); });
+        Run(operation::kRedForUnknownStyles,
+            [&](Prompts& p) { SetUnknownStyleColour(work, kRed, p); });
     });
     connect(menu_.blue, &QAction::triggered, this, [this, &work] {
-        Run("mnuBlue", [&](Prompts& p) { SetUnknownStyleColour(work, kBlue, p); });
+        Run(operation::kBlueForUnknownStyles,
+            [&](Prompts& p) { SetUnknownStyleColour(work, kBlue, p); });
     });
     connect(menu_.autoSource, &QAction::triggered, this, [this, &work] {
         ChooseAutoSource(work.settings);
@@ -170,35 +173,38 @@ void MainWindow::ConnectButtons() {
     connect(panel_.target, &QComboBox::activated, this, &MainWindow::ChooseTarget);
     connect(model_, &RecordListModel::checkToggled, this, &MainWindow::CheckToggled);
 
-    ConnectButton(panel_.checkAll, "cmdCheck", [this, &document] {
+    ConnectButton(panel_.checkAll, operation::kCheckAll, [this, &document] {
         CheckAll(document);
         commands_.AllTicked();
     });
-    ConnectButton(panel_.uncheck, "UnCheck", [this, &document] {
+    ConnectButton(panel_.uncheck, operation::kUncheckAll, [this, &document] {
         UncheckAll(document);
         commands_.AllUnticked();
     });
-    ConnectButton(panel_.invert, "Invert", [this, &document] {
+    ConnectButton(panel_.invert, operation::kInvertChecks, [this, &document] {
         commands_.Inverted(InvertChecks(document), document.Size());
     });
-    ConnectButton(panel_.deleteRow, "cmdDelete", [this, &document] {
+    ConnectButton(panel_.deleteRow, operation::kDeleteRow, [this, &document] {
         if (const auto row = Highlighted()) {
             DeleteRecord(document, *row);
         }
     });
-    ConnectButton(panel_.deleteChecked, "Delecte_Checked", [this, &document] {
+    ConnectButton(panel_.deleteChecked, operation::kDeleteChecked, [this, &document] {
         if (DeleteChecked(document)) {
             commands_.CheckedDeleted();
         }
     });
-    ConnectButton(panel_.fav, "Fave_click", [&document] { ClearMark(document, Mark::kFavorite); });
-    ConnectButton(panel_.s1, "cmdS1", [&document] { ClearMark(document, Mark::kSearch1); });
-    ConnectButton(panel_.s2, "cmdS2", [&document] { ClearMark(document, Mark::kSearch2); });
-    ConnectButton(panel_.add, "cmdAdd", [this] { editor_->StartAdd(); });
-    ConnectButton(panel_.modify, "cmdModify", [this] { Modify(); });
-    ConnectButton(panel_.replace, "cmdReplaceStyle", [this] { ShowSingle(styleReplace_); });
-    ConnectButton(panel_.search, "cmdSearch", [this] { ShowSingle(search_); });
-    ConnectButton(panel_.playList, "Playlist", [this] { OpenPlayList(); });
+    ConnectButton(panel_.fav, operation::kClearFavorites,
+                  [&document] { ClearMark(document, Mark::kFavorite); });
+    ConnectButton(panel_.s1, operation::kClearSearch1,
+                  [&document] { ClearMark(document, Mark::kSearch1); });
+    ConnectButton(panel_.s2, operation::kClearSearch2,
+                  [&document] { ClearMark(document, Mark::kSearch2); });
+    ConnectButton(panel_.add, operation::kAdd, [this] { editor_->StartAdd(); });
+    ConnectButton(panel_.modify, operation::kModify, [this] { Modify(); });
+    ConnectButton(panel_.replace, operation::kOpenReplace, [this] { ShowSingle(styleReplace_); });
+    ConnectButton(panel_.search, operation::kOpenSearch, [this] { ShowSingle(search_); });
+    ConnectButton(panel_.playList, operation::kOpenPlayList, [this] { OpenPlayList(); });
     connect(menu_.keywordAdd, &QAction::triggered, this, &MainWindow::AddKeyword);
 }
 
@@ -221,10 +227,11 @@ void MainWindow::ConnectHelpMenu() {
 void MainWindow::ConnectList() {
     connect(list_, &QTreeView::doubleClicked, this, &MainWindow::DoubleClicked);
     connect(list_->header(), &QHeaderView::sectionClicked, this, [this](int column) {
-        Run("ListViewClick", [&](Prompts&) { ColumnHeaderClicked(session_.Document(), column); });
+        Run(operation::kSortList,
+            [&](Prompts&) { ColumnHeaderClicked(session_.Document(), column); });
     });
     connect(menu_.setFavorite, &QAction::triggered, this, [this] {
-        Run("mnuTrackMenuSetFavorite", [&](Prompts&) {
+        Run(operation::kSetFavorite, [&](Prompts&) {
             if (const auto row = Highlighted()) {
                 ToggleFavorite(session_.Document(), *row);
             }
