@@ -71,6 +71,7 @@ TEST_F(ListCommandsTest, ButtonsAndRowCommandsActOnTheTickedOrClickedRecordsOfAS
 
     dialogs.files.push_back(Path("list.txt"));
     Trigger("mnuTextFile");
+    EXPECT_EQ(dialogs.fileFilters.back(), "Text file (*.txt)");
     EXPECT_EQ(FileText("list.txt"),
               EncodeWindows1252(RecordListExportText(Work().document)) + "\r\n");
     EXPECT_EQ(Main().statusBar()->currentMessage(),

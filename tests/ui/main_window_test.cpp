@@ -13,10 +13,12 @@ class MainWindowTest : public UiFixture {
 protected:
     // The panel's controls that are enabled (or disabled) now.
     QString Controls(bool enabled) {
-        QStringList names = QString("Frame2 fraClear cmdS2 cmdS1 CmdFav fraEdit cmdReplaceStyle "
-                                    "cmdDeleteChecked cmdAdd CmdDelete cmdModify fraCheck "
-                                    "CmdUnCheck cmdInvert cmdCheck lblNumberChecked lblchk "
-                                    "cmdPlayList cmdSearch Frame1").split(' ');
+        QStringList names = QString(
+                                "Frame2 fraClear cmdS2 cmdS1 CmdFav fraEdit cmdReplaceStyle "
+                                "cmdDeleteChecked cmdAdd CmdDelete cmdModify fraCheck "
+                                "CmdUnCheck cmdInvert cmdCheck lblNumberChecked lblchk "
+                                "cmdPlayList cmdSearch Frame1")
+                                .split(' ');
         names.removeIf([&](const QString& name) { return Enabled(name.toLatin1()) != enabled; });
         return names.join(' ');
     }
@@ -49,7 +51,7 @@ TEST_F(MainWindowTest, OpensImportsAndSortsAFileKeepsItWhenTheNextIsRefusedAndRe
     EXPECT_FALSE(Enabled("cmdAdd"));
 
     OpenSongs();
-    EXPECT_EQ(QtFilter(dialogs.fileFilters.back()), "Music Finder Files(*.mfd)");
+    EXPECT_EQ(dialogs.fileFilters.back(), "Music Finder Files(*.mfd)");
     EXPECT_GE(List().visualRect(ListModel().index(0, kNumberColumn)).height(),
               List().style()->pixelMetric(QStyle::PM_IndicatorHeight) + 4);
     EXPECT_EQ(Title(), kSongsTitle);
@@ -70,6 +72,7 @@ TEST_F(MainWindowTest, OpensImportsAndSortsAFileKeepsItWhenTheNextIsRefusedAndRe
               std::string("1\tBallad\tSong D\tcool pop\t 3/ 4\t090\t\tYES\t\t\tIntro 2\tOff\r\n"));
     dialogs.files.push_back(Path("more.txt"));
     Trigger("mnuTextDelimitedInput");
+    EXPECT_EQ(dialogs.fileFilters.back(), "Text Delimited Files(*.txt)");
     EXPECT_TRUE(Main().isWindowModified());
     EXPECT_EQ(ColumnCells(kMusicColumn), QStringList({"Song A", "Song B", "Song C", "Song D"}));
     Tick({3});
@@ -134,16 +137,21 @@ TEST_F(MainWindowTest, KeysPressTheirMenuItemsAndButtonsAndTheStatusBarShowsTheF
     OpenSongs();
     ClickRow(1);
     const std::pair<QKeySequence, const char*> keys[] = {
-        {QKeySequence("Ctrl+O"), "mnuOpen"},   {QKeySequence("Ctrl+Shift+S"), "mnuConvert"},
-        {QKeySequence("Ctrl+P"), "mnuPrint"},  {QKeySequence("F1"), "mnuHelp"},
-        {QKeySequence("Ctrl+A"), "cmdCheck"},  {QKeySequence(Qt::Key_Return), "cmdModify"},
-        {QKeySequence(Qt::Key_Enter), "cmdModify"}, {QKeySequence("Del"), "CmdDelete"},
-        {QKeySequence::Undo, "mnuUndo"},       {QKeySequence::Redo, "mnuRedo"},
+        {QKeySequence("Ctrl+O"), "mnuOpen"},
+        {QKeySequence("Ctrl+Shift+S"), "mnuConvert"},
+        {QKeySequence("Ctrl+P"), "mnuPrint"},
+        {QKeySequence("F1"), "mnuHelp"},
+        {QKeySequence("Ctrl+A"), "cmdCheck"},
+        {QKeySequence(Qt::Key_Return), "cmdModify"},
+        {QKeySequence(Qt::Key_Enter), "cmdModify"},
+        {QKeySequence("Del"), "CmdDelete"},
+        {QKeySequence::Undo, "mnuUndo"},
+        {QKeySequence::Redo, "mnuRedo"},
         {QKeySequence("Ctrl+F"), "cmdSearch"}};
     for (const auto& [key, name] : keys) {
         QObject* target = InMain<QObject>(name);
         QSignalSpy spy(target, qobject_cast<QAction*>(target) ? SIGNAL(triggered(bool))
-                                                               : SIGNAL(clicked(bool)));
+                                                              : SIGNAL(clicked(bool)));
         Press(key);
         EXPECT_EQ(spy.count(), 1) << name;
     }
@@ -154,8 +162,7 @@ TEST_F(MainWindowTest, KeysPressTheirMenuItemsAndButtonsAndTheStatusBarShowsTheF
     EXPECT_EQ(SelectedRow(), 2);  // past the deleted row
     Click("CmdUnCheck");
     Press(QKeySequence("Ctrl+C"));
-    EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
-              CopiedRowsText(Work().document, 2));
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), CopiedRowsText(Work().document, 2));
 
     Tick({0, 2});
     EXPECT_EQ(InMain<QLabel>("lblFilePath")->text() + " " + InMain<QLabel>("lblCounts")->text(),

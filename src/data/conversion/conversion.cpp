@@ -209,7 +209,7 @@ std::optional<std::filesystem::path> WriteMusicFinderFile(const Bytes& image, In
 }  // namespace
 
 FileDialogRequest MusicFinderFileDialog() {
-    return {"Music Finder Files(*.mfd)|*.mfd|", "mfd"};
+    return {"Music Finder Files(*.mfd)", "mfd"};
 }
 
 ConversionResult SaveMusicFinder(Workspace& workspace, const std::string& target, bool checkedOnly,

@@ -37,7 +37,7 @@ bool WriteLog(ProgramFiles& files, const std::optional<std::filesystem::path>& l
 }
 
 std::optional<std::filesystem::path> SaveDelimitedFile(std::string_view text, Interaction& ui) {
-    const auto path = AskWhereToSave(ui, {"Text file|*.txt", "txt"});
+    const auto path = AskWhereToSave(ui, {"Text file (*.txt)", "txt"});
     if (!path) {
         return std::nullopt;
     }

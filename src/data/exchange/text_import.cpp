@@ -205,7 +205,7 @@ void AppendRows(MusicFinderDocument& document, std::vector<Record>& rows) {
 }  // namespace
 
 FileDialogRequest TextDelimitedFileDialog() {
-    return {"Text Delimited Files(*.txt)|*.txt|", "txt"};
+    return {"Text Delimited Files(*.txt)", "txt"};
 }
 
 ImportOutcome ImportTextDelimitedFile(Workspace& workspace, Interaction& ui) {
