@@ -121,8 +121,9 @@ TEST_F(MainWindowTest, WindowsFitSmallScreensOpenBesideTheMainWindowAndSpareTheF
     }
 }
 
-// The window shows the enabled states of the core's rules as the ticks and the highlight move.
-TEST_F(MainWindowTest, ButtonsAndSaveFollowTicksAndHighlight) {
+// The window shows the enabled states of the core's rules as the ticks and the highlight move,
+// and the title of a chosen source item.
+TEST_F(MainWindowTest, ButtonsAndSaveFollowTicksAndHighlightAndTheTitleTheSourceItem) {
     EXPECT_FALSE(InMain<QAction>("mnuSave")->isEnabled());
     OpenSongs();
     Tick({0});
@@ -131,6 +132,9 @@ TEST_F(MainWindowTest, ButtonsAndSaveFollowTicksAndHighlight) {
     ClickRow(1);
     EXPECT_EQ(Controls(false), "cmdDeleteChecked");
     EXPECT_TRUE(InMain<QAction>("mnuSave")->isEnabled());
+    // A source item names its instrument in the title as the item calls it.
+    Trigger("mnuTYROS");
+    EXPECT_EQ(Title(), "Quillory   songs.mfd  Source Instrument = Tyros");
 }
 
 TEST_F(MainWindowTest, KeysPressTheirMenuItemsAndButtonsAndTheStatusBarShowsTheFile) {

@@ -54,9 +54,6 @@ private:
     std::string place_;
 };
 
-// The runtime's own description of an error number ("Overflow", "File not found", ...).
-std::string StandardDescription(int number);
-
 // The text the shared error report shows for a failure met in the named operation, followed by
 // the place where it was met on a line of its own; no text for failures the user is never told
 // about.

@@ -193,6 +193,11 @@ void ColourStyles(MusicFinderDocument& list, const std::vector<RowStyle>& rows, 
     }
 }
 
+// The save dialog for Music Finder files.
+FileDialogRequest MusicFinderFileDialog() {
+    return {"Music Finder Files(*.mfd)", "mfd"};
+}
+
 // Asks for the file and writes the image; failures in writing are thrown. The file written,
 // none when the user cancelled.
 std::optional<std::filesystem::path> WriteMusicFinderFile(const Bytes& image, Interaction& ui) {
@@ -207,10 +212,6 @@ std::optional<std::filesystem::path> WriteMusicFinderFile(const Bytes& image, In
 }
 
 }  // namespace
-
-FileDialogRequest MusicFinderFileDialog() {
-    return {"Music Finder Files(*.mfd)", "mfd"};
-}
 
 ConversionResult SaveMusicFinder(Workspace& workspace, const std::string& target, bool checkedOnly,
                                  ConversionMode mode, Interaction& ui) {

@@ -202,11 +202,12 @@ void AppendRows(MusicFinderDocument& document, std::vector<Record>& rows) {
     document.Resort();
 }
 
-}  // namespace
-
+// The open dialog for text files.
 FileDialogRequest TextDelimitedFileDialog() {
     return {"Text Delimited Files(*.txt)", "txt"};
 }
+
+}  // namespace
 
 ImportOutcome ImportTextDelimitedFile(Workspace& workspace, Interaction& ui) {
     if (workspace.file.name.empty()) {

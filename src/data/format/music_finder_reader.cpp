@@ -160,23 +160,14 @@ ReadOutcome ReadMusicFinderFile(Workspace& workspace, Bytes image, Interaction& 
     return ReadOutcome::kRead;
 }
 
-void SortStrings(std::vector<std::string>& strings, std::size_t low, std::size_t high) {
-    if (low >= high || high >= strings.size()) {
-        return;
-    }
-    std::sort(strings.begin() + static_cast<std::ptrdiff_t>(low),
-              strings.begin() + static_cast<std::ptrdiff_t>(high) + 1);
-}
-
 std::vector<std::string> SortedGenres(std::vector<std::string>& slots) {
     std::size_t filled = 0;
     while (filled < slots.size() && !slots[filled].empty()) {
         ++filled;
     }
-    if (filled > 0) {
-        SortStrings(slots, 0, filled - 1);
-    }
-    return {slots.begin(), slots.begin() + static_cast<std::ptrdiff_t>(filled)};
+    const auto end = slots.begin() + static_cast<std::ptrdiff_t>(filled);
+    std::sort(slots.begin(), end);
+    return {slots.begin(), end};
 }
 
 }  // namespace quillory

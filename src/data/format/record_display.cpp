@@ -69,12 +69,17 @@ StyleCell StyleCellFor(int styleNumber, const Instrument* source, const SourceSt
     return lookUp();
 }
 
+namespace {
+
+// The time signature as the list shows it: " 4/ 4".
 std::string TimeSigText(int numerator, int denominator) {
     std::string text = SignedNumberText(numerator);
     text += '/';
     text += SignedNumberText(denominator);
     return text;
 }
+
+}  // namespace
 
 Record DecodeRecord(const Bytes& bytes, int n, SharedText styleText) {
     const std::size_t offset = RecordOffset(n);

@@ -25,9 +25,6 @@ struct StyleCell {
 StyleCell StyleCellFor(int styleNumber, const Instrument* source, const SourceStyles& styles,
                        bool styleNumbersChecked);
 
-// The time signature as the list shows it: " 4/ 4".
-std::string TimeSigText(int numerator, int denominator);
-
 // Record n of the image as the list shows it; the style text is given. Fails with overflow
 // when a big-endian field's first byte is 128 or more.
 Record DecodeRecord(const Bytes& bytes, int n, SharedText styleText);

@@ -291,7 +291,7 @@ void MainWindow::ChooseSourceItem(const Instrument& instrument) {
     Workspace& work = session_.Work();
     if (instrument.sourceItem.acts &&
         ChooseSourceInstrumentItem(work, std::string(instrument.id))) {
-        title_ = TitleForSourceItem(work.file.name, instrument.id);
+        title_ = TitleForSourceItem(work.file.name, instrument.sourceItem.title);
     }
     ShowState();
 }
