@@ -13,12 +13,10 @@ class MainWindowTest : public UiFixture {
 protected:
     // The panel's controls that are enabled (or disabled) now.
     QString Controls(bool enabled) {
-        QStringList names = QString(
-                                "Frame2 fraClear cmdS2 cmdS1 CmdFav fraEdit cmdReplaceStyle "
-                                "cmdDeleteChecked cmdAdd CmdDelete cmdModify fraCheck "
-                                "CmdUnCheck cmdInvert cmdCheck lblNumberChecked lblchk "
-                                "cmdPlayList cmdSearch Frame1")
-                                .split(' ');
+        QStringList names = QString("Frame2 fraClear cmdS2 cmdS1 CmdFav fraEdit cmdReplaceStyle "
+                                    "cmdDeleteChecked cmdAdd CmdDelete cmdModify fraCheck "
+                                    "CmdUnCheck cmdInvert cmdCheck lblNumberChecked lblchk "
+                                    "cmdPlayList cmdSearch Frame1").split(' ');
         names.removeIf([&](const QString& name) { return Enabled(name.toLatin1()) != enabled; });
         return names.join(' ');
     }
@@ -141,21 +139,16 @@ TEST_F(MainWindowTest, KeysPressTheirMenuItemsAndButtonsAndTheStatusBarShowsTheF
     OpenSongs();
     ClickRow(1);
     const std::pair<QKeySequence, const char*> keys[] = {
-        {QKeySequence("Ctrl+O"), "mnuOpen"},
-        {QKeySequence("Ctrl+Shift+S"), "mnuConvert"},
-        {QKeySequence("Ctrl+P"), "mnuPrint"},
-        {QKeySequence("F1"), "mnuHelp"},
-        {QKeySequence("Ctrl+A"), "cmdCheck"},
-        {QKeySequence(Qt::Key_Return), "cmdModify"},
-        {QKeySequence(Qt::Key_Enter), "cmdModify"},
-        {QKeySequence("Del"), "CmdDelete"},
-        {QKeySequence::Undo, "mnuUndo"},
-        {QKeySequence::Redo, "mnuRedo"},
+        {QKeySequence("Ctrl+O"), "mnuOpen"},   {QKeySequence("Ctrl+Shift+S"), "mnuConvert"},
+        {QKeySequence("Ctrl+P"), "mnuPrint"},  {QKeySequence("F1"), "mnuHelp"},
+        {QKeySequence("Ctrl+A"), "cmdCheck"},  {QKeySequence(Qt::Key_Return), "cmdModify"},
+        {QKeySequence(Qt::Key_Enter), "cmdModify"}, {QKeySequence("Del"), "CmdDelete"},
+        {QKeySequence::Undo, "mnuUndo"},       {QKeySequence::Redo, "mnuRedo"},
         {QKeySequence("Ctrl+F"), "cmdSearch"}};
     for (const auto& [key, name] : keys) {
         QObject* target = InMain<QObject>(name);
         QSignalSpy spy(target, qobject_cast<QAction*>(target) ? SIGNAL(triggered(bool))
-                                                              : SIGNAL(clicked(bool)));
+                                                               : SIGNAL(clicked(bool)));
         Press(key);
         EXPECT_EQ(spy.count(), 1) << name;
     }
@@ -166,7 +159,8 @@ TEST_F(MainWindowTest, KeysPressTheirMenuItemsAndButtonsAndTheStatusBarShowsTheF
     EXPECT_EQ(SelectedRow(), 2);  // past the deleted row
     Click("CmdUnCheck");
     Press(QKeySequence("Ctrl+C"));
-    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), CopiedRowsText(Work().document, 2));
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
+              CopiedRowsText(Work().document, 2));
 
     Tick({0, 2});
     EXPECT_EQ(InMain<QLabel>("lblFilePath")->text() + " " + InMain<QLabel>("lblCounts")->text(),
