@@ -5,6 +5,7 @@
 
 #include "cli/console_interaction.h"
 #include "data/common/codepage.h"
+#include "data/common/operation_names.h"
 #include "data/conversion/save_as.h"
 #include "data/conversion/style_options.h"
 #include "data/document/workspace.h"
@@ -56,7 +57,7 @@ int List(Workspace& workspace, const CommandLine& line, std::ostream& out, Conso
         }
         WriteTextFile(text, *line.output, Durability::kOnDisk);
     } catch (const Failure& failure) {
-        ui.ReportError(failure, "SaveDelimitedFile");
+        ui.ReportError(failure, operation::kSaveDelimitedFile);
         return kRefused;
     }
     return kSuccess;
@@ -120,7 +121,7 @@ int Import(Workspace& workspace, const CommandLine& line, std::ostream& errors,
         }
     } catch (const Failure& failure) {
         // A text that cannot be read: a folder, a pipe, a device, a file without permission.
-        ui.ReportError(failure, "ImportTextDelimitedFile");
+        ui.ReportError(failure, operation::kImportText);
         return kRefused;
     }
     return Save(workspace, line, ui);

@@ -48,9 +48,4 @@ public:
     virtual Prompts& For(QWidget* window) = 0;
 };
 
-// The Qt filter ("Text file (*.txt)") of a filter in the form runtime's notation
-// ("Text file|*.txt" or "Music Finder Files(*.mfd)|*.mfd|"); a description that ends with its
-// patterns in brackets is taken as it is.
-QString QtFilter(const QString& runtimeFilter);
-
 }  // namespace quillory

@@ -48,12 +48,6 @@ public:
 
 }  // namespace
 
-PageSetup ListPageSetup(const PrintSettings& settings) {
-    const qreal margin = kMarginMillimetres;
-    return {settings.orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait,
-            QMarginsF(margin, margin, margin, margin)};
-}
-
 ListPageLayout::ListPageLayout(const QAbstractItemModel& model, const ListPrintJob& job,
                                const QPagedPaintDevice& device)
     : model_(model), job_(job) {
@@ -177,6 +171,17 @@ void ListPageLayout::PaintPage(QPainter& painter, int page) const {
                      Qt::AlignRight | Qt::AlignVCenter,
                      QString("Page %1 of %2").arg(page + 1).arg(PageCount()));
 }
+
+namespace {
+
+// How a print's pages start: in the settings' orientation, with margins of 15 mm.
+PageSetup ListPageSetup(const PrintSettings& settings) {
+    const qreal margin = kMarginMillimetres;
+    return {settings.orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait,
+            QMarginsF(margin, margin, margin, margin)};
+}
+
+}  // namespace
 
 void ListPrintPreview(Prompts& prompts, const QAbstractItemModel& model, const ListPrintJob& job) {
     prompts.PrintPreview(job.caption, job.iconFile, ListPageSetup(job.settings),

@@ -39,9 +39,6 @@ struct ListPrintJob {
     QString spareWidthColumn = "Music";
 };
 
-// How a print's pages start: in the settings' orientation, with margins of 15 mm.
-PageSetup ListPageSetup(const PrintSettings& settings);
-
 // The pages of a printed list in the device's page layout: the heading on the first page, the
 // column headers on every page, the rows in list order, and the page number at the foot of each
 // page. Each column is as wide as its widest text (its header in bold) and a gap, the spare

@@ -22,7 +22,7 @@ std::optional<std::filesystem::path> RunFileDialog(QWidget* parent, QFileDialog:
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
                                                        : QFileDialog::ExistingFile);
-    dialog.setNameFilter(QtFilter(QString::fromStdString(request.filter)));
+    dialog.setNameFilter(QString::fromStdString(request.filter));
     dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
     // The program asks its own question before replacing a file.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);

@@ -56,7 +56,7 @@ TEST_F(ConvertDialogTest, NeedsAFileShowsTheWorkspaceValuesAndAsksBeforeSaving) 
     Trigger("mnuConvert");
     EXPECT_EQ(Chosen(), QStringList{"optAllRecords"});
     EXPECT_EQ(HeaderModelName(SaveAs()), "CVP-305");
-    EXPECT_EQ(Questions(), "A");
+    EXPECT_EQ(Questions() + dialogs.fileFilters.back(), "AMusic Finder Files(*.mfd)");
 
     ChooseTarget("PSR-2000");
     dialogs.answers = {false, false};

@@ -74,6 +74,7 @@ TEST_F(ListCommandsTest, ButtonsAndRowCommandsActOnTheTickedOrClickedRecordsOfAS
 
     dialogs.files.push_back(Path("list.txt"));
     Trigger("mnuTextFile");
+    EXPECT_EQ(dialogs.fileFilters.back(), "Text file (*.txt)");
     EXPECT_EQ(FileText("list.txt"),
               "Number\tGenre    \tMusic         \tStyle    \tTimeSig\tTempo\tKeywords\tFavorites\t"
               "Search 1\tSearch 2\tIntro\tSection\r\n"

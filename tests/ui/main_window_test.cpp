@@ -52,7 +52,7 @@ TEST_F(MainWindowTest, OpensImportsAndSortsAFileKeepsItWhenTheNextIsRefusedAndRe
     EXPECT_FALSE(Enabled("cmdAdd"));
 
     OpenSongs();
-    EXPECT_EQ(QtFilter(dialogs.fileFilters.back()), "Music Finder Files(*.mfd)");
+    EXPECT_EQ(dialogs.fileFilters.back(), "Music Finder Files(*.mfd)");
     EXPECT_GE(List().visualRect(ListModel().index(0, kNumberColumn)).height(),
               List().style()->pixelMetric(QStyle::PM_IndicatorHeight) + 4);
     EXPECT_EQ(Title(), kSongsTitle);
@@ -73,6 +73,7 @@ TEST_F(MainWindowTest, OpensImportsAndSortsAFileKeepsItWhenTheNextIsRefusedAndRe
               std::string("1\tBallad\tSong D\tcool pop\t 3/ 4\t090\t\tYES\t\t\tIntro 2\tOff\r\n"));
     dialogs.files.push_back(Path("more.txt"));
     Trigger("mnuTextDelimitedInput");
+    EXPECT_EQ(dialogs.fileFilters.back(), "Text Delimited Files(*.txt)");
     EXPECT_TRUE(Main().isWindowModified());
     EXPECT_EQ(ColumnCells(kMusicColumn), QStringList({"Song A", "Song B", "Song C", "Song D"}));
     Tick({3});
@@ -119,6 +120,22 @@ TEST_F(MainWindowTest, WindowsFitSmallScreensOpenBesideTheMainWindowAndSpareTheF
         const QSize least = window->minimumSize().expandedTo(window->minimumSizeHint());
         EXPECT_EQ(least.boundedTo(QSize(800, 500)), least) << window->objectName().toStdString();
     }
+}
+
+// The window shows the enabled states of the core's rules as the ticks and the highlight move,
+// and the title of a chosen source item.
+TEST_F(MainWindowTest, ButtonsAndSaveFollowTicksAndHighlightAndTheTitleTheSourceItem) {
+    EXPECT_FALSE(InMain<QAction>("mnuSave")->isEnabled());
+    OpenSongs();
+    Tick({0});
+    EXPECT_EQ(Controls(false), "cmdReplaceStyle CmdDelete cmdModify");
+    Tick({0}, false);
+    ClickRow(1);
+    EXPECT_EQ(Controls(false), "cmdDeleteChecked");
+    EXPECT_TRUE(InMain<QAction>("mnuSave")->isEnabled());
+    // A source item names its instrument in the title as the item calls it.
+    Trigger("mnuTYROS");
+    EXPECT_EQ(Title(), "Quillory   songs.mfd  Source Instrument = Tyros");
 }
 
 TEST_F(MainWindowTest, KeysPressTheirMenuItemsAndButtonsAndTheStatusBarShowsTheFile) {

@@ -4,17 +4,9 @@
 
 namespace quillory {
 
-Failure::Failure(int number, std::string description)
-    : number_(number), description_(std::move(description)) {}
+namespace {
 
-Failure::Failure(int number) : Failure(number, StandardDescription(number)) {}
-
-Failure Failure::At(std::string place) const {
-    Failure located = *this;
-    located.place_ = std::move(place);
-    return located;
-}
-
+// The runtime's own description of an error number ("Overflow", "File not found", ...).
 std::string StandardDescription(int number) {
     switch (number) {
         case kInvalidProcedureCall: return "Invalid procedure call or argument";
@@ -37,6 +29,19 @@ std::string StandardDescription(int number) {
         case kPrinterError: return "Printer error";
         default: return "Application-defined or object-defined error";
     }
+}
+
+}  // namespace
+
+Failure::Failure(int number, std::string description)
+    : number_(number), description_(std::move(description)) {}
+
+Failure::Failure(int number) : Failure(number, StandardDescription(number)) {}
+
+Failure Failure::At(std::string place) const {
+    Failure located = *this;
+    located.place_ = std::move(place);
+    return located;
 }
 
 namespace {

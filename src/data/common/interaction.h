@@ -8,8 +8,9 @@
 
 namespace quillory {
 
-// A file dialog as the program describes it: its filter in the form runtime's notation
-// ("Music Finder Files(*.mfd)|*.mfd|") and the extension added to a name typed without one.
+// A file dialog as the program describes it: its filter in Qt's notation, a description with
+// its patterns in brackets ("Music Finder Files(*.mfd)"), and the extension added to a name
+// typed without one.
 struct FileDialogRequest {
     std::string filter;
     std::string defaultExtension;

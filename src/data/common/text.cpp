@@ -55,6 +55,9 @@ std::string LowerCase(std::string_view text) {
     return out;
 }
 
+namespace {
+
+// The text without every character of set; set holds single-byte (ASCII) characters.
 std::string StripChars(std::string_view text, std::string_view set) {
     std::string out;
     out.reserve(text.size());
@@ -65,6 +68,8 @@ std::string StripChars(std::string_view text, std::string_view set) {
     }
     return out;
 }
+
+}  // namespace
 
 std::string NormalisedStyleName(std::string_view name) {
     return LowerCase(StripChars(name, " "));

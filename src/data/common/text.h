@@ -12,9 +12,6 @@ std::string Trim(std::string_view text);
 // Lower case for every letter the single-byte code page knows.
 std::string LowerCase(std::string_view text);
 
-// The text without every character of set; set holds single-byte (ASCII) characters.
-std::string StripChars(std::string_view text, std::string_view set);
-
 // A style name with every blank removed, trimmed and lower-cased: the form in which conversion
 // and import match style names.
 std::string NormalisedStyleName(std::string_view name);

@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "data/common/numbers.h"
+#include "data/common/operation_names.h"
 #include "data/common/shared_text.h"
 #include "data/common/text.h"
 #include "data/conversion/save_dialog.h"
@@ -202,6 +203,11 @@ void ColourStyles(MusicFinderDocument& list, const std::vector<RowStyle>& rows, 
     }
 }
 
+// The save dialog for Music Finder files.
+FileDialogRequest MusicFinderFileDialog() {
+    return {"Music Finder Files(*.mfd)", "mfd"};
+}
+
 // Asks for the file and writes the image; failures in writing are thrown. The file written,
 // none when the user cancelled.
 std::optional<std::filesystem::path> WriteMusicFinderFile(const Bytes& image, Interaction& ui) {
@@ -216,10 +222,6 @@ std::optional<std::filesystem::path> WriteMusicFinderFile(const Bytes& image, In
 }
 
 }  // namespace
-
-FileDialogRequest MusicFinderFileDialog() {
-    return {"Music Finder Files(*.mfd)|*.mfd|", "mfd"};
-}
 
 ConversionResult SaveMusicFinder(Workspace& workspace, const std::string& target, bool checkedOnly,
                                  ConversionMode mode, Interaction& ui) {
@@ -246,7 +248,7 @@ ConversionResult SaveMusicFinder(Workspace& workspace, const std::string& target
             result.outcome = result.file ? ConversionOutcome::kSaved : ConversionOutcome::kNotSaved;
         }
     } catch (const Failure& failure) {
-        ui.ReportError(failure, "SaveMusicFinder");
+        ui.ReportError(failure, operation::kSaveMusicFinder);
         result.outcome = ConversionOutcome::kFailed;
         return result;
     }

@@ -25,9 +25,6 @@ enum class ConversionOutcome {
     kFailed,     // reported through the shared error report
 };
 
-// The save dialog for Music Finder files.
-FileDialogRequest MusicFinderFileDialog();
-
 // What a conversion needs besides the records and the target's styles.
 struct ConversionOptions {
     std::string target;

@@ -16,8 +16,9 @@ std::string Paragraphs(std::initializer_list<const char*> parts) {
     return text;
 }
 
-}  // namespace
-
+// The warning the user must accept before saving for the target, judged from the last preview:
+// styles missing on another instrument, or user styles on the same instrument while they are
+// not allowed. None when saving needs no question.
 std::optional<std::string> SaveAsWarning(const Workspace& workspace, bool stylesMissing) {
     if (!stylesMissing) {
         return std::nullopt;
@@ -43,6 +44,8 @@ std::optional<std::string> SaveAsWarning(const Workspace& workspace, bool styles
         "Do you want to continue?",
     });
 }
+
+}  // namespace
 
 ConversionResult SaveAs(Workspace& workspace, bool checkedOnly, Interaction& ui) {
     // Without the target's table no record could keep its style: nothing worth writing.

@@ -10,11 +10,6 @@ namespace quillory {
 // The title of the question asked before a conversion that replaces or drops styles.
 inline constexpr const char* kConversionPreviewTitle = "Music Fincer Conversion Preview";
 
-// The warning the user must accept before saving for the target, judged from the last preview:
-// styles missing on another instrument, or user styles on the same instrument while they are
-// not allowed. None when saving needs no question.
-std::optional<std::string> SaveAsWarning(const Workspace& workspace, bool stylesMissing);
-
 // Saves the records for the target instrument as the Save As dialog does: a target without a
 // style table is refused with a message; a preview for the target,
 // the warning when one applies (No ends it, keeping the preview's colours), then the

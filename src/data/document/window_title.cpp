@@ -14,9 +14,8 @@ std::string TitleAfterRead(const Workspace& workspace) {
            "   Deafult Style = " + workspace.settings.defaultStyle;
 }
 
-std::string TitleForSourceItem(std::string_view fileName, std::string_view instrument) {
-    return TitleWithFile(fileName) +
-           "  Source Instrument = " + std::string(instrument == "TYROS" ? "Tyros" : instrument);
+std::string TitleForSourceItem(std::string_view fileName, std::string_view itemTitle) {
+    return TitleWithFile(fileName) + "  Source Instrument = " + std::string(itemTitle);
 }
 
 std::string TitleAfterTargetChosen(const Workspace& workspace) {

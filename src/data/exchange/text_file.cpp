@@ -4,6 +4,7 @@
 
 #include "data/common/codepage.h"
 #include "data/common/interaction.h"
+#include "data/common/operation_names.h"
 #include "data/conversion/save_dialog.h"
 #include "data/document/workspace.h"
 #include "data/files/file_system.h"
@@ -29,14 +30,14 @@ bool WriteLog(ProgramFiles& files, const std::optional<std::filesystem::path>& l
         return true;
     } catch (const Failure& failure) {
         if (files.unwritableLogs.insert(*log).second) {
-            ui.ReportError(failure.At(Utf8FromPath(*log)), "WriteTextFileContents");
+            ui.ReportError(failure.At(Utf8FromPath(*log)), operation::kWriteTextFile);
         }
         return false;
     }
 }
 
 std::optional<std::filesystem::path> SaveDelimitedFile(std::string_view text, Interaction& ui) {
-    const auto path = AskWhereToSave(ui, {"Text file|*.txt", "txt"});
+    const auto path = AskWhereToSave(ui, {"Text file (*.txt)", "txt"});
     if (!path) {
         return std::nullopt;
     }
@@ -44,7 +45,7 @@ std::optional<std::filesystem::path> SaveDelimitedFile(std::string_view text, In
         WriteTextFile(text, *path, Durability::kOnDisk);
         return path;
     } catch (const Failure& failure) {
-        ui.ReportError(failure, "SaveDelimitedFile");
+        ui.ReportError(failure, operation::kSaveDelimitedFile);
         return std::nullopt;
     }
 }

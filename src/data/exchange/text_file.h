@@ -22,7 +22,7 @@ bool WriteLog(ProgramFiles& files, const std::optional<std::filesystem::path>& l
 // The same text as bytes, without reporting: failures are thrown.
 void WriteTextFile(std::string_view text, const std::filesystem::path& path, Durability durability);
 
-// Saves an exported text: asks for the file name ("Text file|*.txt"), asks before replacing a
+// Saves an exported text: asks for the file name ("Text file (*.txt)"), asks before replacing a
 // file, and writes the text followed by one CR LF. Failures are reported as
 // "SaveDelimitedFile". The file written, if one was.
 std::optional<std::filesystem::path> SaveDelimitedFile(std::string_view text, Interaction& ui);

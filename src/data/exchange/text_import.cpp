@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "data/common/numbers.h"
+#include "data/common/operation_names.h"
 #include "data/common/text.h"
 #include "data/exchange/delimited_text.h"
 #include "data/exchange/text_file.h"
@@ -201,11 +202,12 @@ void AppendRows(MusicFinderDocument& document, std::vector<Record>& rows) {
     document.Resort();
 }
 
-}  // namespace
-
+// The open dialog for text files.
 FileDialogRequest TextDelimitedFileDialog() {
-    return {"Text Delimited Files(*.txt)|*.txt|", "txt"};
+    return {"Text Delimited Files(*.txt)", "txt"};
 }
+
+}  // namespace
 
 ImportOutcome ImportTextDelimitedFile(Workspace& workspace, Interaction& ui) {
     if (workspace.file.name.empty()) {
@@ -280,9 +282,9 @@ ImportOutcome ImportTextDelimitedText(Workspace& workspace, std::string_view tex
             // What was wrong with the line, then the line itself.
             std::string place = failure.Place().empty() ? "" : failure.Place() + "\r\n";
             place += "Line " + std::to_string(*current + 1) + ": " + Shown(lines[*current]);
-            ui.ReportError(failure.At(std::move(place)), "ImportTextDelimitedFile");
+            ui.ReportError(failure.At(std::move(place)), operation::kImportText);
         } else {
-            ui.ReportError(failure, "ImportTextDelimitedFile");
+            ui.ReportError(failure, operation::kImportText);
         }
         outcome.failed = true;
         return outcome;

@@ -13,9 +13,6 @@ struct ImportOutcome {
     bool failed = false;  // ended early through the shared error report
 };
 
-// The open dialog for text files.
-FileDialogRequest TextDelimitedFileDialog();
-
 // Asks for a tab-delimited text file and appends its lines to the open file as new rows and
 // records (see ImportTextDelimitedText). The file is read as DecodeDelimitedText reads it.
 ImportOutcome ImportTextDelimitedFile(Workspace& workspace, Interaction& ui);

@@ -12,92 +12,92 @@ const std::array<Instrument, kInstrumentCount>& Instruments() {
          3,
          SourceRule::kLookUpAll,
          1200,
-         {"mnuPSR1000", "PSR1000", 2, true, true},
-         {"optTarget1000", "PSR1000", 11}},
+         {"mnuPSR1000", "PSR1000", "PSR-1000", true, true},
+         {"optTarget1000", "PSR1000"}},
         {"PSR-1100",
          3,
          SourceRule::kLookUpAll,
          1200,
-         {"mnuPSR1100", "PSR1100", 3, true, true},
-         {"optTarget1100", "PSR1100", 6}},
+         {"mnuPSR1100", "PSR1100", "PSR-1100", true, true},
+         {"optTarget1100", "PSR1100"}},
         {"PSR-1500",
          4,
          SourceRule::kLookUpAll,
          1200,
-         {"mnuPSR1500", "PSR1500", 4, true, false},
-         {"optTarget1500", "PSR1500", 1}},
+         {"mnuPSR1500", "PSR1500", "PSR-1500", true, false},
+         {"optTarget1500", "PSR1500"}},
         {"PSR-2000",
          3,
          SourceRule::kLookUpAll,
          2500,
-         {"mnuPSR2000", "PSR2000", 0, true, true},
-         {"optTarget2000", "PSR2000", 12}},
+         {"mnuPSR2000", "PSR2000", "PSR-2000", true, true},
+         {"optTarget2000", "PSR2000"}},
         {"PSR-2100",
          3,
          SourceRule::kLookUpAll,
          2500,
-         {"mnuPSR2100", "PSR2100", 1, true, true},
-         {"optTarget2100", "PSR2100", 7}},
+         {"mnuPSR2100", "PSR2100", "PSR-2100", true, true},
+         {"optTarget2100", "PSR2100"}},
         {"PSR-3000",
          4,
          SourceRule::kLookUpAll,
          2500,
-         {"mnuPSR3000", "PSR3000", 5, true, true},
-         {"optTarget3000", "PSR3000", 0}},
+         {"mnuPSR3000", "PSR3000", "PSR-3000", true, true},
+         {"optTarget3000", "PSR3000"}},
         {"TYROS",
          3,
          SourceRule::kNumberFrom600,
          2500,
-         {"mnuTYROS", "Tyros", 14, true, true},
-         {"optTargetTyros", "TYROS", 8}},
+         {"mnuTYROS", "Tyros", "Tyros", true, true},
+         {"optTargetTyros", "TYROS"}},
         {"CVP-203",
          3,
          SourceRule::kHalfFrom623,
          0,
-         {"mnuCVP203", "CVP203", 9, true, true},
-         {"optTarget203", "CVP203", 10}},
+         {"mnuCVP203", "CVP203", "CVP-203", true, true},
+         {"optTarget203", "CVP203"}},
         {"CVP-204",
          3,
          SourceRule::kHalfFrom689,
          0,
-         {"mnuCVP204", "CVP204", 13, false, true},
-         {"optTarget204", "CVP204", 2}},
+         {"mnuCVP204", "CVP204", "CVP-204", false, true},
+         {"optTarget204", "CVP204"}},
         {"CVP-205",
          3,
          SourceRule::kHalfFrom623,
          0,
-         {"mnuCVP205", "CVP205", 8, true, true},
-         {"optTarget205", "CVP205", 13}},
+         {"mnuCVP205", "CVP205", "CVP-205", true, true},
+         {"optTarget205", "CVP205"}},
         {"CVP-206",
          3,
          SourceRule::kHalfFrom689,
          0,
-         {"mnuCVP206", "CVP206", 12, false, true},
-         {"optTarget206", "CVP206", 3}},
+         {"mnuCVP206", "CVP206", "CVP-206", false, true},
+         {"optTarget206", "CVP206"}},
         {"CVP-207",
          3,
          SourceRule::kHalfFrom623,
          0,
-         {"mnuCVP207", "CVP207", 7, true, true},
-         {"optTarget207", "CVP207", 9}},
+         {"mnuCVP207", "CVP207", "CVP-207", true, true},
+         {"optTarget207", "CVP207"}},
         {"CVP-208",
          3,
          SourceRule::kHalfFrom689,
          0,
-         {"mnuCVP208", "CVP208", 11, false, true},
-         {"optTarget208", "CVP208", 4}},
+         {"mnuCVP208", "CVP208", "CVP-208", false, true},
+         {"optTarget208", "CVP208"}},
         {"CVP-209",
          3,
          SourceRule::kHalfFrom623,
          0,
-         {"mnuCVP209", "CVP209", 6, true, true},
-         {"optTarget209", "CVP209", 14}},
+         {"mnuCVP209", "CVP209", "CVP-209", true, true},
+         {"optTarget209", "CVP209"}},
         {"CVP-210",
          3,
          SourceRule::kHalfFrom689,
          0,
-         {"mnuCVP210", "CVP210", 10, false, true},
-         {"optTarget210", "CVP210", 5}},
+         {"mnuCVP210", "CVP210", "CVP-210", false, true},
+         {"optTarget210", "CVP210"}},
         {"CVP-305", 4, SourceRule::kLookUpAll, 0, {}, {}},
         {"CVP-307", 4, SourceRule::kLookUpAll, 0, {}, {}},
     }};
@@ -106,33 +106,31 @@ const std::array<Instrument, kInstrumentCount>& Instruments() {
 
 namespace {
 
-// The instruments that have a place, ordered by it.
-template <typename Place>
-std::vector<const Instrument*> ByPlace(Place place) {
-    std::vector<const Instrument*> placed;
-    for (const Instrument& instrument : Instruments()) {
-        if (place(instrument)) {
-            placed.push_back(&instrument);
-        }
+// The source-instrument menu's items and the Save As dialog's target options, in the order in
+// which they are shown.
+constexpr std::array<std::string_view, 15> kSourceMenuOrder = {
+    "PSR-2000", "PSR-2100", "PSR-1000", "PSR-1100", "PSR-1500", "PSR-3000", "CVP-209", "CVP-207",
+    "CVP-205",  "CVP-203",  "CVP-210",  "CVP-208",  "CVP-206",  "CVP-204",  "TYROS"};
+constexpr std::array<std::string_view, 15> kTargetOptionOrder = {
+    "PSR-3000", "PSR-1500", "CVP-204", "CVP-206",  "CVP-208",  "CVP-210", "PSR-1100", "PSR-2100",
+    "TYROS",    "CVP-207",  "CVP-203", "PSR-1000", "PSR-2000", "CVP-205", "CVP-209"};
+
+std::vector<const Instrument*> InOrder(const std::array<std::string_view, 15>& ids) {
+    std::vector<const Instrument*> ordered;
+    for (std::string_view id : ids) {
+        ordered.push_back(FindInstrument(id));
     }
-    std::sort(placed.begin(), placed.end(),
-              [&](const Instrument* a, const Instrument* b) { return *place(*a) < *place(*b); });
-    return placed;
+    return ordered;
 }
 
 }  // namespace
 
 std::vector<const Instrument*> SourceMenuInstruments() {
-    return ByPlace([](const Instrument& i) {
-        return i.sourceItem.name.empty() ? std::nullopt : std::optional<int>(i.sourceItem.place);
-    });
+    return InOrder(kSourceMenuOrder);
 }
 
 std::vector<const Instrument*> TargetOptionInstruments() {
-    return ByPlace([](const Instrument& i) {
-        return i.targetOption.name.empty() ? std::nullopt
-                                           : std::optional<int>(i.targetOption.place);
-    });
+    return InOrder(kTargetOptionOrder);
 }
 
 const Instrument* FindInstrument(std::string_view id) {
@@ -140,11 +138,6 @@ const Instrument* FindInstrument(std::string_view id) {
     const auto found =
         std::find_if(all.begin(), all.end(), [&](const Instrument& i) { return i.id == id; });
     return found == all.end() ? nullptr : &*found;
-}
-
-int StyleDigits(std::string_view id) {
-    const Instrument* instrument = FindInstrument(id);
-    return instrument ? instrument->styleDigits : 3;
 }
 
 std::optional<int> RecordLimit(std::string_view id) {
@@ -168,6 +161,16 @@ std::optional<std::string> RecordLimitRefusal(std::string_view id, const Bytes& 
 bool RecognisedInHeader(std::string_view headerName) {
     return FindInstrument(headerName) != nullptr;
 }
+
+namespace {
+
+// Style table key width for an identifier: 4 for the four-digit instruments, 3 otherwise.
+int StyleDigits(std::string_view id) {
+    const Instrument* instrument = FindInstrument(id);
+    return instrument ? instrument->styleDigits : 3;
+}
+
+}  // namespace
 
 char FormatDigit(std::string_view targetId) {
     return StyleDigits(targetId) == 4 ? '2' : '1';

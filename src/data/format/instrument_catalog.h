@@ -23,7 +23,7 @@ enum class SourceRule {
 struct SourceMenuItem {
     std::string_view name;     // "mnuPSR2000"; empty when the menu has no item for it
     std::string_view caption;  // "PSR2000"
-    int place;                 // its place in the menu, from 0
+    std::string_view title;    // how the window title names the instrument once chosen here
     bool acts;                 // the CVP-204, -206, -208 and -210 items do nothing
     bool enabled;              // the PSR-1500 item is greyed out
 };
@@ -32,7 +32,6 @@ struct SourceMenuItem {
 struct TargetOption {
     std::string_view name;     // "optTarget2000"; empty when the dialog has no option for it
     std::string_view caption;  // "PSR2000"
-    int place;                 // its place among the options, from 0
 };
 
 struct Instrument {
@@ -58,9 +57,6 @@ inline constexpr std::string_view kStyleNumbers = "numbers";
 
 // The instrument of that identifier (exact, case-sensitive); none for "numbers" or others.
 const Instrument* FindInstrument(std::string_view id);
-
-// Style table key width for an identifier: 4 for the four-digit instruments, 3 otherwise.
-int StyleDigits(std::string_view id);
 
 // The largest number of records a file saved for the identifier may hold; none without a limit.
 std::optional<int> RecordLimit(std::string_view id);

@@ -4,6 +4,7 @@
 #include <unordered_set>
 
 #include "data/common/interaction.h"
+#include "data/common/operation_names.h"
 #include "data/common/text.h"
 #include "data/conversion/conversion.h"
 #include "data/document/workspace.h"
@@ -104,7 +105,7 @@ ReadOutcome OpenMusicFinderFile(Workspace& workspace, const std::filesystem::pat
         workspace.file.path = path;
         return ReadMusicFinderFile(workspace, std::move(*bytes), ui);
     } catch (const Failure& failure) {
-        ui.ReportError(failure, "Entry");
+        ui.ReportError(failure, operation::kOpenFile);
         workspace.file.name = previousName;
         return ReadOutcome::kRefused;
     }
@@ -132,7 +133,7 @@ ReadOutcome ReadMusicFinderFile(Workspace& workspace, Bytes image, Interaction& 
         if (failure.Number() == kOverflow) {
             ui.ShowMessage("Quillory can not read this file");
         } else {
-            ui.ReportError(failure, "List1");
+            ui.ReportError(failure, operation::kReadRecords);
         }
         return ReadOutcome::kPartlyRead;
     }
@@ -143,23 +144,14 @@ ReadOutcome ReadMusicFinderFile(Workspace& workspace, Bytes image, Interaction& 
     return ReadOutcome::kRead;
 }
 
-void SortStrings(std::vector<std::string>& strings, std::size_t low, std::size_t high) {
-    if (low >= high || high >= strings.size()) {
-        return;
-    }
-    std::sort(strings.begin() + static_cast<std::ptrdiff_t>(low),
-              strings.begin() + static_cast<std::ptrdiff_t>(high) + 1);
-}
-
 std::vector<std::string> SortedGenres(std::vector<std::string>& slots) {
     std::size_t filled = 0;
     while (filled < slots.size() && !slots[filled].empty()) {
         ++filled;
     }
-    if (filled > 0) {
-        SortStrings(slots, 0, filled - 1);
-    }
-    return {slots.begin(), slots.begin() + static_cast<std::ptrdiff_t>(filled)};
+    const auto end = slots.begin() + static_cast<std::ptrdiff_t>(filled);
+    std::sort(slots.begin(), end);
+    return {slots.begin(), end};
 }
 
 }  // namespace quillory

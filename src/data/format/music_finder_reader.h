@@ -33,10 +33,6 @@ ReadOutcome OpenMusicFinderFile(Workspace& workspace, const std::filesystem::pat
 // stay.
 ReadOutcome ReadMusicFinderFile(Workspace& workspace, Bytes image, Interaction& ui);
 
-// Sorts the strings between the indices low and high (both included), ascending by ordinal
-// comparison.
-void SortStrings(std::vector<std::string>& strings, std::size_t low, std::size_t high);
-
 // The file's genres, sorted in place in their slots.
 std::vector<std::string> SortedGenres(std::vector<std::string>& slots);
 

@@ -5,9 +5,14 @@
 
 namespace quillory {
 
+namespace {
+
+// A mark's cell text: "Yes" or "No".
 const char* MarkCellText(bool yes) {
     return yes ? "Yes" : "No";
 }
+
+}  // namespace
 
 std::string Record::Cell(int column) const {
     switch (column) {

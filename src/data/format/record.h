@@ -66,7 +66,4 @@ struct Record {
     bool operator==(const Record&) const = default;
 };
 
-// A mark's cell text: "Yes" or "No".
-const char* MarkCellText(bool yes);
-
 }  // namespace quillory

@@ -3,6 +3,7 @@
 #include "data/common/failure.h"
 #include "data/common/interaction.h"
 #include "data/common/numbers.h"
+#include "data/common/operation_names.h"
 #include "data/common/text.h"
 #include "data/document/workspace.h"
 #include "data/files/file_reading.h"
@@ -126,7 +127,7 @@ void SetUpStyleChoices(Workspace& workspace, Interaction& ui) {
                            ReadStyleTable(workspace.files, workspace.settings.targetInstrument));
         workspace.settings.defaultStyle = styles.empty() ? "" : styles.back().name;
     } catch (const Failure& failure) {
-        ui.ReportError(failure, "cboStyle_setup");
+        ui.ReportError(failure, operation::kLoadTargetStyles);
     }
 }
 

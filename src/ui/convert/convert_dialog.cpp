@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "data/common/operation_names.h"
 #include "data/conversion/save_as.h"
 #include "data/format/instrument_catalog.h"
 #include "platform/activation.h"
@@ -84,7 +85,7 @@ void ConvertDialog::Save() {
     const bool checkedOnly = checkedRecords_->isChecked();
     // The dialog closes before the conversion asks anything: its questions belong to the main
     // window.
-    session_.Run(parentWidget(), "ConvertCommandSave", [&](Prompts& prompts) {
+    session_.Run(parentWidget(), operation::kConvertSave, [&](Prompts& prompts) {
         Workspace& work = session_.Work();
         for (auto& [button, instrument] : targets_) {
             if (button->isChecked()) {

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "data/common/operation_names.h"
 #include "data/conversion/style_options.h"
 #include "platform/combo_drop_height.h"
 #include "platform/widgets.h"
@@ -37,7 +38,7 @@ DefaultStyleDialog::DefaultStyleDialog(Session& session, QWidget* owner)
 }
 
 void DefaultStyleDialog::Load() {
-    session_.Run(this, "LoadDefaultStyle", [&](Prompts&) {
+    session_.Run(this, operation::kLoadDefaultStyle, [&](Prompts&) {
         Workspace& work = session_.Work();
         const std::vector<std::string> choices = DefaultStyleChoices(work);
         for (const std::string& choice : choices) {
@@ -50,7 +51,7 @@ void DefaultStyleDialog::Load() {
 }
 
 void DefaultStyleDialog::Ok() {
-    session_.Run(this, "DefaultStyleCommandOK", [&](Prompts& prompts) {
+    session_.Run(this, operation::kDefaultStyleOk, [&](Prompts& prompts) {
         SetDefaultStyle(session_.Work(), styleCombo_->currentText().toStdString(), prompts);
         close();
     });

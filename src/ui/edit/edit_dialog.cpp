@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include "data/common/operation_names.h"
 #include "data/format/record_layout.h"
 #include "platform/activation.h"
 #include "platform/combo_drop_height.h"
@@ -158,7 +159,7 @@ void EditDialog::SelectRecordChoices() {
     if (addMode_ || !row) {
         return;
     }
-    session_.Run(this, "frmEdit_activate", [&](Prompts&) {
+    session_.Run(this, operation::kEditorActivate, [&](Prompts&) {
         const EditorSelection selection = EditorActivation(session_.Document(), *row);
         SelectText(*styleCombo_, FromStd(selection.style));
         SelectText(*introCombo_, FromStd(selection.intro), 0);
@@ -251,7 +252,7 @@ void EditDialog::Ok() {
         leaveRefused_ = false;
         return;
     }
-    session_.Run(this, "EditCommandOK", [&](Prompts& prompts) {
+    session_.Run(this, operation::kEditorOk, [&](Prompts& prompts) {
         Workspace& work = session_.Work();
         EditorOutcome outcome;
         if (addMode_) {

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "data/common/operation_names.h"
 #include "data/document/style_replace.h"
 #include "data/format/music_finder_reader.h"
 #include "data/format/style_table.h"
@@ -79,7 +80,7 @@ StyleReplaceDialog::StyleReplaceDialog(Session& session, QWidget* owner)
 }
 
 void StyleReplaceDialog::Load() {
-    session_.Run(this, "Load StyleReplace", [&](Prompts&) {
+    session_.Run(this, operation::kLoadReplace, [&](Prompts&) {
         Workspace& work = session_.Work();
         const auto row = session_.HighlightedRow();
         std::vector<StyleChoice> styles;
@@ -134,7 +135,7 @@ void StyleReplaceDialog::ReplaceAllEntries() {
     const QString replacement = mode == ReplaceMode::kStyle   ? styleCombo_->currentText()
                                 : mode == ReplaceMode::kGenre ? genreCombo_->currentText()
                                                               : newKeyword_->text();
-    session_.Run(this, "SubReplaceStyle", [&](Prompts& prompts) {
+    session_.Run(this, operation::kReplace, [&](Prompts& prompts) {
         SubReplaceStyle(session_.Work(), mode, current.toStdString(), replacement.toStdString(),
                         prompts);
     });

@@ -14,6 +14,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "data/common/operation_names.h"
 #include "data/conversion/style_options.h"
 #include "data/document/play_list.h"
 #include "data/document/record_commands.h"
@@ -149,11 +150,10 @@ void MainWindow::ShowHighlight(std::size_t row) {
 }
 
 void MainWindow::CheckToggled(int row, bool checked) {
-    Run("ListView_ItemCheck", [&](Prompts&) {
+    Run(operation::kTickRow, [&](Prompts&) {
         MusicFinderDocument& document = session_.Document();
         document.SetChecked(static_cast<std::size_t>(row), checked);
-        playListEnabled_ = true;
-        deleteCheckedEnabled_ = document.CheckedCount() > 0;
+        commands_.TickToggled(document.CheckedCount());
     });
 }
 
@@ -163,9 +163,10 @@ void MainWindow::DoubleClicked() {
         return;
     }
     if (doubleClickTogglesFavorite_) {
-        Run("mnuToggleFavorite", [&](Prompts&) { ToggleFavorite(session_.Document(), *row); });
+        Run(operation::kToggleFavorite,
+            [&](Prompts&) { ToggleFavorite(session_.Document(), *row); });
     } else {
-        Run("cmdModify", [&](Prompts&) { Modify(); });
+        Run(operation::kModify, [&](Prompts&) { Modify(); });
     }
 }
 
@@ -179,11 +180,10 @@ void MainWindow::Modify() {
 }
 
 void MainWindow::OpenPlayList() {
-    if (PlayListMayOpen(session_.Document(), session_.PromptsFor(this))) {
-        playListEnabled_ = true;
+    const bool opens = PlayListMayOpen(session_.Document(), session_.PromptsFor(this));
+    commands_.PlayListAsked(opens);
+    if (opens) {
         ShowSingle(playList_);
-    } else {
-        playListEnabled_ = false;
     }
 }
 
@@ -221,7 +221,7 @@ void MainWindow::ShowInfo(const std::filesystem::path& file, InfoWindow::Kind ki
     }
     Prompts& prompts = session_.PromptsFor(this);
     // A file that is there but cannot be read is refused with the report that names it.
-    RunReported(prompts, "ShowInfo", [&] {
+    RunReported(prompts, operation::kShowInfo, [&] {
         if (!info_->Load(file, kind)) {
             prompts.ShowMessage("Cannot find the Information File named " +
                                 Utf8FromPath(file.filename()));
@@ -235,7 +235,7 @@ void MainWindow::ShowInfo(const std::filesystem::path& file, InfoWindow::Kind ki
 void MainWindow::AddKeyword() {
     const std::string answer = session_.PromptsFor(this).Input(
         "Enter text to be included with all keywords", "Add Keyword to all entries");
-    Run("mnuKeyword_add", [&](Prompts& prompts) {
+    Run(operation::kKeywordAdd, [&](Prompts& prompts) {
         if (const auto message = KeywordNoRoomMessage(KeywordAdd(session_.Document(), answer))) {
             prompts.ShowMessage(*message);
         }
@@ -247,18 +247,19 @@ void MainWindow::ShowState() {
     const MusicFinderDocument& document = work.document;
     const ButtonPanel& p = panel_;
     setWindowTitle(QString::fromStdString(title_) + "[*]");
+    const CommandStates states = commands_.States(
+        {.savedFileOpen = !work.file.path.empty(), .rowHighlighted = Highlighted().has_value()});
     for (QWidget* control : std::initializer_list<QWidget*>{
              p.clear, p.edit, p.check, p.s2, p.s1, p.fav, p.add, p.uncheck, p.invert, p.checkAll,
              p.search, p.counterCaption, p.counter}) {
-        control->setEnabled(fileControlsEnabled_);
+        control->setEnabled(states.fileCommands);
     }
-    const bool highlighted = Highlighted().has_value();
     for (QWidget* control : {p.deleteRow, p.modify, p.replace}) {
-        control->setEnabled(highlighted);
+        control->setEnabled(states.rowCommands);
     }
-    p.deleteChecked->setEnabled(deleteCheckedEnabled_);
-    p.playList->setEnabled(playListEnabled_);
-    menu_.save->setEnabled(!work.file.path.empty());
+    p.deleteChecked->setEnabled(states.deleteChecked);
+    p.playList->setEnabled(states.playList);
+    menu_.save->setEnabled(states.save);
     p.counter->setText(QString::number(document.CheckedCount()));
     counts_->setText(
         QString("%1 records, %2 ticked").arg(document.Size()).arg(document.CheckedCount()));
@@ -279,7 +280,7 @@ void MainWindow::ShowState() {
 }
 
 void MainWindow::ChooseTarget(int index) {
-    Run("cboInst", [&](Prompts& p) {
+    Run(operation::kChooseTarget, [&](Prompts& p) {
         Workspace& work = session_.Work();
         ChooseTargetInstrument(work, panel_.target->itemText(index).toStdString(), p);
         title_ = TitleAfterTargetChosen(work);
@@ -290,7 +291,7 @@ void MainWindow::ChooseSourceItem(const Instrument& instrument) {
     Workspace& work = session_.Work();
     if (instrument.sourceItem.acts &&
         ChooseSourceInstrumentItem(work, std::string(instrument.id))) {
-        title_ = TitleForSourceItem(work.file.name, instrument.id);
+        title_ = TitleForSourceItem(work.file.name, instrument.sourceItem.title);
     }
     ShowState();
 }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "data/document/command_states.h"
 #include "data/document/music_finder_document.h"
 #include "platform/dialogs.h"
 #include "platform/list_print.h"
@@ -125,10 +126,7 @@ private:
     QLabel* counts_ = nullptr;    // the status bar's records shown and ticked
 
     std::string title_ = "Quillory";
-    bool fileControlsEnabled_ =
-        false;  // the frames, Add, Check, Uncheck, Invert, Fav, S1, S2, Search
-    bool deleteCheckedEnabled_ = false;
-    bool playListEnabled_ = false;
+    CommandMemory commands_;  // what the enabled states remember of the user's steps
     bool doubleClickTogglesFavorite_ = false;
     bool tickClick_ = false;  // the mouse went down on a check box of the list
 

@@ -6,6 +6,7 @@
 #include <QMimeData>
 #include <QTreeView>
 
+#include "data/common/operation_names.h"
 #include "data/document/open_file_save.h"
 #include "data/document/window_title.h"
 #include "data/exchange/list_export.h"
@@ -50,7 +51,7 @@ void MainWindow::Open() {
         return;
     }
     if (const auto chosen =
-            session_.PromptsFor(this).AskOpenFileName({"Music Finder Files(*.mfd)|*.mfd|", ""})) {
+            session_.PromptsFor(this).AskOpenFileName({"Music Finder Files(*.mfd)", ""})) {
         OpenFile(*chosen);
     }
 }
@@ -58,7 +59,7 @@ void MainWindow::Open() {
 void MainWindow::OpenFile(const std::filesystem::path& path) {
     Workspace& work = session_.Work();
     const bool targetChosen = !work.settings.targetInstrument.empty();
-    Run("Entry", [&](Prompts& p) {
+    Run(operation::kOpenFile, [&](Prompts& p) {
         const std::string name = QFileInfo(FromPath(path)).fileName().toStdString();
         const std::string previousTitle = std::exchange(title_, TitleWithFile(name));
         switch (OpenMusicFinderFile(work, path, name, p)) {
@@ -67,7 +68,7 @@ void MainWindow::OpenFile(const std::filesystem::path& path) {
                 filePath_->setText(FromPath(std::filesystem::absolute(path)));
                 break;
             case ReadOutcome::kRead:
-                fileControlsEnabled_ = true;
+                commands_.FileRead();
                 title_ = TitleAfterRead(work);
                 filePath_->setText(FromPath(std::filesystem::absolute(path)));
                 break;
@@ -99,7 +100,7 @@ bool MainWindow::ChangesMayGo(const std::string& moment) {
 
 bool MainWindow::Save() {
     bool saved = false;
-    Run("mnuSave", [&](Prompts& p) {
+    Run(operation::kSave, [&](Prompts& p) {
         Workspace& work = session_.Work();
         saved = SaveOpenFile(work, p);
         if (saved) {
@@ -116,14 +117,14 @@ void MainWindow::SaveAsMusicFinder() {
 }
 
 void MainWindow::ImportText() {
-    Run("ImportTextDelimitedFile", [&](Prompts& p) {
+    Run(operation::kImportText, [&](Prompts& p) {
         ImportTextDelimitedFile(session_.Work(), p);
         AutoSizeColumns(*list_);
     });
 }
 
 void MainWindow::ExportText() {
-    Run("mnuTextFile", [&](Prompts& p) {
+    Run(operation::kExportList, [&](Prompts& p) {
         if (const auto file = SaveDelimitedFile(RecordListExportText(session_.Document()), p)) {
             session_.FileWritten("Exported", *file);
         }

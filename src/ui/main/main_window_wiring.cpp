@@ -6,6 +6,7 @@
 #include <QTreeView>
 #include <QUndoStack>
 
+#include "data/common/operation_names.h"
 #include "data/conversion/style_options.h"
 #include "data/document/record_commands.h"
 #include "platform/auto_size_columns.h"
@@ -34,9 +35,7 @@ void MainWindow::AddHistoryActions() {
     connect(&session_, &Session::historyMoved, this, [this] {
         // Undo and redo give back ticks with the records: the buttons that follow the ticks
         // follow them.
-        const bool ticked = session_.Document().CheckedCount() > 0;
-        deleteCheckedEnabled_ = ticked;
-        playListEnabled_ = playListEnabled_ || ticked;
+        commands_.HistoryMoved(session_.Document().CheckedCount());
     });
     connect(&session_, &Session::modifiedChanged, this, &QWidget::setWindowModified);
 }
@@ -104,8 +103,7 @@ void MainWindow::ConnectSession() {
     connect(&session_, &Session::highlightRequested, this, &MainWindow::ShowHighlight);
     connect(&session_, &Session::fitColumnsRequested, this, [this] { AutoSizeColumns(*list_); });
     connect(&session_, &Session::foundAndTicked, this, [this](std::size_t matched) {
-        deleteCheckedEnabled_ = true;
-        playListEnabled_ = playListEnabled_ || matched > 0;
+        commands_.FoundAndTicked(matched);
         ShowState();
     });
 
@@ -126,7 +124,7 @@ void MainWindow::ConnectFileMenu() {
 void MainWindow::ConnectOptionsMenu() {
     Workspace& work = session_.Work();
     connect(menu_.userStyles, &QAction::triggered, this, [this, &work] {
-        Run("mnuUserStyles",
+        Run(operation::kAllowUserStyles,
             [&](Prompts& p) { SetAllowUserStyles(work, !work.settings.allowUserStyles, p); });
     });
     connect(menu_.defaultStyle, &QAction::triggered, this, [this, &work] {
@@ -139,10 +137,12 @@ void MainWindow::ConnectOptionsMenu() {
         ShowSingle(defaultStyle_);
     });
     connect(menu_.red, &QAction::triggered, this, [this, &work] {
-        Run("mnuRed", [&](Prompts& p) { SetUnknownStyleColour(work, kRed, p); });
+        Run(operation::kRedForUnknownStyles,
+            [&](Prompts& p) { SetUnknownStyleColour(work, kRed, p); });
     });
     connect(menu_.blue, &QAction::triggered, this, [this, &work] {
-        Run("mnuBlue", [&](Prompts& p) { SetUnknownStyleColour(work, kBlue, p); });
+        Run(operation::kBlueForUnknownStyles,
+            [&](Prompts& p) { SetUnknownStyleColour(work, kBlue, p); });
     });
     connect(menu_.autoSource, &QAction::triggered, this, [this, &work] {
         ChooseAutoSource(work.settings);
@@ -173,39 +173,38 @@ void MainWindow::ConnectButtons() {
     connect(panel_.target, &QComboBox::activated, this, &MainWindow::ChooseTarget);
     connect(model_, &RecordListModel::checkToggled, this, &MainWindow::CheckToggled);
 
-    ConnectButton(panel_.checkAll, "cmdCheck", [this, &document] {
+    ConnectButton(panel_.checkAll, operation::kCheckAll, [this, &document] {
         CheckAll(document);
-        deleteCheckedEnabled_ = playListEnabled_ = true;
+        commands_.AllTicked();
     });
-    ConnectButton(panel_.uncheck, "UnCheck", [this, &document] {
+    ConnectButton(panel_.uncheck, operation::kUncheckAll, [this, &document] {
         UncheckAll(document);
-        deleteCheckedEnabled_ = playListEnabled_ = false;
+        commands_.AllUnticked();
     });
-    ConnectButton(panel_.invert, "Invert", [this, &document] {
-        const std::size_t ticked = InvertChecks(document);
-        deleteCheckedEnabled_ = ticked >= 1;
-        if (!document.Empty()) {
-            playListEnabled_ = ticked >= 1;
-        }
+    ConnectButton(panel_.invert, operation::kInvertChecks, [this, &document] {
+        commands_.Inverted(InvertChecks(document), document.Size());
     });
-    ConnectButton(panel_.deleteRow, "cmdDelete", [this, &document] {
+    ConnectButton(panel_.deleteRow, operation::kDeleteRow, [this, &document] {
         if (const auto row = Highlighted()) {
             DeleteRecord(document, *row);
         }
     });
-    ConnectButton(panel_.deleteChecked, "Delecte_Checked", [this, &document] {
+    ConnectButton(panel_.deleteChecked, operation::kDeleteChecked, [this, &document] {
         if (DeleteChecked(document)) {
-            deleteCheckedEnabled_ = false;
+            commands_.CheckedDeleted();
         }
     });
-    ConnectButton(panel_.fav, "Fave_click", [&document] { ClearMark(document, Mark::kFavorite); });
-    ConnectButton(panel_.s1, "cmdS1", [&document] { ClearMark(document, Mark::kSearch1); });
-    ConnectButton(panel_.s2, "cmdS2", [&document] { ClearMark(document, Mark::kSearch2); });
-    ConnectButton(panel_.add, "cmdAdd", [this] { editor_->StartAdd(); });
-    ConnectButton(panel_.modify, "cmdModify", [this] { Modify(); });
-    ConnectButton(panel_.replace, "cmdReplaceStyle", [this] { ShowSingle(styleReplace_); });
-    ConnectButton(panel_.search, "cmdSearch", [this] { ShowSingle(search_); });
-    ConnectButton(panel_.playList, "Playlist", [this] { OpenPlayList(); });
+    ConnectButton(panel_.fav, operation::kClearFavorites,
+                  [&document] { ClearMark(document, Mark::kFavorite); });
+    ConnectButton(panel_.s1, operation::kClearSearch1,
+                  [&document] { ClearMark(document, Mark::kSearch1); });
+    ConnectButton(panel_.s2, operation::kClearSearch2,
+                  [&document] { ClearMark(document, Mark::kSearch2); });
+    ConnectButton(panel_.add, operation::kAdd, [this] { editor_->StartAdd(); });
+    ConnectButton(panel_.modify, operation::kModify, [this] { Modify(); });
+    ConnectButton(panel_.replace, operation::kOpenReplace, [this] { ShowSingle(styleReplace_); });
+    ConnectButton(panel_.search, operation::kOpenSearch, [this] { ShowSingle(search_); });
+    ConnectButton(panel_.playList, operation::kOpenPlayList, [this] { OpenPlayList(); });
     connect(menu_.keywordAdd, &QAction::triggered, this, &MainWindow::AddKeyword);
 }
 
@@ -228,10 +227,11 @@ void MainWindow::ConnectHelpMenu() {
 void MainWindow::ConnectList() {
     connect(list_, &QTreeView::doubleClicked, this, &MainWindow::DoubleClicked);
     connect(list_->header(), &QHeaderView::sectionClicked, this, [this](int column) {
-        Run("ListViewClick", [&](Prompts&) { ColumnHeaderClicked(session_.Document(), column); });
+        Run(operation::kSortList,
+            [&](Prompts&) { ColumnHeaderClicked(session_.Document(), column); });
     });
     connect(menu_.setFavorite, &QAction::triggered, this, [this] {
-        Run("mnuTrackMenuSetFavorite", [&](Prompts&) {
+        Run(operation::kSetFavorite, [&](Prompts&) {
             if (const auto row = Highlighted()) {
                 ToggleFavorite(session_.Document(), *row);
             }

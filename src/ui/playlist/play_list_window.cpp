@@ -10,6 +10,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "data/common/operation_names.h"
 #include "data/exchange/list_export.h"
 #include "data/exchange/text_file.h"
 #include "platform/activation.h"
@@ -68,7 +69,7 @@ PlayListWindow::PlayListWindow(Session& session, QWidget* owner)
         list_.RowClicked(static_cast<std::size_t>(index.row()));
     });
     connect(view_->header(), &QHeaderView::sectionClicked, this, [this](int column) {
-        Run("Column sort", [&](Prompts&) { list_.HeaderClicked(column); });
+        Run(operation::kPlayListSort, [&](Prompts&) { list_.HeaderClicked(column); });
     });
     OnActivationFromOurWindow(*this, [this] { Activate(); });
 }
@@ -90,7 +91,7 @@ void PlayListWindow::ShowList() {
 }
 
 void PlayListWindow::Activate() {
-    Run("FormActivate", [&](Prompts&) { list_.Activate(session_.Document()); });
+    Run(operation::kPlayListActivate, [&](Prompts&) { list_.Activate(session_.Document()); });
 }
 
 void PlayListWindow::showEvent(QShowEvent* event) {
@@ -115,23 +116,25 @@ void PlayListWindow::closeEvent(QCloseEvent* event) {
 void PlayListWindow::ChooseLayout(PlayListLayout layout) {
     defaultLayout_->setChecked(layout == PlayListLayout::kDefault);
     songGenreLayout_->setChecked(layout == PlayListLayout::kSongGenre);
-    Run("CreateList", [&](Prompts&) { list_.SetLayout(layout, session_.Document()); });
+    Run(operation::kPlayListRefill,
+        [&](Prompts&) { list_.SetLayout(layout, session_.Document()); });
 }
 
 void PlayListWindow::EnterComments() {
     const std::string answer =
         session_.PromptsFor(this).Input("Enter Comments", list_.ActedOnTitle());
-    Run("Notes", [&](Prompts&) { list_.SetComment(answer); });
+    Run(operation::kPlayListComment, [&](Prompts&) { list_.SetComment(answer); });
 }
 
 void PlayListWindow::ChangePosition() {
     const std::string answer =
         session_.PromptsFor(this).Input("Enter new position", list_.ActedOnTitle());
-    Run("Order", [&](Prompts& prompts) { list_.ChangePosition(answer, prompts); });
+    Run(operation::kPlayListPosition,
+        [&](Prompts& prompts) { list_.ChangePosition(answer, prompts); });
 }
 
 void PlayListWindow::ExportText() {
-    Run("PlayList TextFile", [&](Prompts& prompts) {
+    Run(operation::kPlayListExport, [&](Prompts& prompts) {
         if (const auto file = SaveDelimitedFile(PlayListExportText(list_.Rows()), prompts)) {
             session_.FileWritten("Exported", *file);
         }

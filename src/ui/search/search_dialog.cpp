@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "data/common/operation_names.h"
 #include "platform/widgets.h"
 #include "ui/session.h"
 
@@ -68,14 +69,14 @@ SearchDialog::SearchDialog(Session& session, QWidget* owner) : QDialog(owner), s
     layout->addLayout(NewButtonRow(
         *this, {{"cmdFind", "Find First",
                  [this, &list] {
-                     Search("Find", [&](const std::string& text, Prompts& p) {
+                     Search(operation::kFindFirst, [&](const std::string& text, Prompts& p) {
                          ShowFound(search_.FindFirst(list, text, p));
                      });
                  }},
                 {"cmdAgain", "Find Next", [this] { FindNext(); }},
                 {"cmdCheck", "Find and Check All",
                  [this] {
-                     Search("Check", [&](const std::string& text, Prompts& p) {
+                     Search(operation::kFindAndCheck, [&](const std::string& text, Prompts& p) {
                          if (const auto matched =
                                  search_.FindAndCheckAll(session_.Document(), text, p)) {
                              session_.FoundAndTicked(*matched);
@@ -92,7 +93,7 @@ void SearchDialog::ChooseField(std::size_t option) {
 }
 
 void SearchDialog::FindNext() {
-    Search("FindAgain", [&](const std::string& text, Prompts& p) {
+    Search(operation::kFindNext, [&](const std::string& text, Prompts& p) {
         ShowFound(search_.FindNext(session_.Document(), text, p));
     });
 }

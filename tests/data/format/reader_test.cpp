@@ -1,5 +1,6 @@
 #include "data/common/text.h"
 #include "data/document/window_title.h"
+#include "data/format/instrument_catalog.h"
 #include "data/format/style_table.h"
 #include "data/harness.h"
 
@@ -107,6 +108,36 @@ TEST_F(ReaderTest, SourceInstrumentComesFromHeaderOrMenu) {
         EXPECT_EQ(ws.file.sourceInstrument, source);
         EXPECT_EQ(Column(kStyleColumn), styles);
     }
+}
+
+// The source menu's items and the Save As dialog's options in the order shown: "!" marks an
+// item that does nothing, "-" one greyed out.
+TEST(InstrumentCatalogTest, MenuItemsAndTargetOptionsInTheirOrder) {
+    std::string items, options;
+    for (const Instrument* i : SourceMenuInstruments()) {
+        const SourceMenuItem& item = i->sourceItem;
+        items += std::string(item.name) + "=" + std::string(item.caption) + "/" +
+                 std::string(item.title) + (item.acts ? "" : "!") + (item.enabled ? "" : "-") + " ";
+    }
+    for (const Instrument* i : TargetOptionInstruments()) {
+        options += std::string(i->targetOption.name) + "=" + std::string(i->targetOption.caption) +
+                   ">" + std::string(i->id) + " ";
+    }
+    EXPECT_EQ(
+        items,
+        "mnuPSR2000=PSR2000/PSR-2000 mnuPSR2100=PSR2100/PSR-2100 mnuPSR1000=PSR1000/PSR-1000 "
+        "mnuPSR1100=PSR1100/PSR-1100 mnuPSR1500=PSR1500/PSR-1500- mnuPSR3000=PSR3000/PSR-3000 "
+        "mnuCVP209=CVP209/CVP-209 mnuCVP207=CVP207/CVP-207 mnuCVP205=CVP205/CVP-205 "
+        "mnuCVP203=CVP203/CVP-203 mnuCVP210=CVP210/CVP-210! mnuCVP208=CVP208/CVP-208! "
+        "mnuCVP206=CVP206/CVP-206! mnuCVP204=CVP204/CVP-204! mnuTYROS=Tyros/Tyros ");
+    EXPECT_EQ(options,
+              "optTarget3000=PSR3000>PSR-3000 optTarget1500=PSR1500>PSR-1500 "
+              "optTarget204=CVP204>CVP-204 optTarget206=CVP206>CVP-206 optTarget208=CVP208>CVP-208 "
+              "optTarget210=CVP210>CVP-210 optTarget1100=PSR1100>PSR-1100 "
+              "optTarget2100=PSR2100>PSR-2100 optTargetTyros=TYROS>TYROS "
+              "optTarget207=CVP207>CVP-207 optTarget203=CVP203>CVP-203 "
+              "optTarget1000=PSR1000>PSR-1000 optTarget2000=PSR2000>PSR-2000 "
+              "optTarget205=CVP205>CVP-205 optTarget209=CVP209>CVP-209 ");
 }
 
 // Slots grow by 30 when the next-to-last is filled; no genre lost, doubled or empty.
