@@ -52,7 +52,7 @@ void ReadOtherRecords(const ProgramFiles& files, const std::string& instrument, 
 // style named as the open file's instrument names it, the record numbered as the list shows it.
 struct MergedRecords {
     std::vector<Record> rows;
-    std::vector<Bytes> bytes;
+    Bytes bytes;  // kRecordSize bytes per row
 };
 
 class MergedRows {
@@ -65,14 +65,21 @@ public:
     // Record k of the converted image as record p of the open file.
     void Add(const Bytes& converted, int k, int p, MergedRecords& into) {
         const std::size_t at = RecordOffset(k);
-        Bytes bytes(converted.begin() + static_cast<std::ptrdiff_t>(at),
-                    converted.begin() + static_cast<std::ptrdiff_t>(at + kRecordSize));
-        WriteBigEndian16(bytes, field::kNumber, p - 1);
-        Record row = DecodeRecord(converted, k, StyleText(ReadBigEndian16(bytes, field::kStyle)));
+        const std::size_t to = into.bytes.size();
+        into.bytes.insert(into.bytes.end(), converted.begin() + static_cast<std::ptrdiff_t>(at),
+                          converted.begin() + static_cast<std::ptrdiff_t>(at + kRecordSize));
+        WriteBigEndian16(into.bytes, to + field::kNumber, p - 1);
+        Record row =
+            DecodeRecord(converted, k, StyleText(ReadBigEndian16(converted, at + field::kStyle)));
         row.position = p;
         row.number = p;
         into.rows.push_back(std::move(row));
-        into.bytes.push_back(std::move(bytes));
+    }
+
+    // Leaves out the row added last.
+    static void DropLast(MergedRecords& from) {
+        from.rows.pop_back();
+        from.bytes.resize(from.bytes.size() - kRecordSize);
     }
 
 private:
@@ -114,13 +121,13 @@ std::optional<std::string> Refusal(const MusicFinderDocument& document,
     return RecordLimitRefusal(instrument, LiveRecords(document) + added);
 }
 
-// Records the open file's rows already hold as songs, for leaving out their repeats.
-std::unordered_set<std::string> SongsOf(const MusicFinderDocument& document) {
+// The songs the open file's rows already hold, for leaving out their repeats.
+std::unordered_set<std::string> SongsOf(const MusicFinderDocument& document, SongKeys& keys) {
     std::unordered_set<std::string> songs;
     songs.reserve(document.Size());
     for (const Record& record : document.Records()) {
         if (!record.deleted) {
-            songs.insert(DuplicateKey(record, DuplicateRule::kTitleAndStyle));
+            songs.insert(keys.Of(record));
         }
     }
     return songs;
@@ -158,33 +165,48 @@ MergeOutcome Merge(Workspace& workspace, const std::filesystem::path& path,
     MusicFinderDocument& document = workspace.document;
     const int converted = ReadBigEndian16(conversion.image, kCountOffset);
     outcome.dropped = static_cast<int>(conversion.rows.size()) - converted;
-    std::unordered_set<std::string> songs;
-    if (options.skipDuplicates) {
-        songs = SongsOf(document);
+    auto refused = [&](std::size_t count) {
+        const auto refusal = Refusal(document, instrument, count);
+        if (refusal) {
+            ui.ShowMessage(*refusal);
+        }
+        return refusal.has_value();
+    };
+    // Without duplicates to leave out the count is known now, before any row is made.
+    if (!options.skipDuplicates && refused(static_cast<std::size_t>(converted))) {
+        return outcome;
     }
     MergedRows rows(workspace, instrument);
+    SongKeys keys(DuplicateRule::kTitleAndStyle);
+    std::unordered_set<std::string> songs;
+    if (options.skipDuplicates) {
+        songs = SongsOf(document, keys);
+    }
     MergedRecords merged;
+    merged.rows.reserve(static_cast<std::size_t>(converted));
+    merged.bytes.reserve(static_cast<std::size_t>(converted) * kRecordSize);
     int p = static_cast<int>(document.Size()) + 1;
     for (int k = 1; k <= converted; ++k) {
         rows.Add(conversion.image, k, p, merged);
-        if (options.skipDuplicates &&
-            !songs.insert(DuplicateKey(merged.rows.back(), DuplicateRule::kTitleAndStyle)).second) {
-            merged.rows.pop_back();
-            merged.bytes.pop_back();
+        if (options.skipDuplicates && !songs.insert(keys.Of(merged.rows.back())).second) {
+            MergedRows::DropLast(merged);
             ++outcome.duplicates;
             continue;
         }
         ++p;
     }
-    if (const auto refusal = Refusal(document, instrument, merged.rows.size())) {
-        ui.ShowMessage(*refusal);
+    if (options.skipDuplicates && refused(merged.rows.size())) {
         return outcome;
     }
 
     {
         EditScope step(document, "Merge");
+        Bytes record(kRecordSize);
         for (const Record& row : merged.rows) {
-            document.PutRecordBytes(row.position, merged.bytes[outcome.merged++]);
+            const auto at =
+                merged.bytes.begin() + static_cast<std::ptrdiff_t>(kRecordSize) * outcome.merged++;
+            std::copy(at, at + static_cast<std::ptrdiff_t>(kRecordSize), record.begin());
+            document.PutRecordBytes(row.position, record);
         }
         document.WriteHeaderCount(p - 1);
         document.Append(std::move(merged.rows));

@@ -1,46 +1,93 @@
 #include "data/document/duplicates.h"
 
 #include <algorithm>
-#include <numeric>
 #include <unordered_map>
 
 #include "data/common/text.h"
 
 namespace quillory {
 
-std::string DuplicateKey(const Record& record, DuplicateRule rule) {
-    std::string key = CaseFoldKey(Trim(record.music));
-    if (rule == DuplicateRule::kTitleAndStyle) {
-        // A tab cannot stand in a title, so title and style never run into each other.
-        key += '\t';
-        key += CaseFoldKey(Trim(record.style.str()));
+namespace {
+
+// A tab cannot stand in a title, so title and style never run into each other.
+constexpr char kBetween = '\t';
+constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
+// The text folded without the blanks at its ends.
+std::string Folded(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
     }
-    return key;
+    return CaseFoldKey(text.substr(first, text.find_last_not_of(' ') + 1 - first));
+}
+
+// The rows in record order: each record stands in the image once, so each row goes straight
+// to its place.
+std::vector<std::size_t> RowsInRecordOrder(const MusicFinderDocument& document) {
+    int last = 0;
+    for (const Record& record : document.Records()) {
+        last = std::max(last, record.position);
+    }
+    std::vector<std::size_t> rowOf(static_cast<std::size_t>(last) + 1, kNone);
+    for (std::size_t row = 0; row < document.Size(); ++row) {
+        rowOf[static_cast<std::size_t>(std::max(document.At(row).position, 0))] = row;
+    }
+    std::erase(rowOf, kNone);
+    return rowOf;
+}
+
+}  // namespace
+
+const std::string& SongKeys::Of(const Record& record) {
+    key_ = Folded(record.music);
+    if (rule_ == DuplicateRule::kTitleAndStyle) {
+        const std::string& style = record.style.str();
+        auto [folded, first] = foldedStyles_.try_emplace(&style);
+        if (first) {
+            folded->second = Folded(style);
+        }
+        key_ += kBetween;
+        key_ += folded->second;
+    }
+    return key_;
 }
 
 std::vector<std::vector<std::size_t>> DuplicateGroups(const MusicFinderDocument& document,
                                                       DuplicateRule rule) {
-    std::vector<std::size_t> rows(document.Size());
-    std::iota(rows.begin(), rows.end(), std::size_t{0});
-    std::sort(rows.begin(), rows.end(), [&](std::size_t a, std::size_t b) {
-        return document.At(a).position < document.At(b).position;
-    });
-    std::vector<std::vector<std::size_t>> songs;
+    // First each record's song and how many records each song has, then the rows of the songs
+    // held more than once: most songs are held once and get no list of their own.
+    const std::vector<std::size_t> rows = RowsInRecordOrder(document);
+    std::vector<std::size_t> songOfRow(rows.size(), kNone);
+    std::vector<std::size_t> records;
     std::unordered_map<std::string, std::size_t> songOf;
     songOf.reserve(rows.size());
-    for (std::size_t row : rows) {
-        const Record& record = document.At(row);
-        if (record.deleted) {
+    SongKeys keys(rule);
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        const Record& record = document.At(rows[k]);
+        if (!record.deleted) {
+            const auto song = songOf.try_emplace(keys.Of(record), records.size()).first->second;
+            if (song == records.size()) {
+                records.push_back(0);
+            }
+            ++records[song];
+            songOfRow[k] = song;
+        }
+    }
+    std::vector<std::vector<std::size_t>> groups;
+    std::vector<std::size_t> groupOf(records.size(), kNone);
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        const std::size_t song = songOfRow[k];
+        if (song == kNone || records[song] < 2) {
             continue;
         }
-        const auto [song, first] = songOf.try_emplace(DuplicateKey(record, rule), songs.size());
-        if (first) {
-            songs.emplace_back();
+        if (groupOf[song] == kNone) {
+            groupOf[song] = groups.size();
+            groups.emplace_back();
         }
-        songs[song->second].push_back(row);
+        groups[groupOf[song]].push_back(rows[k]);
     }
-    std::erase_if(songs, [](const std::vector<std::size_t>& song) { return song.size() < 2; });
-    return songs;
+    return groups;
 }
 
 DuplicateTicks TickDuplicates(MusicFinderDocument& document, DuplicateRule rule) {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "data/document/music_finder_document.h"
@@ -13,8 +14,19 @@ namespace quillory {
 // ends ignored.
 enum class DuplicateRule { kTitleAndStyle, kTitle };
 
-// The text two records share when the rule counts them as the same song.
-std::string DuplicateKey(const Record& record, DuplicateRule rule);
+// The text two records share when the rule counts them as the same song. Records of one style
+// share its text, so each style is folded once; the records' styles must outlive the keys.
+class SongKeys {
+public:
+    explicit SongKeys(DuplicateRule rule) : rule_(rule) {}
+    // The key of the record, valid until the next call.
+    const std::string& Of(const Record& record);
+
+private:
+    DuplicateRule rule_;
+    std::string key_;
+    std::unordered_map<const std::string*, std::string> foldedStyles_;
+};
 
 // The rows of each song that more than one record holds, in record order, the first record of
 // the song first; groups in the order of their first records. Deleted rows count for no song.
