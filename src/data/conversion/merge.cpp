@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "data/common/text.h"
 #include "data/conversion/conversion.h"
 #include "data/document/duplicates.h"
 #include "data/exchange/text_file.h"
@@ -101,6 +102,18 @@ private:
     std::unordered_map<int, SharedText> texts_;
 };
 
+// The style that replaces those the open file's instrument lacks: the default style chosen
+// while that instrument is the target, else the instrument's own default, the last style of its
+// table, as choosing it as the target would make it.
+std::string DefaultStyleFor(const Workspace& workspace, const std::string& instrument) {
+    if (workspace.settings.targetInstrument == instrument) {
+        return workspace.settings.defaultStyle;
+    }
+    const std::vector<StyleTableLine> table =
+        ParseStyleTable(ReadStyleTable(workspace.files, instrument));
+    return table.empty() ? "" : Trim(table.back().name);
+}
+
 int LiveRecords(const MusicFinderDocument& document) {
     int live = 0;
     for (const Record& record : document.Records()) {
@@ -115,8 +128,8 @@ std::optional<std::string> Refusal(const MusicFinderDocument& document,
     const int added = static_cast<int>(merged);
     if (static_cast<int>(document.Size()) + added > kMostRecords) {
         return "A Music Finder file holds at most " + std::to_string(kMostRecords) +
-               " records: the merged file would hold " + std::to_string(document.Size() + merged) +
-               ". Use Delete to remove records. ";
+               " records, and this one would hold " + std::to_string(document.Size() + merged) +
+               " after the merge";
     }
     return RecordLimitRefusal(instrument, LiveRecords(document) + added);
 }
@@ -156,11 +169,10 @@ MergeOutcome Merge(Workspace& workspace, const std::filesystem::path& path,
     }
     MusicFinderDocument other;
     ReadOtherRecords(workspace.files, otherInstrument, std::move(*image), other);
-    const Settings& settings = workspace.settings;
     const Conversion conversion =
         ConvertRecords(other, workspace.styleTables.Index(workspace.files, instrument),
-                       {instrument, otherInstrument, settings.defaultStyle,
-                        settings.allowUserStyles, false, CurrentDateTime()});
+                       {instrument, otherInstrument, DefaultStyleFor(workspace, instrument),
+                        workspace.settings.allowUserStyles, false, CurrentDateTime()});
 
     MusicFinderDocument& document = workspace.document;
     const int converted = ReadBigEndian16(conversion.image, kCountOffset);

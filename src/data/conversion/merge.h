@@ -28,10 +28,11 @@ MergeOutcome MergeMusicFinderFile(Workspace& workspace, const MergeOptions& opti
 // Appends the records of another Music Finder file to the open one, whatever instrument wrote
 // it: each record's style is named by the table of the instrument the other file's header names
 // and mapped by that name to the open file's instrument as Save As maps styles, with the
-// default style, the records it drops, "FIX," and user styles as the settings say; the log is
-// written as Save As writes it. Records the other file marks deleted are left out. The open
-// file's record limit is checked before anything changes. The records go to the end of the
-// image and of the list as one step that can be undone.
+// default style (the one chosen while that instrument is the target, else its table's last),
+// the records it drops, "FIX," and user styles as the settings say; the log is written as Save
+// As writes it. A file holds no more than 32767 records. Records the other file marks deleted are
+// left out. The open file's record limit is checked before anything changes. The records go to the
+// end of the image and of the list as one step that can be undone.
 MergeOutcome MergeFile(Workspace& workspace, const std::filesystem::path& path,
                        const MergeOptions& options, Interaction& ui);
 

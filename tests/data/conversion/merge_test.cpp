@@ -106,6 +106,17 @@ TEST_F(MergeTest, KeepsTheRecordLimitOfTheOpenFileBeforeChangingAnything) {
     EXPECT_EQ(Merge().merged, 4);
     EXPECT_EQ(CountOf(doc.Image()), 2502);
     EXPECT_EQ(RowOf(2502).music, "Gamma");
+
+    // An instrument without a limit still holds no more records than a file can count.
+    WriteTable("CVP-307", {{"Cool Pop", "0017"}});
+    records.resize(32764);
+    ASSERT_TRUE(Open(BuildMfd("CVP-307", records)));
+    ui.messages.clear();
+    EXPECT_FALSE(Merge().done);
+    EXPECT_EQ(Told(),
+              "A Music Finder file holds at most 32767 records, and this one would hold "
+              "32768 after the merge;");
+    EXPECT_EQ(doc.Size(), 32764u);
 }
 
 TEST_F(MergeTest, RefusesFilesWhoseStylesCannotBeNamed) {
