@@ -115,10 +115,23 @@ TEST_F(CliCommandsTest, MergesSkippingDuplicatesAndListsTheSongsRecordedTwice) {
     EXPECT_FALSE(std::filesystem::exists(File("none.mfd")));
     EXPECT_EQ(Run({"merge", File("songs.mfd"), File("tyros.mfd"), "-o", File("all.mfd")}),
               "0|" + File("tyros.mfd") + ": 3 records merged\n|");
-    EXPECT_EQ(
-        Run({"duplicates", File("all.mfd")}),
-        "0|1\tPop\tCaf\xE9\tBossa Se\xF1or\t 4/ 4\t120\t\x80uro\tYes\tYes\tNo\tIntro 1\tMain B\r\n"
-        "2\tPop\tCaf\xE9\tBossa Se\xF1or\t 4/ 4\t120\t\tNo\tNo\tNo\tOff\tOff\r\n|");
+    WriteFile(File("twice.mfd"),
+              BuildMfd("PSR-2000", {{std::nullopt, 42, 4, 4, 96, 0, "A", "Pop", "", 0},
+                                    {std::nullopt, 42, 4, 4, 96, 0, "B", "Pop", "", 0},
+                                    {std::nullopt, 42, 3, 4, 90, 0, "a ", "Rock", "", 0},
+                                    {std::nullopt, 42, 3, 4, 90, 0, "b", "Rock", "", 0}}));
+    const std::string style = "\tBossa Se\xF1or\t";
+    EXPECT_EQ(Run({"duplicates", File("twice.mfd")}),
+              "0|1\tPop\tA" + style +
+                  " 4/ 4\t096\t\tNo\tNo\tNo\tOff\tOff\r\n"
+                  "3\tRock\ta " +
+                  style +
+                  " 3/ 4\t090\t\tNo\tNo\tNo\tOff\tOff\r\n\r\n"
+                  "2\tPop\tB" +
+                  style +
+                  " 4/ 4\t096\t\tNo\tNo\tNo\tOff\tOff\r\n"
+                  "4\tRock\tb" +
+                  style + " 3/ 4\t090\t\tNo\tNo\tNo\tOff\tOff\r\n|");
     EXPECT_EQ(Run({"duplicates", File("songs.mfd"), "--title-only"}), "0||");
     EXPECT_EQ(Run({"info", File("songs.mfd"), File("out.mfd")}),
               "0|file: " + File("songs.mfd") +
