@@ -58,9 +58,9 @@ struct MergedRecords {
 
 class MergedRows {
 public:
-    MergedRows(Workspace& workspace, const std::string& instrument)
-        : source_(FindInstrument(instrument)), userStyles_(workspace.choices.styles) {
-        FillSourceStyles(styles_, ReadStyleTable(workspace.files, instrument));
+    MergedRows(const ProgramFiles& files, const std::string& instrument)
+        : source_(FindInstrument(instrument)) {
+        FillSourceStyles(styles_, ReadStyleTable(files, instrument));
     }
 
     // Record k of the converted image as record p of the open file.
@@ -77,6 +77,15 @@ public:
         into.rows.push_back(std::move(row));
     }
 
+    // Offers the user styles of the rows to the record editor's style list, as reading a file
+    // with them would.
+    void OfferUserStyles(std::vector<StyleChoice>& choices) const {
+        StyleChoiceAdder adder(choices);
+        for (const auto& [number, text] : userStyles_) {
+            adder.Offer(text, text, number);
+        }
+    }
+
     // Leaves out the row added last.
     static void DropLast(MergedRecords& from) {
         from.rows.pop_back();
@@ -89,7 +98,7 @@ private:
         if (first) {
             StyleCell style = StyleCellFor(number, source_, styles_, false);
             if (style.userStyle) {
-                userStyles_.Offer(style.text, style.text, number);
+                userStyles_.emplace_back(number, style.text);
             }
             text->second = std::move(style.text);
         }
@@ -98,7 +107,7 @@ private:
 
     const Instrument* source_;
     SourceStyles styles_;
-    StyleChoiceAdder userStyles_;
+    std::vector<std::pair<int, std::string>> userStyles_;
     std::unordered_map<int, SharedText> texts_;
 };
 
@@ -188,7 +197,7 @@ MergeOutcome Merge(Workspace& workspace, const std::filesystem::path& path,
     if (!options.skipDuplicates && refused(static_cast<std::size_t>(converted))) {
         return outcome;
     }
-    MergedRows rows(workspace, instrument);
+    MergedRows rows(workspace.files, instrument);
     SongKeys keys(DuplicateRule::kTitleAndStyle);
     std::unordered_set<std::string> songs;
     if (options.skipDuplicates) {
@@ -224,6 +233,7 @@ MergeOutcome Merge(Workspace& workspace, const std::filesystem::path& path,
         document.Append(std::move(merged.rows));
         document.Resort();
     }
+    rows.OfferUserStyles(workspace.choices.styles);
     outcome.done = true;
     outcome.log = conversion.log;
     WriteLog(workspace.files, workspace.files.exportLog, outcome.log, ui);

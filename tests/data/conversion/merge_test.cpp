@@ -87,6 +87,15 @@ TEST_F(MergeTest, DropsWithoutADefaultStyleAndSkipsDuplicatesWhenAsked) {
     EXPECT_EQ(history.steps.size(), 1u);
 }
 
+TEST_F(MergeTest, KeepsUserStylesOfTheSameInstrumentWhenAllowed) {
+    WriteFile(folder.File("other.mfd"),
+              BuildMfd("PSR-2000", {{0, 99, 4, 4, 90, 0, "Mine", "", "", 0}}));
+    SetAllowUserStyles(ws, true, ui);
+    EXPECT_EQ(Merge().merged, 1);
+    EXPECT_EQ(Stored(3, field::kStyle, 2), std::string("\0c", 2));
+    EXPECT_EQ(RowOf(3).Cell(kStyleColumn) + "|" + ChoiceNames().back(), "099|099");
+}
+
 TEST_F(MergeTest, KeepsTheRecordLimitOfTheOpenFileBeforeChangingAnything) {
     std::vector<RecordValues> records(2498, RecordValues{{}, 17, 4, 4, 96, 0, "S", "G", "", 0});
     ASSERT_TRUE(Open(BuildMfd("PSR-2000", records)));
