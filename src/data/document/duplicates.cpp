@@ -13,13 +13,13 @@ namespace {
 constexpr char kBetween = '\t';
 constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
-// The text folded without the blanks at its ends.
-std::string Folded(std::string_view text) {
+// The text without the blanks at its ends.
+std::string_view Trimmed(std::string_view text) {
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) {
         return {};
     }
-    return CaseFoldKey(text.substr(first, text.find_last_not_of(' ') + 1 - first));
+    return text.substr(first, text.find_last_not_of(' ') + 1 - first);
 }
 
 // The rows in record order: each record stands in the image once, so each row goes straight
@@ -40,12 +40,13 @@ std::vector<std::size_t> RowsInRecordOrder(const MusicFinderDocument& document) 
 }  // namespace
 
 const std::string& SongKeys::Of(const Record& record) {
-    key_ = Folded(record.music);
+    key_.clear();
+    AppendCaseFoldKey(key_, Trimmed(record.music));
     if (rule_ == DuplicateRule::kTitleAndStyle) {
         const std::string& style = record.style.str();
         auto [folded, first] = foldedStyles_.try_emplace(&style);
         if (first) {
-            folded->second = Folded(style);
+            folded->second = CaseFoldKey(Trimmed(style));
         }
         key_ += kBetween;
         key_ += folded->second;
