@@ -89,7 +89,8 @@ public:
     // Leaves out the row added last.
     static void DropLast(MergedRecords& from) {
         from.rows.pop_back();
-        from.bytes.resize(from.bytes.size() - kRecordSize);
+        from.bytes.erase(from.bytes.end() - static_cast<std::ptrdiff_t>(kRecordSize),
+                         from.bytes.end());
     }
 
 private:
