@@ -6,15 +6,41 @@
 #include "platform/qt_dialogs.h"
 #include "ui/main/application.h"
 
-int main(int argc, char** argv) {
-    QApplication qt(argc, argv);
-    QApplication::setApplicationName("Quillory");
-    QApplication::setApplicationVersion(QUILLORY_VERSION);
-    QCommandLineParser arguments;
+namespace {
+
+void DescribeOptions(QCommandLineParser& arguments) {
     arguments.setApplicationDescription("Music Finder database editor");
     arguments.addHelpOption();
     arguments.addVersionOption();
     arguments.addPositionalArgument("file", "A Music Finder file (*.mfd) to open.", "[file]");
+}
+
+// --help and --version are answered, and end the program, before any window system is needed,
+// so that they work without a display. Everything else is left to the window program, which
+// also knows the window system's own options.
+void AnswerHelpAndVersion(int argc, char** argv) {
+    QCoreApplication options(argc, argv);
+    QCommandLineParser arguments;
+    DescribeOptions(arguments);
+    if (arguments.parse(QCoreApplication::arguments())) {
+        if (arguments.isSet("version")) {
+            arguments.showVersion();
+        }
+        if (arguments.isSet("help")) {
+            arguments.showHelp();
+        }
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication::setApplicationName("Quillory");
+    QCoreApplication::setApplicationVersion(QUILLORY_VERSION);
+    AnswerHelpAndVersion(argc, argv);
+    QApplication qt(argc, argv);
+    QCommandLineParser arguments;
+    DescribeOptions(arguments);
     arguments.process(qt);
 
     quillory::QtPromptProvider prompts;

@@ -10,7 +10,7 @@ namespace quillory::cli {
 
 // What the user asked for on the command line.
 struct CommandLine {
-    std::string command;  // "info", "list", "convert" or "import"
+    std::string command;  // "info", "list", "convert", "import", "merge" or "duplicates"
     std::vector<std::filesystem::path> files;
     std::optional<std::filesystem::path> styles;  // folder of the style tables
     std::optional<std::filesystem::path> output;
@@ -19,6 +19,8 @@ struct CommandLine {
     std::optional<std::string> defaultStyle;  // --default-style
     bool numbers = false;                     // "Use Style Numbers" instead of "Auto"
     bool allowUserStyles = false;
+    bool skipDuplicates = false;  // merge: leave out records of songs already there
+    bool titleOnly = false;       // duplicates: the same title is the same song
 };
 
 struct UsageError {
@@ -28,5 +30,8 @@ struct UsageError {
 std::variant<CommandLine, UsageError> ParseCommandLine(const std::vector<std::string>& args);
 
 std::string UsageText();
+
+// What --version prints: "quillory-cli 1.0.0".
+std::string VersionText();
 
 }  // namespace quillory::cli

@@ -16,6 +16,10 @@ int main(int argc, char** argv) {
         std::cout << quillory::cli::UsageText();
         return quillory::cli::kSuccess;
     }
+    if (args.size() == 1 && args[0] == "--version") {
+        std::cout << quillory::cli::VersionText();
+        return quillory::cli::kSuccess;
+    }
     const auto parsed = quillory::cli::ParseCommandLine(args);
     if (const auto* usage = std::get_if<quillory::cli::UsageError>(&parsed)) {
         std::cerr << "quillory-cli: " << usage->problem << "\n\n" << quillory::cli::UsageText();

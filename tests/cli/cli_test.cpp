@@ -28,7 +28,9 @@ TEST(CliCommandLineTest, TakesOptionsInAnyOrderAndRefusesWrongCommandLines) {
         {{"frobnicate", "a.mfd"}, "unknown command 'frobnicate'"},
         {{"list", "a.mfd", "-o"}, "-o needs a value"},
         {{"info"}, "info takes 1 file"},
-        {{"list", "a.mfd", "-o", ""}, "-o needs a file name"}};
+        {{"list", "a.mfd", "-o", ""}, "-o needs a file name"},
+        {{"merge", "a.mfd", "-o", "out.mfd"}, "merge takes 2 files or more"},
+        {{"duplicates", "a.mfd", "b.mfd"}, "duplicates takes 1 file"}};
     for (const auto& [args, problem] : refusals) {
         EXPECT_THAT(std::get<UsageError>(ParseCommandLine(args)).problem,
                     testing::HasSubstr(problem));
@@ -93,6 +95,54 @@ TEST_F(CliCommandsTest, RefusedFilesGiveTheProgramsMessagesAndWriteNothing) {
     }
     EXPECT_EQ(Run({"import", File("songs.mfd"), File("empty"), "-o", File("out.txt")}),
               "1||Cannot use " + File("empty") + ": it is a folder, not a file.\n");
+}
+
+TEST_F(CliCommandsTest, MergesSkippingDuplicatesAndListsTheSongsRecordedTwice) {
+    WriteFile(File("TYROS.dat"), std::string("Polka;008\r\nBossa Se\xF1or;007\r\n"));
+    WriteFile(File("tyros.mfd"),
+              BuildMfd("TYROS", {{std::nullopt, 7, 4, 4, 120, 0, "Café", "Pop", "", 0},
+                                 {std::nullopt, 8, 3, 4, 90, 0, "Polka Song", "Folk", "", 0},
+                                 {std::nullopt, 7, 4, 4, 99, 0, "New", "Latin", "", 0}}));
+    EXPECT_EQ(Run({"merge", File("songs.mfd"), File("tyros.mfd"), "-o", File("out.mfd"),
+                   "--skip-duplicates", "--log", File("log.txt")}),
+              "0|" + File("tyros.mfd") + ": 2 records merged, 1 duplicates left out\n|");
+    EXPECT_EQ(ReadFile(File("out.mfd")),
+              BuildMfd("PSR-2000", {{0, 42, 4, 4, 120, 3, "Café", "Pop", "€uro", 0x15},
+                                    {1, 42, 3, 4, 90, 0, "Polka Song", "Folk", "FIX,", 0},
+                                    {2, 42, 4, 4, 99, 0, "New", "Latin", "", 0}}));
+    const Bytes log = ReadFile(File("log.txt"));
+    const std::string logText(log.begin(), log.end());
+    EXPECT_EQ(logText.substr(0, 35), "Style conversions to Bossa Se\xF1or   ");
+    EXPECT_EQ(logText.substr(logText.find("\r\n")), "\r\n\r\n0001  Polka Song   polka\r\n\r\n");
+
+    EXPECT_EQ(Run({"merge", File("songs.mfd"), File("tyros.mfd"), File("missing.mfd"), "-o",
+                   File("none.mfd")}),
+              "1|" + File("tyros.mfd") + ": 3 records merged\n|Could not find that file \n");
+    EXPECT_FALSE(std::filesystem::exists(File("none.mfd")));
+    EXPECT_EQ(Run({"merge", File("songs.mfd"), File("tyros.mfd"), "-o", File("all.mfd")}),
+              "0|" + File("tyros.mfd") + ": 3 records merged\n|");
+    WriteFile(File("twice.mfd"),
+              BuildMfd("PSR-2000", {{std::nullopt, 42, 4, 4, 96, 0, "A", "Pop", "", 0},
+                                    {std::nullopt, 42, 4, 4, 96, 0, "B", "Pop", "", 0},
+                                    {std::nullopt, 42, 3, 4, 90, 0, "a ", "Rock", "", 0},
+                                    {std::nullopt, 42, 3, 4, 90, 0, "b", "Rock", "", 0}}));
+    const std::string style = "\tBossa Se\xF1or\t";
+    EXPECT_EQ(Run({"duplicates", File("twice.mfd")}),
+              "0|1\tPop\tA" + style +
+                  " 4/ 4\t096\t\tNo\tNo\tNo\tOff\tOff\r\n"
+                  "3\tRock\ta " +
+                  style +
+                  " 3/ 4\t090\t\tNo\tNo\tNo\tOff\tOff\r\n\r\n"
+                  "2\tPop\tB" +
+                  style +
+                  " 4/ 4\t096\t\tNo\tNo\tNo\tOff\tOff\r\n"
+                  "4\tRock\tb" +
+                  style + " 3/ 4\t090\t\tNo\tNo\tNo\tOff\tOff\r\n|");
+    EXPECT_EQ(Run({"duplicates", File("songs.mfd"), "--title-only"}), "0||");
+    EXPECT_EQ(Run({"info", File("songs.mfd"), File("out.mfd")}),
+              "0|file: " + File("songs.mfd") +
+                  "\nmodel: PSR-2000\nrecords: 1\nsource: PSR-2000\n\nfile: " + File("out.mfd") +
+                  "\nmodel: PSR-2000\nrecords: 3\nsource: PSR-2000\n|");
 }
 
 TEST_F(CliCommandsTest, ImportThatStoresNoRecordExitsWith1) {

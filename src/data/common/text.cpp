@@ -191,11 +191,17 @@ int CompareWithoutCase(std::string_view a, std::string_view b) {
 }
 
 std::string CaseFoldKey(std::string_view text) {
-    std::string key(text.size(), '\0');
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        key[i] = static_cast<char>(FoldedByte(text, i));
-    }
+    std::string key;
+    AppendCaseFoldKey(key, text);
     return key;
+}
+
+void AppendCaseFoldKey(std::string& key, std::string_view text) {
+    const std::size_t at = key.size();
+    key.resize(at + text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        key[at + i] = static_cast<char>(FoldedByte(text, i));
+    }
 }
 
 }  // namespace quillory

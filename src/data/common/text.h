@@ -40,5 +40,7 @@ int CompareWithoutCase(std::string_view a, std::string_view b);
 // their keys compare byte by byte, so that a sort folds every text once instead of on every
 // comparison.
 std::string CaseFoldKey(std::string_view text);
+// The same key appended to a text, which keeps its room from one key to the next.
+void AppendCaseFoldKey(std::string& key, std::string_view text);
 
 }  // namespace quillory

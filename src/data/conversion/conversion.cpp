@@ -25,13 +25,6 @@ namespace {
 inline constexpr int kNotFound = -1;
 inline constexpr std::size_t kPadUpTo = 24;
 
-std::string CurrentDateTime() {
-    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-    char text[64];
-    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", std::localtime(&now));
-    return text;
-}
-
 // Header bytes 0 to 37 of the output: the input's bytes with the format digit for the target,
 // the target's identifier from byte 16 padded with the input's own pad byte (byte 31) up to
 // byte 24; the count is written once the records are known.
@@ -117,6 +110,13 @@ std::vector<std::size_t> RowsInRecordOrder(const MusicFinderDocument& list) {
 }
 
 }  // namespace
+
+std::string CurrentDateTime() {
+    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    char text[64];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", std::localtime(&now));
+    return text;
+}
 
 Conversion ConvertRecords(const MusicFinderDocument& list, const StyleNameIndex& index,
                           const ConversionOptions& options) {

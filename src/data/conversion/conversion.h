@@ -49,6 +49,9 @@ struct Conversion {
     bool stylesMissing = false;  // a considered row's style is missing on the target
 };
 
+// The local date and time as the log's first line names it.
+std::string CurrentDateTime();
+
 // Converts the document's records for the target: maps every style by name to the target's
 // numbering, substitutes the default style for styles the target lacks (or drops the record
 // when the default style is "None" or empty) and keeps user styles when allowed. Deleted rows,

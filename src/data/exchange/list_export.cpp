@@ -4,20 +4,14 @@
 
 namespace quillory {
 
-namespace {
-
-// One line of the export: the running count in place of the record number, then the row's
-// other cells, each after a tab.
-void AppendLine(std::string& text, std::size_t count, const Record& row) {
-    text += std::to_string(count);
+void AppendRecordLine(std::string& text, std::size_t number, const Record& row) {
+    text += std::to_string(number);
     for (int column = kGenreColumn; column < kColumnCount; ++column) {
         text += '\t';
         text += row.Cell(column);
     }
     text += "\r\n";
 }
-
-}  // namespace
 
 std::string RecordListExportText(const MusicFinderDocument& list) {
     std::string text =
@@ -26,7 +20,7 @@ std::string RecordListExportText(const MusicFinderDocument& list) {
     text.reserve(list.Size() * 96 + text.size());
     std::size_t count = 0;
     for (const Record& row : list.Records()) {
-        AppendLine(text, ++count, row);
+        AppendRecordLine(text, ++count, row);
     }
     return text;
 }
@@ -37,11 +31,11 @@ std::string CopiedRowsText(const MusicFinderDocument& list,
     std::size_t count = 0;
     for (const Record& row : list.Records()) {
         if (row.checked) {
-            AppendLine(text, ++count, row);
+            AppendRecordLine(text, ++count, row);
         }
     }
     if (count == 0 && highlighted) {
-        AppendLine(text, 1, list.At(*highlighted));
+        AppendRecordLine(text, 1, list.At(*highlighted));
     }
     return text;
 }

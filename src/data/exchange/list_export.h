@@ -14,6 +14,10 @@ namespace quillory {
 // record number. Every line ends with CR LF.
 std::string RecordListExportText(const MusicFinderDocument& list);
 
+// One line of the export: the number given in place of the record number, then the row's other
+// cells, each after a tab, and CR LF.
+void AppendRecordLine(std::string& text, std::size_t number, const Record& row);
+
 // What the list copies to the clipboard: the lines of the ticked rows in the same form, without
 // the header, counted from 1; the highlighted row's line when none is ticked; empty when there
 // is neither.

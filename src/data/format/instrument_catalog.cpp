@@ -149,7 +149,10 @@ std::optional<int> RecordLimit(std::string_view id) {
 }
 
 std::optional<std::string> RecordLimitRefusal(std::string_view id, const Bytes& image) {
-    const int count = static_cast<int>((image.size() - kHeaderSize) / kRecordSize);
+    return RecordLimitRefusal(id, static_cast<int>((image.size() - kHeaderSize) / kRecordSize));
+}
+
+std::optional<std::string> RecordLimitRefusal(std::string_view id, int count) {
     const std::optional<int> limit = RecordLimit(id);
     if (!limit || count <= *limit) {
         return std::nullopt;

@@ -64,6 +64,8 @@ std::optional<int> RecordLimit(std::string_view id);
 // The message that refuses to save an image holding more records than the instrument accepts
 // ("This mfd has  2501 and the instrument will only accept 2500. ..."); none within the limit.
 std::optional<std::string> RecordLimitRefusal(std::string_view id, const Bytes& image);
+// The same for a number of records.
+std::optional<std::string> RecordLimitRefusal(std::string_view id, int count);
 
 // Whether a file header's model name names an instrument of the catalog.
 bool RecognisedInHeader(std::string_view headerName);

@@ -52,6 +52,10 @@ MainMenu BuildMainMenu(QMainWindow& window) {
 
     menu.print = AddItem(bar, "mnuPrint", "&Print");
     menu.edit = AddSubmenu(bar, "mnuEdit", "E&dit");
+    menu.findDuplicates = AddItem(*menu.edit, "mnuFindDuplicates", "Find Duplicates");
+    menu.findDuplicateTitles =
+        AddItem(*menu.edit, "mnuFindDuplicateTitles", "Find Duplicate Titles");
+    menu.edit->addSeparator();
 
     QMenu& options = *AddSubmenu(bar, "mnuOption", "Options");
     menu.userStyles = AddItem(options, "mnuUserStyles", "Allow User Styles", kTick);
@@ -85,6 +89,7 @@ MainMenu BuildMainMenu(QMainWindow& window) {
     QMenu& import = *AddSubmenu(bar, "mnuImport", "&Import");
     menu.textDelimitedInput = AddItem(import, "mnuTextDelimitedInput", "Text Delimited File");
     AddItem(import, "mnuMfdInput", "MFD File", {false, false, false, false});
+    menu.mergeFile = AddItem(import, "mnuMergeFile", "Merge File...");
 
     QMenu& logs = *AddSubmenu(bar, "mnuLogs", "&View Logs");
     menu.conversionLog = AddItem(logs, "mnuConversion", "Conversion Log");

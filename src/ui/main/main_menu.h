@@ -18,6 +18,8 @@ struct MainMenu {
     QAction* convert;
     QAction* print;
     QMenu* edit;  // undo and redo of the changes of the records
+    QAction* findDuplicates;
+    QAction* findDuplicateTitles;
     QAction* userStyles;
     QAction* defaultStyle;
     QAction* red;
@@ -31,6 +33,7 @@ struct MainMenu {
     // The source-instrument items, with the instrument each fixes, in menu order.
     std::vector<std::pair<QAction*, const Instrument*>> sourceItems;
     QAction* textDelimitedInput;
+    QAction* mergeFile;
     QAction* conversionLog;
     QAction* delimitedFileLog;
     QAction* keywordAdd;

@@ -33,6 +33,7 @@
 #include "ui/edit/edit_dialog.h"
 #include "ui/edit/style_replace_dialog.h"
 #include "ui/help/about_dialog.h"
+#include "ui/main/collection_commands.h"
 #include "ui/main/record_list_model.h"
 #include "ui/playlist/play_list_window.h"
 #include "ui/search/search_dialog.h"
@@ -66,6 +67,7 @@ MainWindow::MainWindow(Session& session) : session_(session) {
     session_.SetMainWindow(this, list_->selectionModel());
     AutoSizeColumns(*list_);
     Connect();
+    new CollectionCommands(session_, *this, menu_);
     AddShortcuts();
     editor_ = new EditDialog(session_, this);
     ShowState();
