@@ -41,6 +41,12 @@ std::string Trim(std::string_view text) {
 
 std::string LowerCase(std::string_view text) {
     std::string out;
+    LowerCase(text, out);
+    return out;
+}
+
+void LowerCase(std::string_view text, std::string& out) {
+    out.clear();
     out.reserve(text.size());
     std::size_t pos = 0;
     while (pos < text.size()) {
@@ -52,7 +58,17 @@ std::string LowerCase(std::string_view text) {
             AppendUtf8(out, LowerCodePoint(NextCodePoint(text, pos)));
         }
     }
-    return out;
+}
+
+bool CaseFreeFinder::FoundIn(std::string_view text) const {
+    if (folded_.empty()) {
+        return true;
+    }
+    if (text.size() < folded_.size()) {
+        return false;
+    }
+    LowerCase(text, room_);
+    return room_.find(folded_) != std::string::npos;
 }
 
 std::string StripChars(std::string_view text, std::string_view set) {
@@ -140,6 +156,23 @@ std::string ZeroPad(long long value, int width) {
         text[0] = '-';
     }
     std::copy(digits, end, text.end() - static_cast<std::ptrdiff_t>(count));
+    return text;
+}
+
+std::string GroupedNumber(std::size_t value) {
+    std::string digits = std::to_string(value);
+    for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3) {
+        digits.insert(static_cast<std::size_t>(at), 1, ',');
+    }
+    return digits;
+}
+
+std::string Counted(std::size_t count, std::string_view noun) {
+    std::string text = GroupedNumber(count) + ' ';
+    text += noun;
+    if (count != 1) {
+        text += 's';
+    }
     return text;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "data/common/interaction.h"
@@ -14,8 +15,8 @@ enum class ReplaceMode { kStyle, kGenre, kKeyword };
 // regard to case (pieces compared whole, blanks included). Genre and keyword changes are written
 // into the records too, zero-padded as the record editor writes them, and a replaced style's
 // number where the file's own instrument has the style, so that saving the file as it is keeps
-// them. The preview runs afterwards.
-void SubReplaceStyle(Workspace& workspace, ReplaceMode mode, const std::string& current,
-                     const std::string& replacement, Interaction& ui);
+// them. The preview runs afterwards. Gives the number of rows changed.
+std::size_t SubReplaceStyle(Workspace& workspace, ReplaceMode mode, const std::string& current,
+                            const std::string& replacement, Interaction& ui);
 
 }  // namespace quillory

@@ -92,7 +92,7 @@ TEST_F(ListOrderTest, AddModifyAndKeywordAddOnALongList) {
     EXPECT_EQ(RowOf(128).music, "Song 173");
     EXPECT_EQ(doc.SortColumn(), kMusicColumn);
 
-    EXPECT_EQ(KeywordAdd(doc, "live"), 1u);
+    EXPECT_EQ(KeywordAdd(doc, "live").unchanged, 1u);
     EXPECT_EQ(RowOf(128).keywords + RowOf(256).keywords + RowOf(255).keywords,
               std::string(28, 'k') + "livex,live");
     EXPECT_EQ(Stored({128, 256, 255}, field::kKeywords, 32),
