@@ -4,7 +4,6 @@
 
 #include "data/common/text.h"
 #include "data/conversion/conversion.h"
-#include "data/document/bulk_change.h"
 #include "data/format/record_layout.h"
 #include "data/format/style_table.h"
 
@@ -26,6 +25,8 @@ std::string ReplacedKeywords(const std::string& keywords, const std::string& wan
     return joined;
 }
 
+}  // namespace
+
 BulkChange ChangeOf(ReplaceMode mode) {
     switch (mode) {
         case ReplaceMode::kStyle: return BulkChange::kReplaceStyle;
@@ -34,8 +35,6 @@ BulkChange ChangeOf(ReplaceMode mode) {
     }
     return BulkChange::kReplaceKeyword;
 }
-
-}  // namespace
 
 std::size_t SubReplaceStyle(Workspace& workspace, ReplaceMode mode, const std::string& current,
                             const std::string& replacement, Interaction& ui) {

@@ -4,11 +4,14 @@
 #include <string>
 
 #include "data/common/interaction.h"
+#include "data/document/bulk_change.h"
 #include "data/document/workspace.h"
 
 namespace quillory {
 
 enum class ReplaceMode { kStyle, kGenre, kKeyword };
+// The bulk change a replacement is, for its undo step and its report.
+BulkChange ChangeOf(ReplaceMode mode);
 
 // Replaces one value in every row that is not deleted: a style or a genre equal to current
 // (exactly, case included), or each comma-separated keyword piece equal to current without

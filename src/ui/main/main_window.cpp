@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "data/conversion/style_options.h"
+#include "data/document/bulk_change.h"
 #include "data/document/play_list.h"
 #include "data/document/record_commands.h"
 #include "data/document/record_editor.h"
@@ -32,6 +33,7 @@
 #include "ui/edit/edit_dialog.h"
 #include "ui/edit/style_replace_dialog.h"
 #include "ui/help/about_dialog.h"
+#include "ui/main/record_filter_model.h"
 #include "ui/main/record_list_model.h"
 #include "ui/playlist/play_list_window.h"
 #include "ui/search/search_dialog.h"
@@ -47,8 +49,15 @@ MainWindow::MainWindow(Session& session) : session_(session) {
     AddHistoryActions();
     BuildStatusBar();
 
+    model_ = new RecordListModel(session_.Document(), this);
+    shown_ = new RecordFilterModel(session_.Document(), session_.Filter(), this);
+    shown_->setSourceModel(model_);
     auto* central = new QWidget(this);
-    auto* layout = new QHBoxLayout(central);
+    auto* rows = new QVBoxLayout(central);
+    // The filter bar spans the window above the list, so that it takes no width from the list.
+    rows->addWidget(BuildFilterBar(*central, *model_, filter_));
+    auto* layout = new QHBoxLayout;
+    rows->addLayout(layout, 1);
     layout->addWidget(BuildButtonPanel(*this, panel_));
 
     auto* frame = Named(new QGroupBox(central), "Frame1");
@@ -60,8 +69,7 @@ MainWindow::MainWindow(Session& session) : session_(session) {
     setCentralWidget(central);
     resize(1100, 650);
 
-    model_ = new RecordListModel(session_.Document(), this);
-    list_->setModel(model_);
+    list_->setModel(shown_);
     session_.SetMainWindow(this, list_->selectionModel());
     AutoSizeColumns(*list_);
     Connect();
@@ -102,12 +110,14 @@ void MainWindow::BuildStatusBar() {
     counts_ = Named(new QLabel(this), "lblCounts");
     statusBar()->addWidget(filePath_, 1);
     statusBar()->addPermanentWidget(counts_);
-    connect(&session_, &Session::fileWritten, this,
-            [this](const QString& message) { statusBar()->showMessage(message, 10000); });
+    for (auto signal : {&Session::fileWritten, &Session::reported}) {
+        connect(&session_, signal, this,
+                [this](const QString& message) { statusBar()->showMessage(message, 10000); });
+    }
 }
 
 void MainWindow::CopyRows() {
-    const std::string text = CopiedRowsText(session_.Document(), Highlighted());
+    const std::string text = CopiedRowsText(session_.Document(), Highlighted(), session_.Filter());
     if (!text.empty()) {
         QGuiApplication::clipboard()->setText(QString::fromStdString(text));
     }
@@ -138,7 +148,12 @@ std::optional<std::size_t> MainWindow::Highlighted() const {
 }
 
 void MainWindow::ShowHighlight(std::size_t row) {
-    const QModelIndex index = model_->index(static_cast<int>(row), 0);
+    const QModelIndex index = shown_->mapFromSource(model_->index(static_cast<int>(row), 0));
+    if (!index.isValid()) {
+        list_->selectionModel()->clear();
+        session_.Report("The record is hidden by the filter");
+        return;
+    }
     list_->selectionModel()->setCurrentIndex(
         index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     list_->scrollTo(index);
@@ -179,7 +194,7 @@ void MainWindow::Modify() {
 }
 
 void MainWindow::OpenPlayList() {
-    if (PlayListMayOpen(session_.Document(), session_.PromptsFor(this))) {
+    if (PlayListMayOpen(session_.Document(), session_.PromptsFor(this), session_.Filter())) {
         playListEnabled_ = true;
         ShowSingle(playList_);
     } else {
@@ -235,9 +250,22 @@ void MainWindow::ShowInfo(const std::filesystem::path& file, InfoWindow::Kind ki
 void MainWindow::AddKeyword() {
     const std::string answer = session_.PromptsFor(this).Input(
         "Enter text to be included with all keywords", "Add Keyword to all entries");
-    Run("mnuKeyword_add", [&](Prompts& prompts) {
-        if (const auto message = KeywordNoRoomMessage(KeywordAdd(session_.Document(), answer))) {
-            prompts.ShowMessage(*message);
+    if (answer.empty()) {
+        return;
+    }
+    RunBulk("mnuKeyword_add", [&] {
+        const KeywordAdded result = KeywordAdd(session_.Document(), answer);
+        if (const auto message = KeywordNoRoomMessage(result.unchanged)) {
+            session_.PromptsFor(this).ShowMessage(*message);
+        }
+        return BulkReport(BulkChange::kKeywordAdd, result.added);
+    });
+}
+
+void MainWindow::RunBulk(const char* operation, const std::function<std::string()>& command) {
+    Run(operation, [&](Prompts& prompts) {
+        if (AllRecordsMayChange(session_.Document(), session_.Filter(), prompts)) {
+            session_.Report(command());
         }
     });
 }
@@ -261,7 +289,7 @@ void MainWindow::ShowState() {
     menu_.save->setEnabled(!work.file.path.empty());
     p.counter->setText(QString::number(document.CheckedCount()));
     counts_->setText(
-        QString("%1 records, %2 ticked").arg(document.Size()).arg(document.CheckedCount()));
+        QString::fromStdString(ListCountsText(CountList(document, session_.Filter()))));
     ShowSortIndicator(*list_, document.Sorted(), document.SortColumn(), document.Order());
 
     menu_.editRecord->setChecked(!doubleClickTogglesFavorite_);
@@ -311,7 +339,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
                          OnCheckIndicator(*list_, mouse->position().toPoint());
             if (tickClick_ && event->type() == QEvent::MouseButtonPress) {
                 const QModelIndex index = list_->indexAt(mouse->position().toPoint());
-                model_->setData(
+                list_->model()->setData(
                     index,
                     index.data(Qt::CheckStateRole) == Qt::Checked ? Qt::Unchecked : Qt::Checked,
                     Qt::CheckStateRole);

@@ -1,12 +1,14 @@
 #include <QAction>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTreeView>
 #include <QUndoStack>
 
 #include "data/conversion/style_options.h"
+#include "data/document/bulk_change.h"
 #include "data/document/record_commands.h"
 #include "platform/auto_size_columns.h"
 #include "platform/file_names.h"
@@ -16,19 +18,33 @@
 #include "ui/edit/style_replace_dialog.h"
 #include "ui/help/about_dialog.h"
 #include "ui/main/main_window.h"
+#include "ui/main/record_filter_model.h"
 #include "ui/main/record_list_model.h"
 #include "ui/search/search_dialog.h"
 #include "ui/session.h"
 
 // The main window's wiring: what each menu item, button, key and session signal runs.
 namespace quillory {
+namespace {
+
+// Every key the platform binds to a standard action, and the one users of other platforms
+// expect as well.
+QList<QKeySequence> WithKey(QKeySequence::StandardKey standard, const QKeyCombination& key) {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(standard);
+    if (!keys.contains(QKeySequence(key))) {
+        keys << QKeySequence(key);
+    }
+    return keys;
+}
+
+}  // namespace
 
 void MainWindow::AddHistoryActions() {
     QUndoStack& history = session_.History();
     QAction* undo = Named(history.createUndoAction(this, "Undo"), "mnuUndo");
     undo->setShortcut(QKeySequence::Undo);
     QAction* redo = Named(history.createRedoAction(this, "Redo"), "mnuRedo");
-    redo->setShortcut(QKeySequence::Redo);
+    redo->setShortcuts(WithKey(QKeySequence::Redo, Qt::CTRL | Qt::Key_Y));
     menu_.edit->addAction(undo);
     menu_.edit->addAction(redo);
     connect(&session_, &Session::historyMoved, this, [this] {
@@ -48,6 +64,18 @@ void MainWindow::AddShortcuts() {
     menu_.convert->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     menu_.print->setShortcut(QKeySequence::Print);
     menu_.help->setShortcut(QKeySequence::HelpContents);
+    menu_.exit->setShortcuts(WithKey(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q));
+    for (const char* name : {"keyFilter", "keyFilterFind"}) {
+        auto* action = Named(new QAction(this), name);
+        action->setShortcut(std::string_view(name) == "keyFilter"
+                                ? QKeySequence(Qt::CTRL | Qt::Key_L)
+                                : QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+        addAction(action);
+        connect(action, &QAction::triggered, this, [this] {
+            filter_.text->setFocus(Qt::ShortcutFocusReason);
+            filter_.text->selectAll();
+        });
+    }
     // A key that presses an enabled button of the window.
     auto press = [this](const char* name, const QKeySequence& key, QPushButton* button,
                         QWidget* scope) {
@@ -96,6 +124,7 @@ void MainWindow::Connect() {
     ConnectButtons();
     ConnectHelpMenu();
     ConnectList();
+    ConnectFilter();
 }
 
 void MainWindow::ConnectSession() {
@@ -103,6 +132,10 @@ void MainWindow::ConnectSession() {
     connect(&session_, &Session::highlightMoved, this, &MainWindow::ShowState);
     connect(&session_, &Session::highlightRequested, this, &MainWindow::ShowHighlight);
     connect(&session_, &Session::fitColumnsRequested, this, [this] { AutoSizeColumns(*list_); });
+    connect(&session_, &Session::filterChanged, this, [this] {
+        shown_->Refilter();
+        ShowState();
+    });
     connect(&session_, &Session::foundAndTicked, this, [this](std::size_t matched) {
         deleteCheckedEnabled_ = true;
         playListEnabled_ = playListEnabled_ || matched > 0;
@@ -174,15 +207,15 @@ void MainWindow::ConnectButtons() {
     connect(model_, &RecordListModel::checkToggled, this, &MainWindow::CheckToggled);
 
     ConnectButton(panel_.checkAll, "cmdCheck", [this, &document] {
-        CheckAll(document);
+        CheckAll(document, session_.Filter());
         deleteCheckedEnabled_ = playListEnabled_ = true;
     });
     ConnectButton(panel_.uncheck, "UnCheck", [this, &document] {
-        UncheckAll(document);
-        deleteCheckedEnabled_ = playListEnabled_ = false;
+        const std::size_t ticked = UncheckAll(document, session_.Filter());
+        deleteCheckedEnabled_ = playListEnabled_ = ticked > 0;
     });
     ConnectButton(panel_.invert, "Invert", [this, &document] {
-        const std::size_t ticked = InvertChecks(document);
+        const std::size_t ticked = InvertChecks(document, session_.Filter());
         deleteCheckedEnabled_ = ticked >= 1;
         if (!document.Empty()) {
             playListEnabled_ = ticked >= 1;
@@ -193,18 +226,31 @@ void MainWindow::ConnectButtons() {
             DeleteRecord(document, *row);
         }
     });
-    ConnectButton(panel_.deleteChecked, "Delecte_Checked", [this, &document] {
-        if (DeleteChecked(document)) {
-            deleteCheckedEnabled_ = false;
-        }
+    connect(panel_.deleteChecked, &QPushButton::clicked, this, [this, &document] {
+        Run("Delecte_Checked", [&](Prompts& prompts) {
+            if (!TickedShownMayGo(document, session_.Filter(), prompts)) {
+                return;
+            }
+            if (const std::size_t deleted = DeleteChecked(document, session_.Filter())) {
+                deleteCheckedEnabled_ = document.CheckedCount() > 0;
+                session_.Report(BulkReport(BulkChange::kDeleteChecked, deleted));
+            }
+        });
     });
-    ConnectButton(panel_.fav, "Fave_click", [&document] { ClearMark(document, Mark::kFavorite); });
-    ConnectButton(panel_.s1, "cmdS1", [&document] { ClearMark(document, Mark::kSearch1); });
-    ConnectButton(panel_.s2, "cmdS2", [&document] { ClearMark(document, Mark::kSearch2); });
+    for (const auto& [button, operation, mark, change] :
+         {std::tuple{panel_.fav, "Fave_click", Mark::kFavorite, BulkChange::kClearFavorite},
+          {panel_.s1, "cmdS1", Mark::kSearch1, BulkChange::kClearSearch1},
+          {panel_.s2, "cmdS2", Mark::kSearch2, BulkChange::kClearSearch2}}) {
+        connect(button, &QPushButton::clicked, this,
+                [this, &document, operation = operation, mark = mark, change = change] {
+                    RunBulk(operation,
+                            [&] { return BulkReport(change, ClearMark(document, mark)); });
+                });
+    }
     ConnectButton(panel_.add, "cmdAdd", [this] { editor_->StartAdd(); });
     ConnectButton(panel_.modify, "cmdModify", [this] { Modify(); });
     ConnectButton(panel_.replace, "cmdReplaceStyle", [this] { ShowSingle(styleReplace_); });
-    ConnectButton(panel_.search, "cmdSearch", [this] { ShowSingle(search_); });
+    ConnectButton(panel_.search, "cmdSearch", [this] { ShowSingle(search_)->FocusText(); });
     ConnectButton(panel_.playList, "Playlist", [this] { OpenPlayList(); });
     connect(menu_.keywordAdd, &QAction::triggered, this, &MainWindow::AddKeyword);
 }
@@ -223,6 +269,16 @@ void MainWindow::ConnectHelpMenu() {
                  "Items not included due in last Import operation");
     });
     connect(menu_.about, &QAction::triggered, this, [this] { ShowSingle(about_); });
+}
+
+void MainWindow::ConnectFilter() {
+    auto apply = [this] {
+        const int column = filter_.column->currentData().toInt();
+        session_.SetFilter(RecordFilter(filter_.text->text().toStdString(),
+                                        column < 0 ? std::nullopt : std::optional<int>(column)));
+    };
+    connect(filter_.text, &QLineEdit::textChanged, this, apply);
+    connect(filter_.column, &QComboBox::currentIndexChanged, this, apply);
 }
 
 void MainWindow::ConnectList() {

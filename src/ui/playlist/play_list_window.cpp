@@ -90,7 +90,7 @@ void PlayListWindow::ShowList() {
 }
 
 void PlayListWindow::Activate() {
-    Run("FormActivate", [&](Prompts&) { list_.Activate(session_.Document()); });
+    Run("FormActivate", [&](Prompts&) { list_.Activate(session_.Document(), session_.Filter()); });
 }
 
 void PlayListWindow::showEvent(QShowEvent* event) {
@@ -115,7 +115,8 @@ void PlayListWindow::closeEvent(QCloseEvent* event) {
 void PlayListWindow::ChooseLayout(PlayListLayout layout) {
     defaultLayout_->setChecked(layout == PlayListLayout::kDefault);
     songGenreLayout_->setChecked(layout == PlayListLayout::kSongGenre);
-    Run("CreateList", [&](Prompts&) { list_.SetLayout(layout, session_.Document()); });
+    Run("CreateList",
+        [&](Prompts&) { list_.SetLayout(layout, session_.Document(), session_.Filter()); });
 }
 
 void PlayListWindow::EnterComments() {
