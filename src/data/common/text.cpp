@@ -46,9 +46,14 @@ std::string LowerCase(std::string_view text) {
 }
 
 void LowerCase(std::string_view text, std::string& out) {
-    out.clear();
-    out.reserve(text.size());
+    // ASCII, which most texts are, folds byte for byte in place; the rest letter by letter.
+    out.resize(text.size());
     std::size_t pos = 0;
+    for (; pos < text.size() && static_cast<unsigned char>(text[pos]) < 0x80; ++pos) {
+        const char c = text[pos];
+        out[pos] = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+    }
+    out.resize(pos);
     while (pos < text.size()) {
         const char c = text[pos];
         if (static_cast<unsigned char>(c) < 0x80) {

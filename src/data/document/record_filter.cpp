@@ -18,12 +18,12 @@ bool RecordFilter::Shows(const Record& record) const {
     return false;
 }
 
-ListCounts CountList(const MusicFinderDocument& document, const RecordFilter& filter) {
+ListCounts CountList(const MusicFinderDocument& document, std::size_t shown) {
     ListCounts counts;
+    counts.shown = shown;
     for (const Record& record : document.Records()) {
         (record.deleted ? counts.deleted : counts.records) += 1;
         counts.ticked += record.checked ? 1 : 0;
-        counts.shown += filter.Shows(record) ? 1 : 0;
     }
     return counts;
 }

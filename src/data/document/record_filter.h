@@ -39,7 +39,9 @@ struct ListCounts {
     std::size_t ticked = 0;
     std::size_t deleted = 0;
 };
-ListCounts CountList(const MusicFinderDocument& document, const RecordFilter& filter);
+// The counts with the number of rows the view shows, which the view knows without matching the
+// rows again.
+ListCounts CountList(const MusicFinderDocument& document, std::size_t shown);
 // "40 records, 12 shown, 3 ticked, 2 deleted".
 std::string ListCountsText(const ListCounts& counts);
 

@@ -289,7 +289,7 @@ void MainWindow::ShowState() {
     menu_.save->setEnabled(!work.file.path.empty());
     p.counter->setText(QString::number(document.CheckedCount()));
     counts_->setText(
-        QString::fromStdString(ListCountsText(CountList(document, session_.Filter()))));
+        QString::fromStdString(ListCountsText(CountList(document, shown_->rowCount()))));
     ShowSortIndicator(*list_, document.Sorted(), document.SortColumn(), document.Order());
 
     menu_.editRecord->setChecked(!doubleClickTogglesFavorite_);

@@ -7,7 +7,9 @@ RecordFilterModel::RecordFilterModel(const MusicFinderDocument& document,
     : QSortFilterProxyModel(parent), document_(document), filter_(filter) {}
 
 void RecordFilterModel::Refilter() {
-    invalidateFilter();
+    // One change of layout rather than a removal or insertion for every run of rows: the view
+    // lays its rows out once, and the highlighted row stays highlighted while it is shown.
+    invalidate();
 }
 
 bool RecordFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const {
