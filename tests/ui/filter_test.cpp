@@ -63,6 +63,10 @@ TEST_F(FilterTest, TheBoxShowsTheMatchingRowsAsTheUserTypes) {
 TEST_F(FilterTest, CommandsReachTheRowsShownAndAskBeforeTouchingHiddenOnes) {
     OpenFour();
     FilterText()->setText("love");
+    Click("cmdSearch");
+    FindIn<QLineEdit>(Main().Search(), "txtFind")->setText("lovely");
+    Click("cmdFind", Main().Search());
+    EXPECT_EQ(SelectedRow(), 1);
     ClickRow(1);
     EXPECT_EQ(FindIn<QLineEdit>(Main().Editor(), "txtMusic")->text(), "Lovely Day");
     ClickCheckBox(1);
