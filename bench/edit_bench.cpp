@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "data/document/record_commands.h"
+#include "data/document/record_filter.h"
 #include "data/document/record_search.h"
 #include "data/document/style_replace.h"
 #include "largest_file.h"
@@ -25,6 +26,28 @@ void BM_FindAndCheckAll(benchmark::State& state) {
     state.counters["checked"] = static_cast<double>(doc.CheckedCount());
 }
 BENCHMARK(BM_FindAndCheckAll)->Unit(benchmark::kMillisecond);
+
+// The rows a filter typed into the filter box shows: its text in every column (argument 0) or in
+// the music column (argument 1), as one keystroke asks for it.
+void BM_FilterRows(benchmark::State& state) {
+    OpenLargest file;
+    if (!file.Usable(state)) {
+        return;
+    }
+    const MusicFinderDocument& doc = file.ws.document;
+    const RecordFilter filter(
+        "lov", state.range(0) == 0 ? std::nullopt : std::optional<int>(kMusicColumn));
+    std::size_t shown = 0;
+    for (auto _ : state) {
+        shown = 0;
+        for (const Record& record : doc.Records()) {
+            shown += filter.Shows(record) ? 1 : 0;
+        }
+        benchmark::DoNotOptimize(shown);
+    }
+    state.counters["shown"] = static_cast<double>(shown);
+}
+BENCHMARK(BM_FilterRows)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // Replace All Entries in keyword mode, preview included, as the button runs it. Every other
 // run turns the keyword back, so that each run replaces as many pieces.

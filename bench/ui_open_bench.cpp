@@ -141,6 +141,25 @@ void BM_ModifyOkInWindow(benchmark::State& state) {
 }
 BENCHMARK(BM_ModifyOkInWindow)->Unit(benchmark::kMillisecond);
 
+// One keystroke in the filter box, the list painted after it: the text grows to "love" and
+// shrinks back to nothing, so that each run shows fewer or more rows than the one before.
+void BM_TypeInFilterBox(benchmark::State& state) {
+    OpenWindow open;
+    if (!open.Usable(state)) {
+        return;
+    }
+    MainWindow& window = open.Window();
+    auto* filter = window.findChild<QLineEdit*>("txtFilter");
+    const QStringList texts = {"l", "lo", "lov", "love", "lov", "lo", "l", ""};
+    int next = 0;
+    for (auto _ : state) {
+        filter->setText(texts[next++ % texts.size()]);
+        Paint(window);
+    }
+    state.counters["shown"] = window.List().model()->rowCount();
+}
+BENCHMARK(BM_TypeInFilterBox)->Unit(benchmark::kMillisecond);
+
 // Undo and redo of Toggle Favorite on one record in the window, painted after each; the list
 // sorted by music when the argument is 1.
 void BM_UndoRedoOneRecordInWindow(benchmark::State& state) {

@@ -1,5 +1,6 @@
 #include "ui/session.h"
 
+#include <QAbstractProxyModel>
 #include <QItemSelectionModel>
 #include <QUndoCommand>
 #include <vector>
@@ -79,7 +80,15 @@ std::optional<std::size_t> Session::HighlightedRow() const {
     if (rows.isEmpty()) {
         return std::nullopt;
     }
-    return static_cast<std::size_t>(rows.constFirst().row());
+    const auto* proxy = qobject_cast<const QAbstractProxyModel*>(selection_->model());
+    const QModelIndex row = proxy ? proxy->mapToSource(rows.constFirst()) : rows.constFirst();
+    return static_cast<std::size_t>(row.row());
+}
+
+void Session::SetFilter(RecordFilter filter) {
+    filter_ = std::move(filter);
+    emit filterChanged();
+    FollowHighlight();
 }
 
 void Session::FollowHighlight() {

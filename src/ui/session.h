@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "data/document/record_filter.h"
 #include "data/document/workspace.h"
 #include "platform/dialogs.h"
 
@@ -48,10 +49,17 @@ public:
     void Run(QWidget* window, const std::string& operation,
              const std::function<void(Prompts&)>& command);
 
-    // The window whose prompts undo and redo use, and whose view owns the highlighted row.
+    // The window whose prompts undo and redo use, and whose view owns the highlighted row. The
+    // view may show the records through a proxy; rows are the document's rows all the same.
     void SetMainWindow(QWidget* window, QItemSelectionModel* selection);
     // The row highlighted in the main list, if any.
     std::optional<std::size_t> HighlightedRow() const;
+
+    // The rows the main list shows; the commands on ticks take only those.
+    const RecordFilter& Filter() const { return filter_; }
+    void SetFilter(RecordFilter filter);
+    // A line for the status bar about what a command did ("Replaced the style in 112 records").
+    void Report(const std::string& message) { emit reported(QString::fromStdString(message)); }
     // Asks the main list to highlight a row and bring it into view.
     void Highlight(std::size_t row) { emit highlightRequested(row); }
     // Asks the main list to fit its columns to what they show.
@@ -74,6 +82,9 @@ signals:
     // Undo or redo gave back an earlier or later state of the records.
     void historyMoved();
     void fileWritten(const QString& message);
+    void reported(const QString& message);
+    // The filter changed: the main list shows other rows.
+    void filterChanged();
     // The open file was replaced by a converted copy: the list is to show what it holds now.
     void openFileReplaced(const QString& file);
 
@@ -95,6 +106,7 @@ private:
     QWidget* mainWindow_ = nullptr;
     QItemSelectionModel* selection_ = nullptr;
     int highlightedRecord_ = 0;  // the record of the highlighted row; 0 for none
+    RecordFilter filter_;
     bool modified_ = false;
     std::size_t historyMemory_ = kHistoryMemory;
 };

@@ -16,7 +16,7 @@ TEST_F(CollectionCommandsTest, MergesATyrosFileUndoablyAndTicksItsDuplicates) {
                                  Song(" song b ", "Rock", 20)}));
     dialogs.files.push_back(Path("tyros.mfd"));
     Trigger("mnuMergeFile");
-    EXPECT_EQ(QtFilter(dialogs.fileFilters.back()), "Music Finder Files(*.mfd)");
+    EXPECT_EQ(dialogs.fileFilters.back(), "Music Finder Files(*.mfd)");
     EXPECT_EQ(Messages(), QStringList());
     EXPECT_EQ(Status(), "4 records merged");
     EXPECT_TRUE(Main().isWindowModified());

@@ -172,7 +172,7 @@ TEST_F(MainWindowTest, KeysPressTheirMenuItemsAndButtonsAndTheStatusBarShowsTheF
 
     Tick({0, 2});
     EXPECT_EQ(InMain<QLabel>("lblFilePath")->text() + " " + InMain<QLabel>("lblCounts")->text(),
-              FromPath(folder.File("songs.mfd")) + " 3 records, 2 ticked");
+              FromPath(folder.File("songs.mfd")) + " 2 records, 3 shown, 2 ticked, 1 deleted");
     ASSERT_FALSE(SaveAs().empty());
     EXPECT_EQ(Main().statusBar()->currentMessage(), "Saved " + FromPath(folder.File("out.mfd")));
 }

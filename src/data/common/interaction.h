@@ -16,6 +16,9 @@ struct FileDialogRequest {
     std::string defaultExtension;
 };
 
+// The filter of every dialog that opens or saves a Music Finder file.
+inline constexpr char kMusicFinderFilesFilter[] = "Music Finder Files(*.mfd)";
+
 // What the core needs from the user while a command runs: messages, the shared error report,
 // the busy pointer, file names and confirmations. The windows answer through their dialogs,
 // the command-line tool through its streams, tests through a script.

@@ -41,8 +41,19 @@ std::string Trim(std::string_view text) {
 
 std::string LowerCase(std::string_view text) {
     std::string out;
-    out.reserve(text.size());
+    LowerCase(text, out);
+    return out;
+}
+
+void LowerCase(std::string_view text, std::string& out) {
+    // ASCII, which most texts are, folds byte for byte in place; the rest letter by letter.
+    out.resize(text.size());
     std::size_t pos = 0;
+    for (; pos < text.size() && static_cast<unsigned char>(text[pos]) < 0x80; ++pos) {
+        const char c = text[pos];
+        out[pos] = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+    }
+    out.resize(pos);
     while (pos < text.size()) {
         const char c = text[pos];
         if (static_cast<unsigned char>(c) < 0x80) {
@@ -52,7 +63,17 @@ std::string LowerCase(std::string_view text) {
             AppendUtf8(out, LowerCodePoint(NextCodePoint(text, pos)));
         }
     }
-    return out;
+}
+
+bool CaseFreeFinder::FoundIn(std::string_view text) const {
+    if (folded_.empty()) {
+        return true;
+    }
+    if (text.size() < folded_.size()) {
+        return false;
+    }
+    LowerCase(text, room_);
+    return room_.find(folded_) != std::string::npos;
 }
 
 namespace {
@@ -145,6 +166,23 @@ std::string ZeroPad(long long value, int width) {
         text[0] = '-';
     }
     std::copy(digits, end, text.end() - static_cast<std::ptrdiff_t>(count));
+    return text;
+}
+
+std::string GroupedNumber(std::size_t value) {
+    std::string digits = std::to_string(value);
+    for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3) {
+        digits.insert(static_cast<std::size_t>(at), 1, ',');
+    }
+    return digits;
+}
+
+std::string Counted(std::size_t count, std::string_view noun) {
+    std::string text = GroupedNumber(count) + ' ';
+    text += noun;
+    if (count != 1) {
+        text += 's';
+    }
     return text;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,24 @@ std::string Trim(std::string_view text);
 
 // Lower case for every letter the single-byte code page knows.
 std::string LowerCase(std::string_view text);
+// The same into a text the caller keeps, so that folding cell after cell reuses its room.
+void LowerCase(std::string_view text, std::string& into);
+
+// Finds a text inside others without regard to case, its letters folded as LowerCase folds
+// them: the rule that the search and the list's filter share.
+class CaseFreeFinder {
+public:
+    CaseFreeFinder() = default;
+    explicit CaseFreeFinder(std::string_view text) : folded_(LowerCase(text)) {}
+
+    bool Empty() const { return folded_.empty(); }
+    // True when the text holds the one looked for (always for an empty one).
+    bool FoundIn(std::string_view text) const;
+
+private:
+    std::string folded_;
+    mutable std::string room_;
+};
 
 // A style name with every blank removed, trimmed and lower-cased: the form in which conversion
 // and import match style names.
@@ -30,6 +49,11 @@ double NumericValue(std::string_view text);
 
 // A whole number written with at least width digits, zero-padded ("042", "0012", "1234").
 std::string ZeroPad(long long value, int width);
+
+// A count with a comma between groups of three digits ("32,767"), as messages show counts.
+std::string GroupedNumber(std::size_t value);
+// A count with its noun, plural unless the count is one ("1 record", "32,767 records").
+std::string Counted(std::size_t count, std::string_view noun);
 
 // A number the way a signed number prints: a blank before it unless it is negative (" 42").
 std::string SignedNumberText(long long value);

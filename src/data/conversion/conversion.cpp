@@ -205,7 +205,7 @@ void ColourStyles(MusicFinderDocument& list, const std::vector<RowStyle>& rows, 
 
 // The save dialog for Music Finder files.
 FileDialogRequest MusicFinderFileDialog() {
-    return {"Music Finder Files(*.mfd)", "mfd"};
+    return {kMusicFinderFilesFilter, "mfd"};
 }
 
 // Asks for the file and writes the image; failures in writing are thrown. The file written,

@@ -11,7 +11,7 @@
 #include "data/exchange/text_file.h"
 #include "data/files/file_reading.h"
 #include "data/format/instrument_catalog.h"
-#include "data/format/record_display.h"
+#include "data/format/record_decoder.h"
 #include "data/format/record_layout.h"
 #include "data/format/style_table.h"
 
@@ -29,22 +29,15 @@ void ReadOtherRecords(const ProgramFiles& files, const std::string& instrument, 
     }
     SourceStyles styles;
     FillSourceStyles(styles, ReadStyleTable(files, instrument));
-    const Instrument* source = FindInstrument(instrument);
-    std::unordered_map<int, SharedText> styleTexts;
+    // The other file's user styles are offered to the editor only once they are merged.
+    std::vector<StyleChoice> notOffered;
+    StyleChoiceAdder userStyles(notOffered);
+    RecordDecoder decoder(FindInstrument(instrument), styles, false, userStyles);
     std::vector<Record> records;
     const int count = ReadBigEndian16(image, kCountOffset);
     records.reserve(static_cast<std::size_t>(count));
     for (int n = 1; n <= count; ++n) {
-        const std::size_t offset = RecordOffset(n);
-        if (offset + kRecordSize > image.size()) {
-            throw Failure(kInputPastEndOfFile);
-        }
-        const int number = ReadBigEndian16(image, offset + field::kStyle);
-        auto [text, first] = styleTexts.try_emplace(number);
-        if (first) {
-            text->second = StyleCellFor(number, source, styles, false).text;
-        }
-        records.push_back(DecodeRecord(image, n, text->second));
+        decoder.AppendRow(image, n, records);
     }
     other.Load(std::move(image), std::move(records));
 }
@@ -59,30 +52,29 @@ struct MergedRecords {
 class MergedRows {
 public:
     MergedRows(const ProgramFiles& files, const std::string& instrument)
-        : source_(FindInstrument(instrument)) {
+        : userStyles_(offered_), decoder_(FindInstrument(instrument), styles_, false, userStyles_) {
         FillSourceStyles(styles_, ReadStyleTable(files, instrument));
     }
 
     // Record k of the converted image as record p of the open file.
     void Add(const Bytes& converted, int k, int p, MergedRecords& into) {
+        decoder_.AppendRow(converted, k, into.rows);
+        Record& row = into.rows.back();
+        row.position = p;
+        row.number = p;
         const std::size_t at = RecordOffset(k);
         const std::size_t to = into.bytes.size();
         into.bytes.insert(into.bytes.end(), converted.begin() + static_cast<std::ptrdiff_t>(at),
                           converted.begin() + static_cast<std::ptrdiff_t>(at + kRecordSize));
         WriteBigEndian16(into.bytes, to + field::kNumber, p - 1);
-        Record row =
-            DecodeRecord(converted, k, StyleText(ReadBigEndian16(converted, at + field::kStyle)));
-        row.position = p;
-        row.number = p;
-        into.rows.push_back(std::move(row));
     }
 
     // Offers the user styles of the rows to the record editor's style list, as reading a file
     // with them would.
     void OfferUserStyles(std::vector<StyleChoice>& choices) const {
         StyleChoiceAdder adder(choices);
-        for (const auto& [number, text] : userStyles_) {
-            adder.Offer(text, text, number);
+        for (const StyleChoice& style : offered_) {
+            adder.Offer(style.name, style.name, style.number);
         }
     }
 
@@ -94,22 +86,10 @@ public:
     }
 
 private:
-    const SharedText& StyleText(int number) {
-        auto [text, first] = texts_.try_emplace(number);
-        if (first) {
-            StyleCell style = StyleCellFor(number, source_, styles_, false);
-            if (style.userStyle) {
-                userStyles_.emplace_back(number, style.text);
-            }
-            text->second = std::move(style.text);
-        }
-        return text->second;
-    }
-
-    const Instrument* source_;
     SourceStyles styles_;
-    std::vector<std::pair<int, std::string>> userStyles_;
-    std::unordered_map<int, SharedText> texts_;
+    std::vector<StyleChoice> offered_;
+    StyleChoiceAdder userStyles_;
+    RecordDecoder decoder_;
 };
 
 // The style that replaces those the open file's instrument lacks: the default style chosen
@@ -250,7 +230,7 @@ MergeOutcome MergeMusicFinderFile(Workspace& workspace, const MergeOptions& opti
             "A music finder file must be loaded before you can merge another file into it");
         return {};
     }
-    const auto path = ui.AskOpenFileName({"Music Finder Files(*.mfd)|*.mfd|", ""});
+    const auto path = ui.AskOpenFileName({kMusicFinderFilesFilter, ""});
     if (!path || path->empty()) {
         return {};
     }

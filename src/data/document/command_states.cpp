@@ -11,8 +11,8 @@ void CommandMemory::AllTicked() {
     deleteChecked_ = playList_ = true;
 }
 
-void CommandMemory::AllUnticked() {
-    deleteChecked_ = playList_ = false;
+void CommandMemory::AllUnticked(std::size_t stillTicked) {
+    deleteChecked_ = playList_ = stillTicked > 0;
 }
 
 void CommandMemory::Inverted(std::size_t ticked, std::size_t rows) {

@@ -37,13 +37,14 @@ public:
     void FileRead() { fileCommands_ = true; }
     // One check box was ticked or cleared; ticked rows are now ticked.
     void TickToggled(std::size_t ticked);
-    // Check ticked every row; Uncheck cleared every row.
+    // Check ticked every row shown; Uncheck cleared every row shown, and stillTicked rows that
+    // a filter hides keep their ticks.
     void AllTicked();
-    void AllUnticked();
+    void AllUnticked(std::size_t stillTicked);
     // Invert left ticked rows ticked, of a list of rows rows.
     void Inverted(std::size_t ticked, std::size_t rows);
-    // Del Chk'd deleted the ticked rows.
-    void CheckedDeleted() { deleteChecked_ = false; }
+    // Del Chk'd deleted the ticked rows shown; stillTicked rows that a filter hides are left.
+    void CheckedDeleted(std::size_t stillTicked) { deleteChecked_ = stillTicked > 0; }
     // The search ticked the matched rows it found.
     void FoundAndTicked(std::size_t matched);
     // Undo or redo gave back records with ticked rows ticked.

@@ -254,6 +254,12 @@ std::unordered_map<int, std::size_t> MusicFinderDocument::RowsByPosition() const
     return rows;
 }
 
+void MusicFinderDocument::RenameEdit(std::string name) {
+    if (editDepth_ == 1) {
+        open_->name_ = std::move(name);
+    }
+}
+
 void MusicFinderDocument::EndEdit() {
     if (--editDepth_ > 0) {
         return;
@@ -403,6 +409,10 @@ EditScope::EditScope(MusicFinderDocument& document, std::string name) : document
 
 EditScope::~EditScope() {
     document_.EndEdit();
+}
+
+void EditScope::Rename(std::string name) {
+    document_.RenameEdit(std::move(name));
 }
 
 MusicFinderDocument::ChangeBatch::ChangeBatch(MusicFinderDocument& document)

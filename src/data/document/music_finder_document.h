@@ -102,6 +102,7 @@ public:
 private:
     friend class EditScope;
     void BeginEdit(std::string name);
+    void RenameEdit(std::string name);
     void EndEdit();
     void TouchRow(std::size_t row);
     void TouchBytes(int position);
@@ -149,6 +150,9 @@ public:
     ~EditScope();
     EditScope(const EditScope&) = delete;
     EditScope& operator=(const EditScope&) = delete;
+
+    // Names the step anew once the command knows what it did ("Delete 3 records").
+    void Rename(std::string name);
 
 private:
     MusicFinderDocument& document_;

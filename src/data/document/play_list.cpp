@@ -41,21 +41,22 @@ std::string PlayList::ListedKey(const std::string& first, const std::string& sec
     return key;
 }
 
-void PlayList::Activate(const MusicFinderDocument& main) {
+void PlayList::Activate(const MusicFinderDocument& main, const RecordFilter& shown) {
     for (const Record& row : main.Records()) {
-        if (row.checked) {
+        if (row.checked && shown.Shows(row)) {
             Append(row);
         }
     }
     SelectFirst();
 }
 
-void PlayList::SetLayout(PlayListLayout layout, const MusicFinderDocument& main) {
+void PlayList::SetLayout(PlayListLayout layout, const MusicFinderDocument& main,
+                         const RecordFilter& shown) {
     layout_ = layout;
     rows_.clear();
     listed_.clear();
     counter_ = 0;
-    Activate(main);
+    Activate(main, shown);
 }
 
 void PlayList::SelectFirst() {
@@ -149,10 +150,15 @@ void PlayList::Sort() {
     }
 }
 
-bool PlayListMayOpen(const MusicFinderDocument& main, Interaction& ui) {
-    const bool ticked = main.CheckedCount() > 0;
+bool PlayListMayOpen(const MusicFinderDocument& main, Interaction& ui, const RecordFilter& shown) {
+    const auto& records = main.Records();
+    const bool ticked = std::any_of(records.begin(), records.end(), [&](const Record& record) {
+        return record.checked && shown.Shows(record);
+    });
     if (!ticked) {
-        ui.ShowMessage("At least one record must be checked to go to PlayList");
+        ui.ShowMessage(shown.Active()
+                           ? "At least one record shown must be checked to go to PlayList"
+                           : "At least one record must be checked to go to PlayList");
     }
     return ticked;
 }

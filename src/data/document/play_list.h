@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "data/document/music_finder_document.h"
+#include "data/document/record_filter.h"
 
 namespace quillory {
 
@@ -33,12 +34,13 @@ public:
     int SortColumn() const { return sortColumn_; }
     SortOrder Order() const { return order_; }
 
-    // The window became active: the ticked rows of the main list not listed yet are appended in
-    // the main list's order (a row whose music and style are listed already counts as listed);
-    // then the first row is selected.
-    void Activate(const MusicFinderDocument& main);
+    // The window became active: the ticked rows the main list shows and that are not listed yet
+    // are appended in the main list's order (a row whose music and style are listed already
+    // counts as listed); then the first row is selected.
+    void Activate(const MusicFinderDocument& main, const RecordFilter& shown = {});
     // Empties the list and fills it again in the layout, numbering from 1; comments are lost.
-    void SetLayout(PlayListLayout layout, const MusicFinderDocument& main);
+    void SetLayout(PlayListLayout layout, const MusicFinderDocument& main,
+                   const RecordFilter& shown = {});
 
     // A click on a row: the commands act on the row with that row's number.
     void RowClicked(std::size_t row);
@@ -75,8 +77,9 @@ private:
     SortOrder order_ = SortOrder::kAscending;
 };
 
-// The main window's "Play List " button: the play list opens only while a row is ticked;
-// without a ticked row the user is told why. True when it may open.
-bool PlayListMayOpen(const MusicFinderDocument& main, Interaction& ui);
+// The main window's "Play List " button: the play list opens only while a row shown is
+// ticked; without one the user is told why. True when it may open.
+bool PlayListMayOpen(const MusicFinderDocument& main, Interaction& ui,
+                     const RecordFilter& shown = {});
 
 }  // namespace quillory

@@ -3,6 +3,7 @@
 #include "data/common/codepage.h"
 #include "data/common/failure.h"
 #include "data/common/text.h"
+#include "data/document/bulk_change.h"
 #include "data/format/record_layout.h"
 
 namespace quillory {
@@ -18,10 +19,12 @@ void MarkDeleted(Record& record) {
 }
 
 template <typename Tick>
-std::size_t SetTicks(MusicFinderDocument& document, Tick tick) {
+std::size_t SetTicks(MusicFinderDocument& document, const RecordFilter& shown, Tick tick) {
     MusicFinderDocument::ChangeBatch batch(document);
     for (std::size_t row = 0; row < document.Size(); ++row) {
-        document.SetChecked(row, tick(document.At(row)));
+        if (shown.Shows(document.At(row))) {
+            document.SetChecked(row, tick(document.At(row)));
+        }
     }
     return document.CheckedCount();
 }
@@ -37,16 +40,16 @@ auto& MarkOf(R& record, Mark mark) {
 
 const char* const kTimeSigs[kTimeSigCount] = {" 2/ 4", " 4/ 4", " 3/ 4", " 6/ 8", " 0/ 0"};
 
-std::size_t CheckAll(MusicFinderDocument& document) {
-    return SetTicks(document, [](const Record&) { return true; });
+std::size_t CheckAll(MusicFinderDocument& document, const RecordFilter& shown) {
+    return SetTicks(document, shown, [](const Record&) { return true; });
 }
 
-std::size_t UncheckAll(MusicFinderDocument& document) {
-    return SetTicks(document, [](const Record&) { return false; });
+std::size_t UncheckAll(MusicFinderDocument& document, const RecordFilter& shown) {
+    return SetTicks(document, shown, [](const Record&) { return false; });
 }
 
-std::size_t InvertChecks(MusicFinderDocument& document) {
-    return SetTicks(document, [](const Record& record) { return !record.checked; });
+std::size_t InvertChecks(MusicFinderDocument& document, const RecordFilter& shown) {
+    return SetTicks(document, shown, [](const Record& record) { return !record.checked; });
 }
 
 void DeleteRecord(MusicFinderDocument& document, std::size_t row) {
@@ -56,29 +59,32 @@ void DeleteRecord(MusicFinderDocument& document, std::size_t row) {
     document.Change(row, std::move(record));
 }
 
-bool DeleteChecked(MusicFinderDocument& document) {
+std::size_t DeleteChecked(MusicFinderDocument& document, const RecordFilter& shown) {
     EditScope step(document, "Del Chk'd");
     MusicFinderDocument::ChangeBatch batch(document);
-    bool any = false;
+    std::size_t deleted = 0;
     for (std::size_t row = 0; row < document.Size(); ++row) {
-        if (document.At(row).checked) {
+        if (document.At(row).checked && shown.Shows(document.At(row))) {
             Record record = document.At(row);
             MarkDeleted(record);
             record.checked = false;
             document.Change(row, std::move(record));
-            any = true;
+            ++deleted;
         }
     }
-    return any;
+    step.Rename(BulkStepName(BulkChange::kDeleteChecked, deleted));
+    return deleted;
 }
 
-void ClearMark(MusicFinderDocument& document, Mark mark) {
+std::size_t ClearMark(MusicFinderDocument& document, Mark mark) {
     const std::uint8_t bit = mark == Mark::kFavorite  ? kFavoriteBit
                              : mark == Mark::kSearch1 ? kSearch1Bit
                                                       : kSearch2Bit;
-    EditScope step(document, mark == Mark::kFavorite  ? "Clear Fav"
-                             : mark == Mark::kSearch1 ? "Clear S1"
-                                                      : "Clear S2");
+    const BulkChange change = mark == Mark::kFavorite  ? BulkChange::kClearFavorite
+                              : mark == Mark::kSearch1 ? BulkChange::kClearSearch1
+                                                       : BulkChange::kClearSearch2;
+    EditScope step(document, BulkStepName(change, 0));
+    std::size_t cleared = 0;
     {
         MusicFinderDocument::ChangeBatch batch(document);
         for (std::size_t row = 0; row < document.Size(); ++row) {
@@ -86,9 +92,11 @@ void ClearMark(MusicFinderDocument& document, Mark mark) {
                 Record record = document.At(row);
                 MarkOf(record, mark) = false;
                 document.Change(row, std::move(record));
+                ++cleared;
             }
         }
     }
+    step.Rename(BulkStepName(change, cleared));
     const int count = document.HeaderCount();
     for (int n = 1; n <= count; ++n) {
         const std::size_t at = RecordOffset(n) + field::kMarks;
@@ -101,28 +109,31 @@ void ClearMark(MusicFinderDocument& document, Mark mark) {
             document.PutRecordBytes(n, bytes);
         }
     }
+    return cleared;
 }
 
-std::size_t KeywordAdd(MusicFinderDocument& document, const std::string& text) {
+KeywordAdded KeywordAdd(MusicFinderDocument& document, const std::string& text) {
+    KeywordAdded result;
     if (text.empty()) {
-        return 0;
+        return result;
     }
     EditScope step(document, "Keyword_Add");
     MusicFinderDocument::ChangeBatch batch(document);
-    std::size_t unchanged = 0;
     for (std::size_t row = 0; row < document.Size(); ++row) {
         Record record = document.At(row);
         std::string keywords = record.keywords.empty() ? text : record.keywords + "," + text;
         if (EncodeWindows1252(keywords).size() > field::kKeywordsSize) {
-            ++unchanged;
+            ++result.unchanged;
             continue;
         }
         record.keywords = std::move(keywords);
         Bytes bytes = document.RecordBytes(record.position);
         OverwriteTextField(bytes, field::kKeywords, field::kKeywordsSize, record.keywords);
         document.Change(row, std::move(record), bytes);
+        ++result.added;
     }
-    return unchanged;
+    step.Rename(BulkStepName(BulkChange::kKeywordAdd, result.added));
+    return result;
 }
 
 std::optional<std::string> KeywordNoRoomMessage(std::size_t unchanged) {

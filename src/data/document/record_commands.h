@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "data/document/record_filter.h"
 #include "data/document/workspace.h"
 
 namespace quillory {
@@ -13,27 +14,34 @@ namespace quillory {
 // the image, never by its place in the list, so every command hits the right record after the
 // list was sorted.
 
-// Ticks or clears every row; InvertChecks ticks the clear rows and clears the ticked ones.
-// Each gives the number of rows ticked afterwards.
-std::size_t CheckAll(MusicFinderDocument& document);
-std::size_t UncheckAll(MusicFinderDocument& document);
-std::size_t InvertChecks(MusicFinderDocument& document);
+// Ticks or clears every row the filter shows; InvertChecks ticks the clear rows shown and
+// clears the ticked ones. Rows the filter hides keep their ticks. Each gives the number of rows
+// ticked afterwards, hidden ones included.
+std::size_t CheckAll(MusicFinderDocument& document, const RecordFilter& shown = {});
+std::size_t UncheckAll(MusicFinderDocument& document, const RecordFilter& shown = {});
+std::size_t InvertChecks(MusicFinderDocument& document, const RecordFilter& shown = {});
 
 // Marks the row deleted: its genre reads "deleted" and its music, time signature, tempo,
 // keywords and style are emptied. The record's bytes stay; saving leaves it out.
 void DeleteRecord(MusicFinderDocument& document, std::size_t row);
-// Deletes every ticked row and clears its tick; true when a row was ticked.
-bool DeleteChecked(MusicFinderDocument& document);
+// Deletes every ticked row the filter shows and clears its tick; ticked rows it hides stay.
+// Gives the number of rows deleted.
+std::size_t DeleteChecked(MusicFinderDocument& document, const RecordFilter& shown = {});
 
-// Clears one mark (favourite, search 1 or search 2) in every row and every record.
+// Clears one mark (favourite, search 1 or search 2) in every row and every record. Gives the
+// number of rows whose mark was set.
 enum class Mark { kFavorite, kSearch1, kSearch2 };
-void ClearMark(MusicFinderDocument& document, Mark mark);
+std::size_t ClearMark(MusicFinderDocument& document, Mark mark);
 
 // Adds "," and the text to the keywords of every row, deleted ones too (the text alone to
 // empty keywords), and writes them into the record over as many bytes as they take. A row whose
 // keywords would pass the record's 32 characters keeps them, in the list and in the record.
-// An empty text changes nothing. Gives the number of rows left as they were.
-std::size_t KeywordAdd(MusicFinderDocument& document, const std::string& text);
+// An empty text changes nothing.
+struct KeywordAdded {
+    std::size_t added = 0;      // rows that took the keyword
+    std::size_t unchanged = 0;  // rows left as they were for want of room
+};
+KeywordAdded KeywordAdd(MusicFinderDocument& document, const std::string& text);
 // What the user is told when rows had no room for the keyword; nothing when none was left.
 std::optional<std::string> KeywordNoRoomMessage(std::size_t unchanged);
 

@@ -1,7 +1,6 @@
 #include "data/document/record_search.h"
 
 #include "data/common/interaction.h"
-#include "data/common/text.h"
 
 namespace quillory {
 
@@ -14,12 +13,12 @@ bool RecordSearch::Matches(const std::string& cell) const {
         }
         return false;
     }
-    return LowerCase(cell).find(loweredText_) != std::string::npos;
+    return finder_.FoundIn(cell);
 }
 
 bool RecordSearch::Accept(const std::string& searchText, Interaction& ui) {
     text = searchText;
-    loweredText_ = LowerCase(text);
+    finder_ = CaseFreeFinder(text);
     if (text.empty()) {
         ui.ShowMessage("please enter something to search for");
         return false;
@@ -27,36 +26,50 @@ bool RecordSearch::Accept(const std::string& searchText, Interaction& ui) {
     return true;
 }
 
-std::optional<std::size_t> RecordSearch::FindFrom(const MusicFinderDocument& list, int start) {
+std::optional<std::size_t> RecordSearch::FindFrom(const MusicFinderDocument& list, int start,
+                                                  const RecordFilter& shown) {
     const int rows = static_cast<int>(list.Size());
     for (position = start; position <= rows; ++position) {
-        const auto row = static_cast<std::size_t>(position - 1);
-        if (Matches(list.At(row).Cell(column))) {
-            return row;
+        const Record& record = list.At(static_cast<std::size_t>(position - 1));
+        if (Matches(record.Cell(column)) && shown.Shows(record)) {
+            return static_cast<std::size_t>(position - 1);
         }
     }
     return std::nullopt;
 }
 
 std::optional<std::size_t> RecordSearch::FindFirst(const MusicFinderDocument& list,
-                                                   const std::string& searchText, Interaction& ui) {
+                                                   const std::string& searchText, Interaction& ui,
+                                                   const RecordFilter& shown) {
     if (!Accept(searchText, ui)) {
         return std::nullopt;
     }
-    return FindFrom(list, 1);
+    const auto found = FindFrom(list, 1, shown);
+    if (!found) {
+        ui.ShowMessage("No record contains " + text);
+    }
+    return found;
 }
 
 std::optional<std::size_t> RecordSearch::FindNext(const MusicFinderDocument& list,
-                                                  const std::string& searchText, Interaction& ui) {
+                                                  const std::string& searchText, Interaction& ui,
+                                                  const RecordFilter& shown) {
     if (!Accept(searchText, ui)) {
         return std::nullopt;
     }
-    return FindFrom(list, position + 1);
+    if (const auto found = FindFrom(list, position + 1, shown)) {
+        return found;
+    }
+    if (ui.AskYesNo("No more records contain " + text + ". Go on from the top?", "Song Search")) {
+        return FindFirst(list, searchText, ui, shown);
+    }
+    return std::nullopt;
 }
 
 std::optional<std::size_t> RecordSearch::FindAndCheckAll(MusicFinderDocument& list,
                                                          const std::string& searchText,
-                                                         Interaction& ui) {
+                                                         Interaction& ui,
+                                                         const RecordFilter& shown) {
     if (!Accept(searchText, ui)) {
         return std::nullopt;
     }
@@ -65,12 +78,16 @@ std::optional<std::size_t> RecordSearch::FindAndCheckAll(MusicFinderDocument& li
     const int rows = static_cast<int>(list.Size());
     for (position = 1; position <= rows; ++position) {
         const auto row = static_cast<std::size_t>(position - 1);
-        if (Matches(list.At(row).Cell(column))) {
+        if (Matches(list.At(row).Cell(column)) && shown.Shows(list.At(row))) {
             list.SetChecked(row, true);
             ++matched;
         }
     }
     return matched;
+}
+
+std::string TickedReport(std::size_t matched) {
+    return "Ticked " + Counted(matched, "record");
 }
 
 }  // namespace quillory

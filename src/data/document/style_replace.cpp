@@ -25,22 +25,23 @@ std::string ReplacedKeywords(const std::string& keywords, const std::string& wan
     return joined;
 }
 
-const char* StepName(ReplaceMode mode) {
-    switch (mode) {
-        case ReplaceMode::kStyle: return "Replace Style";
-        case ReplaceMode::kGenre: return "Replace Genre";
-        case ReplaceMode::kKeyword: break;
-    }
-    return "Replace Keyword";
-}
-
 }  // namespace
 
-void SubReplaceStyle(Workspace& workspace, ReplaceMode mode, const std::string& current,
-                     const std::string& replacement, Interaction& ui) {
+BulkChange ChangeOf(ReplaceMode mode) {
+    switch (mode) {
+        case ReplaceMode::kStyle: return BulkChange::kReplaceStyle;
+        case ReplaceMode::kGenre: return BulkChange::kReplaceGenre;
+        case ReplaceMode::kKeyword: break;
+    }
+    return BulkChange::kReplaceKeyword;
+}
+
+std::size_t SubReplaceStyle(Workspace& workspace, ReplaceMode mode, const std::string& current,
+                            const std::string& replacement, Interaction& ui) {
     MusicFinderDocument& document = workspace.document;
+    std::size_t replaced = 0;
     {
-        EditScope step(document, StepName(mode));
+        EditScope step(document, BulkStepName(ChangeOf(mode), 0));
         MusicFinderDocument::ChangeBatch batch(document);
         const std::size_t rows = document.Size();
         const std::string wantedKeyword = LowerCase(current);
@@ -59,12 +60,14 @@ void SubReplaceStyle(Workspace& workspace, ReplaceMode mode, const std::string& 
                 Record record = shown;
                 record.style = replacement;
                 document.Change(row, std::move(record), bytes);
+                ++replaced;
             } else if (mode == ReplaceMode::kGenre && shown.genre == current) {
                 Bytes bytes = document.RecordBytes(shown.position);
                 WriteTextField(bytes, field::kGenre, field::kGenreSize, replacement, '\0');
                 Record record = shown;
                 record.SetGenre(replacement);
                 document.Change(row, std::move(record), bytes);
+                ++replaced;
             } else if (mode == ReplaceMode::kKeyword) {
                 std::string keywords = ReplacedKeywords(shown.keywords, wantedKeyword, replacement);
                 if (keywords != shown.keywords) {
@@ -73,11 +76,14 @@ void SubReplaceStyle(Workspace& workspace, ReplaceMode mode, const std::string& 
                     Record record = shown;
                     record.keywords = std::move(keywords);
                     document.Change(row, std::move(record), bytes);
+                    ++replaced;
                 }
             }
         }
+        step.Rename(BulkStepName(ChangeOf(mode), replaced));
     }
     RefreshPreview(workspace, ui);
+    return replaced;
 }
 
 }  // namespace quillory

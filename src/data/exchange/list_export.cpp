@@ -25,12 +25,12 @@ std::string RecordListExportText(const MusicFinderDocument& list) {
     return text;
 }
 
-std::string CopiedRowsText(const MusicFinderDocument& list,
-                           std::optional<std::size_t> highlighted) {
+std::string CopiedRowsText(const MusicFinderDocument& list, std::optional<std::size_t> highlighted,
+                           const RecordFilter& shown) {
     std::string text;
     std::size_t count = 0;
     for (const Record& row : list.Records()) {
-        if (row.checked) {
+        if (row.checked && shown.Shows(row)) {
             AppendRecordLine(text, ++count, row);
         }
     }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "data/document/music_finder_document.h"
+#include "data/document/record_filter.h"
 
 namespace quillory {
 
@@ -18,10 +19,11 @@ std::string RecordListExportText(const MusicFinderDocument& list);
 // cells, each after a tab, and CR LF.
 void AppendRecordLine(std::string& text, std::size_t number, const Record& row);
 
-// What the list copies to the clipboard: the lines of the ticked rows in the same form, without
-// the header, counted from 1; the highlighted row's line when none is ticked; empty when there
-// is neither.
-std::string CopiedRowsText(const MusicFinderDocument& list, std::optional<std::size_t> highlighted);
+// What the list copies to the clipboard: the lines of the ticked rows the filter shows in the
+// same form, without the header, counted from 1; the highlighted row's line when none is;
+// empty when there is neither.
+std::string CopiedRowsText(const MusicFinderDocument& list, std::optional<std::size_t> highlighted,
+                           const RecordFilter& shown = {});
 
 // The play list as tab-delimited text: a header line, then one line per row in display order,
 // a running count followed by the row's cells 1 to 5 (music, style, time signature, tempo,

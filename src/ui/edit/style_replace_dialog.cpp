@@ -136,8 +136,12 @@ void StyleReplaceDialog::ReplaceAllEntries() {
                                 : mode == ReplaceMode::kGenre ? genreCombo_->currentText()
                                                               : newKeyword_->text();
     session_.Run(this, operation::kReplace, [&](Prompts& prompts) {
-        SubReplaceStyle(session_.Work(), mode, current.toStdString(), replacement.toStdString(),
-                        prompts);
+        if (!AllRecordsMayChange(session_.Document(), session_.Filter(), prompts)) {
+            return;
+        }
+        const std::size_t replaced = SubReplaceStyle(session_.Work(), mode, current.toStdString(),
+                                                     replacement.toStdString(), prompts);
+        session_.Report(BulkReport(ChangeOf(mode), replaced));
     });
     close();
     // The row the window took its values from stays highlighted and in view.

@@ -69,7 +69,10 @@ InfoWindow::InfoWindow(Session& session, QWidget* owner)
     setObjectName("frmInfo");
     setWindowTitle(kHelpTitle);
     setAttribute(Qt::WA_DeleteOnClose);
-    connect(AddMenuItem(*menuBar(), "mnuExit", "Exit"), &QAction::triggered, this, &QWidget::close);
+    QAction* exit = AddMenuItem(*menuBar(), "mnuExit", "Exit");
+    // Escape closes the viewer as it closes the program's dialogs.
+    exit->setShortcut(Qt::Key_Escape);
+    connect(exit, &QAction::triggered, this, &QWidget::close);
     connect(AddMenuItem(*menuBar(), "mnuPrint", "Print"), &QAction::triggered, this,
             &InfoWindow::Print);
     text_ = Named(new QTextEdit(this), "rtfInfo");

@@ -16,6 +16,7 @@
 
 #include "data/common/operation_names.h"
 #include "data/conversion/style_options.h"
+#include "data/document/bulk_change.h"
 #include "data/document/play_list.h"
 #include "data/document/record_commands.h"
 #include "data/document/record_editor.h"
@@ -34,6 +35,7 @@
 #include "ui/edit/style_replace_dialog.h"
 #include "ui/help/about_dialog.h"
 #include "ui/main/collection_commands.h"
+#include "ui/main/record_filter_model.h"
 #include "ui/main/record_list_model.h"
 #include "ui/playlist/play_list_window.h"
 #include "ui/search/search_dialog.h"
@@ -49,8 +51,15 @@ MainWindow::MainWindow(Session& session) : session_(session) {
     AddHistoryActions();
     BuildStatusBar();
 
+    model_ = new RecordListModel(session_.Document(), this);
+    shown_ = new RecordFilterModel(session_.Document(), session_.Filter(), this);
+    shown_->setSourceModel(model_);
     auto* central = new QWidget(this);
-    auto* layout = new QHBoxLayout(central);
+    auto* rows = new QVBoxLayout(central);
+    // The filter bar spans the window above the list, so that it takes no width from the list.
+    rows->addWidget(BuildFilterBar(*central, *model_, filter_));
+    auto* layout = new QHBoxLayout;
+    rows->addLayout(layout, 1);
     layout->addWidget(BuildButtonPanel(*this, panel_));
 
     auto* frame = Named(new QGroupBox(central), "Frame1");
@@ -62,8 +71,7 @@ MainWindow::MainWindow(Session& session) : session_(session) {
     setCentralWidget(central);
     resize(1100, 650);
 
-    model_ = new RecordListModel(session_.Document(), this);
-    list_->setModel(model_);
+    list_->setModel(shown_);
     session_.SetMainWindow(this, list_->selectionModel());
     AutoSizeColumns(*list_);
     Connect();
@@ -105,12 +113,14 @@ void MainWindow::BuildStatusBar() {
     counts_ = Named(new QLabel(this), "lblCounts");
     statusBar()->addWidget(filePath_, 1);
     statusBar()->addPermanentWidget(counts_);
-    connect(&session_, &Session::fileWritten, this,
-            [this](const QString& message) { statusBar()->showMessage(message, 10000); });
+    for (auto signal : {&Session::fileWritten, &Session::reported}) {
+        connect(&session_, signal, this,
+                [this](const QString& message) { statusBar()->showMessage(message, 10000); });
+    }
 }
 
 void MainWindow::CopyRows() {
-    const std::string text = CopiedRowsText(session_.Document(), Highlighted());
+    const std::string text = CopiedRowsText(session_.Document(), Highlighted(), session_.Filter());
     if (!text.empty()) {
         QGuiApplication::clipboard()->setText(QString::fromStdString(text));
     }
@@ -141,7 +151,12 @@ std::optional<std::size_t> MainWindow::Highlighted() const {
 }
 
 void MainWindow::ShowHighlight(std::size_t row) {
-    const QModelIndex index = model_->index(static_cast<int>(row), 0);
+    const QModelIndex index = shown_->mapFromSource(model_->index(static_cast<int>(row), 0));
+    if (!index.isValid()) {
+        list_->selectionModel()->clear();
+        session_.Report("The record is hidden by the filter");
+        return;
+    }
     list_->selectionModel()->setCurrentIndex(
         index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     list_->scrollTo(index);
@@ -182,7 +197,8 @@ void MainWindow::Modify() {
 }
 
 void MainWindow::OpenPlayList() {
-    const bool opens = PlayListMayOpen(session_.Document(), session_.PromptsFor(this));
+    const bool opens =
+        PlayListMayOpen(session_.Document(), session_.PromptsFor(this), session_.Filter());
     commands_.PlayListAsked(opens);
     if (opens) {
         ShowSingle(playList_);
@@ -237,9 +253,22 @@ void MainWindow::ShowInfo(const std::filesystem::path& file, InfoWindow::Kind ki
 void MainWindow::AddKeyword() {
     const std::string answer = session_.PromptsFor(this).Input(
         "Enter text to be included with all keywords", "Add Keyword to all entries");
-    Run(operation::kKeywordAdd, [&](Prompts& prompts) {
-        if (const auto message = KeywordNoRoomMessage(KeywordAdd(session_.Document(), answer))) {
-            prompts.ShowMessage(*message);
+    if (answer.empty()) {
+        return;
+    }
+    RunBulk(operation::kKeywordAdd, [&] {
+        const KeywordAdded result = KeywordAdd(session_.Document(), answer);
+        if (const auto message = KeywordNoRoomMessage(result.unchanged)) {
+            session_.PromptsFor(this).ShowMessage(*message);
+        }
+        return BulkReport(BulkChange::kKeywordAdd, result.added);
+    });
+}
+
+void MainWindow::RunBulk(const char* operation, const std::function<std::string()>& command) {
+    Run(operation, [&](Prompts& prompts) {
+        if (AllRecordsMayChange(session_.Document(), session_.Filter(), prompts)) {
+            session_.Report(command());
         }
     });
 }
@@ -249,8 +278,10 @@ void MainWindow::ShowState() {
     const MusicFinderDocument& document = work.document;
     const ButtonPanel& p = panel_;
     setWindowTitle(QString::fromStdString(title_) + "[*]");
-    const CommandStates states = commands_.States(
-        {.savedFileOpen = !work.file.path.empty(), .rowHighlighted = Highlighted().has_value()});
+    const CommandStates states =
+        commands_.States({.savedFileOpen = !work.file.path.empty(),
+                          .rowHighlighted = Highlighted().has_value(),
+                          .rowsShown = static_cast<std::size_t>(shown_->rowCount())});
     for (QWidget* control : std::initializer_list<QWidget*>{
              p.clear, p.edit, p.check, p.s2, p.s1, p.fav, p.add, p.uncheck, p.invert, p.checkAll,
              p.search, p.counterCaption, p.counter}) {
@@ -264,7 +295,7 @@ void MainWindow::ShowState() {
     menu_.save->setEnabled(states.save);
     p.counter->setText(QString::number(document.CheckedCount()));
     counts_->setText(
-        QString("%1 records, %2 ticked").arg(document.Size()).arg(document.CheckedCount()));
+        QString::fromStdString(ListCountsText(CountList(document, shown_->rowCount()))));
     ShowSortIndicator(*list_, document.Sorted(), document.SortColumn(), document.Order());
 
     menu_.editRecord->setChecked(!doubleClickTogglesFavorite_);
@@ -314,7 +345,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
                          OnCheckIndicator(*list_, mouse->position().toPoint());
             if (tickClick_ && event->type() == QEvent::MouseButtonPress) {
                 const QModelIndex index = list_->indexAt(mouse->position().toPoint());
-                model_->setData(
+                list_->model()->setData(
                     index,
                     index.data(Qt::CheckStateRole) == Qt::Checked ? Qt::Unchecked : Qt::Checked,
                     Qt::CheckStateRole);

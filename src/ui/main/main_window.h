@@ -12,6 +12,7 @@
 #include "platform/list_print.h"
 #include "ui/help/info_window.h"
 #include "ui/main/button_panel.h"
+#include "ui/main/filter_bar.h"
 #include "ui/main/main_menu.h"
 
 class QLabel;
@@ -25,6 +26,7 @@ class ConvertDialog;
 class DefaultStyleDialog;
 class EditDialog;
 class PlayListWindow;
+class RecordFilterModel;
 class RecordListModel;
 class SearchDialog;
 class Session;
@@ -89,8 +91,13 @@ private:
     bool ChangesMayGo(const std::string& moment);
     void AddHistoryActions();
     // Keys that work without a menu entry of their own: Ctrl+F, F3, Delete, Enter, Ctrl+A and
-    // Ctrl+C in the list.
+    // Ctrl+C in the list, Ctrl+L and Ctrl+Shift+F to the filter.
     void AddShortcuts();
+    // The filter box and its column choice: the list shows the rows they let through.
+    void ConnectFilter();
+    // A command that changes many records, run once the user knows about the hidden ones; the
+    // status bar says what it did.
+    void RunBulk(const char* operation, const std::function<std::string()>& command);
     // Copies the ticked rows, or the highlighted one when none is ticked, as the text export's
     // lines.
     void CopyRows();
@@ -119,11 +126,13 @@ private:
     Session& session_;
     MainMenu menu_;
     ButtonPanel panel_{};
+    FilterBar filter_{};
     QTreeView* list_ = nullptr;
     RecordListModel* model_ = nullptr;
+    RecordFilterModel* shown_ = nullptr;  // the rows of model_ that the filter lets through
     PrintSettings printSettings_;
     QLabel* filePath_ = nullptr;  // the status bar's full path of the open file
-    QLabel* counts_ = nullptr;    // the status bar's records shown and ticked
+    QLabel* counts_ = nullptr;    // the status bar's records, shown, ticked and deleted
 
     std::string title_ = "Quillory";
     CommandMemory commands_;  // what the enabled states remember of the user's steps

@@ -51,7 +51,7 @@ void MainWindow::Open() {
         return;
     }
     if (const auto chosen =
-            session_.PromptsFor(this).AskOpenFileName({"Music Finder Files(*.mfd)", ""})) {
+            session_.PromptsFor(this).AskOpenFileName({kMusicFinderFilesFilter, ""})) {
         OpenFile(*chosen);
     }
 }

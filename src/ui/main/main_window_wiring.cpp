@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTreeView>
@@ -8,6 +9,7 @@
 
 #include "data/common/operation_names.h"
 #include "data/conversion/style_options.h"
+#include "data/document/bulk_change.h"
 #include "data/document/record_commands.h"
 #include "platform/auto_size_columns.h"
 #include "platform/file_names.h"
@@ -17,19 +19,33 @@
 #include "ui/edit/style_replace_dialog.h"
 #include "ui/help/about_dialog.h"
 #include "ui/main/main_window.h"
+#include "ui/main/record_filter_model.h"
 #include "ui/main/record_list_model.h"
 #include "ui/search/search_dialog.h"
 #include "ui/session.h"
 
 // The main window's wiring: what each menu item, button, key and session signal runs.
 namespace quillory {
+namespace {
+
+// Every key the platform binds to a standard action, and the one users of other platforms
+// expect as well.
+QList<QKeySequence> WithKey(QKeySequence::StandardKey standard, const QKeyCombination& key) {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(standard);
+    if (!keys.contains(QKeySequence(key))) {
+        keys << QKeySequence(key);
+    }
+    return keys;
+}
+
+}  // namespace
 
 void MainWindow::AddHistoryActions() {
     QUndoStack& history = session_.History();
     QAction* undo = Named(history.createUndoAction(this, "Undo"), "mnuUndo");
     undo->setShortcut(QKeySequence::Undo);
     QAction* redo = Named(history.createRedoAction(this, "Redo"), "mnuRedo");
-    redo->setShortcut(QKeySequence::Redo);
+    redo->setShortcuts(WithKey(QKeySequence::Redo, Qt::CTRL | Qt::Key_Y));
     menu_.edit->addAction(undo);
     menu_.edit->addAction(redo);
     connect(&session_, &Session::historyMoved, this, [this] {
@@ -47,6 +63,18 @@ void MainWindow::AddShortcuts() {
     menu_.convert->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     menu_.print->setShortcut(QKeySequence::Print);
     menu_.help->setShortcut(QKeySequence::HelpContents);
+    menu_.exit->setShortcuts(WithKey(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q));
+    for (const char* name : {"keyFilter", "keyFilterFind"}) {
+        auto* action = Named(new QAction(this), name);
+        action->setShortcut(std::string_view(name) == "keyFilter"
+                                ? QKeySequence(Qt::CTRL | Qt::Key_L)
+                                : QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+        addAction(action);
+        connect(action, &QAction::triggered, this, [this] {
+            filter_.text->setFocus(Qt::ShortcutFocusReason);
+            filter_.text->selectAll();
+        });
+    }
     // A key that presses an enabled button of the window.
     auto press = [this](const char* name, const QKeySequence& key, QPushButton* button,
                         QWidget* scope) {
@@ -95,6 +123,7 @@ void MainWindow::Connect() {
     ConnectButtons();
     ConnectHelpMenu();
     ConnectList();
+    ConnectFilter();
 }
 
 void MainWindow::ConnectSession() {
@@ -102,6 +131,10 @@ void MainWindow::ConnectSession() {
     connect(&session_, &Session::highlightMoved, this, &MainWindow::ShowState);
     connect(&session_, &Session::highlightRequested, this, &MainWindow::ShowHighlight);
     connect(&session_, &Session::fitColumnsRequested, this, [this] { AutoSizeColumns(*list_); });
+    connect(&session_, &Session::filterChanged, this, [this] {
+        shown_->Refilter();
+        ShowState();
+    });
     connect(&session_, &Session::foundAndTicked, this, [this](std::size_t matched) {
         commands_.FoundAndTicked(matched);
         ShowState();
@@ -174,36 +207,46 @@ void MainWindow::ConnectButtons() {
     connect(model_, &RecordListModel::checkToggled, this, &MainWindow::CheckToggled);
 
     ConnectButton(panel_.checkAll, operation::kCheckAll, [this, &document] {
-        CheckAll(document);
+        CheckAll(document, session_.Filter());
         commands_.AllTicked();
     });
     ConnectButton(panel_.uncheck, operation::kUncheckAll, [this, &document] {
-        UncheckAll(document);
-        commands_.AllUnticked();
+        commands_.AllUnticked(UncheckAll(document, session_.Filter()));
     });
     ConnectButton(panel_.invert, operation::kInvertChecks, [this, &document] {
-        commands_.Inverted(InvertChecks(document), document.Size());
+        commands_.Inverted(InvertChecks(document, session_.Filter()), document.Size());
     });
     ConnectButton(panel_.deleteRow, operation::kDeleteRow, [this, &document] {
         if (const auto row = Highlighted()) {
             DeleteRecord(document, *row);
         }
     });
-    ConnectButton(panel_.deleteChecked, operation::kDeleteChecked, [this, &document] {
-        if (DeleteChecked(document)) {
-            commands_.CheckedDeleted();
-        }
+    connect(panel_.deleteChecked, &QPushButton::clicked, this, [this, &document] {
+        Run(operation::kDeleteChecked, [&](Prompts& prompts) {
+            if (!TickedShownMayGo(document, session_.Filter(), prompts)) {
+                return;
+            }
+            if (const std::size_t deleted = DeleteChecked(document, session_.Filter())) {
+                commands_.CheckedDeleted(document.CheckedCount());
+                session_.Report(BulkReport(BulkChange::kDeleteChecked, deleted));
+            }
+        });
     });
-    ConnectButton(panel_.fav, operation::kClearFavorites,
-                  [&document] { ClearMark(document, Mark::kFavorite); });
-    ConnectButton(panel_.s1, operation::kClearSearch1,
-                  [&document] { ClearMark(document, Mark::kSearch1); });
-    ConnectButton(panel_.s2, operation::kClearSearch2,
-                  [&document] { ClearMark(document, Mark::kSearch2); });
+    for (const auto& [button, name, mark, change] :
+         {std::tuple{panel_.fav, operation::kClearFavorites, Mark::kFavorite,
+                     BulkChange::kClearFavorite},
+          {panel_.s1, operation::kClearSearch1, Mark::kSearch1, BulkChange::kClearSearch1},
+          {panel_.s2, operation::kClearSearch2, Mark::kSearch2, BulkChange::kClearSearch2}}) {
+        connect(button, &QPushButton::clicked, this,
+                [this, &document, name = name, mark = mark, change = change] {
+                    RunBulk(name, [&] { return BulkReport(change, ClearMark(document, mark)); });
+                });
+    }
     ConnectButton(panel_.add, operation::kAdd, [this] { editor_->StartAdd(); });
     ConnectButton(panel_.modify, operation::kModify, [this] { Modify(); });
     ConnectButton(panel_.replace, operation::kOpenReplace, [this] { ShowSingle(styleReplace_); });
-    ConnectButton(panel_.search, operation::kOpenSearch, [this] { ShowSingle(search_); });
+    ConnectButton(panel_.search, operation::kOpenSearch,
+                  [this] { ShowSingle(search_)->FocusText(); });
     ConnectButton(panel_.playList, operation::kOpenPlayList, [this] { OpenPlayList(); });
     connect(menu_.keywordAdd, &QAction::triggered, this, &MainWindow::AddKeyword);
 }
@@ -222,6 +265,16 @@ void MainWindow::ConnectHelpMenu() {
                  "Items not included due in last Import operation");
     });
     connect(menu_.about, &QAction::triggered, this, [this] { ShowSingle(about_); });
+}
+
+void MainWindow::ConnectFilter() {
+    auto apply = [this] {
+        const int column = filter_.column->currentData().toInt();
+        session_.SetFilter(RecordFilter(filter_.text->text().toStdString(),
+                                        column < 0 ? std::nullopt : std::optional<int>(column)));
+    };
+    connect(filter_.text, &QLineEdit::textChanged, this, apply);
+    connect(filter_.column, &QComboBox::currentIndexChanged, this, apply);
 }
 
 void MainWindow::ConnectList() {

@@ -91,7 +91,7 @@ void PlayListWindow::ShowList() {
 }
 
 void PlayListWindow::Activate() {
-    Run(operation::kPlayListActivate, [&](Prompts&) { list_.Activate(session_.Document()); });
+    Run(operation::kPlayListActivate, [&](Prompts&) { list_.Activate(session_.Document(), session_.Filter()); });
 }
 
 void PlayListWindow::showEvent(QShowEvent* event) {
@@ -117,7 +117,7 @@ void PlayListWindow::ChooseLayout(PlayListLayout layout) {
     defaultLayout_->setChecked(layout == PlayListLayout::kDefault);
     songGenreLayout_->setChecked(layout == PlayListLayout::kSongGenre);
     Run(operation::kPlayListRefill,
-        [&](Prompts&) { list_.SetLayout(layout, session_.Document()); });
+        [&](Prompts&) { list_.SetLayout(layout, session_.Document(), session_.Filter()); });
 }
 
 void PlayListWindow::EnterComments() {

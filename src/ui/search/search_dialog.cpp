@@ -70,16 +70,17 @@ SearchDialog::SearchDialog(Session& session, QWidget* owner) : QDialog(owner), s
         *this, {{"cmdFind", "Find First",
                  [this, &list] {
                      Search(operation::kFindFirst, [&](const std::string& text, Prompts& p) {
-                         ShowFound(search_.FindFirst(list, text, p));
+                         ShowFound(search_.FindFirst(list, text, p, session_.Filter()));
                      });
                  }},
                 {"cmdAgain", "Find Next", [this] { FindNext(); }},
                 {"cmdCheck", "Find and Check All",
                  [this] {
                      Search(operation::kFindAndCheck, [&](const std::string& text, Prompts& p) {
-                         if (const auto matched =
-                                 search_.FindAndCheckAll(session_.Document(), text, p)) {
+                         if (const auto matched = search_.FindAndCheckAll(session_.Document(), text,
+                                                                          p, session_.Filter())) {
                              session_.FoundAndTicked(*matched);
+                             session_.Report(TickedReport(*matched));
                          }
                      });
                  }},
@@ -94,8 +95,13 @@ void SearchDialog::ChooseField(std::size_t option) {
 
 void SearchDialog::FindNext() {
     Search(operation::kFindNext, [&](const std::string& text, Prompts& p) {
-        ShowFound(search_.FindNext(session_.Document(), text, p));
+        ShowFound(search_.FindNext(session_.Document(), text, p, session_.Filter()));
     });
+}
+
+void SearchDialog::FocusText() {
+    findText_->setFocus(Qt::ShortcutFocusReason);
+    findText_->selectAll();
 }
 
 void SearchDialog::Search(const char* operation,

@@ -26,6 +26,8 @@ public:
 
     // "Find Next" with what the dialog holds (F3 in the main list as well).
     void FindNext();
+    // Puts the cursor in the search text with the text selected, so that typing replaces it.
+    void FocusText();
 
 private:
     void ChooseField(std::size_t option);

@@ -33,7 +33,7 @@ protected:
     std::string Expected(int k, int number, int style, bool substituted = false) const {
         std::string record = RecordBytes(other, k);
         record.replace(0, 4, {0, static_cast<char>(number), 0, static_cast<char>(style)});
-        return substituted ? record.replace(field::kKeywords, 4, "FIX,") : record;
+        return substituted ? record.replace(mfd::kKeywords, 4, "FIX,") : record;
     }
 
     Bytes other;
@@ -92,7 +92,7 @@ TEST_F(MergeTest, KeepsUserStylesOfTheSameInstrumentWhenAllowed) {
               BuildMfd("PSR-2000", {{0, 99, 4, 4, 90, 0, "Mine", "", "", 0}}));
     SetAllowUserStyles(ws, true, ui);
     EXPECT_EQ(Merge().merged, 1);
-    EXPECT_EQ(Stored(3, field::kStyle, 2), std::string("\0c", 2));
+    EXPECT_EQ(Stored(3, mfd::kStyle, 2), std::string("\0c", 2));
     EXPECT_EQ(RowOf(3).Cell(kStyleColumn) + "|" + ChoiceNames().back(), "099|099");
 }
 
@@ -129,12 +129,12 @@ TEST_F(MergeTest, KeepsTheRecordLimitOfTheOpenFileBeforeChangingAnything) {
 }
 
 TEST_F(MergeTest, RefusesFilesWhoseStylesCannotBeNamed) {
-    other[kModelNameOffset] = 'X';
+    other[mfd::kModelNameOffset] = 'X';
     WriteFile(folder.File("other.mfd"), other);
     EXPECT_FALSE(Merge().done);
     EXPECT_EQ(Told(), "The header of other.mfd names no instrument this program knows;");
     ui.messages.clear();
-    other[kModelNameOffset] = 'T';
+    other[mfd::kModelNameOffset] = 'T';
     WriteBigEndian16(other, kCountOffset, 6);  // one record more than the file holds
     WriteFile(folder.File("other.mfd"), other);
     EXPECT_FALSE(Merge().done);

@@ -57,8 +57,13 @@ TEST_F(EditTest, SearchTickAndDeleteCommandsKeepTheRecordBytes) {
 
     EXPECT_EQ(search.FindFirst(doc, "rock", ui), IndexOf(4));
     EXPECT_EQ(search.FindNext(doc, "rock", ui), IndexOf(1));
+    ui.confirmAnswers = {false, true};
     EXPECT_EQ(search.FindNext(doc, "rock", ui), std::nullopt);
-    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(search.FindNext(doc, "rock", ui), IndexOf(4));
+    EXPECT_EQ(ui.questions, Texts(2, "No more records contain rock. Go on from the top?"));
+    EXPECT_EQ(search.FindFirst(doc, "jazz", ui), std::nullopt);
+    EXPECT_EQ(ui.messages, Texts{"No record contains jazz"});
+    ui.messages.clear();
     EXPECT_EQ(search.FindNext(doc, "", ui), std::nullopt);
     EXPECT_EQ(search.FindAndCheckAll(doc, "", ui), std::nullopt);
     EXPECT_EQ(ui.messages, Texts(2, "please enter something to search for"));
@@ -74,7 +79,8 @@ TEST_F(EditTest, SearchTickAndDeleteCommandsKeepTheRecordBytes) {
     Delete(2);
     EXPECT_EQ(Ticked(), "2 ");
     Tick({1, 4});
-    EXPECT_EQ((std::pair{DeleteChecked(doc), DeleteChecked(doc)}), std::pair(true, false));
+    EXPECT_EQ((std::pair{DeleteChecked(doc), DeleteChecked(doc)}),
+              std::pair(std::size_t{3}, std::size_t{0}));
     EXPECT_EQ(Joined(RowOf(1)), "00001|deleted||||||No|Yes|Yes|Intro 1|Main B");
     EXPECT_EQ(Column(kGenreColumn),
               (Texts{"deleted", "deleted", "Easy Listening", "deleted", "Swing"}));
@@ -115,9 +121,9 @@ TEST_F(EditTest, KeywordAddWritesEachRowsRecord) {
     std::copy(tail.begin(), tail.end(), image.begin() + mfd::RecordOffset(1) + mfd::kKeywords + 5);
     ASSERT_TRUE(Open(image));
     doc.SetSort(true, kMusicColumn, SortOrder::kAscending);
-    EXPECT_EQ(KeywordAdd(doc, ""), 0u);
+    EXPECT_EQ(KeywordAdd(doc, "").added, 0u);
     EXPECT_EQ(doc.Image(), image);
-    EXPECT_EQ(KeywordAdd(doc, "live"), 1u);
+    EXPECT_EQ(KeywordAdd(doc, "live").unchanged, 1u);
     EXPECT_EQ(Column(kKeywordsColumn), (Texts{"rock,live", "live", full}));
     EXPECT_EQ(Stored({1, 2, 3}, mfd::kKeywords, 32),
               (Texts{Padded("rock,liveEFGHIJ", 32), Padded("live", 32), full}));
