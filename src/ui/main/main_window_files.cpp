@@ -21,6 +21,7 @@
 #include "ui/edit/style_replace_dialog.h"
 #include "ui/help/about_dialog.h"
 #include "ui/main/main_window.h"
+#include "ui/main/recent_files_menu.h"
 #include "ui/playlist/play_list_window.h"
 #include "ui/playlist/play_list_work.h"
 #include "ui/search/search_dialog.h"
@@ -66,11 +67,13 @@ void MainWindow::OpenFile(const std::filesystem::path& path) {
             case ReadOutcome::kRefused: title_ = previousTitle; break;
             case ReadOutcome::kPartlyRead:
                 filePath_->setText(FromPath(std::filesystem::absolute(path)));
+                recent_->Opened(path);
                 break;
             case ReadOutcome::kRead:
                 fileControlsEnabled_ = true;
                 title_ = TitleAfterRead(work);
                 filePath_->setText(FromPath(std::filesystem::absolute(path)));
+                recent_->Opened(path);
                 break;
         }
         AutoSizeColumns(*list_);
