@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTreeView>
 #include <memory>
 
@@ -27,6 +28,9 @@ constexpr int kRecords = 32767;
 // The largest possible file and a PSR-2000 table of 700 styles in a program folder.
 struct ProgramFolder {
     ProgramFolder() {
+        // The program's settings stay in the folder, never the user's.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QString::fromStdString(folder.File("settings")));
         const auto table = testkit::RealisticStyleTable(700);
         testkit::WriteFile(folder.File("PSR-2000.dat"), testkit::StyleTableText(table));
         const testkit::StyleDraw styles{testkit::StyleNumbersOf(table), {701, 702, 703}, 3};

@@ -12,6 +12,7 @@
 #include <QPrinter>
 
 #include "platform/file_names.h"
+#include "platform/user_settings.h"
 
 namespace quillory {
 namespace {
@@ -26,9 +27,16 @@ std::optional<std::filesystem::path> RunFileDialog(QWidget* parent, QFileDialog:
     dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
     // The program asks its own question before replacing a file.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // Each kind of dialog starts in the folder it last chose a file in.
+    const QString kind = (mode == QFileDialog::AcceptSave ? "save " : "open ") +
+                         QString::fromStdString(request.filter);
+    if (const QString folder = RememberedFolder(kind); !folder.isEmpty()) {
+        dialog.setDirectory(folder);
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
+    RememberFolder(kind, dialog.selectedFiles().constFirst());
     return ToPath(dialog.selectedFiles().constFirst());
 }
 

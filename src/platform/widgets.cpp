@@ -10,6 +10,7 @@
 #include <QTreeView>
 
 #include "platform/auto_size_columns.h"
+#include "platform/user_settings.h"
 #include "platform/window_placement.h"
 
 namespace quillory {
@@ -112,9 +113,10 @@ void SelectText(QComboBox& combo, const QString& text, int otherwise) {
 }
 
 void ShowInFront(QWidget& window, const QWidget& mainWindow) {
-    if (!window.testAttribute(Qt::WA_Moved)) {
+    if (!window.testAttribute(Qt::WA_Moved) && !RestoreWindowGeometry(window)) {
         PlaceBeside(window, mainWindow);
     }
+    RememberWindowGeometry(window);
     window.show();
     window.raise();
     window.activateWindow();

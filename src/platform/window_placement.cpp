@@ -57,8 +57,13 @@ void PlaceBeside(QWidget& window, const QWidget& mainWindow) {
     MoveInto(window, place, area);
 }
 
+QSize FirstWindowSize(const QSize& designed, const QRect& freeArea) {
+    return designed.expandedTo(freeArea.size() * 0.9).boundedTo(freeArea.size());
+}
+
 void FitOnScreen(QWidget& mainWindow) {
     const QRect area = FreeArea(mainWindow);
+    mainWindow.resize(FirstWindowSize(mainWindow.size(), area.adjusted(0, kTitleBar, 0, 0)));
     QRect place = Outline(mainWindow);
     place.moveCenter(area.center());
     MoveInto(mainWindow, place, area);

@@ -1,5 +1,7 @@
 #pragma once
 
+class QRect;
+class QSize;
 class QTreeView;
 class QWidget;
 
@@ -9,7 +11,11 @@ namespace quillory {
 // left of it, else over its right part; always on the screen's free area and no larger than it.
 void PlaceBeside(QWidget& window, const QWidget& mainWindow);
 
-// Gives the main window at most the screen's free area and centres it there.
+// The main window's first size on a screen with that free area: the size it was designed with,
+// or nine tenths of the free area where that is more, never more than the free area.
+QSize FirstWindowSize(const QSize& designed, const QRect& freeArea);
+
+// Gives the main window its first size on its screen and centres it there.
 void FitOnScreen(QWidget& mainWindow);
 
 // Moves a window that covers the list's selected row below or above that row, as far as the

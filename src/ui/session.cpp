@@ -102,6 +102,7 @@ void Session::FollowHighlight() {
 
 void Session::Loaded() {
     history_.clear();
+    playList_ = PlayList();
     highlightedRecord_ = 0;
 }
 

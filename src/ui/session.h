@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "data/document/play_list.h"
 #include "data/document/record_filter.h"
 #include "data/document/workspace.h"
 #include "platform/dialogs.h"
@@ -41,6 +42,9 @@ public:
     const MusicFinderDocument& Document() const { return workspace_.document; }
     Prompts& PromptsFor(QWidget* window) { return prompts_.For(window); }
     QUndoStack& History() { return history_; }
+    // The play list's work, kept from one opening of its window to the next while the same
+    // file is open.
+    PlayList& KeptPlayList() { return playList_; }
     // The memory the undo history may hold; its oldest steps go when the newer hold more.
     void SetHistoryMemory(std::size_t bytes) { historyMemory_ = bytes; }
 
@@ -103,6 +107,7 @@ private:
     Workspace workspace_;
     PromptProvider& prompts_;
     QUndoStack history_;
+    PlayList playList_;
     QWidget* mainWindow_ = nullptr;
     QItemSelectionModel* selection_ = nullptr;
     int highlightedRecord_ = 0;  // the record of the highlighted row; 0 for none

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "platform/rtf_reader.h"
+#include "platform/system_info.h"
 #include "ui/ui_fixture.h"
 
 namespace quillory::testkit {
@@ -31,6 +32,31 @@ protected:
         return shown;
     }
 };
+
+// System Info starts a program found on the PATH; without one the button says why beforehand.
+TEST_F(HelpWindowsTest, SystemInfoStartsAProgramOnThePathOrSaysWhyNot) {
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", folder.Path().string().c_str());
+    Trigger("mnuAbout");
+    auto* button = FindIn<QPushButton>(Main().About(), "cmdSysInfo");
+    EXPECT_FALSE(button->isEnabled());
+    EXPECT_EQ(button->toolTip(),
+              "No system information program is installed (looked for kinfocenter, hardinfo2, "
+              "hardinfo, gnome-system-monitor, mate-system-monitor)");
+    Main().About()->close();
+    Settle();
+
+    WriteFile(folder.File("hardinfo"), std::string("#!/bin/sh\n"));
+    std::filesystem::permissions(folder.Path() / "hardinfo", std::filesystem::perms::owner_exec,
+                                 std::filesystem::perm_options::add);
+    EXPECT_EQ(SystemInfoProgram(), Path("hardinfo"));
+    Trigger("mnuAbout");
+    button = FindIn<QPushButton>(Main().About(), "cmdSysInfo");
+    EXPECT_TRUE(button->isEnabled() && button->toolTip().isEmpty());
+    button->click();
+    qputenv("PATH", path);
+    EXPECT_TRUE(Messages().isEmpty());
+}
 
 TEST_F(HelpWindowsTest, TheViewerShowsHelpAndLogsIndentedUnderTheirTitlesPrintsAndAboutIsNotModal) {
     Trigger("mnuConversion");

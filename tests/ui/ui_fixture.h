@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTest>
 #include <QTreeView>
@@ -58,7 +59,13 @@ inline QStringList Headers(const QAbstractItemModel& model) {
 class UiFixture : public ::testing::Test {
 protected:
     UiFixture() : app(std::make_unique<Application>(folder.Path(), folder.Path(), dialogs)) {
+        UseSettingsIn(folder);
         app->Main();
+    }
+    // The user's settings live in the folder: each test starts as a first start.
+    static void UseSettingsIn(const TempFolder& settingsFolder) {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QString::fromStdString(settingsFolder.File("settings")));
     }
     ~UiFixture() override {
         app.reset();

@@ -106,5 +106,15 @@ inline constexpr char kPlayListPosition[] = "Order";
 inline constexpr char kPlayListSort[] = "Column sort";
 // The play list's Save As > Delimited Text File.
 inline constexpr char kPlayListExport[] = "PlayList TextFile";
+// The play list opening again over the list kept from its last opening.
+inline constexpr char kPlayListReopen[] = "PlayListLoad";
+// The play list's Open Play List: a play list saved before, read back.
+inline constexpr char kOpenSavedPlayList[] = "Open Play List";
+// Taking back at start-up the options the user chose in the last run.
+inline constexpr char kRestoreOptions[] = "Main";
+// Import > Merge File...: another Music Finder file's records appended.
+inline constexpr char kMergeFile[] = "MergeFile";
+// Edit > Find Duplicates and Find Duplicate Titles.
+inline constexpr char kFindDuplicates[] = "FindDuplicates";
 
 }  // namespace quillory::operation

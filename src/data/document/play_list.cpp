@@ -1,6 +1,7 @@
 #include "data/document/play_list.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include "data/common/failure.h"
 #include "data/common/interaction.h"
@@ -59,6 +60,83 @@ void PlayList::SetLayout(PlayListLayout layout, const MusicFinderDocument& main,
     Activate(main, shown);
 }
 
+std::string PlayList::RowKey(const Record& main) const {
+    return layout_ == PlayListLayout::kDefault ? ListedKey(main.music, main.style)
+                                               : ListedKey(main.Cell(kGenreColumn), main.music);
+}
+
+void PlayList::Renumber() {
+    std::vector<int> numbers;
+    for (const Row& row : rows_) {
+        numbers.push_back(NumberOf(row));
+    }
+    std::sort(numbers.begin(), numbers.end());
+    listed_.clear();
+    for (Row& row : rows_) {
+        const auto rank = std::lower_bound(numbers.begin(), numbers.end(), NumberOf(row));
+        row[0] = ZeroPad(static_cast<int>(rank - numbers.begin()) + 1, 5);
+        listed_.insert(ListedKey(row[1], row[2]));
+    }
+    counter_ = static_cast<std::int16_t>(rows_.size());
+}
+
+PlayListChanges PlayList::Reopen(const MusicFinderDocument& main) {
+    PlayListChanges changes;
+    std::unordered_set<std::string> ticked;
+    for (const Record& record : main.Records()) {
+        if (record.checked) {
+            ticked.insert(RowKey(record));
+        }
+    }
+    std::erase_if(rows_, [&](const Row& row) {
+        const bool gone = !ticked.contains(ListedKey(row[1], row[2]));
+        if (gone) {
+            changes.removed.push_back(row[kTitleCell]);
+        }
+        return gone;
+    });
+    Renumber();
+    const std::size_t kept = rows_.size();
+    Activate(main);
+    for (std::size_t row = kept; row < rows_.size(); ++row) {
+        changes.added.push_back(rows_[row][kTitleCell]);
+    }
+    return changes;
+}
+
+std::vector<std::string> PlayList::LoadSaved(const std::vector<SavedPlayListRow>& saved,
+                                             MusicFinderDocument& main) {
+    std::vector<std::string> unmatched;
+    std::vector<bool> taken(main.Size(), false);
+    layout_ = PlayListLayout::kDefault;
+    rows_.clear();
+    for (std::size_t i = 0; i < saved.size(); ++i) {
+        const SavedPlayListRow& row = saved[i];
+        const auto& records = main.Records();
+        const auto found = std::find_if(records.begin(), records.end(), [&](const Record& r) {
+            return !taken[static_cast<std::size_t>(&r - records.data())] && r.music == row.music &&
+                   r.style == row.style;
+        });
+        if (found == records.end()) {
+            unmatched.push_back(std::to_string(i + 1) + " " + row.music + " (" + row.style + ")");
+            continue;
+        }
+        taken[static_cast<std::size_t>(found - records.begin())] = true;
+        rows_.push_back({ZeroPad(static_cast<int>(rows_.size()) + 1, 5), found->music, found->style,
+                         found->timeSig, found->tempo, row.comment});
+    }
+    for (std::size_t row = 0; row < taken.size(); ++row) {
+        main.SetChecked(row, taken[row]);
+    }
+    Renumber();
+    sorted_ = false;
+    sortColumn_ = 0;
+    order_ = SortOrder::kAscending;
+    modified_ = false;
+    SelectFirst();
+    return unmatched;
+}
+
 void PlayList::SelectFirst() {
     selected_ = rows_.empty() ? std::nullopt : std::optional<std::size_t>(0);
     selectedNumber_ = 1;
@@ -89,6 +167,7 @@ void PlayList::SetComment(const std::string& comment) {
         throw Failure(kSubscriptOutOfRange);
     }
     rows_[*row][kCommentCell] = comment;
+    modified_ = true;
     SelectFirst();
 }
 
@@ -117,6 +196,7 @@ void PlayList::ChangePosition(const std::string& answer, Interaction& ui) {
         }
     }
     rows_[*acted][0] = ZeroPad(p, 5);
+    modified_ = true;
     sorted_ = true;
     order_ = SortOrder::kAscending;
     Sort();
@@ -148,6 +228,19 @@ void PlayList::Sort() {
         selected_ = static_cast<std::size_t>(std::find(rows_.begin(), rows_.end(), *selectedRow) -
                                              rows_.begin());
     }
+}
+
+std::string ChangesSummary(const PlayListChanges& changes) {
+    const auto join = [](const char* verb, const std::vector<std::string>& titles) {
+        std::string text = titles.empty() ? "" : verb;
+        for (std::size_t i = 0; i < titles.size(); ++i) {
+            text += (i == 0 ? " " : ", ") + titles[i];
+        }
+        return text;
+    };
+    const std::string added = join("Added", changes.added);
+    const std::string removed = join(added.empty() ? "Removed" : "removed", changes.removed);
+    return added.empty() || removed.empty() ? added + removed : added + "; " + removed;
 }
 
 bool PlayListMayOpen(const MusicFinderDocument& main, Interaction& ui, const RecordFilter& shown) {

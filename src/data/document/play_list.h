@@ -14,6 +14,24 @@ namespace quillory {
 
 class Interaction;
 
+// A row of a play list saved as text: the song, its style and the comment typed for it.
+struct SavedPlayListRow {
+    std::string music;
+    std::string style;
+    std::string comment;
+};
+
+// What the play list found changed when it opened again: the titles of the rows appended for
+// records ticked since and of the rows removed for records unticked since.
+struct PlayListChanges {
+    std::vector<std::string> added;
+    std::vector<std::string> removed;
+};
+
+// The status line's account of the changes ("Added Song 5; removed Song 1, Song 3"); empty when
+// nothing changed.
+std::string ChangesSummary(const PlayListChanges& changes);
+
 enum class PlayListLayout {
     kDefault,    // number, music, style, time signature, tempo, comment
     kSongGenre,  // number, genre, music
@@ -41,6 +59,20 @@ public:
     // Empties the list and fills it again in the layout, numbering from 1; comments are lost.
     void SetLayout(PlayListLayout layout, const MusicFinderDocument& main,
                    const RecordFilter& shown = {});
+    // The window opens again over the list kept from its last opening: rows whose record is no
+    // longer ticked go, the others keep their order and comments and are numbered 1 to n again,
+    // and the records ticked since are appended as an activation appends them.
+    PlayListChanges Reopen(const MusicFinderDocument& main);
+    // Replaces the list by a saved one in the default layout: each saved row takes the first
+    // record not taken yet with its music and style, keeping its place and comment, and the
+    // ticks of the main list become those records. The saved rows that match no record, as
+    // "position music (style)", are returned.
+    std::vector<std::string> LoadSaved(const std::vector<SavedPlayListRow>& saved,
+                                       MusicFinderDocument& main);
+
+    // Comments typed or positions changed since the list was last saved or loaded.
+    bool Modified() const { return modified_; }
+    void MarkSaved() { modified_ = false; }
 
     // A click on a row: the commands act on the row with that row's number.
     void RowClicked(std::size_t row);
@@ -63,6 +95,10 @@ public:
 private:
     void Append(const Record& main);
     static std::string ListedKey(const std::string& first, const std::string& second);
+    // The key a record's row has in the current layout: its cells 1 and 2.
+    std::string RowKey(const Record& main) const;
+    // Numbers the rows 1 to n in the order of their numbers and lists their keys afresh.
+    void Renumber();
     void SelectFirst();
     void Sort();
 
@@ -75,6 +111,7 @@ private:
     bool sorted_ = false;
     int sortColumn_ = 0;
     SortOrder order_ = SortOrder::kAscending;
+    bool modified_ = false;
 };
 
 // The main window's "Play List " button: the play list opens only while a row shown is

@@ -58,11 +58,15 @@ AboutDialog::AboutDialog(Session& session, QWidget* owner) : QDialog(owner), ses
     // OK is also the cancel button: Escape, like Enter, closes the box.
     connect(ok, &QPushButton::clicked, this, &QDialog::close);
     connect(this, &QDialog::rejected, this, &QDialog::close);
-    connect(sysInfo, &QPushButton::clicked, this, &AboutDialog::StartSysInfo);
+    // Without a program to start the button says why before it is clicked.
+    const QString program = SystemInfoProgram();
+    sysInfo->setEnabled(!program.isEmpty());
+    sysInfo->setToolTip(program.isEmpty() ? NoSystemInfoReason() : QString());
+    connect(sysInfo, &QPushButton::clicked, this, [this, program] { StartSysInfo(program); });
 }
 
-void AboutDialog::StartSysInfo() {
-    if (!quillory::StartSysInfo()) {
+void AboutDialog::StartSysInfo(const QString& program) {
+    if (!quillory::StartSysInfo(program)) {
         session_.PromptsFor(this).ShowMessage("System Information Is Unavailable At This Time");
     }
 }

@@ -15,7 +15,7 @@ public:
     AboutDialog(Session& session, QWidget* owner);
 
 private:
-    void StartSysInfo();
+    void StartSysInfo(const QString& program);
 
     Session& session_;
 };

@@ -17,6 +17,11 @@ namespace {
 QPushButton* AddButton(QWidget& parent, QLayout& layout, const char* name, const char* caption) {
     auto* button = Named(new QPushButton(caption, &parent), name);
     button->setEnabled(false);
+    // As wide as the caption needs, with a line's height of room: the style's least button
+    // width would widen the panel beyond its texts, the more so on a scaled screen.
+    const QFontMetrics metrics = button->fontMetrics();
+    button->setMinimumWidth(metrics.horizontalAdvance(button->text()) + metrics.height());
+    button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     layout.addWidget(button);
     return button;
 }

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QStatusBar>
 
+#include "data/common/operation_names.h"
 #include "data/conversion/merge.h"
 #include "data/document/duplicates.h"
 #include "ui/main/main_menu.h"
@@ -24,7 +25,7 @@ CollectionCommands::CollectionCommands(Session& session, QMainWindow& window, co
 }
 
 void CollectionCommands::MergeFile() {
-    session_.Run(&window_, "MergeFile", [this](Prompts& prompts) {
+    session_.Run(&window_, operation::kMergeFile, [this](Prompts& prompts) {
         const MergeOutcome outcome = MergeMusicFinderFile(session_.Work(), {}, prompts);
         if (outcome.done) {
             session_.FitColumns();
@@ -35,7 +36,7 @@ void CollectionCommands::MergeFile() {
 }
 
 void CollectionCommands::FindDuplicates(bool titleOnly) {
-    session_.Run(&window_, "FindDuplicates", [this, titleOnly](Prompts&) {
+    session_.Run(&window_, operation::kFindDuplicates, [this, titleOnly](Prompts&) {
         const DuplicateTicks ticks = TickDuplicates(
             session_.Document(), titleOnly ? DuplicateRule::kTitle : DuplicateRule::kTitleAndStyle);
         session_.FoundAndTicked(ticks.duplicates);

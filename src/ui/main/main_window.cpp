@@ -35,6 +35,7 @@
 #include "ui/edit/style_replace_dialog.h"
 #include "ui/help/about_dialog.h"
 #include "ui/main/collection_commands.h"
+#include "ui/main/recent_files_menu.h"
 #include "ui/main/record_filter_model.h"
 #include "ui/main/record_list_model.h"
 #include "ui/playlist/play_list_window.h"
@@ -48,6 +49,12 @@ MainWindow::MainWindow(Session& session) : session_(session) {
     setWindowTitle("Quillory");
     setAcceptDrops(true);
     menu_ = BuildMainMenu(*this);
+    recent_ = new RecentFilesMenu(*this, menu_.save, session_.PromptsFor(this),
+                                  [this](const std::filesystem::path& file) {
+                                      if (ChangesMayGo("opening another file")) {
+                                          OpenFile(file);
+                                      }
+                                  });
     AddHistoryActions();
     BuildStatusBar();
 

@@ -27,11 +27,13 @@ class DefaultStyleDialog;
 class EditDialog;
 class PlayListWindow;
 class RecordFilterModel;
+class RecentFilesMenu;
 class RecordListModel;
 class SearchDialog;
 class Session;
 class StyleReplaceDialog;
 struct Instrument;
+struct RememberedOptions;
 
 // The main window frmQuillory: the record list beside the button panels, the menus and the
 // target-instrument combo. It owns the program's other windows and opens them; every handler
@@ -48,6 +50,8 @@ public:
     // Opens a Music Finder file as the open command does once the file is chosen (the command
     // line, a file dropped on the window).
     void OpenFile(const std::filesystem::path& path);
+    // Start-up: the Save As options of the last run, where they still apply, shown as if chosen.
+    void RestoreOptions(const RememberedOptions& options);
 
     // The other windows while they exist (the record editor from start-up to exit).
     EditDialog* Editor() const;
@@ -131,6 +135,7 @@ private:
     RecordListModel* model_ = nullptr;
     RecordFilterModel* shown_ = nullptr;  // the rows of model_ that the filter lets through
     PrintSettings printSettings_;
+    RecentFilesMenu* recent_ = nullptr;
     QLabel* filePath_ = nullptr;  // the status bar's full path of the open file
     QLabel* counts_ = nullptr;    // the status bar's records, shown, ticked and deleted
 

@@ -22,7 +22,9 @@
 #include "ui/edit/style_replace_dialog.h"
 #include "ui/help/about_dialog.h"
 #include "ui/main/main_window.h"
+#include "ui/main/recent_files_menu.h"
 #include "ui/playlist/play_list_window.h"
+#include "ui/playlist/play_list_work.h"
 #include "ui/search/search_dialog.h"
 #include "ui/session.h"
 
@@ -66,11 +68,13 @@ void MainWindow::OpenFile(const std::filesystem::path& path) {
             case ReadOutcome::kRefused: title_ = previousTitle; break;
             case ReadOutcome::kPartlyRead:
                 filePath_->setText(FromPath(std::filesystem::absolute(path)));
+                recent_->Opened(path);
                 break;
             case ReadOutcome::kRead:
                 commands_.FileRead();
                 title_ = TitleAfterRead(work);
                 filePath_->setText(FromPath(std::filesystem::absolute(path)));
+                recent_->Opened(path);
                 break;
         }
         AutoSizeColumns(*list_);
@@ -85,17 +89,19 @@ void MainWindow::OpenFile(const std::filesystem::path& path) {
 
 bool MainWindow::ChangesMayGo(const std::string& moment) {
     Workspace& work = session_.Work();
-    if (!work.document.Modified()) {
-        return true;
-    }
     Prompts& prompts = session_.PromptsFor(this);
-    switch (
-        prompts.AskSaveChanges("Save changes to " + work.file.name + " before " + moment + "?")) {
-        case Prompts::SaveChoice::kDiscard: return true;
-        case Prompts::SaveChoice::kCancel: return false;
-        case Prompts::SaveChoice::kSave: break;
+    if (work.document.Modified()) {
+        switch (prompts.AskSaveChanges("Save changes to " + work.file.name + " before " + moment +
+                                       "?")) {
+            case Prompts::SaveChoice::kDiscard: break;
+            case Prompts::SaveChoice::kCancel: return false;
+            case Prompts::SaveChoice::kSave:
+                if (!Save()) {
+                    return false;
+                }
+        }
     }
-    return Save();
+    return PlayListWorkMayGo(session_, prompts, moment);
 }
 
 bool MainWindow::Save() {

@@ -7,11 +7,13 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTreeView>
 #include <QVBoxLayout>
 
 #include "data/common/operation_names.h"
 #include "data/exchange/list_export.h"
+#include "data/exchange/saved_play_list.h"
 #include "data/exchange/text_file.h"
 #include "platform/activation.h"
 #include "platform/auto_size_columns.h"
@@ -19,12 +21,13 @@
 #include "platform/list_print.h"
 #include "platform/widgets.h"
 #include "ui/playlist/play_list_model.h"
+#include "ui/playlist/play_list_work.h"
 #include "ui/session.h"
 
 namespace quillory {
 
 PlayListWindow::PlayListWindow(Session& session, QWidget* owner)
-    : QMainWindow(owner, Qt::Window), session_(session) {
+    : QMainWindow(owner, Qt::Window), session_(session), list_(session.KeptPlayList()) {
     setObjectName("frmPlayList");
     setWindowTitle("Quillory  Play List");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -45,8 +48,10 @@ PlayListWindow::PlayListWindow(Session& session, QWidget* owner)
     QMenu& saveAs = *AddSubmenu(bar, "mnuSaveAs", "Save As");
     connect(AddMenuItem(saveAs, "mnuTextFile", "&Delimited Text File"), &QAction::triggered, this,
             &PlayListWindow::ExportText);
+    connect(AddMenuItem(bar, "mnuOpenPlayList", "&Open Play List"), &QAction::triggered, this,
+            &PlayListWindow::OpenSaved);
     connect(AddMenuItem(bar, "mnuExit", "                  &Exit"), &QAction::triggered, this,
-            &PlayListWindow::CloseByProgram);
+            &PlayListWindow::Exit);
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -72,6 +77,15 @@ PlayListWindow::PlayListWindow(Session& session, QWidget* owner)
         Run(operation::kPlayListSort, [&](Prompts&) { list_.HeaderClicked(column); });
     });
     OnActivationFromOurWindow(*this, [this] { Activate(); });
+
+    // The list kept from the last opening follows the ticks changed since.
+    if (!list_.Rows().empty()) {
+        Run(operation::kPlayListReopen, [&](Prompts&) {
+            statusBar()->showMessage(
+                QString::fromStdString(ChangesSummary(list_.Reopen(session_.Document()))));
+        });
+        ShowLayoutTicks();
+    }
 }
 
 PlayListWindow::~PlayListWindow() = default;
@@ -91,7 +105,8 @@ void PlayListWindow::ShowList() {
 }
 
 void PlayListWindow::Activate() {
-    Run(operation::kPlayListActivate, [&](Prompts&) { list_.Activate(session_.Document(), session_.Filter()); });
+    Run(operation::kPlayListActivate,
+        [&](Prompts&) { list_.Activate(session_.Document(), session_.Filter()); });
 }
 
 void PlayListWindow::showEvent(QShowEvent* event) {
@@ -113,11 +128,21 @@ void PlayListWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void PlayListWindow::Exit() {
+    if (PlayListWorkMayGo(session_, session_.PromptsFor(this), "closing")) {
+        CloseByProgram();
+    }
+}
+
+void PlayListWindow::ShowLayoutTicks() {
+    defaultLayout_->setChecked(list_.Layout() == PlayListLayout::kDefault);
+    songGenreLayout_->setChecked(list_.Layout() == PlayListLayout::kSongGenre);
+}
+
 void PlayListWindow::ChooseLayout(PlayListLayout layout) {
-    defaultLayout_->setChecked(layout == PlayListLayout::kDefault);
-    songGenreLayout_->setChecked(layout == PlayListLayout::kSongGenre);
     Run(operation::kPlayListRefill,
         [&](Prompts&) { list_.SetLayout(layout, session_.Document(), session_.Filter()); });
+    ShowLayoutTicks();
 }
 
 void PlayListWindow::EnterComments() {
@@ -134,11 +159,17 @@ void PlayListWindow::ChangePosition() {
 }
 
 void PlayListWindow::ExportText() {
-    Run(operation::kPlayListExport, [&](Prompts& prompts) {
-        if (const auto file = SaveDelimitedFile(PlayListExportText(list_.Rows()), prompts)) {
-            session_.FileWritten("Exported", *file);
+    SavePlayList(session_, session_.PromptsFor(this));
+    ShowList();
+}
+
+void PlayListWindow::OpenSaved() {
+    Run(operation::kOpenSavedPlayList, [&](Prompts& prompts) {
+        if (OpenSavedPlayList(list_, session_.Document(), prompts)) {
+            statusBar()->clearMessage();
         }
     });
+    ShowLayoutTicks();
 }
 
 void PlayListWindow::Print() {

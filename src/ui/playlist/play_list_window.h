@@ -14,8 +14,9 @@ class Session;
 class PlayListModel;
 
 // "Quillory  Play List" (frmPlayList): the ticked records as a numbered running order, appended
-// to whenever the window becomes active. Only its Exit menu closes it; it is gone then, and the
-// next opening starts afresh.
+// to whenever the window becomes active. Only its Exit menu closes it, asking first about unsaved
+// work; the list itself is the session's and opens again as it was left, following the ticks
+// changed meanwhile.
 class PlayListWindow : public QMainWindow {
     Q_OBJECT
 
@@ -40,10 +41,14 @@ private:
     void EnterComments();
     void ChangePosition();
     void ExportText();
+    void OpenSaved();
+    // Exit: asks about unsaved work, then closes.
+    void Exit();
+    void ShowLayoutTicks();
     void Print();
 
     Session& session_;
-    PlayList list_;
+    PlayList& list_;
     PlayListModel* model_ = nullptr;
     QAction* defaultLayout_ = nullptr;
     QAction* songGenreLayout_ = nullptr;

@@ -104,5 +104,32 @@ TEST(PlayListTest, MovesAndCommentsTheClickedNumber) {
     EXPECT_THROW(list.SetComment("x"), Failure);  // song-genre rows have no comment
 }
 
+// Opening again keeps order and comments, drops the rows unticked since, appends the new ticks.
+TEST(PlayListTest, ReopeningKeepsTheWorkAndFollowsTheTicks) {
+    MusicFinderDocument main = Songs();
+    Tick(main, {0, 1, 2, 3}, true);
+    PlayList list;
+    list.Activate(main);
+    EXPECT_FALSE(list.Modified());
+    list.RowClicked(3);
+    list.SetComment("encore");
+    EXPECT_TRUE(list.Modified());
+    list.MarkSaved();
+    list.RowClicked(3);
+    ScriptedInteraction ui;
+    list.ChangePosition("1", ui);
+    EXPECT_TRUE(list.Modified());
+    EXPECT_EQ(Shown(list), "00001 Song 4|00002 Song 1|00003 Song 2|00004 Song 3");
+
+    Tick(main, {1}, false);
+    Tick(main, {4, 5}, true);
+    const PlayListChanges changes = list.Reopen(main);
+    EXPECT_EQ(Shown(list), "00001 Song 4|00002 Song 1|00003 Song 3|00004 Song 5|00005 Song 6");
+    EXPECT_EQ(list.Rows()[0][5], "encore");
+    EXPECT_EQ(ChangesSummary(changes), "Added Song 5, Song 6; removed Song 2");
+    EXPECT_EQ(ChangesSummary({{}, {"Song 2"}}), "Removed Song 2");
+    EXPECT_EQ(ChangesSummary({}), "");
+}
+
 }  // namespace
 }  // namespace quillory::testkit
