@@ -77,6 +77,12 @@ TEST(CommandStatesTest, EveryCommandFollowsTheStepsOfASession) {
         {"delete the highlighted row", none, kOpen, "file delchk play save"},
         {"play list opened", [](CommandMemory& m) { m.PlayListAsked(true); }, kOpen,
          "file delchk play save"},
+        {"del chk'd leaving hidden ticks", [](CommandMemory& m) { m.CheckedDeleted(2); }, kOpen,
+         "file delchk play save"},
+        {"uncheck leaving hidden ticks", [](CommandMemory& m) { m.AllUnticked(2); }, kOpen,
+         "file delchk play save"},
+        {"del chk'd of the last ticks", [](CommandMemory& m) { m.CheckedDeleted(0); }, kOpen,
+         "file play save"},
     };
     CommandMemory memory;
     for (const Step& s : steps) {
